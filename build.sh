@@ -1,0 +1,72 @@
+#!/bin/sh
+# Sets up a Debian 12 machine for the game, builds it and runs it or its tests.
+#
+#   ./build.sh run        install what is missing, build, run the game
+#   ./build.sh test       install what is missing, build, pass every test
+#   ./build.sh sanitize   the engine tests again, built with AddressSanitizer and UBSan
+#   ./build.sh fuzz [S]   the timetable loader under libFuzzer for S seconds (default 60)
+#   ./build.sh bench      the benchmarks
+set -eu
+cd "$(dirname "$0")"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+PAKIETY="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
+PAKIETY_CLANG="clang libclang-rt-14-dev"
+
+zainstaluj() {
+    brak=""
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak="$brak $p"
+    done
+    [ -z "$brak" ] && return 0
+    echo "Installing:$brak"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $brak
+}
+
+zbuduj() {  # build dir, extra cmake arguments...
+    dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j "$jobs"
+}
+
+case "${1:-}" in
+run)
+    zainstaluj $PAKIETY
+    zbuduj build
+    # Until the station window exists, the game's timetable is what there is to see.
+    exec build/bin/drelinko-rozklad export
+    ;;
+test)
+    zainstaluj $PAKIETY
+    zbuduj build
+    ctest --test-dir build --output-on-failure -j "$jobs"
+    ;;
+sanitize)
+    zainstaluj $PAKIETY
+    zbuduj build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDRELINKO_SANITIZE=ON -DDRELINKO_BENCHMARKS=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+    ;;
+fuzz)
+    zainstaluj $PAKIETY $PAKIETY_CLANG
+    CXX=clang++ zbuduj build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELINKO_FUZZ=ON -DDRELINKO_SANITIZE=ON
+    korpus=build-fuzz/korpus
+    mkdir -p "$korpus"
+    cp tests/data/poprawne/* tests/data/uszkodzone/* "$korpus"/
+    build-fuzz/tests/fuzz/drelinko_fuzz_lista -max_total_time="${2:-60}" -max_len=65536 -rss_limit_mb=2048 \
+        -print_final_stats=1 "$korpus"
+    ;;
+bench)
+    zainstaluj $PAKIETY
+    zbuduj build-bench -DCMAKE_BUILD_TYPE=Release
+    build-bench/tests/drelinko_benchmarks
+    ;;
+*)
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

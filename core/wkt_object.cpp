@@ -1,0 +1,4 @@
+#include "core/wkt_object.h"
+
+void tWktObject::Load(tWktStream&) {}
+void tWktObject::Store(tWktStream&) const {}

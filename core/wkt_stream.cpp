@@ -1,0 +1,241 @@
+#include "core/wkt_stream.h"
+
+#include "core/cp1250.h"
+#include "core/format.h"
+#include "core/wkt_exception.h"
+#include "core/wkt_list.h"
+#include "core/wkt_registry.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <typeinfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+tWktStream::tWktStream() : tWktStream(Rejestr()) {}
+
+tWktStream::tWktStream(std::vector<std::uint8_t> dane) : tWktStream(Rejestr(), std::move(dane)) {}
+
+tWktStream::tWktStream(const tWktRejestr& rejestr, std::vector<std::uint8_t> dane)
+    : rejestr_(rejestr), dane_(std::move(dane))
+{
+}
+
+void tWktStream::Seek(std::size_t pozycja)
+{
+    if (pozycja > dane_.size())
+        throw EwktException("Pozycja poza końcem strumienia.");
+    pozycja_ = pozycja;
+}
+
+void tWktStream::Wymagaj(std::size_t ile) const
+{
+    if (ile > Remaining())
+        throw EwktException(Formatuj("Nieoczekiwany koniec danych (pozycja %zu, brakuje %zu B).",
+                                     pozycja_, ile - Remaining()));
+}
+
+void tWktStream::Read(void* cel, std::size_t ile)
+{
+    Wymagaj(ile);
+    if (ile > 0)
+        std::memcpy(cel, dane_.data() + pozycja_, ile);
+    pozycja_ += ile;
+}
+
+void tWktStream::Write(const void* zrodlo, std::size_t ile)
+{
+    if (ile == 0)
+        return;
+    const auto* bajty = static_cast<const std::uint8_t*>(zrodlo);
+    const std::size_t koniec = pozycja_ + ile;
+    if (koniec > dane_.size())
+        dane_.resize(koniec);
+    std::memcpy(dane_.data() + pozycja_, bajty, ile);
+    pozycja_ = koniec;
+}
+
+namespace {
+
+template <typename T>
+T CzytajLe(tWktStream& s)
+{
+    std::uint8_t b[sizeof(T)];
+    s.Read(b, sizeof(T));
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        v |= static_cast<std::uint64_t>(b[i]) << (8 * i);
+    T wynik;
+    if constexpr (sizeof(T) == 8) {
+        std::memcpy(&wynik, &v, 8);
+    } else {
+        using Bez = std::make_unsigned_t<T>;
+        const Bez u = static_cast<Bez>(v);
+        std::memcpy(&wynik, &u, sizeof(T));
+    }
+    return wynik;
+}
+
+template <typename T>
+void PiszLe(tWktStream& s, T wartosc)
+{
+    std::uint64_t v = 0;
+    if constexpr (sizeof(T) == 8) {
+        std::memcpy(&v, &wartosc, 8);
+    } else {
+        using Bez = std::make_unsigned_t<T>;
+        Bez u;
+        std::memcpy(&u, &wartosc, sizeof(T));
+        v = u;
+    }
+    std::uint8_t b[sizeof(T)];
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        b[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    s.Write(b, sizeof(T));
+}
+
+}  // namespace
+
+std::uint8_t tWktStream::ReadByte() { return CzytajLe<std::uint8_t>(*this); }
+std::int16_t tWktStream::ReadInt16() { return CzytajLe<std::int16_t>(*this); }
+std::uint16_t tWktStream::ReadUInt16() { return CzytajLe<std::uint16_t>(*this); }
+std::int32_t tWktStream::ReadInt32() { return CzytajLe<std::int32_t>(*this); }
+double tWktStream::ReadDouble() { return CzytajLe<double>(*this); }
+void tWktStream::WriteByte(std::uint8_t v) { PiszLe(*this, v); }
+void tWktStream::WriteInt16(std::int16_t v) { PiszLe(*this, v); }
+void tWktStream::WriteUInt16(std::uint16_t v) { PiszLe(*this, v); }
+void tWktStream::WriteInt32(std::int32_t v) { PiszLe(*this, v); }
+void tWktStream::WriteDouble(double v) { PiszLe(*this, v); }
+
+std::string tWktStream::ReadText()
+{
+    const std::int16_t krotka = ReadInt16();
+    std::int64_t dlugosc = 0;
+    if (krotka >= 1)
+        dlugosc = krotka;
+    else if (krotka == -1)
+        dlugosc = ReadInt32();
+    if (dlugosc <= 0)
+        return {};
+    Wymagaj(static_cast<std::size_t>(dlugosc));
+    const std::string_view surowy(reinterpret_cast<const char*>(dane_.data() + pozycja_),
+                                  static_cast<std::size_t>(dlugosc));
+    auto tekst = ZCp1250(surowy);
+    if (!tekst)
+        throw EwktException(Formatuj("Tekst na pozycji %zu zawiera bajty spoza strony kodowej Windows-1250.",
+                                     pozycja_));
+    pozycja_ += static_cast<std::size_t>(dlugosc);
+    return std::move(*tekst);
+}
+
+void tWktStream::WriteText(std::string_view tekst)
+{
+    const auto zakodowany = NaCp1250(tekst);
+    if (!zakodowany)
+        throw EwktException(Formatuj("Tekstu \"%.*s\" nie da się zapisać w stronie kodowej Windows-1250.",
+                                     static_cast<int>(tekst.size()), tekst.data()));
+    const std::size_t n = zakodowany->size();
+    if (n == 0) {
+        WriteInt16(0);
+    } else if (n <= KrotkiTekst) {
+        WriteInt16(static_cast<std::int16_t>(n));
+    } else {
+        if (n > static_cast<std::size_t>(INT32_MAX))
+            throw EwktException("Tekst jest za długi do zapisania.");
+        WriteInt16(-1);
+        WriteInt32(static_cast<std::int32_t>(n));
+    }
+    Write(zakodowany->data(), n);
+}
+
+std::unique_ptr<tWktInstance> tWktStream::ReadObject()
+{
+    const std::uint16_t numer = ReadUInt16();
+    if (numer == 0)
+        return nullptr;
+    const tWktRecObject* rekord = rejestr_.ZnajdzNumer(numer);
+    if (rekord == nullptr)
+        throw EwktException(Formatuj("202: Próba obsługi niezarejestrowanego typu numer %d.", int{numer}));
+    if (zagniezdzenie_ >= NajwiekszeZagniezdzenie)
+        throw EwktException("Zbyt głęboko zagnieżdżone listy: plik jest uszkodzony.");
+
+    std::unique_ptr<tWktInstance> obiekt = rekord->Utworz();
+    ++zagniezdzenie_;
+    try {
+        if (auto* o = dynamic_cast<tWktObject*>(obiekt.get()))
+            o->Load(*this);
+        else if (auto* l = dynamic_cast<tWktList*>(obiekt.get()))
+            l->Load(*this);
+        else
+            throw EwktException(Formatuj("203: Nie można odczytać ze strumienia typu %s.", rekord->Nazwa.c_str()));
+    } catch (...) {
+        --zagniezdzenie_;
+        throw;
+    }
+    --zagniezdzenie_;
+    return obiekt;
+}
+
+void tWktStream::WriteObject(const tWktInstance* obiekt)
+{
+    if (obiekt == nullptr) {
+        WriteUInt16(0);
+        return;
+    }
+    const tWktRecObject* rekord = rejestr_.ZnajdzKlase(typeid(*obiekt));
+    if (rekord == nullptr)
+        throw EwktException(Formatuj("202: Próba obsługi niezarejestrowanego typu %s.", typeid(*obiekt).name()));
+    if (auto* o = dynamic_cast<const tWktObject*>(obiekt)) {
+        WriteUInt16(rekord->Numer);
+        o->Store(*this);
+    } else if (auto* l = dynamic_cast<const tWktList*>(obiekt)) {
+        WriteUInt16(rekord->Numer);
+        l->Store(*this);
+    } else {
+        throw EwktException(Formatuj("203: Nie można odczytać ze strumienia typu %s.", rekord->Nazwa.c_str()));
+    }
+}
+
+void tWktStream::LoadFromFile(const std::string& plik)
+{
+    std::ifstream we(plik, std::ios::binary | std::ios::ate);
+    if (!we)
+        throw EwktException(Formatuj("Nie można otworzyć pliku %s.", plik.c_str()));
+    const std::streamoff rozmiar = we.tellg();
+    if (rozmiar < 0 || static_cast<std::uint64_t>(rozmiar) > NajwiekszyPlik)
+        throw EwktException(Formatuj("Plik %s ma niedopuszczalny rozmiar.", plik.c_str()));
+    std::vector<std::uint8_t> dane(static_cast<std::size_t>(rozmiar));
+    we.seekg(0);
+    if (!dane.empty() && !we.read(reinterpret_cast<char*>(dane.data()), rozmiar))
+        throw EwktException(Formatuj("Błąd odczytu pliku %s.", plik.c_str()));
+    dane_ = std::move(dane);
+    pozycja_ = 0;
+}
+
+void tWktStream::SaveToFile(const std::string& plik) const
+{
+    std::string wzor = plik + ".XXXXXX";
+    const int fd = mkstemp(wzor.data());
+    if (fd < 0)
+        throw EwktException(Formatuj("Nie można utworzyć pliku tymczasowego obok %s.", plik.c_str()));
+    const std::string tymczasowy = wzor;
+    bool dobrze = true;
+    std::size_t zapisano = 0;
+    while (dobrze && zapisano < dane_.size()) {
+        const ssize_t n = ::write(fd, dane_.data() + zapisano, dane_.size() - zapisano);
+        if (n < 0)
+            dobrze = (errno == EINTR);
+        else
+            zapisano += static_cast<std::size_t>(n);
+    }
+    dobrze = dobrze && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    dobrze = (::close(fd) == 0) && dobrze;
+    if (!dobrze || std::rename(tymczasowy.c_str(), plik.c_str()) != 0) {
+        std::remove(tymczasowy.c_str());
+        throw EwktException(Formatuj("Nie można zapisać pliku %s.", plik.c_str()));
+    }
+}

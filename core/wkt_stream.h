@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/wkt_object.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class tWktRejestr;
+
+// A growable in-memory byte stream with a position. All numbers are little-endian. Every read
+// checks what remains first and raises EwktException rather than run past the data, so a damaged
+// file can never make the reader crash, hang or allocate more than the file holds.
+class tWktStream {
+public:
+    // Texts up to this many characters are stored with a 16-bit length.
+    static constexpr std::size_t KrotkiTekst = 30000;
+    // Lists nested deeper than this are taken for damage, not data: nothing the game writes nests.
+    static constexpr int NajwiekszeZagniezdzenie = 32;
+
+    tWktStream();
+    explicit tWktStream(std::vector<std::uint8_t> dane);
+    explicit tWktStream(const tWktRejestr& rejestr, std::vector<std::uint8_t> dane = {});
+    virtual ~tWktStream() = default;
+
+    bool LongFormat = false;
+
+    std::size_t Size() const { return dane_.size(); }
+    std::size_t Position() const { return pozycja_; }
+    std::size_t Remaining() const { return dane_.size() - pozycja_; }
+    void Seek(std::size_t pozycja);
+    const std::vector<std::uint8_t>& Bytes() const { return dane_; }
+
+    void Read(void* cel, std::size_t ile);
+    void Write(const void* zrodlo, std::size_t ile);
+
+    std::uint8_t ReadByte();
+    std::int16_t ReadInt16();
+    std::uint16_t ReadUInt16();
+    std::int32_t ReadInt32();
+    double ReadDouble();
+    void WriteByte(std::uint8_t v);
+    void WriteInt16(std::int16_t v);
+    void WriteUInt16(std::uint16_t v);
+    void WriteInt32(std::int32_t v);
+    void WriteDouble(double v);
+
+    // Raises unless at least `ile` bytes remain.
+    void Wymagaj(std::size_t ile) const;
+
+    // Texts are UTF-8 in memory and Windows-1250 in the stream; a text the code page cannot
+    // hold raises instead of being written mangled, and bytes that do not decode raise on reading.
+    virtual std::string ReadText();
+    virtual void WriteText(std::string_view tekst);
+    virtual std::unique_ptr<tWktInstance> ReadObject();
+    virtual void WriteObject(const tWktInstance* obiekt);
+
+    // Whole-file transfers. Saving writes a temporary file beside the target and renames it over
+    // the target, so the target is either the old file or the whole new one.
+    void LoadFromFile(const std::string& plik);
+    void SaveToFile(const std::string& plik) const;
+
+    // Largest file LoadFromFile takes; a timetable is a few hundred kilobytes.
+    static constexpr std::size_t NajwiekszyPlik = 64u * 1024u * 1024u;
+
+private:
+    const tWktRejestr& rejestr_;
+    std::vector<std::uint8_t> dane_;
+    std::size_t pozycja_ = 0;
+    int zagniezdzenie_ = 0;
+};

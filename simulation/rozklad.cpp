@@ -1,0 +1,42 @@
+#include "simulation/rozklad.h"
+
+#include "core/wkt_files.h"
+
+std::string NazwaPlikuRozkladu() { return ProgramDir() + "rozklad.dat"; }
+
+TRozkladJazdy::TRozkladJazdy(std::string plik, TKomunikaty& komunikaty, TKursory& kursory)
+    : plik_(std::move(plik)), komunikaty_(komunikaty), kursory_(kursory)
+{
+    ZarejestrujPociag();
+}
+
+void TRozkladJazdy::WczytajRozklad()
+{
+    bool wczytany = false;
+    {
+        TKursorNaCzas kursor(kursory_, tKursor::czytanie);
+        wczytany = LoadFromFile(Rozklad, plik_);
+    }
+    if (wczytany)
+        return;
+    // The plain backup rotation would overwrite "Kopia rozklad.dat" on the next save; the damaged
+    // file goes where nothing will replace it, for the player or a later repair.
+    try {
+        ZachowajKopie(plik_);
+    } catch (...) {
+    }
+    komunikaty_.Komunikat(plik_ + "\r\nNie udało się odczytać pliku.\r\nTworzę zatem nową, pusty rozkład jazdy!");
+    Rozklad.FreeAll();
+    ZapiszRozklad();
+}
+
+void TRozkladJazdy::ZapiszRozklad()
+{
+    bool zapisany = false;
+    {
+        TKursorNaCzas kursor(kursory_, tKursor::zapis);
+        zapisany = SaveToFile(Rozklad, plik_, true);
+    }
+    if (!zapisany)
+        komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!");
+}

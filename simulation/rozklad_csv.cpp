@@ -1,0 +1,310 @@
+#include "simulation/rozklad_csv.h"
+
+#include "core/cp1250.h"
+#include "core/format.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <strings.h>
+
+namespace {
+
+constexpr std::array<const char*, 10> Kolumny = {"numer",    "relacja_od", "relacja_do", "sklad", "wjezdza",
+                                                 "wyjezdza", "przyjazd",   "odjazd",     "opis",  "bez_peronu"};
+enum Kolumna { kNumer, kRelacjaOd, kRelacjaDo, kSklad, kWjezdza, kWyjezdza, kPrzyjazd, kOdjazd, kOpis, kBezPeronu };
+
+struct Wiersz {
+    int linia = 0;  // line of the file on which the row begins
+    std::vector<std::string> pola;
+};
+
+// Splits the text into rows of fields. A quote left open is reported and ends the reading.
+std::vector<Wiersz> Rozbij(std::string_view t, std::vector<std::string>& bledy)
+{
+    std::vector<Wiersz> wiersze;
+    std::size_t i = 0;
+    int linia = 1;
+    if (t.substr(0, 3) == "\xEF\xBB\xBF")
+        i = 3;
+    while (i < t.size()) {
+        Wiersz w;
+        w.linia = linia;
+        std::string pole;
+        bool koniecWiersza = false;
+        while (!koniecWiersza) {
+            if (i < t.size() && t[i] == '"') {
+                ++i;
+                bool zamkniety = false;
+                while (i < t.size()) {
+                    if (t[i] == '"') {
+                        if (i + 1 < t.size() && t[i + 1] == '"') {
+                            pole += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        zamkniety = true;
+                        break;
+                    }
+                    if (t[i] == '\n')
+                        ++linia;
+                    pole += t[i++];
+                }
+                if (!zamkniety) {
+                    bledy.push_back(Formatuj("wiersz %d: cudzysłów otwarty w polu %zu nie został zamknięty",
+                                             w.linia, w.pola.size() + 1));
+                    return wiersze;
+                }
+                if (i < t.size() && t[i] != ',' && t[i] != '\r' && t[i] != '\n') {
+                    bledy.push_back(Formatuj("wiersz %d: po zamykającym cudzysłowie pola %zu stoi znak zamiast przecinka",
+                                             linia, w.pola.size() + 1));
+                    while (i < t.size() && t[i] != ',' && t[i] != '\n')
+                        ++i;
+                }
+            } else {
+                while (i < t.size() && t[i] != ',' && t[i] != '\r' && t[i] != '\n')
+                    pole += t[i++];
+            }
+            w.pola.push_back(std::move(pole));
+            pole.clear();
+            if (i < t.size() && t[i] == ',') {
+                ++i;
+                continue;
+            }
+            if (i < t.size() && t[i] == '\r')
+                ++i;
+            if (i < t.size() && t[i] == '\n') {
+                ++i;
+                ++linia;
+            }
+            koniecWiersza = true;
+        }
+        const bool pusty = w.pola.size() == 1 && w.pola[0].empty();
+        if (!pusty)
+            wiersze.push_back(std::move(w));
+    }
+    return wiersze;
+}
+
+bool SprawdzNaglowek(const Wiersz& w, std::vector<std::string>& bledy)
+{
+    bool dobry = true;
+    for (std::size_t k = 0; k < w.pola.size(); ++k) {
+        const std::string& nazwa = w.pola[k];
+        if (k < Kolumny.size() && nazwa == Kolumny[k])
+            continue;
+        dobry = false;
+        const auto znana = std::find(Kolumny.begin(), Kolumny.end(), nazwa);
+        if (znana == Kolumny.end())
+            bledy.push_back(Formatuj("wiersz %d: nieznana kolumna \"%s\"", w.linia, nazwa.c_str()));
+        else if (k < Kolumny.size())
+            bledy.push_back(Formatuj("wiersz %d: kolumna \"%s\" stoi na miejscu %zu, gdzie ma być \"%s\"",
+                                     w.linia, nazwa.c_str(), k + 1, Kolumny[k]));
+    }
+    if (w.pola.size() != Kolumny.size()) {
+        dobry = false;
+        bledy.push_back(Formatuj("wiersz %d: nagłówek ma %zu kolumn, a ma mieć %zu: %s", w.linia, w.pola.size(),
+                                 Kolumny.size(), KolumnyRozkladuCsv));
+    }
+    return dobry;
+}
+
+std::unique_ptr<TPociag> Pociag(const Wiersz& w, std::vector<std::string>& bledy)
+{
+    if (w.pola.size() != Kolumny.size()) {
+        bledy.push_back(Formatuj("wiersz %d: %zu kolumn zamiast %zu", w.linia, w.pola.size(), Kolumny.size()));
+        return nullptr;
+    }
+    const std::size_t przedtem = bledy.size();
+    const auto blad = [&](Kolumna k, const std::string& opis) {
+        bledy.push_back(Formatuj("wiersz %d, pole %s: %s", w.linia, Kolumny[k], opis.c_str()));
+    };
+    for (int k = kNumer; k <= kOpis; ++k) {
+        const std::string& pole = w.pola[static_cast<std::size_t>(k)];
+        if (!PoprawneUtf8(pole))
+            blad(static_cast<Kolumna>(k), "tekst nie jest poprawnym UTF-8");
+        else if (!NaCp1250(pole))
+            blad(static_cast<Kolumna>(k), "tekst ma znaki spoza strony kodowej Windows-1250");
+    }
+    if (w.pola[kNumer].empty())
+        blad(kNumer, "pociąg musi mieć numer");
+    const auto godzina = [&](Kolumna k) {
+        const auto g = CzytajGodzine(w.pola[k]);
+        if (!g)
+            blad(k, Formatuj("\"%s\" nie jest godziną (H:MM lub H:MM:SS)", w.pola[k].c_str()));
+        return g.value_or(0.0);
+    };
+    const double przyjazd = godzina(kPrzyjazd);
+    const double odjazd = godzina(kOdjazd);
+    const std::string& bp = w.pola[kBezPeronu];
+    if (bp != "0" && bp != "1")
+        blad(kBezPeronu, Formatuj("\"%s\" zamiast 0 albo 1", bp.c_str()));
+    if (bledy.size() != przedtem)
+        return nullptr;
+
+    auto t = std::make_unique<TPociag>();
+    t->SetNumer(w.pola[kNumer]);
+    t->SetRelacjaOd(w.pola[kRelacjaOd]);
+    t->SetRelacjaDo(w.pola[kRelacjaDo]);
+    t->SetSkladRozkladowy(w.pola[kSklad]);
+    t->SetWjezdza(w.pola[kWjezdza]);
+    t->SetWyjezdza(w.pola[kWyjezdza]);
+    t->SetPrzyjazd(przyjazd);
+    t->SetOdjazd(odjazd);
+    t->SetOpis(w.pola[kOpis]);
+    t->SetNieWymagaPeronu(bp == "1");
+    return t;
+}
+
+std::string Pole(const std::string& s)
+{
+    if (s.find_first_of(",\"\r\n") == std::string::npos)
+        return s;
+    std::string wynik = "\"";
+    for (char c : s) {
+        if (c == '"')
+            wynik += '"';
+        wynik += c;
+    }
+    return wynik + "\"";
+}
+
+bool Cyfry(std::string_view s, std::size_t min, std::size_t max)
+{
+    return s.size() >= min && s.size() <= max &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Liczba(std::string_view s)
+{
+    int v = 0;
+    for (char c : s)
+        v = v * 10 + (c - '0');
+    return v;
+}
+
+// The vehicle codes; the traction and coach letters are also taken in capitals.
+bool ZnanyPojazd(char c)
+{
+    return std::string_view("pseatn12B").find(c) != std::string_view::npos ||
+           std::string_view("PSEATN").find(c) != std::string_view::npos;
+}
+
+long long Sekundy(double czas)
+{
+    const double dzien = czas - std::floor(czas);
+    return std::llround(dzien * 86400.0) % 86400;
+}
+
+}  // namespace
+
+std::optional<double> CzytajGodzine(std::string_view tekst)
+{
+    const auto p1 = tekst.find(':');
+    if (p1 == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view h = tekst.substr(0, p1);
+    std::string_view reszta = tekst.substr(p1 + 1);
+    std::string_view m = reszta;
+    std::string_view s;
+    if (const auto p2 = reszta.find(':'); p2 != std::string_view::npos) {
+        m = reszta.substr(0, p2);
+        s = reszta.substr(p2 + 1);
+        if (!Cyfry(s, 2, 2))
+            return std::nullopt;
+    }
+    if (!Cyfry(h, 1, 2) || !Cyfry(m, 2, 2))
+        return std::nullopt;
+    const int gg = Liczba(h), mm = Liczba(m), ss = s.empty() ? 0 : Liczba(s);
+    if (gg > 23 || mm > 59 || ss > 59)
+        return std::nullopt;
+    return (gg * 3600 + mm * 60 + ss) / 86400.0;
+}
+
+std::string PiszGodzine(double czas)
+{
+    const long long s = Sekundy(czas);
+    if (s % 60 == 0)
+        return Formatuj("%lld:%02lld", s / 3600, s / 60 % 60);
+    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+}
+
+TImportCsv CzytajRozkladCsv(std::string_view tekst)
+{
+    TImportCsv wynik;
+    const std::vector<Wiersz> wiersze = Rozbij(tekst, wynik.Bledy);
+    if (wiersze.empty()) {
+        if (wynik.Bledy.empty())
+            wynik.Bledy.push_back(Formatuj("wiersz 1: brak nagłówka (%s)", KolumnyRozkladuCsv));
+        return wynik;
+    }
+    if (!SprawdzNaglowek(wiersze.front(), wynik.Bledy))
+        return wynik;
+    for (std::size_t i = 1; i < wiersze.size(); ++i)
+        if (auto t = Pociag(wiersze[i], wynik.Bledy))
+            wynik.Pociagi.push_back(std::move(t));
+    if (!wynik.Bledy.empty())
+        wynik.Pociagi.clear();
+    return wynik;
+}
+
+std::string ZapiszRozkladCsv(const tWktList& rozklad, int* pominiete)
+{
+    std::string csv = std::string(KolumnyRozkladuCsv) + "\n";
+    int pominieto = 0;
+    for (int i = 0; i < rozklad.Count(); ++i) {
+        const auto* t = rozklad.At<TPociag>(i);
+        if (t == nullptr) {
+            ++pominieto;
+            continue;
+        }
+        csv += Pole(t->Numer()) + "," + Pole(t->RelacjaOd()) + "," + Pole(t->RelacjaDo()) + "," +
+               Pole(t->SkladRozkladowy()) + "," + Pole(t->Wjezdza()) + "," + Pole(t->Wyjezdza()) + "," +
+               PiszGodzine(t->Przyjazd()) + "," + PiszGodzine(t->Odjazd()) + "," + Pole(t->Opis()) + "," +
+               (t->NieWymagaPeronu() ? "1" : "0") + "\n";
+    }
+    if (pominiete != nullptr)
+        *pominiete = pominieto;
+    return csv;
+}
+
+std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vector<std::string>& wloty)
+{
+    std::vector<std::string> problemy;
+    const auto znanyWlot = [&](const std::string& nazwa) {
+        return std::any_of(wloty.begin(), wloty.end(),
+                           [&](const std::string& w) { return strcasecmp(w.c_str(), nazwa.c_str()) == 0; });
+    };
+    for (int i = 0; i < rozklad.Count(); ++i) {
+        const int n = i + 1;
+        const auto* t = rozklad.At<TPociag>(i);
+        if (t == nullptr) {
+            problemy.push_back(Formatuj("%d: pusty wpis albo wpis, który nie jest pociągiem", n));
+            continue;
+        }
+        const char* numer = t->Numer().c_str();
+        if (t->Numer().empty())
+            problemy.push_back(Formatuj("%d: pociąg bez numeru", n));
+        for (const auto& [nazwa, czas] : {std::pair{"przyjazd", t->Przyjazd()}, std::pair{"odjazd", t->Odjazd()}})
+            if (!(czas >= 0.0 && czas < 1.0))
+                problemy.push_back(Formatuj("%d (%s): %s nie jest godziną doby", n, numer, nazwa));
+        for (const auto& [nazwa, wlot] : {std::pair{"wjezdza", &t->Wjezdza()}, std::pair{"wyjezdza", &t->Wyjezdza()}})
+            if (!wlot->empty() && !znanyWlot(*wlot))
+                problemy.push_back(Formatuj("%d (%s): %s przez nieznany wlot \"%s\"", n, numer, nazwa, wlot->c_str()));
+        if (t->Wjezdza().empty() && t->Wyjezdza().empty())
+            problemy.push_back(Formatuj("%d (%s): pociąg ani nie przyjeżdża z linii, ani na nią nie odjeżdża", n, numer));
+        const auto pojazd = std::find_if_not(t->SkladRozkladowy().begin(), t->SkladRozkladowy().end(), ZnanyPojazd);
+        if (pojazd != t->SkladRozkladowy().end())
+            problemy.push_back(Formatuj("%d (%s): nieznany pojazd '%c' w składzie \"%s\"", n, numer, *pojazd,
+                                        t->SkladRozkladowy().c_str()));
+        for (int f = 0; f < tWktGenericItem::Sloty; ++f)
+            if (t->Flags[static_cast<std::size_t>(f)] > 1) {
+                problemy.push_back(Formatuj("%d (%s): flaga %d ma wartość %d zamiast 0 albo 1", n, numer, f,
+                                            int{t->Flags[static_cast<std::size_t>(f)]}));
+                break;
+            }
+    }
+    return problemy;
+}

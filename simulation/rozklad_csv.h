@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/wkt_list.h"
+#include "simulation/pociag.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The timetable as a spreadsheet: UTF-8, RFC 4180 quoting, a header row, one train per row.
+inline constexpr const char* KolumnyRozkladuCsv =
+    "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu";
+
+struct TImportCsv {
+    std::vector<std::unique_ptr<TPociag>> Pociagi;
+    // Every problem found, each naming its line and field; the import is good only when empty.
+    std::vector<std::string> Bledy;
+};
+
+TImportCsv CzytajRozkladCsv(std::string_view tekst);
+// Rows in the list's order; entries that are not trains are skipped and counted in `pominiete`.
+std::string ZapiszRozkladCsv(const tWktList& rozklad, int* pominiete = nullptr);
+
+// "H:MM" or "H:MM:SS" as a fraction of a day; nullopt when it is not a time of day.
+std::optional<double> CzytajGodzine(std::string_view tekst);
+// "H:MM", with ":SS" only when the seconds are not zero.
+std::string PiszGodzine(double czas);
+
+// What `check` reports of a loaded timetable: each line names the entry (1-based) and the problem.
+// `wloty` are the names of the station's line entries.
+std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vector<std::string>& wloty);

@@ -1,0 +1,170 @@
+#include "core/wkt_generic.h"
+#include "core/wkt_stream.h"
+#include "simulation/rozklad_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string Naglowek = std::string(KolumnyRozkladuCsv) + "\n";
+
+// Errors are checked by the line and field they name, not by their whole wording.
+bool Zawiera(const std::vector<std::string>& bledy, const std::string& fragment)
+{
+    for (const auto& b : bledy)
+        if (b.find(fragment) != std::string::npos)
+            return true;
+    return false;
+}
+
+std::string Eksport(const TImportCsv& import)
+{
+    tWktGenericList lista;
+    for (const auto& t : import.Pociagi) {
+        auto kopia = std::make_unique<TPociag>(*t);
+        lista.Append(std::move(kopia));
+    }
+    return ZapiszRozkladCsv(lista);
+}
+
+TEST(RozkladCsv, TimesOfDayAreReadWithOrWithoutSecondsAndNothingElse)
+{
+    EXPECT_EQ(CzytajGodzine("4:05"), (4 * 60 + 5) / 1440.0);
+    EXPECT_EQ(CzytajGodzine("04:05"), (4 * 60 + 5) / 1440.0);
+    EXPECT_EQ(CzytajGodzine("23:59:30"), (23 * 3600 + 59 * 60 + 30) / 86400.0);
+    for (const char* zla : {"", "24:00", "4:60", "4:5", "4:05:7", "4:05:60", "a:00", "4.05", "-1:00", "4:05:00:00", "123:00"})
+        EXPECT_FALSE(CzytajGodzine(zla).has_value()) << zla;
+}
+
+TEST(RozkladCsv, TimesAreWrittenWithSecondsOnlyWhenTheyAreNotZero)
+{
+    EXPECT_EQ(PiszGodzine(*CzytajGodzine("4:05")), "4:05");
+    EXPECT_EQ(PiszGodzine(*CzytajGodzine("0:00")), "0:00");
+    EXPECT_EQ(PiszGodzine(*CzytajGodzine("23:59:59")), "23:59:59");
+    EXPECT_EQ(PiszGodzine(*CzytajGodzine("5:44:30")), "5:44:30");
+}
+
+TEST(RozkladCsv, ImportThenExportGivesTheSameText)
+{
+    const std::string csv = Naglowek +
+                            "34101,Olszarzyna,Brzelany,s122,wOlsz,wBrz,4:12,4:15,,0\n"
+                            "64213,Chrostowo,Morzyn Port,stttttt,wOlsz,wWirowa,4:52,4:53:30,towarowy,1\n"
+                            "14150,Przełęcz,Plażno,p1222,wOlsz,wBrz,5:05,5:08,\"pospieszny „Żuraw”, \"\"Ż\"\"\",0\n"
+                            "44611,Drelinko,Morzyn Gł.,a2,,wWirowa,5:20,5:20,\"dwie\nlinie\",0\n";
+    const TImportCsv import = CzytajRozkladCsv(csv);
+    ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
+    ASSERT_EQ(import.Pociagi.size(), 4u);
+    EXPECT_EQ(import.Pociagi[2]->Opis(), "pospieszny „Żuraw”, \"Ż\"");
+    EXPECT_TRUE(import.Pociagi[1]->NieWymagaPeronu());
+    EXPECT_TRUE(import.Pociagi[3]->Wjezdza().empty());
+    EXPECT_EQ(Eksport(import), csv);
+}
+
+TEST(RozkladCsv, CrLfLineEndsAByteOrderMarkAndBlankLinesAreAccepted)
+{
+    const std::string csv = "\xEF\xBB\xBF" + std::string(KolumnyRozkladuCsv) +
+                            "\r\n\r\n1,A,B,s,wOlsz,wBrz,4:00,4:01,,0\r\n";
+    const TImportCsv import = CzytajRozkladCsv(csv);
+    ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
+    ASSERT_EQ(import.Pociagi.size(), 1u);
+    EXPECT_EQ(import.Pociagi[0]->Numer(), "1");
+}
+
+TEST(RozkladCsv, EveryBadFieldIsNamedWithItsLineAndNoTrainIsTaken)
+{
+    const std::string csv = Naglowek +
+                            "1,A,B,s,wOlsz,wBrz,25:00,4:01,,0\n"
+                            "2,A,B,s,wOlsz,wBrz,4:00,4:01,,2\n"
+                            "3,A,B,s,wOlsz,wBrz,4:00,4:01,,0\n"
+                            "4,A,B,s,wOlsz,wBrz,4:00,4:01,0\n"
+                            ",A,B,s,wOlsz,wBrz,4:00,4:01,,0\n"
+                            "6,A→,B,s,wOlsz,wBrz,4:00,4:01,,0\n"
+                            "7,A,B,s,wOlsz,wBrz,4:00,,,0\n";
+    const TImportCsv import = CzytajRozkladCsv(csv);
+    EXPECT_TRUE(import.Pociagi.empty());
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole przyjazd: \"25:00\""));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 3, pole bez_peronu: \"2\""));
+    EXPECT_FALSE(Zawiera(import.Bledy, "wiersz 4"));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 5: 9 kolumn zamiast 10"));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 6, pole numer"));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 7, pole relacja_od: tekst ma znaki spoza strony kodowej"));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 8, pole odjazd"));
+    EXPECT_EQ(import.Bledy.size(), 6u);
+}
+
+TEST(RozkladCsv, AHeaderWithAnUnknownOrMisplacedColumnIsRefused)
+{
+    const TImportCsv nieznana =
+        CzytajRozkladCsv("numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,uwagi,bez_peronu\n");
+    EXPECT_TRUE(Zawiera(nieznana.Bledy, "wiersz 1: nieznana kolumna \"uwagi\""));
+    const TImportCsv zamienione =
+        CzytajRozkladCsv("relacja_od,numer,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n");
+    EXPECT_TRUE(Zawiera(zamienione.Bledy, "kolumna \"relacja_od\" stoi na miejscu 1"));
+    const TImportCsv krotki = CzytajRozkladCsv("numer,relacja_od\n1,A\n");
+    EXPECT_TRUE(Zawiera(krotki.Bledy, "nagłówek ma 2 kolumn"));
+    EXPECT_TRUE(krotki.Pociagi.empty());
+    EXPECT_FALSE(CzytajRozkladCsv("").Bledy.empty());
+}
+
+TEST(RozkladCsv, QuotesThatDoNotCloseOrAreFollowedByTextAreErrors)
+{
+    EXPECT_TRUE(Zawiera(CzytajRozkladCsv(Naglowek + "1,\"A,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
+                        "wiersz 2: cudzysłów otwarty"));
+    EXPECT_TRUE(Zawiera(CzytajRozkladCsv(Naglowek + "1,\"A\"x,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
+                        "wiersz 2: po zamykającym cudzysłowie pola 2"));
+}
+
+TEST(RozkladCsv, InvalidUtf8IsReportedRatherThanStored)
+{
+    const TImportCsv import = CzytajRozkladCsv(Naglowek + "1,A\xC5,B,s,wOlsz,wBrz,4:00,4:01,,0\n");
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole relacja_od: tekst nie jest poprawnym UTF-8"));
+}
+
+TEST(RozkladCsv, ExportSkipsEntriesThatAreNotTrainsAndCountsThem)
+{
+    tWktGenericList lista;
+    lista.Append(nullptr);
+    lista.Append(std::make_unique<tWktGenericItem>());
+    auto t = std::make_unique<TPociag>();
+    t->SetNumer("9");
+    lista.Append(std::move(t));
+    int pominiete = 0;
+    EXPECT_EQ(ZapiszRozkladCsv(lista, &pominiete), Naglowek + "9,,,,,,0:00,0:00,,0\n");
+    EXPECT_EQ(pominiete, 2);
+}
+
+TEST(RozkladCsv, TheCheckNamesEntriesWithProblems)
+{
+    tWktGenericList lista;
+    const auto dodaj = [&](const std::string& numer, const std::string& wjezdza, const std::string& wyjezdza,
+                           const std::string& sklad) {
+        auto t = std::make_unique<TPociag>();
+        t->SetNumer(numer);
+        t->SetWjezdza(wjezdza);
+        t->SetWyjezdza(wyjezdza);
+        t->SetSkladRozkladowy(sklad);
+        TPociag& r = *t;
+        lista.Append(std::move(t));
+        return &r;
+    };
+    dodaj("1", "wOLSZ", "", "S12B");
+    dodaj("2", "wNigdzie", "wBrz", "s");
+    dodaj("3", "", "", "s");
+    dodaj("4", "wBrz", "wOlsz", "sx2");
+    dodaj("5", "wBrz", "wOlsz", "s")->SetOdjazd(1.5);
+    dodaj("6", "wBrz", "wOlsz", "s")->Flags[7] = 2;
+    lista.Append(nullptr);
+    const auto problemy = SprawdzRozklad(lista, {"wOlsz", "wBrz", "wWirowa"});
+    EXPECT_FALSE(Zawiera(problemy, "1 (1)"));
+    EXPECT_TRUE(Zawiera(problemy, "2 (2): wjezdza przez nieznany wlot \"wNigdzie\""));
+    EXPECT_TRUE(Zawiera(problemy, "3 (3): pociąg ani nie przyjeżdża"));
+    EXPECT_TRUE(Zawiera(problemy, "4 (4): nieznany pojazd 'x'"));
+    EXPECT_TRUE(Zawiera(problemy, "5 (5): odjazd nie jest godziną doby"));
+    EXPECT_TRUE(Zawiera(problemy, "6 (6): flaga 7 ma wartość 2"));
+    EXPECT_TRUE(Zawiera(problemy, "7: pusty wpis"));
+    EXPECT_EQ(problemy.size(), 6u);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// drelinko-rozklad: the timetable file to and from CSV, and its check.
+//
+//   drelinko-rozklad [--dir DIR] export [FILE.dat]            CSV to standard output
+//   drelinko-rozklad [--dir DIR] import FILE.csv [FILE.dat]   writes FILE.dat
+//   drelinko-rozklad [--dir DIR] check [FILE.dat]             exit 0 when sound
+//
+// --dir DIR stands for the program folder: where FILE.dat is by default and where backups go.
+// Exit status: 0 done, 1 a file cannot be read or written, 2 bad input or a timetable with problems.
+
+#include "core/wkt_files.h"
+#include "core/wkt_generic.h"
+#include "simulation/rozklad.h"
+#include "simulation/rozklad_csv.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Dobrze = 0;
+constexpr int BladPliku = 1;
+constexpr int ZleDane = 2;
+
+int Uzycie()
+{
+    std::cerr << "użycie:\n"
+                 "  drelinko-rozklad [--dir KATALOG] export [PLIK.dat]\n"
+                 "  drelinko-rozklad [--dir KATALOG] import PLIK.csv [PLIK.dat]\n"
+                 "  drelinko-rozklad [--dir KATALOG] check [PLIK.dat]\n";
+    return ZleDane;
+}
+
+bool Wczytaj(tWktGenericList& lista, const std::string& plik)
+{
+    if (LoadFromFile(lista, plik))
+        return true;
+    std::cerr << "drelinko-rozklad: " << plik
+              << (PlikIstnieje(plik) ? ": plik jest uszkodzony albo nie jest rozkładem jazdy\n"
+                                     : ": nie ma takiego pliku\n");
+    return false;
+}
+
+int Eksport(const std::string& plik)
+{
+    tWktGenericList lista;
+    if (!Wczytaj(lista, plik))
+        return BladPliku;
+    int pominiete = 0;
+    std::cout << ZapiszRozkladCsv(lista, &pominiete);
+    if (pominiete > 0)
+        std::cerr << "drelinko-rozklad: pominięto wpisy, które nie są pociągami: " << pominiete << '\n';
+    return Dobrze;
+}
+
+int Import(const std::string& csv, const std::string& plik)
+{
+    std::ifstream we(csv, std::ios::binary);
+    if (!we) {
+        std::cerr << "drelinko-rozklad: " << csv << ": nie można otworzyć pliku\n";
+        return BladPliku;
+    }
+    std::ostringstream tekst;
+    tekst << we.rdbuf();
+    TImportCsv wynik = CzytajRozkladCsv(tekst.str());
+    if (!wynik.Bledy.empty()) {
+        for (const auto& blad : wynik.Bledy)
+            std::cerr << csv << ": " << blad << '\n';
+        std::cerr << "drelinko-rozklad: nic nie zapisano\n";
+        return ZleDane;
+    }
+    tWktGenericList lista;
+    for (auto& t : wynik.Pociagi)
+        lista.Append(std::move(t));
+    if (!SaveToFile(lista, plik, true)) {
+        std::cerr << "drelinko-rozklad: " << plik << ": nie udało się zapisać pliku\n";
+        return BladPliku;
+    }
+    return Dobrze;
+}
+
+int Sprawdz(const std::string& plik)
+{
+    tWktGenericList lista;
+    if (!Wczytaj(lista, plik))
+        return BladPliku;
+    // The station's line entries; the station's own entry is written as an empty name.
+    const std::vector<std::string> wloty = {"wOlsz", "wBrz", "wWirowa"};
+    const auto problemy = SprawdzRozklad(lista, wloty);
+    for (const auto& p : problemy)
+        std::cout << plik << ": " << p << '\n';
+    std::cout << plik << ": pociągów " << lista.Count() << ", problemów " << problemy.size() << '\n';
+    return problemy.empty() ? Dobrze : ZleDane;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    ZarejestrujPociag();
+    std::vector<std::string> arg(argv + 1, argv + argc);
+    if (arg.size() >= 2 && arg[0] == "--dir") {
+        UstawProgramDir(arg[1]);
+        arg.erase(arg.begin(), arg.begin() + 2);
+    }
+    if (arg.empty())
+        return Uzycie();
+    const std::string& polecenie = arg[0];
+    const auto plikDat = [&](std::size_t i) { return arg.size() > i ? arg[i] : NazwaPlikuRozkladu(); };
+    if (polecenie == "export" && arg.size() <= 2)
+        return Eksport(plikDat(1));
+    if (polecenie == "import" && arg.size() >= 2 && arg.size() <= 3)
+        return Import(arg[1], plikDat(2));
+    if (polecenie == "check" && arg.size() <= 2)
+        return Sprawdz(plikDat(1));
+    return Uzycie();
+}
