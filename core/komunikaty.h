@@ -2,11 +2,22 @@
 
 #include <string>
 
-// Plain message boxes. The game shows a window; the tools print a line; tests record the text.
+enum class tOdpowiedz { tak, nie, anuluj };
+// The buttons of a question box.
+enum class tPrzyciski { takNie, takAnuluj };
+// The icon of a question box.
+enum class tRodzajPytania { potwierdzenie, ostrzezenie };
+
+// Message, question and warning boxes. The game shows windows; the tools print lines and take
+// queued answers; tests record what was asked.
 class TKomunikaty {
 public:
     virtual ~TKomunikaty() = default;
     virtual void Komunikat(const std::string& tekst) = 0;
+    virtual tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) = 0;
+    // The timed warning: a title, a description, closing itself after the given seconds.
+    virtual void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,
+                             int sekundy) = 0;
 };
 
 // The screen cursors shown while the timetable is read or saved.

@@ -1,0 +1,108 @@
+#include "station/przejazd.h"
+
+#include "station/stacja.h"
+#include "station/tor.h"
+
+#include <algorithm>
+
+TPrzejazd::TPrzejazd(TStacja& stacja) : TElement(stacja)
+{
+    Width = 16;
+    Height = 4;
+}
+
+void TPrzejazd::SetMigajacy(bool wartosc)
+{
+    if (wartosc == migajacy_)
+        return;
+    migajacy_ = wartosc;
+    if (migajacy_) {
+        zegar_ = Stacja().Zegary().Uruchom(OkresMigania, [this] {
+            if (!migajacy_)
+                return;
+            zapalone_ = !zapalone_;
+            Repaint();
+        });
+    } else {
+        zegar_.reset();
+    }
+    RepaintButtons();
+    Repaint();
+}
+
+void TPrzejazd::SetTyp(tZwrStatus t)
+{
+    typ_ = t;
+    Repaint();
+}
+
+void TPrzejazd::PrzeliczMiganie()
+{
+    bool migaj = false;
+    for (TTor* t : Stacja().Wszystkie<TTor>())
+        if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) && (t->Stan() == utwierdzony || t->Stan() == zajety)) {
+            migaj = true;
+            break;
+        }
+    if (migaj != migajacy_)
+        SetMigajacy(migaj);
+}
+
+void TPrzejazd::Paint(TPlotno& p)
+{
+    const int w = Width, h = Height, m = w / 2;
+    p.Pioro(kolory::Czarny);
+    p.Pedzel(kolory::Czarny);
+    p.Prostokat({m - 1, 0, m + 1, h - 1});
+    const int y0 = typ_ == gora ? 0 : h - 8;
+    p.Pioro(kolory::Bordowy);
+    p.Linia({{0, y0}, {w - 1, y0 + 5}});
+    p.Linia({{0, y0 + 5}, {w - 1, y0}});
+    p.Linia({{0, y0 + 2}, {w - 1, y0 + 7}});
+    p.Linia({{0, y0 + 7}, {w - 1, y0 + 2}});
+    p.Pioro(kolory::Bialy);
+    p.Linia({{0, y0 + 1}, {w - 1, y0 + 6}});
+    p.Linia({{0, y0 + 6}, {w - 1, y0 + 1}});
+    p.Pioro(kolory::Szary);
+    p.Pedzel(migajacy_ && zapalone_ ? kolory::Czerwony : kolory::Srebrny);
+    const int y1 = typ_ == gora ? 6 : h - 14;
+    p.Elipsa({m - 7, y1, m - 2, y1 + 6});
+    p.Elipsa({m + 2, y1, m + 7, y1 + 6});
+}
+
+bool TPrzejazd::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
+{
+    if (nazwa == "Typ") {
+        tZwrStatus t{};
+        if (!CzytajZwrStatus(wartosc, t))
+            return false;
+        SetTyp(t);
+        return true;
+    }
+    if (nazwa == "Migajacy") {
+        bool v = false;
+        if (!CzytajLogiczna(wartosc, v))
+            return false;
+        SetMigajacy(v);
+        return true;
+    }
+    return TElement::UstawWlasciwosc(nazwa, wartosc);
+}
+
+void TDRoga::Paint(TPlotno& p)
+{
+    p.BezPiora();
+    p.Pedzel(Color);
+    p.WypelnijProstokat(ClientRect());
+}
+
+bool TDRoga::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
+{
+    if (nazwa == "Pen.Style")
+        return wartosc == "psClear";
+    if (nazwa == "Brush.Color") {
+        ParentColor = false;
+        return CzytajKolor(wartosc, Color);
+    }
+    return TKomponent::UstawWlasciwosc(nazwa, wartosc);
+}

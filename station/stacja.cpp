@@ -1,0 +1,101 @@
+#include "station/stacja.h"
+
+#include "station/upunkt.h"
+
+#include <algorithm>
+#include <strings.h>
+
+TStacja::TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty)
+    : zegary_(zegary), dzwieki_(dzwieki), komunikaty_(komunikaty)
+{
+}
+
+TStacja::~TStacja()
+{
+    // Nobody is told any more: everything goes. Last made, first freed, so timers and links of
+    // later components go before the components they point at.
+    OnOdswiez = nullptr;
+    kolejnosc_.clear();
+    while (!komponenty_.empty())
+        komponenty_.pop_back();
+}
+
+void TStacja::Przyjmij(std::unique_ptr<TKomponent> komponent)
+{
+    kolejnosc_.push_back(komponent.get());
+    komponenty_.push_back(std::move(komponent));
+}
+
+TKomponent* TStacja::Znajdz(const std::string& nazwa) const
+{
+    for (const auto& k : komponenty_)
+        if (strcasecmp(k->Name.c_str(), nazwa.c_str()) == 0)
+            return k.get();
+    return nullptr;
+}
+
+void TStacja::Usun(TKomponent* komponent)
+{
+    const auto it = std::find_if(komponenty_.begin(), komponenty_.end(),
+                                 [komponent](const auto& k) { return k.get() == komponent; });
+    if (it == komponenty_.end())
+        return;
+    for (const auto& k : komponenty_)
+        if (k.get() != komponent)
+            k->Usuwany(komponent);
+    std::erase(kolejnosc_, komponent);
+    auto wlasny = std::move(*it);
+    komponenty_.erase(it);
+}
+
+void TStacja::NaWierzch(TKomponent* komponent)
+{
+    std::erase(kolejnosc_, komponent);
+    kolejnosc_.push_back(komponent);
+}
+
+void TStacja::NaSpod(TKomponent* komponent)
+{
+    std::erase(kolejnosc_, komponent);
+    kolejnosc_.insert(kolejnosc_.begin(), komponent);
+}
+
+void TStacja::Rysuj(TPlotno& p, const std::string& kontener) const
+{
+    for (TKomponent* k : kolejnosc_) {
+        if (!k->Visible || k->Kontener != kontener)
+            continue;
+        p.Zapisz();
+        p.Przesun(k->Left, k->Top);
+        p.Obetnij(k->ClientRect());
+        k->Paint(p);
+        p.Przywroc();
+    }
+}
+
+TElement* TStacja::ElementW(TPunktXY punkt) const
+{
+    for (auto it = kolejnosc_.rbegin(); it != kolejnosc_.rend(); ++it) {
+        auto* e = dynamic_cast<TElement*>(*it);
+        if (e != nullptr && e->Visible && e->Kontener == TKomponent::Diagram && e->Granice().Zawiera(punkt))
+            return e;
+    }
+    return nullptr;
+}
+
+TPunktXY TStacja::Rozmiar(const std::string& kontener) const
+{
+    TPunktXY r;
+    for (TKomponent* k : kolejnosc_)
+        if (k->Visible && k->Kontener == kontener) {
+            r.x = std::max(r.x, k->Left + k->Width);
+            r.y = std::max(r.y, k->Top + k->Height);
+        }
+    return r;
+}
+
+void TStacja::Odswiez(TKomponent* komponent) const
+{
+    if (OnOdswiez)
+        OnOdswiez(komponent);
+}

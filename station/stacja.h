@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/dzwieki.h"
+#include "core/komunikaty.h"
+#include "core/zegary.h"
+#include "station/komponent.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TElement;
+
+// The model of the station window's components: it owns every component in creation order, which
+// is the order of every walk over them, and keeps the drawing order of the diagram.
+class TStacja {
+public:
+    TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty);
+    ~TStacja();
+    TStacja(const TStacja&) = delete;
+    TStacja& operator=(const TStacja&) = delete;
+
+    template <typename T>
+    T& Dodaj(const std::string& nazwa)
+    {
+        auto k = std::make_unique<T>(*this);
+        k->Name = nazwa;
+        T& ref = *k;
+        Przyjmij(std::move(k));
+        return ref;
+    }
+
+    // By name, without regard to case; nullptr when there is none.
+    TKomponent* Znajdz(const std::string& nazwa) const;
+    template <typename T>
+    T* Znajdz(const std::string& nazwa) const
+    {
+        return dynamic_cast<T*>(Znajdz(nazwa));
+    }
+    const std::vector<std::unique_ptr<TKomponent>>& Komponenty() const { return komponenty_; }
+    // Every component of the class, in creation order.
+    template <typename T>
+    std::vector<T*> Wszystkie() const
+    {
+        std::vector<T*> wynik;
+        for (const auto& k : komponenty_)
+            if (auto* t = dynamic_cast<T*>(k.get()))
+                wynik.push_back(t);
+        return wynik;
+    }
+
+    // Removes and destroys the component after every other one has forgotten it.
+    void Usun(TKomponent* komponent);
+
+    // The diagram's drawing order, back to front.
+    const std::vector<TKomponent*>& KolejnoscRysowania() const { return kolejnosc_; }
+    void NaWierzch(TKomponent* komponent);
+    void NaSpod(TKomponent* komponent);
+
+    // Draws every visible component of the container, back to front, each at its place.
+    void Rysuj(TPlotno& p, const std::string& kontener = TKomponent::Diagram) const;
+    // The topmost visible element under the point of the diagram: the one target of clicks, double
+    // clicks, hints and menus.
+    TElement* ElementW(TPunktXY punkt) const;
+    // Size of a container's content: the farthest edge of any visible component on it.
+    TPunktXY Rozmiar(const std::string& kontener = TKomponent::Diagram) const;
+
+    TZegary& Zegary() const { return zegary_; }
+    TDzwieki& Dzwieki() const { return dzwieki_; }
+    TKomunikaty& Komunikaty() const { return komunikaty_; }
+
+    // The window's colour, which components without a colour of their own show.
+    TKolor KolorOkna = kolory::TloOkna;
+    // The game's sounds switch ("odtwarzaj dźwięki").
+    bool OdtwarzajDzwieki = true;
+    // Told of every repaint request; the window repaints the component, tests count.
+    std::function<void(TKomponent*)> OnOdswiez;
+    void Odswiez(TKomponent* komponent) const;
+
+private:
+    void Przyjmij(std::unique_ptr<TKomponent> komponent);
+
+    TZegary& zegary_;
+    TDzwieki& dzwieki_;
+    TKomunikaty& komunikaty_;
+    std::vector<std::unique_ptr<TKomponent>> komponenty_;
+    std::vector<TKomponent*> kolejnosc_;
+};

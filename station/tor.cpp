@@ -1,0 +1,173 @@
+#include "station/tor.h"
+
+#include "station/przejazd.h"
+#include "station/rogatka.h"
+#include "station/stacja.h"
+#include "station/zwrotnica.h"
+
+#include <algorithm>
+
+// A new component comes to the front of the diagram already.
+TTor::TTor(TStacja& stacja) : TPunkt(stacja) {}
+
+void TTor::SetLewyPunkt(TPunkt* punkt)
+{
+    lewyPunkt_ = punkt;
+    RelayoutTrack();
+    Stacja().NaSpod(this);
+}
+
+void TTor::SetPrawyPunkt(TPunkt* punkt)
+{
+    prawyPunkt_ = punkt;
+    RelayoutTrack();
+    Stacja().NaSpod(this);
+}
+
+void TTor::SetLewyStatus(tZwrStatus s)
+{
+    lewyStatus_ = s;
+    Stacja().NaSpod(this);
+    Repaint();
+}
+
+void TTor::SetPrawyStatus(tZwrStatus s)
+{
+    prawyStatus_ = s;
+    Stacja().NaSpod(this);
+    Repaint();
+}
+
+void TTor::RelayoutTrack()
+{
+    if (lewyPunkt_ == nullptr || prawyPunkt_ == nullptr)
+        return;
+    if (auto* z = dynamic_cast<TZwrotnica*>(lewyPunkt_); z != nullptr && z->Typ() == JedenNaDwa) {
+        if (lewyStatus_ == gora)
+            z->PrawyTor = this;
+        else
+            z->PrawyTorDolny = this;
+    } else {
+        lewyPunkt_->PrawyTor = this;
+    }
+    if (auto* z = dynamic_cast<TZwrotnica*>(prawyPunkt_); z != nullptr && z->Typ() == DwaNaJeden) {
+        if (prawyStatus_ == gora)
+            z->LewyTor = this;
+        else
+            z->LewyTorDolny = this;
+    } else {
+        prawyPunkt_->LewyTor = this;
+    }
+    LewyKoniec = lewyPunkt_->ConnectionPoint(this);
+    PrawyKoniec = prawyPunkt_->ConnectionPoint(this);
+    if (LewyKoniec.x == -1 || LewyKoniec.y == -1 || PrawyKoniec.x == -1 || PrawyKoniec.y == -1)
+        return;
+    const int lewa = std::min(LewyKoniec.x, PrawyKoniec.x) - 2;
+    const int gorna = std::min(LewyKoniec.y, PrawyKoniec.y) - 2;
+    const int prawa = std::max(LewyKoniec.x, PrawyKoniec.x) + 2;
+    const int dolna = std::max(LewyKoniec.y, PrawyKoniec.y) + 2;
+    if (lewa != Left || gorna != Top || prawa - lewa != Width || dolna - gorna != Height)
+        SetBounds(lewa, gorna, prawa - lewa, dolna - gorna);
+}
+
+bool TTor::AnyBarrierRaised() const
+{
+    return (RogatkaGorne != nullptr && RogatkaGorne->Podniesione()) ||
+           (RogatkaDolne != nullptr && RogatkaDolne->Podniesione());
+}
+
+TPunkt* TTor::Neighbour(int strona) const
+{
+    if (strona != stLewy && strona != stPrawy)
+        return nullptr;
+    TPunkt* punkt = strona == stLewy ? lewyPunkt_ : prawyPunkt_;
+    // A switch lying against this track gives no way on.
+    if (auto* z = dynamic_cast<TZwrotnica*>(punkt))
+        return z->Neighbour(strona == stLewy ? stPrawy : stLewy) == this ? z : nullptr;
+    return punkt;
+}
+
+void TTor::Paint(TPlotno& p)
+{
+    RelayoutTrack();
+    const bool lewyZnany = LewyKoniec.x != -1 && LewyKoniec.y != -1;
+    const bool prawyZnany = PrawyKoniec.x != -1 && PrawyKoniec.y != -1;
+    TPunktXY a, b;
+    if (lewyZnany && prawyZnany) {
+        a.x = LewyKoniec.x < PrawyKoniec.x ? 2 : Width - 2;
+        b.x = LewyKoniec.x < PrawyKoniec.x ? Width - 2 : 2;
+        a.y = LewyKoniec.y < PrawyKoniec.y ? 2 : Height - 2;
+        b.y = LewyKoniec.y < PrawyKoniec.y ? Height - 2 : 2;
+    } else if (LewyKoniec.x == -1 && LewyKoniec.y == -1 && PrawyKoniec.x == -1 && PrawyKoniec.y == -1) {
+        a = {2, Height / 2};
+        b = {Width - 2, Height / 2};
+    } else {
+        return;
+    }
+    DrawTrackLine(p, KolorStanu(), Stan(), a, b);
+}
+
+void TTor::PoZmianieStanu()
+{
+    if (PrzejazdDolne != nullptr)
+        PrzejazdDolne->PrzeliczMiganie();
+    if (PrzejazdGorne != nullptr)
+        PrzejazdGorne->PrzeliczMiganie();
+}
+
+bool TTor::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
+{
+    tZwrStatus s{};
+    if (nazwa == "LewyStatus" || nazwa == "PrawyStatus") {
+        if (!CzytajZwrStatus(wartosc, s))
+            return false;
+        nazwa == "LewyStatus" ? SetLewyStatus(s) : SetPrawyStatus(s);
+        return true;
+    }
+    return TPunkt::UstawWlasciwosc(nazwa, wartosc);
+}
+
+bool TTor::UstawReferencje(const std::string& nazwa, TKomponent* cel)
+{
+    if (nazwa == "LewyPunkt" || nazwa == "PrawyPunkt") {
+        auto* punkt = dynamic_cast<TPunkt*>(cel);
+        if (cel != nullptr && punkt == nullptr)
+            return false;
+        nazwa == "LewyPunkt" ? SetLewyPunkt(punkt) : SetPrawyPunkt(punkt);
+        return true;
+    }
+    if (nazwa == "RogatkaGorne" || nazwa == "RogatkaDolne") {
+        auto* r = dynamic_cast<TRogatka*>(cel);
+        if (cel != nullptr && r == nullptr)
+            return false;
+        (nazwa == "RogatkaGorne" ? RogatkaGorne : RogatkaDolne) = r;
+        Repaint();
+        return true;
+    }
+    if (nazwa == "PrzejazdGorne" || nazwa == "PrzejazdDolne") {
+        auto* p = dynamic_cast<TPrzejazd*>(cel);
+        if (cel != nullptr && p == nullptr)
+            return false;
+        (nazwa == "PrzejazdGorne" ? PrzejazdGorne : PrzejazdDolne) = p;
+        Repaint();
+        return true;
+    }
+    return TPunkt::UstawReferencje(nazwa, cel);
+}
+
+void TTor::Usuwany(TKomponent* k)
+{
+    TPunkt::Usuwany(k);
+    if (k == lewyPunkt_)
+        lewyPunkt_ = nullptr;
+    if (k == prawyPunkt_)
+        prawyPunkt_ = nullptr;
+    if (k == RogatkaGorne)
+        RogatkaGorne = nullptr;
+    if (k == RogatkaDolne)
+        RogatkaDolne = nullptr;
+    if (k == PrzejazdGorne)
+        PrzejazdGorne = nullptr;
+    if (k == PrzejazdDolne)
+        PrzejazdDolne = nullptr;
+}

@@ -1,0 +1,39 @@
+#include "station/typy_torow.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+template <typename E>
+bool Wybierz(const std::string& tekst, E& wynik, std::initializer_list<std::pair<const char*, E>> nazwy)
+{
+    for (const auto& [nazwa, wartosc] : nazwy)
+        if (tekst == nazwa) {
+            wynik = wartosc;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+bool CzytajZwrStatus(const std::string& tekst, tZwrStatus& wynik)
+{
+    return Wybierz(tekst, wynik, {{"gora", gora}, {"dol", dol}});
+}
+
+bool CzytajZwrTyp(const std::string& tekst, tZwrTyp& wynik)
+{
+    return Wybierz(tekst, wynik, {{"JedenNaDwa", JedenNaDwa}, {"DwaNaJeden", DwaNaJeden}});
+}
+
+bool CzytajUkladRysowania(const std::string& tekst, tUkladRysowania& wynik)
+{
+    return Wybierz(tekst, wynik, {{"urGora", urGora}, {"urSrodek", urSrodek}, {"urDol", urDol}});
+}
+
+bool CzytajSemType(const std::string& tekst, std::uint8_t& wynik)
+{
+    return Wybierz<std::uint8_t>(tekst, wynik, {{"stLewy", 0}, {"stPrawy", 1}});
+}

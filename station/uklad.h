@@ -1,0 +1,35 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TStacja;
+
+// One component of the station as data: its class, name, container, bounds, the published
+// properties as they are written, and the references to other components by their names.
+struct TRekordUkladu {
+    struct Wlasciwosc {
+        std::string Nazwa;
+        std::string Wartosc;
+    };
+    std::string Klasa;
+    std::string Nazwa;
+    std::string Kontener;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    std::vector<Wlasciwosc> Wlasciwosci;
+    std::vector<Wlasciwosc> Referencje;
+};
+
+// A layout record the program cannot build: an unknown class, element or property.
+class TBladUkladu : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// The station Drelinko, in creation order.
+const std::vector<TRekordUkladu>& UkladDrelinka();
+
+// Creates every record's component, sets its properties, then resolves the references in record
+// order through the setters, so that tracks attach to their points; raises TBladUkladu.
+void ZbudujUklad(TStacja& stacja, const std::vector<TRekordUkladu>& uklad);

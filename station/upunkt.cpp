@@ -1,0 +1,286 @@
+#include "station/upunkt.h"
+
+#include "core/format.h"
+#include "core/wkt_files.h"
+#include "interlocking/semafor.h"
+#include "simulation/pociag.h"
+#include "simulation/sklad.h"
+#include "station/przycisk_elementu.h"
+#include "station/stacja.h"
+#include "station/tor.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+#include "station/zwrotnica.h"
+
+namespace {
+
+std::string WiadomoscBledu(TElement* element, const std::string& tekst)
+{
+    return element == nullptr ? tekst : tekst + "\r\n" + element->Name;
+}
+
+}  // namespace
+
+TElemExc::TElemExc(TElement* element, const std::string& tekst, std::int32_t punkty)
+    : std::runtime_error(WiadomoscBledu(element, tekst)), Element(element), Punkty(punkty)
+{
+}
+
+TElement::TElement(TStacja& stacja) : TKomponent(stacja) {}
+
+void TElement::RepaintButtons()
+{
+    for (const auto& k : Stacja().Komponenty())
+        if (auto* p = dynamic_cast<TPrzyciskElementu*>(k.get()); p != nullptr && p->ElementPrzycisku() == this)
+            p->OdswiezPrzycisk();
+}
+
+void TElement::Error(const std::string& tekst)
+{
+    ++LicznikBledow;
+    Repaint();
+    if (OnError)
+        OnError(*this);
+    throw TElemExc(this, tekst, -10);
+}
+
+void TElement::PlaySound()
+{
+    const std::string plik = PlikDzwieku();
+    if (!Stacja().OdtwarzajDzwieki || plik.empty())
+        return;
+    const std::string sciezka = ProgramDir() + plik;
+    if (PlikIstnieje(sciezka))
+        Stacja().Dzwieki().Odtworz(sciezka);
+}
+
+void TElement::Click()
+{
+    if (OnClick)
+        OnClick();
+}
+
+void TElement::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick();
+}
+
+bool TElement::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
+{
+    if (nazwa == "CustomOffsetX")
+        return CzytajLiczbe(wartosc, CustomOffsetX);
+    if (nazwa == "CustomOffsetY")
+        return CzytajLiczbe(wartosc, CustomOffsetY);
+    return TKomponent::UstawWlasciwosc(nazwa, wartosc);
+}
+
+void TElement::Usuwany(TKomponent* k)
+{
+    if (Przycisk != nullptr && dynamic_cast<TKomponent*>(Przycisk) == k)
+        Przycisk = nullptr;
+}
+
+TCzcionka CzcionkaEtykiety()
+{
+    TCzcionka c;
+    c.Nazwa = "Tahoma";
+    c.Rozmiar = 7;
+    c.Kolor = kolory::Czarny;
+    return c;
+}
+
+void TElement::DrawCaption(TPlotno& p)
+{
+    const std::string tekst = TekstPunktu();
+    if (!tekst.empty()) {
+        p.Odwracanie(true);
+        p.Tekst(ClientRect(), tekst, Font, tfSrodek | tfJednaLinia | tfWielokropek | tfBezObciecia);
+        p.Odwracanie(false);
+    }
+    // The name label goes on the parent's surface, outside the element.
+    const TPunktXY przesuniecie = (CustomOffsetX != 0 || CustomOffsetY != 0)
+                                      ? TPunktXY{CustomOffsetX, CustomOffsetY}
+                                      : DomyslnePrzesuniecieEtykiety();
+    p.Zapisz();
+    p.BezObciecia();
+    const TProstokat r{przesuniecie.x, przesuniecie.y, przesuniecie.x + Width, przesuniecie.y + Height};
+    p.Tekst(r, Name, CzcionkaEtykiety(), tfJednaLinia | tfBezObciecia);
+    p.Przywroc();
+}
+
+TPunkt::TPunkt(TStacja& stacja) : TElement(stacja)
+{
+    KoloryStanow = {kolory::Granatowy, kolory::Szary, kolory::Zielony, kolory::Czerwony};
+}
+
+void TPunkt::SetStan(tStan wartosc)
+{
+    if (wartosc == stan_)
+        return;
+    stan_ = wartosc;
+    Repaint();
+    RepaintButtons();
+    if (Przycisk != nullptr) {
+        try {
+            Przycisk->PokazStan(stan_, KoloryStanow[stan_]);
+            Przycisk->OdswiezPrzycisk();
+        } catch (...) {
+        }
+    }
+    PoZmianieStanu();
+    if (Przycisk != nullptr) {
+        try {
+            Przycisk->OdswiezPrzycisk();
+        } catch (...) {
+        }
+    }
+}
+
+void TPunkt::SetPojemnosc(std::int32_t wartosc)
+{
+    pojemnosc_ = wartosc;
+    Repaint();
+}
+
+void TPunkt::SetPociag(TPociag* wartosc)
+{
+    if (wartosc == nullptr) {
+        SetStan(wolny);
+    } else if (pociag_ == nullptr) {
+        SetStan(zajety);
+        if (!elementy_.empty()) {
+            // Vehicles standing here join the arriving train, uncoupled.
+            wartosc->SetDoRozdzielenia(true);
+            wartosc->SetSklad(wartosc->Kierunek == stLewy ? elementy_ + " " + wartosc->Sklad()
+                                                         : wartosc->Sklad() + " " + elementy_);
+        }
+    }
+    pociag_ = wartosc;
+    SetElementy(wartosc != nullptr ? EtykietaPunktu(*wartosc) : std::string());
+    if (wartosc != nullptr && !wartosc->Manewrowy() && dynamic_cast<TWlot*>(this) != nullptr)
+        PlaySound();
+    Repaint();
+    RepaintButtons();
+}
+
+void TPunkt::SetElementy(const std::string& wartosc)
+{
+    if (wartosc == elementy_)
+        return;
+    elementy_ = wartosc;
+    RepaintButtons();
+    Repaint();
+}
+
+TPunktXY TPunkt::ConnectionPoint(const TTor* tor) const
+{
+    if (tor != nullptr && tor == LewyTor)
+        return NaDiagramie({0, Height / 2});
+    if (tor != nullptr && tor == PrawyTor)
+        return NaDiagramie({Width, Height / 2});
+    return {-1, -1};
+}
+
+TPunkt* TPunkt::Neighbour(int strona) const
+{
+    if (strona == stLewy)
+        return LewyTor;
+    if (strona == stPrawy)
+        return PrawyTor;
+    return nullptr;
+}
+
+void TPunkt::DblClick()
+{
+    TElement::DblClick();
+    const std::string glowa = Formatuj("%s • %s", Name.c_str(), Hint.c_str());
+    TKomunikaty& komunikaty = Stacja().Komunikaty();
+    if (pociag_ == nullptr) {
+        komunikaty.Komunikat(glowa + "\r\nW tym punkcie nie ma żadnego pociągu.");
+        return;
+    }
+    std::string tekst = glowa + "\r\n" + OpisPociagu(*pociag_);
+    if (pociag_->StanJazdy == tStanJazdy::jazda || dynamic_cast<TZapowiedz*>(this) != nullptr) {
+        komunikaty.Komunikat(tekst);
+        return;
+    }
+    tekst += pociag_->Manewrowy() ? "\r\nDać sygnał do jazdy manewrowej?" : "\r\nDać sygnał do odjazdu?";
+    if (komunikaty.Pytanie(tekst, tPrzyciski::takAnuluj, tRodzajPytania::potwierdzenie) == tOdpowiedz::tak)
+        UstawStanJazdy(*pociag_, tStanJazdy::jazda);
+}
+
+std::string TPunkt::TekstPunktu() const
+{
+    return MiejscePostoju(this) || dynamic_cast<const TZapowiedz*>(this) != nullptr ? elementy_ : std::string();
+}
+
+void TPunkt::Paint(TPlotno& p)
+{
+    p.Pioro(KolorStanu());
+    p.Pedzel(KolorStanu());
+    p.Prostokat(ClientRect());
+    if (LewyTor != nullptr)
+        LewyTor->RelayoutTrack();
+    if (PrawyTor != nullptr)
+        PrawyTor->RelayoutTrack();
+    DrawCaption(p);
+}
+
+bool TPunkt::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
+{
+    if (nazwa == "Pojemnosc") {
+        int v = 0;
+        if (!CzytajLiczbe(wartosc, v))
+            return false;
+        SetPojemnosc(v);
+        return true;
+    }
+    if (nazwa == "DisablePopupMenu")
+        return CzytajLogiczna(wartosc, DisablePopupMenu);
+    if (nazwa == "Elementy") {
+        SetElementy(wartosc);
+        return true;
+    }
+    if (nazwa == "Stan") {
+        static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
+        for (int i = 0; i < 4; ++i)
+            if (wartosc == nazwy[i]) {
+                SetStan(static_cast<tStan>(i));
+                return true;
+            }
+        return false;
+    }
+    return TElement::UstawWlasciwosc(nazwa, wartosc);
+}
+
+void TPunkt::Usuwany(TKomponent* k)
+{
+    TElement::Usuwany(k);
+    if (LewyTor != nullptr && static_cast<TKomponent*>(LewyTor) == k)
+        LewyTor = nullptr;
+    if (PrawyTor != nullptr && static_cast<TKomponent*>(PrawyTor) == k)
+        PrawyTor = nullptr;
+}
+
+bool MiejscePostoju(const TPunkt* punkt)
+{
+    return punkt != nullptr && dynamic_cast<const TTor*>(punkt) == nullptr &&
+           dynamic_cast<const TZwrotnica*>(punkt) == nullptr && dynamic_cast<const TSemafor*>(punkt) == nullptr &&
+           dynamic_cast<const TZapowiedz*>(punkt) == nullptr;
+}
+
+void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b)
+{
+    p.Pioro(kolor, 1);
+    if (stan == nieaktywny) {
+        p.Linia({a, b});
+        return;
+    }
+    p.Linia({{a.x, a.y - 1}, {b.x, b.y - 1}});
+    p.Linia({{a.x, a.y + 1}, {b.x, b.y + 1}});
+    if (stan == utwierdzony || stan == zajety) {
+        p.Pioro(kolor, 2);
+        p.Linia({{a.x + 1, a.y}, {b.x - 1, b.y}});
+    }
+}

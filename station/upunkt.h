@@ -1,0 +1,136 @@
+#pragma once
+
+// The station elements: the base classes every element of the diagram shares.
+
+#include "station/komponent.h"
+#include "station/typy.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+class TPociag;
+class TElement;
+class TTor;
+
+// A dispatcher's fault: the act is refused, the fault costs points and is shown and logged by the
+// station's fault handler.
+class TElemExc : public std::runtime_error {
+public:
+    TElemExc(TElement* element, const std::string& tekst, std::int32_t punkty);
+
+    TElement* Element;
+    std::int32_t Punkty;
+};
+
+// Hook called on every fault, before the exception is raised.
+using TPunktError = std::function<void(TElement& sender)>;
+// One journal line: points (positive a bonus, negative a penalty), a headline and a detail.
+using TDodajDoDziennikaProc = std::function<void(std::int32_t punkty, const std::string& s1, const std::string& s2)>;
+using TNotifyEvent = std::function<void(TKomponent* sender)>;
+
+class TPrzyciskElementu;
+
+// Every object of the diagram: fault reporting, sound, the link to its point button, its label.
+class TElement : public TKomponent {
+public:
+    explicit TElement(TStacja& stacja);
+
+    std::int32_t LicznikBledow = 0;
+    TPunktError OnError;
+    TNotifyEvent OnModified;
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+    TPrzyciskElementu* Przycisk = nullptr;
+    std::int32_t CustomOffsetX = 0;
+    std::int32_t CustomOffsetY = 0;
+
+    // Repaints every point button that shows this element.
+    virtual void RepaintButtons();
+    // Counts the fault and raises TElemExc with -10 points: the calling act goes no further.
+    [[noreturn]] virtual void Error(const std::string& tekst);
+    virtual void PlaySound();
+
+    // A click on the element on the diagram; a double click.
+    virtual void Click();
+    virtual void DblClick();
+
+    // The sound file of the class; empty for silent classes.
+    virtual const char* PlikDzwieku() const { return ""; }
+
+    bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
+    void Usuwany(TKomponent* k) override;
+
+protected:
+    // Where the name label sits relative to the element when no custom offset is given.
+    virtual TPunktXY DomyslnePrzesuniecieEtykiety() const { return {5, Height - 2}; }
+    // The point text (trains' labels) and the name label on the parent's surface.
+    void DrawCaption(TPlotno& p);
+    // The text drawn inside the element; empty for elements that show none.
+    virtual std::string TekstPunktu() const { return {}; }
+};
+
+// A point: has a state, may hold one train, shows its label, and joins the tracks on its sides.
+class TPunkt : public TElement {
+public:
+    explicit TPunkt(TStacja& stacja);
+    const char* NazwaKlasy() const override { return "TPunkt"; }
+
+    tStan Stan() const { return stan_; }
+    virtual void SetStan(tStan wartosc);
+    std::array<TKolor, 4> KoloryStanow;
+    TKolor KolorStanu() const { return KoloryStanow[stan_]; }
+    std::int32_t Pojemnosc() const { return pojemnosc_; }
+    void SetPojemnosc(std::int32_t wartosc);
+    TPociag* Pociag() const { return pociag_; }
+    virtual void SetPociag(TPociag* wartosc);
+    const std::string& Elementy() const { return elementy_; }
+    virtual void SetElementy(const std::string& wartosc);
+    bool DisablePopupMenu = false;
+    TTor* LewyTor = nullptr;
+    TTor* PrawyTor = nullptr;
+
+    // Where the track attaches to this point, in diagram coordinates; (-1, -1) when it does not.
+    virtual TPunktXY ConnectionPoint(const TTor* tor) const;
+    // The next point along which a train or a route continues on the side (0 left, 1 right),
+    // with the switches as they lie now.
+    virtual TPunkt* Neighbour(int strona) const;
+
+    void DblClick() override;
+    void Paint(TPlotno& p) override;
+    bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
+    void Usuwany(TKomponent* k) override;
+
+protected:
+    TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {Width + 3, Height - 6}; }
+    std::string TekstPunktu() const override;
+    // Called inside SetStan after the button is updated; tracks re-evaluate their crossings.
+    virtual void PoZmianieStanu() {}
+    TPunktXY NaDiagramie(TPunktXY p) const { return {Left + p.x, Top + p.y}; }
+
+private:
+    tStan stan_ = wolny;
+    std::int32_t pojemnosc_ = 1;
+    TPociag* pociag_ = nullptr;
+    std::string elementy_;
+};
+
+// A plain point of a track.
+class TPunktTorowy : public TPunkt {
+public:
+    using TPunkt::TPunkt;
+    const char* NazwaKlasy() const override { return "TPunktTorowy"; }
+};
+
+// Whether a train may stop at the point: every point but tracks, switches, signals and
+// announcement fields.
+bool MiejscePostoju(const TPunkt* punkt);
+
+// One track stroke from a to b in the pen colour set by the caller: a single line for an inactive
+// point, a hollow double line otherwise, filled for locked and occupied points.
+void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b);
+
+// The font of the name labels.
+TCzcionka CzcionkaEtykiety();
