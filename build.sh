@@ -10,7 +10,8 @@ set -eu
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-PAKIETY="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
+PAKIETY_SILNIKA="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
+PAKIETY="$PAKIETY_SILNIKA qt6-base-dev fonts-wine fonts-dejavu-core"
 PAKIETY_CLANG="clang libclang-rt-14-dev"
 
 zainstaluj() {
@@ -46,14 +47,16 @@ test)
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
 sanitize)
-    zainstaluj $PAKIETY
-    zbuduj build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDRELINKO_SANITIZE=ON -DDRELINKO_BENCHMARKS=OFF
+    zainstaluj $PAKIETY_SILNIKA
+    zbuduj build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDRELINKO_SANITIZE=ON -DDRELINKO_BENCHMARKS=OFF \
+        -DDRELINKO_ENGINE_ONLY=ON
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
     ;;
 fuzz)
-    zainstaluj $PAKIETY $PAKIETY_CLANG
-    CXX=clang++ zbuduj build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELINKO_FUZZ=ON -DDRELINKO_SANITIZE=ON
+    zainstaluj $PAKIETY_SILNIKA $PAKIETY_CLANG
+    CXX=clang++ zbuduj build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELINKO_FUZZ=ON -DDRELINKO_SANITIZE=ON \
+        -DDRELINKO_ENGINE_ONLY=ON
     korpus=build-fuzz/korpus
     mkdir -p "$korpus"
     cp tests/data/poprawne/* tests/data/uszkodzone/* "$korpus"/

@@ -27,6 +27,7 @@ public:
     // Neither a click nor its OnClick does anything.
     void Click() override {}
     void Paint(TPlotno& p) override;
+    bool MaEtykiete() const override { return false; }
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
 
 private:

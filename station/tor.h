@@ -35,6 +35,7 @@ public:
 
     TPunkt* Neighbour(int strona) const override;
     void Paint(TPlotno& p) override;
+    bool MaEtykiete() const override { return false; }
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
     bool UstawReferencje(const std::string& nazwa, TKomponent* cel) override;
     void Usuwany(TKomponent* k) override;

@@ -99,14 +99,18 @@ void TElement::DrawCaption(TPlotno& p)
         p.Odwracanie(false);
     }
     // The name label goes on the parent's surface, outside the element.
+    p.Zapisz();
+    p.BezObciecia();
+    p.Tekst(ProstokatEtykiety(), Name, CzcionkaEtykiety(), tfJednaLinia | tfBezObciecia);
+    p.Przywroc();
+}
+
+TProstokat TElement::ProstokatEtykiety() const
+{
     const TPunktXY przesuniecie = (CustomOffsetX != 0 || CustomOffsetY != 0)
                                       ? TPunktXY{CustomOffsetX, CustomOffsetY}
                                       : DomyslnePrzesuniecieEtykiety();
-    p.Zapisz();
-    p.BezObciecia();
-    const TProstokat r{przesuniecie.x, przesuniecie.y, przesuniecie.x + Width, przesuniecie.y + Height};
-    p.Tekst(r, Name, CzcionkaEtykiety(), tfJednaLinia | tfBezObciecia);
-    p.Przywroc();
+    return {przesuniecie.x, przesuniecie.y, przesuniecie.x + Width, przesuniecie.y + Height};
 }
 
 TPunkt::TPunkt(TStacja& stacja) : TElement(stacja)

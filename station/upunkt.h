@@ -63,6 +63,11 @@ public:
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
     void Usuwany(TKomponent* k) override;
 
+    // Where the name label's rectangle lies, relative to the element.
+    TProstokat ProstokatEtykiety() const;
+    // Whether the element draws a name label at all (tracks and crossing lamps do not).
+    virtual bool MaEtykiete() const { return true; }
+
 protected:
     // Where the name label sits relative to the element when no custom offset is given.
     virtual TPunktXY DomyslnePrzesuniecieEtykiety() const { return {5, Height - 2}; }

@@ -1,0 +1,270 @@
+#include "tools/sim/driver.h"
+
+#include "interlocking/semafor.h"
+#include "simulation/pociag.h"
+#include "simulation/rozklad_csv.h"
+#include "simulation/symulacja_stacji.h"
+#include "station/przejazd.h"
+#include "station/rogatka.h"
+#include "station/zwrotnica.h"
+#include "tools/sim/skrypt.h"
+
+#include <cmath>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+// A line the script got wrong: the driver stops with exit status 2.
+struct TZlaLinia : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// A file the driver could not write: exit status 1.
+struct TBladPliku : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+const char* NazwaOdpowiedzi(tOdpowiedz o)
+{
+    switch (o) {
+    case tOdpowiedz::tak:
+        return "yes";
+    case tOdpowiedz::nie:
+        return "no";
+    case tOdpowiedz::anuluj:
+        return "cancel";
+    }
+    return "cancel";
+}
+
+const char* NazwaStanu(tStan s)
+{
+    static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
+    return nazwy[s];
+}
+
+const char* NazwaJazdy(tStanJazdy s)
+{
+    switch (s) {
+    case tStanJazdy::postoj:
+        return "postoj";
+    case tStanJazdy::zatrzymany:
+        return "zatrzymany";
+    case tStanJazdy::jazda:
+        return "jazda";
+    }
+    return "postoj";
+}
+
+}  // namespace
+
+// Message and question boxes as output lines; questions take the queued answers.
+class TDriverSymulacji::Komunikaty : public TKomunikaty {
+public:
+    explicit Komunikaty(std::ostream& out) : out_(out) {}
+
+    void Komunikat(const std::string& tekst) override { out_ << "MESSAGE " << BezLamania(tekst) << '\n'; }
+
+    tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania) override
+    {
+        tOdpowiedz o = przyciski == tPrzyciski::takNie ? tOdpowiedz::nie : tOdpowiedz::anuluj;
+        if (!Odpowiedzi.empty()) {
+            o = Odpowiedzi.front();
+            Odpowiedzi.pop_front();
+        }
+        out_ << "QUESTION " << BezLamania(tekst) << " -> " << NazwaOdpowiedzi(o) << '\n';
+        return o;
+    }
+
+    void Ostrzezenie(const std::string&, const std::string& tytul, const std::string& opis, int) override
+    {
+        out_ << "WARNING " << BezLamania(tytul) << " | " << BezLamania(opis) << '\n';
+    }
+
+    std::deque<tOdpowiedz> Odpowiedzi;
+
+private:
+    std::ostream& out_;
+};
+
+class TDriverSymulacji::Dzwieki : public TDzwieki {
+public:
+    explicit Dzwieki(std::ostream& out) : out_(out) {}
+    void Odtworz(const std::string& plik) override
+    {
+        out_ << "SOUND " << std::filesystem::path(plik).filename().string() << '\n';
+    }
+
+private:
+    std::ostream& out_;
+};
+
+TDriverSymulacji::TDriverSymulacji(std::ostream& wyjscie, Renderowanie renderowanie)
+    : out_(wyjscie),
+      renderowanie_(std::move(renderowanie)),
+      komunikaty_(std::make_unique<Komunikaty>(wyjscie)),
+      dzwieki_(std::make_unique<Dzwieki>(wyjscie))
+{
+    ZarejestrujPociag();
+    symulacja_ = std::make_unique<TSymulacjaStacji>(zegary_, *dzwieki_, *komunikaty_);
+    symulacja_->Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
+        out_ << "JOURNAL " << CzasHHMMSS(l.Czas) << ' ' << l.Punkty << ' ' << BezLamania(l.Tekst) << " | "
+             << BezLamania(l.Opis) << '\n';
+    };
+}
+
+TDriverSymulacji::~TDriverSymulacji() = default;
+
+void TDriverSymulacji::Zle(const std::string& powod) { throw TZlaLinia(powod); }
+
+int TDriverSymulacji::Wykonaj(std::istream& skrypt)
+{
+    std::string linia;
+    int numer = 0;
+    while (std::getline(skrypt, linia)) {
+        ++numer;
+        try {
+            std::string blad;
+            const auto slowa = RozbijLinie(linia, blad);
+            if (!slowa)
+                Zle(blad);
+            if (!slowa->empty())
+                Polecenie(*slowa);
+            out_.flush();
+        } catch (const TZlaLinia& e) {
+            out_ << "ERROR " << numer << ": " << e.what() << '\n';
+            return ZlaLinia;
+        } catch (const TBladPliku& e) {
+            out_ << "ERROR " << numer << ": " << e.what() << '\n';
+            return BladPliku;
+        }
+    }
+    return Dobrze;
+}
+
+void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
+{
+    const std::string& p = s[0];
+    const auto argumenty = [&](std::size_t min, std::size_t max) {
+        if (s.size() - 1 < min || s.size() - 1 > max)
+            Zle("wrong number of arguments for " + p);
+    };
+    if (symulacja_ == nullptr)
+        Zle("the station is closed");
+    TSymulacjaStacji& sym = *symulacja_;
+
+    if (p == "time") {
+        argumenty(1, 1);
+        const auto czas = CzytajGodzine(s[1]);
+        if (!czas)
+            Zle("bad time " + s[1]);
+        sym.CzasSymulacji = *czas;
+    } else if (p == "wait") {
+        argumenty(1, 1);
+        double sekundy = 0;
+        std::istringstream we(s[1]);
+        if (!(we >> sekundy) || !(we >> std::ws).eof() || sekundy < 0 || sekundy > 86400)
+            Zle("bad number of seconds " + s[1]);
+        zegary_.Uplyw(std::llround(sekundy * 1000));
+    } else if (p == "click" || p == "dblclick") {
+        argumenty(1, 1);
+        TKomponent* k = sym.Stacja().Znajdz(s[1]);
+        auto* e = dynamic_cast<TElement*>(k);
+        if (e == nullptr || e->Kontener != TKomponent::Diagram)
+            Zle("unknown element " + s[1]);
+        if (p == "click") {
+            sym.Wykonaj([e] { e->Click(); });
+        } else {
+            auto* punkt = dynamic_cast<TPunkt*>(e);
+            if (punkt == nullptr)
+                Zle(s[1] + " is not a point");
+            sym.Wykonaj([punkt] { punkt->DblClick(); });
+        }
+    } else if (p == "answer") {
+        argumenty(1, 1);
+        if (s[1] == "yes")
+            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::tak);
+        else if (s[1] == "no")
+            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::nie);
+        else if (s[1] == "cancel")
+            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::anuluj);
+        else
+            Zle("answer must be yes, no or cancel");
+    } else if (p == "show") {
+        argumenty(1, 1);
+        Pokaz(s[1]);
+    } else if (p == "score") {
+        argumenty(0, 0);
+        out_ << "SCORE " << sym.Dziennik().Score() << '\n';
+    } else if (p == "sound") {
+        argumenty(1, 1);
+        if (s[1] != "on" && s[1] != "off")
+            Zle("sound must be on or off");
+        sym.Stacja().OdtwarzajDzwieki = s[1] == "on";
+    } else if (p == "render") {
+        argumenty(1, 3);
+        std::string strona;
+        int skala = 1;
+        for (std::size_t i = 2; i < s.size(); ++i) {
+            int v = 0;
+            std::istringstream we(s[i]);
+            if (we >> v && (we >> std::ws).eof()) {
+                if (v < 1 || v > 8)
+                    Zle("scale must be 1 to 8");
+                skala = v;
+            } else if (s[i] == "Sterowanie" || s[i] == "Przebiegi") {
+                Zle("not available yet");
+            } else {
+                Zle("unknown page " + s[i]);
+            }
+        }
+        if (!renderowanie_)
+            Zle("not available yet");
+        if (!renderowanie_(sym, s[1], strona, skala))
+            throw TBladPliku("cannot write " + s[1]);
+    } else if (p == "close") {
+        argumenty(0, 0);
+        symulacja_.reset();
+    } else if (p == "start" || p == "tick" || p == "until" || p == "press" || p == "menu" || p == "commands" ||
+               p == "trains" || p == "stop" || p == "speed") {
+        Zle("not available yet");
+    } else {
+        Zle("unknown command " + p);
+    }
+}
+
+void TDriverSymulacji::Pokaz(const std::string& nazwa)
+{
+    TKomponent* k = symulacja_->Stacja().Znajdz(nazwa);
+    auto* e = dynamic_cast<TElement*>(k);
+    if (e == nullptr)
+        Zle("unknown element " + nazwa);
+    std::ostringstream o;
+    o << "STATE " << e->Name;
+    auto* punkt = dynamic_cast<TPunkt*>(e);
+    if (punkt != nullptr)
+        o << " stan=" << NazwaStanu(punkt->Stan());
+    if (auto* z = dynamic_cast<TZwrotnica*>(e))
+        o << " status=" << (z->Status() == gora ? "gora" : "dol");
+    if (auto* s = dynamic_cast<TSemafor*>(e))
+        o << " status=" << (s->Status() == zielony ? "zielony" : s->Status() == czerwony ? "czerwony" : "bialy");
+    if (auto* r = dynamic_cast<TRogatka*>(e))
+        o << " podniesione=" << (r->Podniesione() ? 1 : 0);
+    if (auto* pr = dynamic_cast<TPrzejazd*>(e))
+        o << " migajacy=" << (pr->Migajacy() ? 1 : 0);
+    o << " bledy=" << e->LicznikBledow;
+    if (punkt != nullptr) {
+        o << " elementy=" << Cytat(punkt->Elementy());
+        o << " pociag=" << (punkt->Pociag() != nullptr ? Cytat(OpisPociagu(*punkt->Pociag())) : "-");
+    }
+    o << " hint=" << Cytat(e->Hint);
+    if (punkt != nullptr && punkt->Pociag() != nullptr) {
+        const TPociag& t = *punkt->Pociag();
+        o << " jazda=" << NazwaJazdy(t.StanJazdy) << " kierunek=" << (t.Kierunek == stLewy ? "stLewy" : "stPrawy")
+          << " sklad=" << Cytat(t.Sklad()) << " manewrowy=" << (t.Manewrowy() ? 1 : 0) << " numer=" << Cytat(t.Numer());
+    }
+    out_ << o.str() << '\n';
+}
