@@ -1,6 +1,13 @@
 #include "interlocking/semafor.h"
 
+#include "core/format.h"
+#include "interlocking/przyciski.h"
+#include "simulation/pociag.h"
+#include "simulation/postoj.h"
+#include "simulation/sklad.h"
 #include "station/stacja.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
 #include "station/tor.h"
 
 TSemafor::TSemafor(TStacja& stacja) : TPunkt(stacja)
@@ -47,9 +54,114 @@ void TSemafor::BlinkTick()
         SetStatus(czerwony);
 }
 
-void TSemafor::OperateSignal(TKomponent*)
+void TSemafor::OperateSignal(TKomponent* sender)
 {
-    // The aspects are given by the interlocking, which is not connected yet.
+    switch (Stan()) {
+    case nieaktywny:
+        OfferSz("Próba ustawienia semafora na torze wyłączonym.", sender);
+        break;
+    case wolny:
+        if (status_ == zielony)
+            Error("Próba ustawienia semafora bez drogi.");
+        else if (status_ == czerwony)
+            OfferSz("Nie utwierdzono drogi.", sender);
+        else
+            SetStatus(czerwony);
+        break;
+    case utwierdzony:
+        if (status_ == czerwony)
+            GiveS2(sender);
+        else
+            SetStatus(czerwony);
+        break;
+    case zajety:
+        if (status_ == zielony)
+            Error("Próba przestawienia semafora na zajętym torze.");
+        else if (status_ == czerwony)
+            OfferSz("Tor jest zajęty.", sender);
+        else
+            SetStatus(czerwony);
+        break;
+    }
+    PlaySound();
+    if (OnModified)
+        OnModified(sender);
+}
+
+namespace {
+
+// A declined offer from the conflict check ends the clearing quietly.
+struct TOdmowaSz {};
+
+}  // namespace
+
+void TSemafor::GiveS2(TKomponent* sender)
+{
+    try {
+        CheckS2Conflicts(stLewy, sender);
+        CheckS2Conflicts(stPrawy, sender);
+        SetStatus(zielony);
+        RuszPociagPodSemaforem();
+    } catch (const TOdmowaSz&) {
+        return;
+    } catch (const std::exception& e) {
+        Error(Formatuj("Nie można podać sygnału S2 na semaforze %s.\r\n", Name.c_str()) + e.what());
+    }
+}
+
+void TSemafor::CheckS2Conflicts(int kierunek, TKomponent* sender)
+{
+    const bool zPrzycisku = dynamic_cast<TPunktButton*>(sender) != nullptr;
+    const TPunkt* p = this;
+    for (std::size_t krok = 0; krok <= Stacja().Komponenty().size(); ++krok) {
+        p = p->Neighbour(kierunek);
+        if (const auto* w = dynamic_cast<const TWlot*>(p); w != nullptr && zPrzycisku && w->Typ() == typ_ &&
+                                                            w->Zapowiedz != nullptr && w->Zapowiedz->Pociag() != nullptr) {
+            OfferSz(Formatuj("Nie można podać sygnału S2 na semaforze wyjazdowym, gdy z przeciwnego kierunku po tym "
+                             "samym torze zmierza pociąg %s.",
+                             OpisPociagu(*w->Zapowiedz->Pociag()).c_str()),
+                    sender);
+            throw TOdmowaSz{};
+        }
+        if (const auto* s = dynamic_cast<const TSemafor*>(p); s != nullptr && s->Typ() != typ_ && s->Status() != czerwony) {
+            OfferSz(Formatuj("Nie można podać sygnału S2 na semaforze, gdy dozwolona jest droga po tym samym odstępie w "
+                             "kierunku przeciwnym na semaforze %s.",
+                             s->Name.c_str()),
+                    sender);
+            throw TOdmowaSz{};
+        }
+        if (p == nullptr || p->Stan() != utwierdzony)
+            return;
+    }
+}
+
+void TSemafor::OfferSz(const std::string& powod, TKomponent* sender)
+{
+    if (dynamic_cast<TSemafor*>(sender) != nullptr)
+        Error("NIe można podać sygnału na semaforze.\r\n" + powod + "\r\nAby podać " +
+              "sygnał zastępczy Sz, naciśnij przycisk sterowania semaforem.");
+    const tOdpowiedz o = Stacja().Komunikaty().Pytanie(
+        "Czy ustawić sygnał zastępczy Sz?\r\n\r\nPodanie Sz jest możliwe tylko w wyjątkowych wypadkach i każde "
+        "takie zdarzenie jest rejestrowane w dzienniku.",
+        tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie);
+    if (o != tOdpowiedz::tak)
+        return;
+    SetStatus(bialy);
+    Error("Podano sygnał zastępczy.");
+}
+
+void TSemafor::RuszPociagPodSemaforem()
+{
+    // The train waits on the approach side, at most two points away.
+    const int strona = typ_ == stLewy ? stPrawy : stLewy;
+    TPunkt* p = Neighbour(strona);
+    if (p != nullptr && p->Pociag() == nullptr)
+        p = p->Neighbour(strona);
+    if (p == nullptr || p->Pociag() == nullptr)
+        return;
+    TPociag& t = *p->Pociag();
+    if (t.StanJazdy == tStanJazdy::zatrzymany && t.Kierunek == typ_ && !MiejscePostoju(t, p))
+        UstawStanJazdy(t, tStanJazdy::jazda);
 }
 
 void TSemafor::Click()

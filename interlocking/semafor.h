@@ -31,7 +31,7 @@ public:
     int Odliczanie() const { return odliczanie_; }
 
     virtual void BlinkTick();
-    // The signal action, from its point button or a click on the diagram.
+    // The signal action, from its point button or a click on the diagram (the sender tells which).
     virtual void OperateSignal(TKomponent* sender);
 
     void Click() override;
@@ -43,6 +43,13 @@ protected:
     TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {21, 3}; }
 
 private:
+    void GiveS2(TKomponent* sender);
+    void CheckS2Conflicts(int kierunek, TKomponent* sender);
+    // Refuses the aspect: a fault from the diagram; from a button, the offer of the substitute
+    // signal, which when accepted is itself recorded as a fault. Returns only when declined.
+    void OfferSz(const std::string& powod, TKomponent* sender);
+    void RuszPociagPodSemaforem();
+
     tSemStatus status_ = czerwony;
     tSemRodzaj rodzaj_ = Swietlny;
     tSemType typ_ = stLewy;

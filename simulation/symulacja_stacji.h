@@ -20,7 +20,9 @@ public:
     TSymulacjaStacji(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty);
 
     TStacja& Stacja() { return stacja_; }
+    const TStacja& Stacja() const { return stacja_; }
     TDziennik& Dziennik() { return dziennik_; }
+    const TDziennik& Dziennik() const { return dziennik_; }
     TKomunikaty& Komunikaty() { return komunikaty_; }
 
     // The simulated clock: a time of day as a fraction of a day.

@@ -1,5 +1,6 @@
 #include "station/uklad.h"
 
+#include "interlocking/przyciski.h"
 #include "interlocking/semafor.h"
 #include "station/peron.h"
 #include "station/przejazd.h"
@@ -32,6 +33,8 @@ const std::map<std::string, Fabryka>& Fabryki()
         {"TPeron", Klasa<TPeron>()},       {"TBocznica", Klasa<TBocznica>()},
         {"TPunktTorowy", Klasa<TPunktTorowy>()},   {"TRogatka", Klasa<TRogatka>()},
         {"TPrzejazd", Klasa<TPrzejazd>()}, {"TDRoga", Klasa<TDRoga>()},
+        {"TPunktButton", Klasa<TPunktButton>()}, {"TZatwierdzButton", Klasa<TZatwierdzButton>()},
+        {"TSpecialPunktButton", Klasa<TSpecialPunktButton>()},
     };
     return fabryki;
 }

@@ -25,14 +25,15 @@ namespace {
 // offscreen platform unless the caller chose one, and lives until main returns.
 class TRysowanie {
 public:
-    bool operator()(const TSymulacjaStacji& symulacja, const std::string& plik, const std::string&, int skala)
+    bool operator()(const TSymulacjaStacji& symulacja, const std::string& plik, const std::string& strona, int skala)
     {
         if (QGuiApplication::instance() == nullptr) {
             if (std::getenv("QT_QPA_PLATFORM") == nullptr)
                 setenv("QT_QPA_PLATFORM", "offscreen", 1);
             aplikacja_ = std::make_unique<QGuiApplication>(argc_, argv_);
         }
-        const QImage obraz = ObrazDiagramu(const_cast<TSymulacjaStacji&>(symulacja).Stacja(), skala);
+        const TStacja& stacja = symulacja.Stacja();
+        const QImage obraz = strona.empty() ? ObrazDiagramu(stacja, skala) : ObrazStrony(stacja, strona, skala);
         return obraz.save(QString::fromStdString(plik), "PNG");
     }
 

@@ -22,10 +22,11 @@ QSize RozmiarDiagramu(const TStacja& stacja)
     return QSize(r.x, r.y);
 }
 
-QImage ObrazDiagramu(const TStacja& stacja, int skala)
+namespace {
+
+QImage Obraz(const TStacja& stacja, const std::string& kontener, QSize rozmiar, int skala)
 {
     skala = std::clamp(skala, 1, 8);
-    const QSize rozmiar = RozmiarDiagramu(stacja);
     QImage obraz(rozmiar * skala, QImage::Format_RGB32);
     obraz.setDevicePixelRatio(skala);
     obraz.setDotsPerMeterX(3780);  // 96 dots per inch, as the layout was drawn
@@ -33,7 +34,20 @@ QImage ObrazDiagramu(const TStacja& stacja, int skala)
     obraz.fill(NaQColor(stacja.KolorOkna));
     QPainter painter(&obraz);
     TQPlotno plotno(painter);
-    stacja.Rysuj(plotno);
+    stacja.Rysuj(plotno, kontener);
     painter.end();
     return obraz;
+}
+
+}  // namespace
+
+QImage ObrazDiagramu(const TStacja& stacja, int skala)
+{
+    return Obraz(stacja, TKomponent::Diagram, RozmiarDiagramu(stacja), skala);
+}
+
+QImage ObrazStrony(const TStacja& stacja, const std::string& strona, int skala)
+{
+    const TPunktXY r = stacja.Rozmiar(strona);
+    return Obraz(stacja, strona, QSize(std::max(r.x, 1), std::max(r.y, 1)), skala);
 }

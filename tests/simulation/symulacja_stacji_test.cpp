@@ -25,7 +25,7 @@ TEST_F(SymulacjaStacji, TheRunStartsAtFourWithTwoHundredPoints)
 {
     EXPECT_DOUBLE_EQ(sym.CzasSymulacji, 4.0 / 24);
     EXPECT_EQ(sym.Dziennik().Score(), 200);
-    EXPECT_EQ(sym.Stacja().Komponenty().size(), 86u);
+    EXPECT_EQ(sym.Stacja().Wszystkie<TElement>().size(), 83u);
 }
 
 TEST_F(SymulacjaStacji, AFaultIsShownAsAWarningAndLoggedWithItsPoints)

@@ -89,12 +89,14 @@ TEST(Uklad, EveryComponentIsMadeInTheLayoutOrder)
 {
     TStacjaTestowa t;
     const auto& k = t.Stacja.Komponenty();
-    ASSERT_EQ(k.size(), 86u);
+    ASSERT_EQ(k.size(), 86u + 27 + 21 + 17);
     EXPECT_EQ(k.front()->Name, "DRoga1");
     EXPECT_EQ(k[3]->Name, "Tor23");
     EXPECT_EQ(k[37]->Name, "sA");
     EXPECT_EQ(k[73]->Name, "stacja_Drelinko");
-    EXPECT_EQ(k.back()->Name, "prPeronowy");
+    EXPECT_EQ(k[85]->Name, "prPeronowy");
+    EXPECT_EQ(k[86]->Name, "PunktButton8");
+    EXPECT_EQ(k.back()->Name, "bZerwij");
     EXPECT_EQ(t.Stacja.Wszystkie<TPunkt>().size(), 74u);
     EXPECT_EQ(t.Stacja.Wszystkie<TElement>().size(), 83u);
 }

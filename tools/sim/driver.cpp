@@ -1,5 +1,6 @@
 #include "tools/sim/driver.h"
 
+#include "interlocking/przyciski.h"
 #include "interlocking/semafor.h"
 #include "simulation/pociag.h"
 #include "simulation/rozklad_csv.h"
@@ -183,6 +184,17 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
                 Zle(s[1] + " is not a point");
             sym.Wykonaj([punkt] { punkt->DblClick(); });
         }
+    } else if (p == "press") {
+        argumenty(1, 1);
+        auto* b = dynamic_cast<TWktColorButton*>(sym.Stacja().Znajdz(s[1]));
+        if (b == nullptr)
+            Zle("unknown button " + s[1]);
+        sym.Wykonaj([b] {
+            b->MouseEnter();
+            b->MouseDown();
+            b->MouseUp(true);
+        });
+        b->MouseLeave();
     } else if (p == "answer") {
         argumenty(1, 1);
         if (s[1] == "yes")
@@ -216,7 +228,7 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
                     Zle("scale must be 1 to 8");
                 skala = v;
             } else if (s[i] == "Sterowanie" || s[i] == "Przebiegi") {
-                Zle("not available yet");
+                strona = "ts" + s[i];
             } else {
                 Zle("unknown page " + s[i]);
             }
@@ -228,7 +240,7 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
     } else if (p == "close") {
         argumenty(0, 0);
         symulacja_.reset();
-    } else if (p == "start" || p == "tick" || p == "until" || p == "press" || p == "menu" || p == "commands" ||
+    } else if (p == "start" || p == "tick" || p == "until" || p == "menu" || p == "commands" ||
                p == "trains" || p == "stop" || p == "speed") {
         Zle("not available yet");
     } else {
@@ -239,10 +251,23 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
 void TDriverSymulacji::Pokaz(const std::string& nazwa)
 {
     TKomponent* k = symulacja_->Stacja().Znajdz(nazwa);
+    std::ostringstream o;
+    if (auto* z = dynamic_cast<TZatwierdzButton*>(k)) {
+        o << "STATE " << z->Name << " lewy=" << (z->LewyPunkt() ? z->LewyPunkt()->Name : "-")
+          << " prawy=" << (z->PrawyPunkt() ? z->PrawyPunkt()->Name : "-") << " caption=" << Cytat(z->Caption);
+        out_ << o.str() << '\n';
+        return;
+    }
+    if (auto* b = dynamic_cast<TPunktButton*>(k)) {
+        // A button shows its own state copy, then its element's as `show` of the element would.
+        o << "STATE " << b->Name << " stan=" << NazwaStanu(b->Stan()) << " bledy=" << b->Licznik()
+          << " element=" << (b->Element() ? b->Element()->Name : "-") << " caption=" << Cytat(b->Caption);
+        out_ << o.str() << '\n';
+        return;
+    }
     auto* e = dynamic_cast<TElement*>(k);
     if (e == nullptr)
         Zle("unknown element " + nazwa);
-    std::ostringstream o;
     o << "STATE " << e->Name;
     auto* punkt = dynamic_cast<TPunkt*>(e);
     if (punkt != nullptr)

@@ -1,0 +1,77 @@
+#include "interlocking/droga.h"
+
+#include "core/format.h"
+#include "interlocking/semafor.h"
+#include "station/stacja.h"
+#include "station/upunkt.h"
+
+#include <vector>
+
+tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* finish)
+{
+    if (start == nullptr || finish == nullptr)
+        return rcOther;
+    try {
+        std::vector<TPunkt*> droga;
+        // The layout has no loops; a walk longer than the station has points is a broken layout,
+        // reported as a missing path rather than left to run for ever.
+        const std::size_t granica = start->Stacja().Komponenty().size();
+        TPunkt* p = start;
+        while (p != finish && p != nullptr) {
+            droga.push_back(p);
+            p = p->Neighbour(kierunek);
+            if (p != nullptr && p->Stan() == nieaktywny && p != start && p != finish)
+                throw TElemExc(start, Formatuj("Punkt %s jest niaktywny!\r\nMoże nie zamknąłeś rogatek?", p->Name.c_str()),
+                               -33);
+            if (p == nullptr || droga.size() > granica)
+                droga.clear();
+            if (droga.empty())
+                break;
+        }
+        if (droga.empty()) {
+            if (tryb == rmCheck)
+                return rcOther;
+            throw TElemExc(start, "Brak ścieżki dojścia.", -1);
+        }
+        switch (tryb) {
+        case rmCheck: {
+            int wolne = 0, utwierdzone = 0;
+            for (TPunkt* q : droga) {
+                if (q->Stan() == wolny) {
+                    ++wolne;
+                } else if (q->Stan() == utwierdzony) {
+                    ++utwierdzone;
+                } else if (q != start) {
+                    wolne = -1;
+                    break;
+                }
+            }
+            if (wolne > 0 && utwierdzone == 0)
+                return rcFree;
+            if (wolne == 0 && utwierdzone > 0)
+                return rcLocked;
+            return rcOther;
+        }
+        case rmLock:
+            for (TPunkt* q : droga)
+                if (q->Stan() != zajety)
+                    q->SetStan(utwierdzony);
+            if (finish->Stan() != zajety)
+                finish->SetStan(utwierdzony);
+            return rcLocked;
+        case rmRelease:
+            for (TPunkt* q : droga)
+                q->SetStan(wolny);
+            for (TPunkt* q : droga)
+                if (auto* s = dynamic_cast<TSemafor*>(q))
+                    s->SetStatus(czerwony);
+            finish->SetStan(wolny);
+            return rcFree;
+        }
+        return rcOther;
+    } catch (const std::exception& e) {
+        start->Error(Formatuj("Nie można ustawić drogi od %s do %s.\r\n", start->Name.c_str(), finish->Name.c_str()) +
+                     e.what());
+    }
+    return rcOther;  // not reached: Error always raises
+}
