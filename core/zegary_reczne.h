@@ -19,6 +19,8 @@ public:
     // Lets `ms` milliseconds pass, firing every tick that falls due.
     void Uplyw(std::int64_t ms);
     int Aktywne() const;
+    // Milliseconds that have passed since the timers were made.
+    std::int64_t Teraz() const { return teraz_; }
 
 private:
     struct Wpis;

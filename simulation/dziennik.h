@@ -1,17 +1,21 @@
 #pragma once
 
+#include "station/kolor.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-// One line of the journal: the points it brought, its headline, its detail, and the simulated
-// time it is stamped with.
+// One entry of the journal pane: a judged line (points, headline, detail, the simulated time it is
+// stamped with, the wall-clock time it was written), or a tip (headline and text only).
 struct TLiniaDziennika {
     std::int32_t Punkty = 0;
     std::string Tekst;
     std::string Opis;
     double Czas = 0.0;
+    double CzasRzeczywisty = 0.0;
+    bool Porada = false;
 };
 
 // The journal and the score. Every bonus and penalty reaches the score through DodajLinie, so the
@@ -22,14 +26,18 @@ public:
 
     std::int32_t Score() const { return score_; }
     void SetScore(std::int32_t wartosc);
+    // The score panel's colour: green from 0 up, red below.
+    TKolor KolorScore() const { return score_ >= 0 ? TKolor{0, 128, 0} : TKolor{255, 0, 0}; }
     // Adds the points and appends the line; a sum outside 32 bits is refused before anything
     // changes (std::overflow_error).
-    void DodajLinie(std::int32_t punkty, const std::string& tekst, const std::string& opis, double czas);
+    void DodajLinie(std::int32_t punkty, const std::string& tekst, const std::string& opis, double czas,
+                    double czasRzeczywisty);
+    void DodajPorade(const std::string& tytul, const std::string& tekst);
     const std::vector<TLiniaDziennika>& Linie() const { return linie_; }
-    // Empties the text; the score stays.
+    // Empties the pane; the score stays.
     void Wyczysc() { linie_.clear(); }
 
-    // Told of every new line and of every change of the score (the window's pane and labels).
+    // Told of every new entry and of every change of the score (the window's pane and labels).
     std::function<void(const TLiniaDziennika&)> OnLinia;
     std::function<void(std::int32_t)> OnScore;
 
@@ -38,7 +46,15 @@ private:
     std::vector<TLiniaDziennika> linie_;
 };
 
+// How the pane shows a line: underlined head (points mark, "hh:mm", " -> "), the bold headline in
+// the colour of the points, then plain: " ", the detail, " (", the wall-clock time, ") ".
+std::string NaglowekLinii(const TLiniaDziennika& linia);
+TKolor KolorTekstuLinii(const TLiniaDziennika& linia, TKolor poprzedni);
+std::string KoncowkaLinii(const TLiniaDziennika& linia);
+
 // "hh:mm:ss" of a time of day.
 std::string CzasHHMMSS(double czas);
 // "hh:mm" of a time of day.
 std::string CzasHHMM(double czas);
+// "h:mm:ss" of a time of day (hour without its leading zero).
+std::string CzasHMMSS(double czas);

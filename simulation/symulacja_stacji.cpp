@@ -1,12 +1,23 @@
 #include "simulation/symulacja_stacji.h"
 
+#include "core/cp1250.h"
 #include "core/format.h"
+#include "core/liczebniki.h"
+#include "core/wkt_files.h"
+#include "simulation/czas.h"
+#include "simulation/rozklad.h"
 #include "station/uklad.h"
 #include "station/upunkt.h"
 #include "station/wlot.h"
 
-TSymulacjaStacji::TSymulacjaStacji(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty)
-    : komunikaty_(komunikaty), stacja_(zegary, dzwieki, komunikaty)
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
+    : uslugi_(uslugi),
+      stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
+      silnik_(rozklad, [this] { return CzasSymulacji; })
 {
     ZbudujUklad(stacja_, UkladDrelinka());
     if (auto* wlasna = stacja_.Znajdz<TWlotStacyjny>("stacja_Drelinko"))
@@ -15,9 +26,113 @@ TSymulacjaStacji::TSymulacjaStacji(TZegary& zegary, TDzwieki& dzwieki, TKomunika
         };
 }
 
+void TSymulacjaStacji::Pokaz()
+{
+    silnik_.PrzygotujPociagi(stacja_);
+    DodajDoDziennika(200, "Przygotowałem pociągi do drogi.", "");
+    UstawSzybkosc(szybkosc_);
+    ZdarzenieZegara();
+    pokazane_ = true;
+}
+
+void TSymulacjaStacji::ZdarzenieZegara()
+{
+    StatusCzasBiezacy = CzasHMMSS(uslugi_.ZegarScienny.Teraz());
+    StatusCzasSymulacji = CzasHHMMSS(CzasSymulacji);
+    silnik_.KrokSymulacji();
+}
+
+void TSymulacjaStacji::Tyknij()
+{
+    if (!pokazane_ || !OknoAktywne || Stop || Wstrzymany)
+        return;
+    ZdarzenieZegara();
+    const double przedtem = CzasSymulacji;
+    CzasSymulacji = PoraDnia(CzasSymulacji + Sekunda(SekIncrement));
+    if (CzasSymulacji < przedtem)
+        Pokaz();
+    const int n = silnik_.LiczbaPociagowNaStacji();
+    if (n != licznikTag_) {
+        licznikTag_ = n;
+        licznikPociagow_ = n == 0 ? "żadnych pociągów w obrębie stacji"
+                                  : Liczebnik("%d %s w obrębie stacji", n, "pociąg", "pociągi", "pociągów");
+    }
+    PokazPorade();
+    if (OnTyk)
+        OnTyk();
+}
+
+void TSymulacjaStacji::UstawSzybkosc(int pozycja)
+{
+    szybkosc_ = pozycja;
+    const int q = pozycja == 0 ? 1 : pozycja;
+    // Rounded twice, both times to the nearest with ties to even, as the speed always was.
+    const double dziesiate = std::nearbyint(SekIncrement * 10000.0 / q);
+    interwal_ = static_cast<int>(std::nearbyint(dziesiate * 0.1));
+    std::string sekundy = Formatuj("%.02f", interwal_ / 1000.0);
+    for (char& c : sekundy)
+        if (c == '.')
+            c = ',';  // the Polish decimal separator
+    UstawPodpowiedz(Formatuj("Symulacja będzie %d razy szybsza od rzeczywistości. Ekran będzie odświeżany co %s sek.",
+                             pozycja, sekundy.c_str()));
+}
+
+void TSymulacjaStacji::UstawPodpowiedz(const std::string& tekst)
+{
+    if (tekst == LinijkaPodpowiedzi)
+        return;
+    LinijkaPodpowiedzi = tekst;
+    if (OnPodpowiedz)
+        OnPodpowiedz(tekst);
+}
+
+std::string TSymulacjaStacji::EtykietaCzasu() const { return CzasHHMM(CzasSymulacji); }
+std::string TSymulacjaStacji::EtykietaSekund() const { return ":" + CzasHHMMSS(CzasSymulacji).substr(6); }
+
+void TSymulacjaStacji::Zamknij()
+{
+    if (Milisekundy(CzasSymulacji) < Milisekundy(0.9))
+        uslugi_.Ustawienia.Zapisz(KluczStartu, NazwaGodzinyStartu, GodzinaMinuty(CzasSymulacji));
+}
+
 void TSymulacjaStacji::DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis)
 {
-    dziennik_.DodajLinie(punkty, tekst, JednaLiniaDziennika(opis), CzasSymulacji);
+    const std::string jednaLinia = JednaLiniaDziennika(opis);
+    dziennik_.DodajLinie(punkty, tekst, jednaLinia, CzasSymulacji, uslugi_.ZegarScienny.Teraz());
+    StatusTekst = tekst;
+    StatusOpis = jednaLinia;
+}
+
+void TSymulacjaStacji::PokazPorade()
+{
+    const double teraz = uslugi_.ZegarScienny.Teraz();
+    if (!(teraz > ostatniaPorada_ + 5.0 / 1440))
+        return;
+    ostatniaPorada_ = teraz;
+    try {
+        std::ifstream we(ProgramDir() + "info.txt", std::ios::binary);
+        if (!we)
+            return;
+        std::vector<std::string> linie;
+        for (std::string linia; std::getline(we, linia);) {
+            if (!linia.empty() && linia.back() == '\r')
+                linia.pop_back();
+            if (linia.empty())
+                continue;
+            if (auto utf8 = ZCp1250(linia))
+                linie.push_back(std::move(*utf8));
+        }
+        if (linie.empty())
+            return;
+        uslugi_.Losowanie.Zasiej(static_cast<std::uint64_t>(std::llround(teraz * 86400000.0)));
+        const std::string& wybrana = linie[static_cast<std::size_t>(uslugi_.Losowanie.Losuj(static_cast<int>(linie.size())))];
+        const auto kreska = wybrana.find('|');
+        const std::string tytul = kreska == std::string::npos ? wybrana : wybrana.substr(0, kreska);
+        const std::string tekst = kreska == std::string::npos ? wybrana : wybrana.substr(kreska + 1);
+        dziennik_.DodajPorade(tytul, tekst);
+    } catch (...) {
+        // A tip never reports anything.
+    }
 }
 
 void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
@@ -35,16 +150,16 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
         }
         if (e.Element != nullptr)
             opis += "\r\n" + Formatuj("%s: %s", e.Element->Hint.c_str(), e.Element->Name.c_str());
-        komunikaty_.Ostrzezenie("Lorvia 99", tytul, opis, 3);
+        uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, opis, 3);
         try {
             DodajDoDziennika(e.Punkty, tytul, opis);
         } catch (const std::exception& blad) {
-            komunikaty_.Komunikat(blad.what());
+            uslugi_.Komunikaty.Komunikat(blad.what());
         }
     } catch (const std::exception& e) {
-        komunikaty_.Komunikat(e.what());
+        uslugi_.Komunikaty.Komunikat(e.what());
     } catch (...) {
-        komunikaty_.Komunikat("Nieznany błąd programu.");
+        uslugi_.Komunikaty.Komunikat("Nieznany błąd programu.");
     }
 }
 

@@ -7,7 +7,7 @@
 #include "station/rogatka.h"
 #include "station/tor.h"
 #include "station/zwrotnica.h"
-#include "tests/support/stacja_testowa.h"
+#include "tests/support/srodowisko_testowe.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,12 @@ const char* const DrogaDoP1[] = {"wOlsz", "Tor7",  "sA",  "Tor11", "zw1", "Tor35
 
 class Przebiegi : public ::testing::Test {
 protected:
-    TKatalogTymczasowy katalog;
-    TZegaryReczne zegary;
-    TDzwiekiZapis dzwieki;
-    TKomunikatyZapis komunikaty;
-    TSymulacjaStacji sym{zegary, dzwieki, komunikaty};
+    TSrodowiskoTestowe srodowisko;
+    TKatalogTymczasowy& katalog = srodowisko.Katalog;
+    TZegaryReczne& zegary = srodowisko.Zegary;
+    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
+    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
+    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
 
     template <typename T = TPunkt>
     T& E(const std::string& nazwa)

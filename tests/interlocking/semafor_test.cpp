@@ -5,7 +5,7 @@
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
-#include "tests/support/stacja_testowa.h"
+#include "tests/support/srodowisko_testowe.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,12 @@ namespace {
 
 class Semafory : public ::testing::Test {
 protected:
-    TKatalogTymczasowy katalog;
-    TZegaryReczne zegary;
-    TDzwiekiZapis dzwieki;
-    TKomunikatyZapis komunikaty;
-    TSymulacjaStacji sym{zegary, dzwieki, komunikaty};
+    TSrodowiskoTestowe srodowisko;
+    TKatalogTymczasowy& katalog = srodowisko.Katalog;
+    TZegaryReczne& zegary = srodowisko.Zegary;
+    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
+    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
+    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
     TSemafor& sA = *sym.Stacja().Znajdz<TSemafor>("sA");
 
     Semafory()

@@ -3,7 +3,7 @@
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zwrotnica.h"
-#include "tests/support/stacja_testowa.h"
+#include "tests/support/srodowisko_testowe.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,12 @@ namespace {
 
 class SymulacjaStacji : public ::testing::Test {
 protected:
-    TKatalogTymczasowy katalog;
-    TZegaryReczne zegary;
-    TDzwiekiZapis dzwieki;
-    TKomunikatyZapis komunikaty;
-    TSymulacjaStacji sym{zegary, dzwieki, komunikaty};
+    TSrodowiskoTestowe srodowisko;
+    TKatalogTymczasowy& katalog = srodowisko.Katalog;
+    TZegaryReczne& zegary = srodowisko.Zegary;
+    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
+    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
+    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
 };
 
 TEST_F(SymulacjaStacji, TheRunStartsAtFourWithTwoHundredPoints)
@@ -77,10 +78,10 @@ TEST(Dziennik, AScoreThatWouldLeave32BitsIsRefusedBeforeAnythingChanges)
 {
     TDziennik d;
     d.SetScore(std::numeric_limits<std::int32_t>::max() - 5);
-    EXPECT_THROW(d.DodajLinie(10, "x", "", 0), std::overflow_error);
+    EXPECT_THROW(d.DodajLinie(10, "x", "", 0, 0), std::overflow_error);
     EXPECT_EQ(d.Score(), std::numeric_limits<std::int32_t>::max() - 5);
     EXPECT_TRUE(d.Linie().empty());
-    d.DodajLinie(0, "informacja", "", 0);
+    d.DodajLinie(0, "informacja", "", 0, 0);
     EXPECT_EQ(d.Score(), std::numeric_limits<std::int32_t>::max() - 5);
 }
 

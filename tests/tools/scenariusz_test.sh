@@ -7,6 +7,11 @@ sim=$1 skrypt=$2 oczekiwane=$3 kod=${4:-0}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 for f in pzwr.wav pzsem.wav zap.wav pipipi.wav; do printf 'RIFF' > "$tmp/$f"; done
+# A scenario's own timetable, when it has one, beside its script.
+rozklad="${skrypt%.sim}.csv"
+if [ -f "$rozklad" ]; then
+    "$(dirname "$sim")/drelinko-rozklad" import "$rozklad" "$tmp/rozklad.dat" || { echo "FAIL: timetable"; exit 1; }
+fi
 (cd "$tmp" && "$sim" --dir "$tmp" "$skrypt") > "$tmp/wynik.out" 2> "$tmp/stderr.txt"
 rc=$?
 if ! diff -u "$oczekiwane" "$tmp/wynik.out"; then

@@ -2,7 +2,9 @@
 
 #include "interlocking/przyciski.h"
 #include "interlocking/semafor.h"
+#include "simulation/czas.h"
 #include "simulation/pociag.h"
+#include "simulation/rozklad.h"
 #include "simulation/rozklad_csv.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/przejazd.h"
@@ -10,7 +12,9 @@
 #include "station/zwrotnica.h"
 #include "tools/sim/skrypt.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <filesystem>
 #include <istream>
 #include <ostream>
@@ -103,18 +107,48 @@ private:
     std::ostream& out_;
 };
 
+// The driver's world: real time is the manual timers' time, on a fixed day, so that every run of a
+// script prints the same; settings live as long as the run.
+class TDriverSymulacji::Uslugi : public TZegarScienny, public TUstawienia, public TKursory {
+public:
+    explicit Uslugi(const TZegaryReczne& zegary) : zegary_(zegary) {}
+
+    double Teraz() const override { return 46000.5 + zegary_.Teraz() / 86400000.0; }
+    std::string Czytaj(const std::string& k, const std::string& n, const std::string& d) const override
+    {
+        const auto it = wartosci_.find(k + "\\" + n);
+        return it == wartosci_.end() ? d : it->second;
+    }
+    void Zapisz(const std::string& k, const std::string& n, const std::string& w) override { wartosci_[k + "\\" + n] = w; }
+    void UstawKursor(tKursor) override {}
+
+    TLosowanieProste Losowanie;
+
+private:
+    const TZegaryReczne& zegary_;
+    std::map<std::string, std::string> wartosci_;
+};
+
 TDriverSymulacji::TDriverSymulacji(std::ostream& wyjscie, Renderowanie renderowanie)
     : out_(wyjscie),
       renderowanie_(std::move(renderowanie)),
       komunikaty_(std::make_unique<Komunikaty>(wyjscie)),
-      dzwieki_(std::make_unique<Dzwieki>(wyjscie))
+      dzwieki_(std::make_unique<Dzwieki>(wyjscie)),
+      uslugi_(std::make_unique<Uslugi>(zegary_))
 {
     ZarejestrujPociag();
-    symulacja_ = std::make_unique<TSymulacjaStacji>(zegary_, *dzwieki_, *komunikaty_);
+    uslugiSymulacji_ = std::make_unique<TUslugi>(TUslugi{zegary_, *dzwieki_, *komunikaty_, *uslugi_, *uslugi_,
+                                                          uslugi_->Losowanie, *uslugi_});
+    rozklad_ = std::make_unique<TRozkladJazdy>(NazwaPlikuRozkladu(), *komunikaty_, *uslugi_);
+    symulacja_ = std::make_unique<TSymulacjaStacji>(*uslugiSymulacji_, *rozklad_);
     symulacja_->Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
-        out_ << "JOURNAL " << CzasHHMMSS(l.Czas) << ' ' << l.Punkty << ' ' << BezLamania(l.Tekst) << " | "
-             << BezLamania(l.Opis) << '\n';
+        if (l.Porada)
+            out_ << "TIP " << BezLamania(l.Tekst) << " | " << BezLamania(l.Opis) << '\n';
+        else
+            out_ << "JOURNAL " << CzasHHMMSS(l.Czas) << ' ' << l.Punkty << ' ' << BezLamania(l.Tekst) << " | "
+                 << BezLamania(l.Opis) << '\n';
     };
+    symulacja_->OnPodpowiedz = [this](const std::string& tekst) { out_ << "HINT " << BezLamania(tekst) << '\n'; };
 }
 
 TDriverSymulacji::~TDriverSymulacji() = default;
@@ -163,6 +197,46 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
         if (!czas)
             Zle("bad time " + s[1]);
         sym.CzasSymulacji = *czas;
+    } else if (p == "start") {
+        argumenty(0, 0);
+        if (sym.Pokazane())
+            Zle("already started");
+        sym.Wykonaj([&] { sym.Pokaz(); });
+    } else if (p == "tick") {
+        argumenty(0, 1);
+        int ile = 1;
+        if (s.size() == 2) {
+            std::istringstream we(s[1]);
+            if (!(we >> ile) || !(we >> std::ws).eof() || ile < 0 || ile > 10 * 17280)
+                Zle("bad number of ticks " + s[1]);
+        }
+        Tyknij(ile);
+    } else if (p == "until") {
+        argumenty(1, 1);
+        const auto czas = CzytajGodzine(s[1]);
+        if (!czas)
+            Zle("bad time " + s[1]);
+        Do(*czas);
+    } else if (p == "stop") {
+        argumenty(1, 1);
+        if (s[1] != "on" && s[1] != "off")
+            Zle("stop must be on or off");
+        sym.Stop = s[1] == "on";
+    } else if (p == "window") {
+        argumenty(1, 1);
+        if (s[1] != "active" && s[1] != "inactive")
+            Zle("window must be active or inactive");
+        sym.OknoAktywne = s[1] == "active";
+    } else if (p == "speed") {
+        argumenty(1, 1);
+        int v = 0;
+        std::istringstream we(s[1]);
+        if (!(we >> v) || !(we >> std::ws).eof() || v < 0 || v > 100)
+            Zle("speed must be 1 to 100");
+        sym.UstawSzybkosc(v);
+    } else if (p == "trains") {
+        argumenty(0, 0);
+        Pociagi();
     } else if (p == "wait") {
         argumenty(1, 1);
         double sekundy = 0;
@@ -239,12 +313,53 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
             throw TBladPliku("cannot write " + s[1]);
     } else if (p == "close") {
         argumenty(0, 0);
+        sym.Zamknij();
         symulacja_.reset();
-    } else if (p == "start" || p == "tick" || p == "until" || p == "menu" || p == "commands" ||
-               p == "trains" || p == "stop" || p == "speed") {
+    } else if (p == "menu" || p == "commands") {
         Zle("not available yet");
     } else {
         Zle("unknown command " + p);
+    }
+}
+
+void TDriverSymulacji::Tyknij(int ile)
+{
+    for (int i = 0; i < ile; ++i)
+        symulacja_->Wykonaj([&] { symulacja_->Tyknij(); });
+}
+
+void TDriverSymulacji::Do(double czas)
+{
+    // Ticks until the clock has reached or passed the time, across midnight if need be; at most one
+    // simulated day of ticks, so a frozen clock ends the command too.
+    constexpr long long Doba = 86400000;
+    const auto naprzod = [](long long od, long long do_) { return ((do_ - od) % Doba + Doba) % Doba; };
+    const long long potrzeba = naprzod(Milisekundy(symulacja_->CzasSymulacji), Milisekundy(czas));
+    const int maks = 86400 / std::max(1, symulacja_->SekIncrement);
+    long long uplynelo = 0;
+    for (int i = 0; i < maks && uplynelo < potrzeba; ++i) {
+        const long long przedtem = Milisekundy(symulacja_->CzasSymulacji);
+        symulacja_->Wykonaj([&] { symulacja_->Tyknij(); });
+        uplynelo += naprzod(przedtem, Milisekundy(symulacja_->CzasSymulacji));
+    }
+}
+
+void TDriverSymulacji::Pociagi()
+{
+    const TSilnikSymulacji& silnik = symulacja_->Silnik();
+    const auto punktPociagu = [&](const TPociag* t) -> std::string {
+        for (const TPunkt* p : symulacja_->Stacja().Wszystkie<TPunkt>())
+            if (p->Pociag() == t)
+                return p->Name;
+        return "-";
+    };
+    for (const auto& t : silnik.PociagiDnia()) {
+        out_ << "TRAIN numer=" << Cytat(t->Numer()) << " punkt=" << punktPociagu(t.get())
+             << " jazda=" << NazwaJazdy(t->StanJazdy) << " kierunek=" << (t->Kierunek == stLewy ? "stLewy" : "stPrawy")
+             << " sklad=" << Cytat(t->Sklad()) << " manewrowy=" << (t->Manewrowy() ? 1 : 0)
+             << " zapowiedziany=" << (t->Zapowiedziany() ? 1 : 0) << " poprzyjezdzie=" << (t->PoPrzyjezdzie() ? 1 : 0)
+             << " skonczylbieg=" << (t->SkonczylBieg() ? 1 : 0) << " dorozdzielenia=" << (t->DoRozdzielenia() ? 1 : 0)
+             << " opis=" << Cytat(OpisPociagu(*t)) << '\n';
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/dzwieki.h"
-#include "core/komunikaty.h"
+#include "core/uslugi.h"
 #include "core/zegary_reczne.h"
 
 #include <deque>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class TRozkladJazdy;
 class TSymulacjaStacji;
 
 // drelinko-sim: runs the station exactly as the game does, without a window, from a script of
@@ -35,6 +35,7 @@ public:
 private:
     class Komunikaty;
     class Dzwieki;
+    class Uslugi;
     struct Blad {
         int kod;
         std::string powod;
@@ -42,6 +43,9 @@ private:
 
     void Polecenie(const std::vector<std::string>& slowa);
     void Pokaz(const std::string& nazwa);
+    void Pociagi();
+    void Tyknij(int ile);
+    void Do(double czas);
     [[noreturn]] static void Zle(const std::string& powod);
 
     std::ostream& out_;
@@ -49,5 +53,8 @@ private:
     TZegaryReczne zegary_;
     std::unique_ptr<Komunikaty> komunikaty_;
     std::unique_ptr<Dzwieki> dzwieki_;
+    std::unique_ptr<Uslugi> uslugi_;
+    std::unique_ptr<TUslugi> uslugiSymulacji_;
+    std::unique_ptr<TRozkladJazdy> rozklad_;
     std::unique_ptr<TSymulacjaStacji> symulacja_;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Times of day are fractions of a day; the simulation compares them in whole milliseconds, so that
+// a clock advanced tick by tick meets a timetable time exactly.
+long long Milisekundy(double czas);
+double ZMilisekund(long long ms);
+// The time of day of the value, brought into 0 <= t < 1 on the millisecond grid.
+double PoraDnia(double czas);
+double Minuta(int minuty);
+double Sekunda(int sekundy);
+
+// Whole minutes in the time-of-day part of a time difference: hours * 60 + minutes.
+int Minuty(double x);
+// The delay text of a scheduled time against now: "h godz. m min.", without "0 godz." for less than
+// an hour (the text then starts with the blank before the minutes).
+std::string TekstOpoznienia(double zaplanowany, double teraz);

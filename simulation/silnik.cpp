@@ -1,0 +1,424 @@
+#include "simulation/silnik.h"
+
+#include "core/format.h"
+#include "interlocking/semafor.h"
+#include "simulation/czas.h"
+#include "simulation/postoj.h"
+#include "simulation/rozklad.h"
+#include "simulation/sklad.h"
+#include "station/peron.h"
+#include "station/stacja.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+
+#include <algorithm>
+#include <set>
+#include <strings.h>
+
+namespace {
+
+bool TaSamaNazwa(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+void Sortuj(std::vector<TPociag*>& pociagi)
+{
+    std::stable_sort(pociagi.begin(), pociagi.end(),
+                     [](const TPociag* a, const TPociag* b) { return PorownajPociagi(*a, *b) < 0; });
+}
+
+// The lead before its arrival at which a train is announced on the entry's line.
+double CzasZapowiedziWlotu(const TWlot& wlot)
+{
+    return wlot.Zapowiedz != nullptr ? wlot.Zapowiedz->CzasZapowiedzi() : Minuta(5);
+}
+
+}  // namespace
+
+int PorownajPociagiWskazniki(const TPociag* a, const TPociag* b) { return PorownajPociagi(*a, *b); }
+
+TSilnikSymulacji::TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz)
+    : rozklad_(rozklad), teraz_(std::move(teraz))
+{
+}
+
+TSilnikSymulacji::~TSilnikSymulacji()
+{
+    // The station may outlive the engine's trains only without references to them.
+    for (const auto& t : pociagiDnia_)
+        Odlacz(t.get());
+}
+
+TWlotStacyjny* TSilnikSymulacji::WlotStacyjny() const
+{
+    for (TWlot* w : Wloty)
+        if (auto* s = dynamic_cast<TWlotStacyjny*>(w))
+            return s;
+    return nullptr;
+}
+
+TWlot* TSilnikSymulacji::ZnajdzWlot(const std::string& nazwa) const
+{
+    if (okno_ == nullptr)
+        return nullptr;
+    if (nazwa.empty()) {
+        TWlot* ostatni = nullptr;
+        for (auto* s : okno_->Wszystkie<TWlotStacyjny>())
+            ostatni = s;
+        return ostatni;
+    }
+    return dynamic_cast<TWlot*>(okno_->Znajdz(nazwa));
+}
+
+TPociag* TSilnikSymulacji::Przyjmij(std::unique_ptr<TPociag> pociag)
+{
+    pociagiDnia_.push_back(std::move(pociag));
+    return pociagiDnia_.back().get();
+}
+
+void TSilnikSymulacji::Odlacz(TPociag* pociag)
+{
+    if (okno_ == nullptr)
+        return;
+    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
+        if (p->Pociag() == pociag) {
+            // An announcement field forgets quietly; a point is freed as a train leaving it.
+            p->SetPociag(nullptr);
+        }
+    for (TWlot* w : Wloty)
+        std::erase(w->Pociagi, pociag);
+}
+
+void TSilnikSymulacji::Usun(TPociag* pociag)
+{
+    Odlacz(pociag);
+    std::erase_if(pociagiDnia_, [pociag](const auto& t) { return t.get() == pociag; });
+}
+
+void TSilnikSymulacji::ZwolnijOdlozone()
+{
+    std::vector<TPociag*> lista;
+    lista.swap(doUsuniecia_);
+    for (TPociag* t : lista)
+        Usun(t);
+}
+
+void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
+{
+    if (rozklad_.Ile() == 0)
+        rozklad_.WczytajRozklad();
+    const bool pierwszyRaz = okno_ != &okno;
+    okno_ = &okno;
+
+    // The old day: trains on the layout carry on; the others leave the day, and those still waiting
+    // to come in (queued or announced) are named in the journal as they go.
+    std::set<TPociag*> naTorach;
+    for (TPunkt* p : okno.Wszystkie<TPunkt>())
+        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+            naTorach.insert(p->Pociag());
+    std::vector<TPociag*> przepadle;
+    if (!pierwszyRaz) {
+        for (TWlot* w : Wloty) {
+            for (TPociag* t : w->Pociagi)
+                if (!naTorach.count(t) && std::find(przepadle.begin(), przepadle.end(), t) == przepadle.end())
+                    przepadle.push_back(t);
+            for (TZapowiedz* z : {w->Zapowiedz, w->ZapowiedzRozkladu})
+                if (z != nullptr && z->Pociag() != nullptr && !naTorach.count(z->Pociag()) &&
+                    std::find(przepadle.begin(), przepadle.end(), z->Pociag()) == przepadle.end())
+                    przepadle.push_back(z->Pociag());
+        }
+    }
+    std::vector<std::unique_ptr<TPociag>> zostaja;
+    for (auto& t : pociagiDnia_) {
+        if (naTorach.count(t.get()))
+            zostaja.push_back(std::move(t));
+        else
+            Odlacz(t.get());
+    }
+    Wloty.clear();
+    for (TWlot* w : okno.Wszystkie<TWlot>()) {
+        w->Pociagi.clear();
+        Wloty.push_back(w);
+    }
+    for (TPociag* t : przepadle)
+        ZapiszWDzienniku(0, "Pociąg nie przyjechał.", Formatuj("Pociąg %s przepadł wraz z minionym dniem.",
+                                                               OpisPociagu(*t).c_str()));
+    pociagiDnia_ = std::move(zostaja);
+
+    const double teraz = Teraz();
+    for (int i = 0; i < rozklad_.Ile(); ++i) {
+        try {
+            const TPociag* wzor = rozklad_.Pociag(i);
+            if (wzor == nullptr)
+                continue;
+            if (Milisekundy(wzor->Przyjazd()) < Milisekundy(teraz) || Milisekundy(wzor->Odjazd()) < Milisekundy(teraz))
+                continue;
+            auto t = std::make_unique<TPociag>();
+            t->SetNumer(wzor->Numer());
+            t->SetRelacjaOd(wzor->RelacjaOd());
+            t->SetRelacjaDo(wzor->RelacjaDo());
+            t->SetPrzyjazd(wzor->Przyjazd());
+            t->SetOdjazd(wzor->Odjazd());
+            t->SetOpis(wzor->Opis());
+            t->SetWjezdza(wzor->Wjezdza());
+            t->SetWyjezdza(wzor->Wyjezdza());
+            t->SetSkladRozkladowy(wzor->SkladRozkladowy());
+            t->SetNieWymagaPeronu(wzor->NieWymagaPeronu());
+            TWlot* wlot = ZnajdzWlot(t->Wjezdza());
+            if (wlot == nullptr)
+                continue;
+            if (dynamic_cast<TWlotStacyjny*>(wlot) != nullptr) {
+                t->SetSklad("");
+                t->SetPoPrzyjezdzie(true);
+                if (TWlot* wyjazd = ZnajdzWlot(t->Wyjezdza()))
+                    t->Kierunek = wyjazd->Typ();
+            } else {
+                t->Kierunek = wlot->Typ() == stPrawy ? stLewy : stPrawy;
+                PrzygotujSklad(*t);
+            }
+            wlot->Pociagi.push_back(t.get());
+            pociagiDnia_.push_back(std::move(t));
+        } catch (...) {
+            // One bad item does not stop the day.
+        }
+    }
+    for (TWlot* w : Wloty)
+        Sortuj(w->Pociagi);
+    std::stable_sort(pociagiDnia_.begin(), pociagiDnia_.end(),
+                     [](const auto& a, const auto& b) { return PorownajPociagi(*a, *b) < 0; });
+}
+
+TPociag* TSilnikSymulacji::NastepnyPociag(const TWlot& wlot, int rodzaj) const
+{
+    if (wlot.Pociagi.empty())
+        return nullptr;
+    TPociag* t = wlot.Pociagi.front();
+    const long long teraz = Milisekundy(Teraz());
+    switch (rodzaj) {
+    case 1:
+        return Milisekundy(t->Przyjazd() - CzasZapowiedziWlotu(wlot)) <= teraz && !t->Zapowiedziany() ? t : nullptr;
+    case 2:
+        return Milisekundy(t->Przyjazd() - wlot.WyprzedzenieJakoCzas()) <= teraz ? t : nullptr;
+    default:
+        return t;
+    }
+}
+
+int TSilnikSymulacji::LiczbaPociagowNaStacji() const
+{
+    if (okno_ == nullptr)
+        return 0;
+    int n = 0;
+    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
+        if (p->Pociag() != nullptr && dynamic_cast<TWlot*>(p) == nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+            ++n;
+    return n;
+}
+
+void TSilnikSymulacji::OdswiezEtykiety()
+{
+    if (okno_ == nullptr)
+        return;
+    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
+        if (p->Pociag() != nullptr)
+            p->SetElementy(EtykietaPunktu(*p->Pociag()));
+}
+
+void TSilnikSymulacji::ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis)
+{
+    if (TWlotStacyjny* s = WlotStacyjny())
+        s->DoDodajDoDziennika(punkty, tekst, opis);
+}
+
+void TSilnikSymulacji::KrokSymulacji()
+{
+    if (okno_ == nullptr)
+        return;
+    TWlotStacyjny* stacyjny = WlotStacyjny();
+    const int n = LiczbaPociagowNaStacji();
+    if (stacyjny != nullptr) {
+        if (n == 0)
+            stacyjny->Hint = "w obrębie stacji nie ma żadnych pociągów";
+        else if (n == 1)
+            stacyjny->Hint = "w obrębie stacji jest jeden pociąg";
+        else if (n <= 4)
+            stacyjny->Hint = Formatuj("w obrębie stacji są %d pociągi", n);
+        else
+            stacyjny->Hint = Formatuj("w obrębie stacji jest %d pociągów", n);
+    }
+    for (TWlot* w : Wloty)
+        ObsluzWlot(*w);
+    if (stacyjny != nullptr) {
+        TPociag* t = NastepnyPociag(*stacyjny, 2);
+        if (t != nullptr && !(t->StanJazdy == tStanJazdy::zatrzymany && !t->Sklad().empty()) && !t->Zapowiedziany() &&
+            Milisekundy(Teraz()) >= Milisekundy(t->Przyjazd())) {
+            ZapiszWDzienniku(0, "Pociąg czeka na sformowanie składu!", OpisPociagu(*t));
+            t->SetZapowiedziany(true);
+        }
+    }
+    // In component order; a train moved onto a later point is met again and moves again.
+    for (const auto& k : okno_->Komponenty()) {
+        auto* p = dynamic_cast<TPunkt*>(k.get());
+        if (p != nullptr && p->Pociag() != nullptr && p->Pociag()->StanJazdy == tStanJazdy::jazda)
+            PrzesunPociag(*p, *p->Pociag());
+    }
+    ZwolnijOdlozone();
+}
+
+void TSilnikSymulacji::ObsluzWlot(TWlot& e)
+{
+    const std::string brak = "Powiadom o tym błędzie producenta programu.";
+    if (TZapowiedz* z = e.Zapowiedz) {
+        if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size()))
+            z->SetPociag(NastepnyPociag(e, 1));
+        if (z->Pociag() != nullptr)
+            z->Pociag()->SetZapowiedziany(true);
+        if (z->Pociag() != nullptr && &e != WlotStacyjny())
+            std::erase(e.Pociagi, z->Pociag());
+        TPociag* a = z->Pociag();
+        if (e.Stan() == utwierdzony && a != nullptr && e.Pociag() == nullptr &&
+            Milisekundy(a->Przyjazd() - e.WyprzedzenieJakoCzas()) < Milisekundy(Teraz()) && e.WjazdDozwolony()) {
+            e.SetPociag(a);
+            z->SetPociag(nullptr);
+        }
+    } else {
+        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi dla wlotu " + e.Name, brak);
+    }
+    if (TZapowiedz* r = e.ZapowiedzRozkladu) {
+        r->SetPociag(NastepnyPociag(e, 0));
+        if (r->Pociag() != nullptr) {
+            r->Font.Kolor = static_cast<double>(r->Czas) >= r->Pociag()->Przyjazd() + Minuta(10) ? kolory::Czarny
+                                                                                                   : kolory::Bordowy;
+            r->ParentFont = false;
+        }
+    } else {
+        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi rozkładu dla wlotu " + e.Name, brak);
+    }
+}
+
+void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
+{
+    if (dynamic_cast<TZapowiedz*>(&p) != nullptr)
+        return;
+    TPunkt* n = p.Neighbour(t.Kierunek);
+    if (n == nullptr) {
+        ZapiszWDzienniku(-33, "Pociąg został zatrzymany.",
+                         Formatuj("Pociąg %s nie może wyjechać przez %s.", t.Opis().c_str(), p.Name.c_str()));
+        t.StanJazdy = tStanJazdy::zatrzymany;
+        return;
+    }
+    if (n->Stan() == nieaktywny) {
+        ZapiszWDzienniku(-33, Formatuj("Pociąg %s został zatrzymany.", t.Opis().c_str()),
+                         Formatuj("Pociąg nie może jechać po torze %s wyłączonym z ruchu!", n->Name.c_str()));
+        t.StanJazdy = tStanJazdy::zatrzymany;
+        return;
+    }
+    if (n->Stan() != utwierdzony && dynamic_cast<TWlot*>(n) == nullptr && !t.Manewrowy())
+        ZapiszWDzienniku(-10, "Brak ustawionego przebiegu dla pociagu.",
+                         Formatuj("Punkt %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str()));
+    if (auto* s = dynamic_cast<TSemafor*>(n); s != nullptr && s->Typ() == t.Kierunek) {
+        const std::string opis = Formatuj("Semafor %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str());
+        if (s->Status() == zielony) {
+            s->SetStatus(czerwony);
+        } else if (s->Status() == bialy) {
+            ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis);
+            s->SetStatus(czerwony);
+        } else if (!t.Manewrowy()) {
+            t.StanJazdy = tStanJazdy::zatrzymany;
+            ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis);
+        }
+    }
+    if (t.StanJazdy == tStanJazdy::jazda && MaLokomotywe(t.Sklad())) {
+        if (TPociag* b = n->Pociag()) {
+            try {
+                const int strona = p.Neighbour(stLewy) == n ? 0 : 1;
+                TPociag* j = Polacz(strona, b, &t);
+                if (j == nullptr) {
+                    ZapiszWDzienniku(-33, "O mało co doszło do wypadku!", "Dwa pociągi znalazły się na jednym torze!");
+                    b->StanJazdy = tStanJazdy::zatrzymany;
+                    t.StanJazdy = tStanJazdy::zatrzymany;
+                } else {
+                    n->SetPociag(j);
+                    p.SetPociag(nullptr);
+                    // The other one is now part of the joined unit and leaves the day.
+                    doUsuniecia_.push_back(j == b ? &t : b);
+                }
+            } catch (const std::exception& e) {
+                ZapiszWDzienniku(-10, e.what(), "");
+            }
+        } else if (t.DoRozdzielenia()) {
+            TPociag* czolowa = nullptr;
+            if (auto nowa = CzescCzolowa(t))
+                czolowa = Przyjmij(std::move(nowa));
+            n->SetPociag(czolowa);
+            if (czolowa != nullptr) {
+                UstawStanJazdy(*czolowa, tStanJazdy::jazda);
+                czolowa->SetManewrowy(true);
+            }
+            TPociag& pozostala = CzescPozostala(t);
+            p.SetPociag(&pozostala);
+            pozostala.SetManewrowy(true);
+            OdswiezEtykiety();
+            pozostala.StanJazdy = tStanJazdy::postoj;
+        } else {
+            p.SetPociag(nullptr);
+            n->SetPociag(&t);
+        }
+    }
+    // Departure through the train's own exit. (Only a train that has reached the exit departs: a
+    // near-collision at the exit must not take the other train off the layout.)
+    if (auto* w = dynamic_cast<TWlot*>(n); w != nullptr && w->RodzajWlotu() != rwWlot && w->Typ() == t.Kierunek &&
+                                            TaSamaNazwa(w->Name, t.Wyjezdza()) && !t.Manewrowy() &&
+                                            n->Pociag() == &t) {
+        if (!LokomotywaNaCzele(t, t.Sklad()))
+            ZapiszWDzienniku(-33, "Wypuściłeś skład jadący \"na pych\"!",
+                             "Skład powinien na początku mieć lokomotywę, parowóz lub wagon motorowy autobusu szynowego.");
+        const double teraz = Teraz();
+        const long long odjazd = Milisekundy(t.Odjazd()), chwila = Milisekundy(teraz);
+        int punkty = 0;
+        std::string werdykt;
+        if (chwila < odjazd) {
+            punkty = -2 * Minuty(t.Odjazd() - teraz);
+            werdykt = "za wcześnie o " + TekstOpoznienia(t.Odjazd(), teraz);
+        } else if (chwila < odjazd + Milisekundy(Minuta(2))) {
+            punkty = 20;
+            werdykt = "punktualnie";
+        } else {
+            punkty = -Minuty(t.Odjazd() - teraz);
+            werdykt = "z opóźnieniem " + TekstOpoznienia(t.Odjazd(), teraz);
+        }
+        if (TWlotStacyjny* s = WlotStacyjny()) {
+            if (s->Pociag() == &t)
+                s->SetPociag(nullptr);
+            if (s->Zapowiedz != nullptr && s->Zapowiedz->Pociag() == &t)
+                s->Zapowiedz->SetPociag(nullptr);
+        }
+        ZapiszWDzienniku(punkty, Formatuj("Pociąg %s opuścił stację %s.", t.Numer().c_str(), werdykt.c_str()), t.Opis());
+        ZapiszWDzienniku(0, "Pamiętaj o podniesieniu rogatek.",
+                         "Rogatki powinny być podniesione cały czas, z wyjątkiem sytuacji, gdy spodziewasz się pociągu.");
+        n->SetPociag(nullptr);
+        return;
+    }
+    if (MiejscePostoju(t, n)) {
+        if (!t.PoPrzyjezdzie() && !t.Manewrowy() && (t.NieWymagaPeronu() || dynamic_cast<TPeron*>(n) != nullptr)) {
+            const double teraz = Teraz();
+            if (Milisekundy(t.Przyjazd() + Minuta(2)) < Milisekundy(teraz))
+                ZapiszWDzienniku(-2 * Minuty(t.Przyjazd() - teraz), "Przetrzymałeś pociąg!",
+                                 Formatuj("Przetrzymałeś pociąg %s na wlocie do stacji o %s.", t.Numer().c_str(),
+                                          TekstOpoznienia(t.Przyjazd(), teraz).c_str()));
+            t.SetPoPrzyjezdzie(true);
+        }
+        t.StanJazdy = tStanJazdy::zatrzymany;
+        if (!t.Numer().empty() && dynamic_cast<TPeron*>(n) != nullptr && t.Wyjezdza().empty()) {
+            t.SetNumer("skład po " + t.Numer());
+            t.SetSkonczylBieg(true);
+            t.StanJazdy = tStanJazdy::postoj;
+            t.SetManewrowy(true);
+            ZapiszWDzienniku(0, "Pociąg skończył bieg.", t.Opis());
+            OdswiezEtykiety();
+            return;
+        }
+        if (!t.Manewrowy()) {
+            ZapiszWDzienniku(0, "Pociąg się zatrzymał w punkcie " + n->Name, t.Opis());
+            OdswiezEtykiety();
+        }
+    }
+}

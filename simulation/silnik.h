@@ -1,0 +1,68 @@
+#pragma once
+
+#include "simulation/pociag.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TRozkladJazdy;
+class TStacja;
+class TPunkt;
+class TWlot;
+class TWlotStacyjny;
+
+// The simulation: it prepares the day's trains from the timetable, and on every tick announces,
+// admits, moves, stops and dispatches them, judging the dispatcher in the journal.
+class TSilnikSymulacji {
+public:
+    // `teraz` reads the simulated clock.
+    TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz);
+    ~TSilnikSymulacji();
+    TSilnikSymulacji(const TSilnikSymulacji&) = delete;
+    TSilnikSymulacji& operator=(const TSilnikSymulacji&) = delete;
+
+    // Every entry of the station, in component order (the station's own entry too).
+    std::vector<TWlot*> Wloty;
+    // Every train of the day, in their order; the engine owns them.
+    const std::vector<std::unique_ptr<TPociag>>& PociagiDnia() const { return pociagiDnia_; }
+
+    // Makes the day's trains and queues them at their entries. Run again (at midnight), it keeps the
+    // trains still on the layout and drops, with a journal line each, those of the old day that
+    // never came in.
+    void PrzygotujPociagi(TStacja& okno);
+    void KrokSymulacji();
+
+    // kind 0: the first train queued at the entry; 1: the one due to be announced; 2: the one due
+    // to come in.
+    TPociag* NastepnyPociag(const TWlot& wlot, int rodzaj) const;
+    int LiczbaPociagowNaStacji() const;
+    void OdswiezEtykiety();
+    void ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis);
+    TWlotStacyjny* WlotStacyjny() const;
+    TWlot* ZnajdzWlot(const std::string& nazwa) const;
+
+    // Takes a train made during the run (a split-off unit) into the day's list.
+    TPociag* Przyjmij(std::unique_ptr<TPociag> pociag);
+    // Takes the train out of the day and frees it, after every reference to it is cleared.
+    void Usun(TPociag* pociag);
+
+private:
+    void ObsluzWlot(TWlot& wlot);
+    void PrzesunPociag(TPunkt& p, TPociag& t);
+    double Teraz() const { return teraz_(); }
+    // Clears every point, announcement field and queue holding the train.
+    void Odlacz(TPociag* pociag);
+    void ZwolnijOdlozone();
+
+    TRozkladJazdy& rozklad_;
+    std::function<double()> teraz_;
+    TStacja* okno_ = nullptr;
+    std::vector<std::unique_ptr<TPociag>> pociagiDnia_;
+    // Trains joined into others during a step; freed once the step is over.
+    std::vector<TPociag*> doUsuniecia_;
+};
+
+int PorownajPociagiWskazniki(const TPociag* a, const TPociag* b);
