@@ -1,0 +1,84 @@
+// The simulation's speed: one step of a busy station against the window's 50 ms budget at the
+// fastest speed (goal: under 50 µs), and a whole simulated day headless (goal: under one second).
+#include "simulation/sklad.h"
+#include "simulation/symulacja_stacji.h"
+#include "station/upunkt.h"
+#include "tests/support/srodowisko_testowe.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+double G(int h, int m) { return (h * 60 + m) / 1440.0; }
+
+// A day of trains from the three lines, every few minutes from 4:00 to midnight.
+void Rozklad(TRozkladJazdy& rozklad, int ile)
+{
+    const char* wloty[] = {"wOlsz", "wBrz", "wWirowa"};
+    const char* wyloty[] = {"wBrz", "wOlsz", "wOlsz"};
+    for (int i = 0; i < ile; ++i) {
+        auto t = std::make_unique<TPociag>();
+        t->SetNumer(std::to_string(34100 + i));
+        t->SetWjezdza(wloty[i % 3]);
+        t->SetWyjezdza(wyloty[i % 3]);
+        const double przyjazd = G(4, 5) + (G(23, 50) - G(4, 5)) * i / ile;
+        t->SetPrzyjazd(przyjazd);
+        t->SetOdjazd(przyjazd + G(0, 4));
+        t->SetSkladRozkladowy("s1222");
+        rozklad.Rozklad.Append(std::move(t));
+    }
+}
+
+void KrokZatloczonejStacji(benchmark::State& stan)
+{
+    TSrodowiskoTestowe s;
+    Rozklad(s.Rozklad, 150);
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.CzasSymulacji = G(12, 0);
+    sym.Pokaz();
+    TSilnikSymulacji& silnik = sym.Silnik();
+    std::vector<TPociag*> jadace;
+    const auto postaw = [&](const char* punkt, bool jedzie) {
+        auto t = std::make_unique<TPociag>();
+        t->SetSklad("s+122");
+        t->Kierunek = stPrawy;
+        t->SetPoPrzyjezdzie(true);
+        TPociag* p = silnik.Przyjmij(std::move(t));
+        sym.Stacja().Znajdz<TPunkt>(punkt)->SetPociag(p);
+        if (jedzie)
+            jadace.push_back(p);
+    };
+    for (const char* p : {"p1", "p2", "pB1", "pB2", "b1", "pM1", "pM2"})
+        postaw(p, false);
+    for (const char* p : {"Tor14", "Tor7", "Tor23"})
+        postaw(p, true);
+    for (auto _ : stan) {
+        for (TPociag* t : jadace)
+            t->StanJazdy = tStanJazdy::jazda;
+        silnik.KrokSymulacji();
+    }
+}
+
+void CalyDzien(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        Rozklad(s->Rozklad, static_cast<int>(stan.range(0)));
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        stan.ResumeTiming();
+        sym->Pokaz();
+        for (int i = 0; i < 17280; ++i)
+            sym->Tyknij();
+        benchmark::DoNotOptimize(sym->Dziennik().Score());
+        stan.PauseTiming();
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
+BENCHMARK(KrokZatloczonejStacji);
+BENCHMARK(CalyDzien)->Arg(120)->Unit(benchmark::kMillisecond);
+
+}  // namespace
