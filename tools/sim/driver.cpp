@@ -3,6 +3,7 @@
 #include "interlocking/przyciski.h"
 #include "interlocking/semafor.h"
 #include "simulation/czas.h"
+#include "simulation/menu_pociagu.h"
 #include "simulation/pociag.h"
 #include "simulation/rozklad.h"
 #include "simulation/rozklad_csv.h"
@@ -315,8 +316,12 @@ void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
         argumenty(0, 0);
         sym.Zamknij();
         symulacja_.reset();
-    } else if (p == "menu" || p == "commands") {
-        Zle("not available yet");
+    } else if (p == "menu") {
+        argumenty(1, 3);
+        Menu(s, false);
+    } else if (p == "commands") {
+        argumenty(0, 2);
+        Menu(s, true);
     } else {
         Zle("unknown command " + p);
     }
@@ -342,6 +347,92 @@ void TDriverSymulacji::Do(double czas)
         symulacja_->Wykonaj([&] { symulacja_->Tyknij(); });
         uplynelo += naprzod(przedtem, Milisekundy(symulacja_->CzasSymulacji));
     }
+}
+
+namespace {
+
+void Wypisz(std::ostream& out, const std::vector<TPozycjaMenu>& pozycje, const std::string& wciecie)
+{
+    int n = 0;
+    for (const auto& p : pozycje) {
+        if (!p.Visible)
+            continue;
+        out << wciecie << "MENU " << ++n << ' ' << BezLamania(p.Caption);
+        if (!p.Enabled)
+            out << " [disabled]";
+        if (p.Checked)
+            out << " [checked]";
+        if (p.Radio)
+            out << " [radio]";
+        if (p.Default)
+            out << " [default]";
+        if (p.Podmenu)
+            out << " [submenu]";
+        out << '\n';
+        if (!p.Submenu.empty())
+            Wypisz(out, p.Submenu, wciecie + "  ");
+    }
+}
+
+// The visible item named by its caption or its 1-based position among the visible items.
+const TPozycjaMenu* Wybierz(const std::vector<TPozycjaMenu>& pozycje, const std::string& nazwa)
+{
+    std::vector<const TPozycjaMenu*> widoczne;
+    for (const auto& p : pozycje)
+        if (p.Visible)
+            widoczne.push_back(&p);
+    for (const auto* p : widoczne)
+        if (p->Caption == nazwa)
+            return p;
+    int numer = 0;
+    std::istringstream we(nazwa);
+    if (we >> numer && (we >> std::ws).eof() && numer >= 1 && numer <= static_cast<int>(widoczne.size()))
+        return widoczne[static_cast<std::size_t>(numer - 1)];
+    return nullptr;
+}
+
+}  // namespace
+
+void TDriverSymulacji::Menu(const std::vector<std::string>& s, bool polecenia)
+{
+    TSymulacjaStacji& sym = *symulacja_;
+    TMenuPociagu menu(sym);
+    std::vector<TPozycjaMenu> pozycje;
+    if (polecenia) {
+        pozycje = menu.Polecenia();
+    } else {
+        auto* k = sym.Stacja().Znajdz(s[1]);
+        auto* e = dynamic_cast<TElement*>(k);
+        if (e == nullptr || e->Kontener != TKomponent::Diagram)
+            Zle("unknown element " + s[1]);
+        if (!menu.Otworz(dynamic_cast<TPunkt*>(e))) {
+            if (s.size() > 2)
+                Zle("no menu opens on " + s[1]);
+            return;
+        }
+        pozycje = menu.Pozycje();
+    }
+    const std::size_t pierwszy = polecenia ? 1 : 2;
+    if (s.size() <= pierwszy) {
+        Wypisz(out_, pozycje, "");
+        return;
+    }
+    const TPozycjaMenu* wybrana = Wybierz(pozycje, s[pierwszy]);
+    if (wybrana == nullptr)
+        Zle("no menu item " + s[pierwszy]);
+    if (s.size() > pierwszy + 1) {
+        wybrana = Wybierz(wybrana->Submenu, s[pierwszy + 1]);
+        if (wybrana == nullptr)
+            Zle("no menu item " + s[pierwszy + 1]);
+    }
+    if (!wybrana->Enabled || wybrana->Separator())
+        Zle("menu item " + wybrana->Caption + " cannot be chosen");
+    if (wybrana->Podmenu || !wybrana->Akcja)
+        Zle("menu item " + wybrana->Caption + " opens a submenu");
+    const std::function<void()> akcja = wybrana->Akcja;
+    sym.Wstrzymany = true;
+    sym.Wykonaj(akcja);
+    sym.Wstrzymany = false;
 }
 
 void TDriverSymulacji::Pociagi()

@@ -44,6 +44,7 @@ private:
     void Polecenie(const std::vector<std::string>& slowa);
     void Pokaz(const std::string& nazwa);
     void Pociagi();
+    void Menu(const std::vector<std::string>& slowa, bool polecenia);
     void Tyknij(int ile);
     void Do(double czas);
     [[noreturn]] static void Zle(const std::string& powod);

@@ -1,0 +1,282 @@
+#include "simulation/menu_pociagu.h"
+
+#include "core/format.h"
+#include "interlocking/przyciski.h"
+#include "interlocking/semafor.h"
+#include "simulation/pociag.h"
+#include "simulation/sklad.h"
+#include "simulation/symulacja_stacji.h"
+#include "station/peron.h"
+#include "station/tor.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+#include "station/zwrotnica.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+TPozycjaMenu Pozycja(std::string caption, std::function<void()> akcja = {})
+{
+    TPozycjaMenu p;
+    p.Caption = std::move(caption);
+    p.Akcja = std::move(akcja);
+    return p;
+}
+
+std::string Male(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+}  // namespace
+
+std::vector<TPozycjaMenu> TMenuPociagu::PodmenuPrzygotowania(TPociag* stojacy)
+{
+    std::vector<TPozycjaMenu> podmenu;
+    TWlotStacyjny* stacyjny = sym_.Silnik().WlotStacyjny();
+    if (stacyjny == nullptr)
+        return podmenu;
+    for (TPociag* rozkladowy : stacyjny->Pociagi) {
+        TPozycjaMenu p;
+        p.Caption = OpisPociagu(*rozkladowy);
+        p.Akcja = [this, stojacy, rozkladowy] {
+            PrzygotujSklad(stojacy, rozkladowy);
+            sym_.Silnik().OdswiezEtykiety();
+        };
+        podmenu.push_back(std::move(p));
+    }
+    return podmenu;
+}
+
+bool TMenuPociagu::Otworz(TPunkt* punkt)
+{
+    punkt_ = punkt;
+    pociag_ = punkt != nullptr ? punkt->Pociag() : nullptr;
+    pozycje_.clear();
+    if (punkt == nullptr)
+        return false;
+    if (punkt->DisablePopupMenu)
+        return false;
+    if (dynamic_cast<TTor*>(punkt) == nullptr && punkt->LewyTor == nullptr && punkt->PrawyTor == nullptr)
+        return false;
+
+    TSilnikSymulacji& silnik = sym_.Silnik();
+    TPociag* t = pociag_;
+    const auto odswiez = [&silnik] { silnik.OdswiezEtykiety(); };
+    const bool a = t != nullptr && t->StanJazdy != tStanJazdy::jazda;
+    const bool trakcja = a && MaLokomotywe(t->Sklad());
+
+    TPozycjaMenu opis;
+    opis.Caption = t != nullptr ? OpisPociagu(*t) : "nie ma pociągu w tym punkcie";
+    opis.Akcja = odswiez;
+    pozycje_.push_back(opis);
+
+    TPozycjaMenu polacz = Pozycja("Połącz skład");
+    polacz.Visible = a && t->DoRozdzielenia();
+    polacz.Akcja = [t, odswiez] {
+        Sprzegnij(*t);
+        odswiez();
+    };
+    pozycje_.push_back(polacz);
+
+    TPozycjaMenu rozdziel = Pozycja("Rozdziel skład");
+    rozdziel.Visible = a && !t->DoRozdzielenia() && t->Sklad().find('+') != std::string::npos;
+    rozdziel.Akcja = [t, odswiez] {
+        Rozprzegnij(*t);
+        odswiez();
+    };
+    pozycje_.push_back(rozdziel);
+
+    TPozycjaMenu kierunek = Pozycja("Zmień &kierunek jazdy");
+    kierunek.Visible = trakcja;
+    kierunek.Akcja = [t, odswiez] {
+        ZmienKierunek(*t);
+        odswiez();
+    };
+    pozycje_.push_back(kierunek);
+
+    TPozycjaMenu przygotuj = Pozycja("Przygotuj skład do odjazdu");
+    przygotuj.Visible = trakcja;
+    przygotuj.Podmenu = true;
+    przygotuj.Submenu = PodmenuPrzygotowania(t);
+    przygotuj.Enabled = !przygotuj.Submenu.empty();
+    pozycje_.push_back(przygotuj);
+
+    TPozycjaMenu odjazd = Pozycja("Daj polecenie odjazdu");
+    odjazd.Visible = trakcja;
+    odjazd.Akcja = [t, odswiez] {
+        UstawStanJazdy(*t, tStanJazdy::jazda);
+        odswiez();
+    };
+    pozycje_.push_back(odjazd);
+
+    TPozycjaMenu manewry = Pozycja("Jazda manewrowa");
+    manewry.Visible = trakcja;
+    manewry.Checked = a && t->Manewrowy();
+    manewry.Akcja = [t, odswiez] {
+        t->SetManewrowy(!t->Manewrowy());
+        odswiez();
+    };
+    pozycje_.push_back(manewry);
+
+    pozycje_.push_back(Pozycja("-"));
+
+    TPozycjaMenu sam = Pozycja(punkt->Name + "...");
+    sam.Default = true;
+    sam.Akcja = [punkt] { punkt->DblClick(); };
+    pozycje_.push_back(sam);
+
+    TPozycjaMenu przelacz = Pozycja("Przełącz");
+    if (auto* s = dynamic_cast<TSemafor*>(punkt)) {
+        przelacz.Caption = "zmień sygnał na semaforze";
+        przelacz.Akcja = [s, odswiez] {
+            s->OperateSignal(nullptr);
+            odswiez();
+        };
+    } else if (auto* z = dynamic_cast<TZwrotnica*>(punkt)) {
+        przelacz.Caption = "przełóż zwrotnicę";
+        przelacz.Akcja = [z, odswiez] {
+            z->FlipStatus(nullptr);
+            odswiez();
+        };
+    } else if (auto* w = dynamic_cast<TWlot*>(punkt)) {
+        przelacz.Caption = "pokaż listę planowanych pociągów";
+        przelacz.Akcja = [w, &silnik, odswiez] {
+            for (TPociag* p : w->Pociagi)
+                silnik.ZapiszWDzienniku(0, "pociąg z " + w->Name + ":", OpisPociagu(*p));
+            odswiez();
+        };
+    } else {
+        przelacz.Visible = false;
+    }
+    pozycje_.push_back(przelacz);
+
+    TPozycjaMenu naglowek = Pozycja("- utwierdzanie/zrywanie drogi -");
+    naglowek.Enabled = false;
+    pozycje_.push_back(naglowek);
+
+    for (auto* b : sym_.Stacja().Wszystkie<TZatwierdzButton>()) {
+        TPunkt* drugi = nullptr;
+        if (b->LewyPunkt() == punkt)
+            drugi = b->PrawyPunkt();
+        else if (b->PrawyPunkt() == punkt)
+            drugi = b->LewyPunkt();
+        else
+            continue;
+        if (drugi == nullptr)
+            continue;
+        TPozycjaMenu droga = Pozycja(Formatuj("Ustaw drogę do %s", drugi->Name.c_str()));
+        if (dynamic_cast<TWlot*>(drugi) != nullptr || dynamic_cast<TPeron*>(drugi) != nullptr) {
+            droga.Radio = true;
+            droga.Checked = true;
+        }
+        droga.Akcja = [b, odswiez] {
+            b->Click();
+            odswiez();
+        };
+        pozycje_.push_back(droga);
+    }
+    return true;
+}
+
+void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
+{
+    TSilnikSymulacji& silnik = sym_.Silnik();
+    if (p == nullptr || t == nullptr || silnik.WlotStacyjny() == nullptr)
+        return;
+    const std::string opisy = OpisPociagu(*p) + "\r\n" + OpisPociagu(*t);
+    if (!p->Wyjezdza().empty())
+        throw TElemExc(nullptr,
+                       "To już jest sformowany pociąg.\r\nNie możesz ot tak sobie wyrzucić pasażerów i pojechać w  "
+                       "inną stronę.\r\n" + opisy,
+                       -33);
+    const std::string sklad = Male(p->Sklad());
+    for (char c : Male(t->SkladRozkladowy()))
+        if (sklad.find(c) == std::string::npos)
+            throw TElemExc(nullptr, "Nieprawidłowy skład dla pociągu.\r\n" + opisy, -10);
+    if (!LokomotywaNaCzele(*t, p->Sklad()))
+        throw TElemExc(nullptr,
+                       "Nie możesz odprawić składu \"na pych\"!\r\nNa przodzie musi znaleźć się wagon motorowy lub "
+                       "lokomotywa.\r\n" + opisy,
+                       -10);
+    std::erase(silnik.WlotStacyjny()->Pociagi, t);
+    t->SetSklad(p->Sklad());
+    for (TPunkt* punkt : sym_.Stacja().Wszystkie<TPunkt>())
+        if (punkt->Pociag() == p) {
+            // Swapped in place: the point stays occupied, only its train changes.
+            punkt->SetPociag(t);
+        }
+    t->SetSkonczylBieg(false);
+    t->SetZapowiedziany(true);
+    t->SetPoPrzyjezdzie(true);
+    t->SetManewrowy(false);
+    UstawStanJazdy(*t, tStanJazdy::zatrzymany);
+    silnik.Usun(p);
+    silnik.ZapiszWDzienniku(20, "Pociąg gotowy do odjazdu", OpisPociagu(*t));
+    silnik.OdswiezEtykiety();
+}
+
+std::vector<TPozycjaMenu> TMenuPociagu::Polecenia()
+{
+    std::vector<TPozycjaMenu> menu;
+    TPozycjaMenu zwolnij = Pozycja("&Zwolnij utwierdzenia");
+    auto* bZerwij = sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij");
+    zwolnij.Akcja = [bZerwij] {
+        if (bZerwij != nullptr)
+            bZerwij->Click();
+    };
+    menu.push_back(zwolnij);
+    menu.push_back(Pozycja("-"));
+    TSilnikSymulacji& silnik = sym_.Silnik();
+    const auto odswiez = [&silnik] { silnik.OdswiezEtykiety(); };
+    TWlotStacyjny* stacyjny = silnik.WlotStacyjny();
+    bool jest = false;
+    for (const auto& k : sym_.Stacja().Komponenty()) {
+        auto* punkt = dynamic_cast<TPunkt*>(k.get());
+        if (punkt == nullptr || dynamic_cast<TZapowiedz*>(punkt) != nullptr || punkt->Pociag() == nullptr)
+            continue;
+        TPociag* t = punkt->Pociag();
+        jest = true;
+        TPozycjaMenu p = Pozycja(Formatuj("%s: %s\t%s %s-%s", punkt->Name.c_str(), EtykietaPunktu(*t).c_str(), t->Numer().c_str(),
+                                t->RelacjaOd().c_str(), t->RelacjaDo().c_str()));
+        if (t->StanJazdy != tStanJazdy::jazda) {
+            p.Podmenu = true;
+            if (t->StanJazdy == tStanJazdy::zatrzymany)
+                p.Submenu.push_back(Pozycja("daj polecenie odjazdu", [t, odswiez] {
+                                         UstawStanJazdy(*t, tStanJazdy::jazda);
+                                         odswiez();
+                                     }));
+            p.Submenu.push_back(Pozycja("zmień kierunek jazdy", [t, odswiez] {
+                                     ZmienKierunek(*t);
+                                     odswiez();
+                                 }));
+            if (t->DoRozdzielenia())
+                p.Submenu.push_back(Pozycja("połącz skład", [t, odswiez] {
+                                         Sprzegnij(*t);
+                                         odswiez();
+                                     }));
+            else
+                p.Submenu.push_back(Pozycja("rozdziel skład", [t, odswiez] {
+                                         Rozprzegnij(*t);
+                                         odswiez();
+                                     }));
+            if (t->StanJazdy == tStanJazdy::postoj && stacyjny != nullptr && !stacyjny->Pociagi.empty()) {
+                TPozycjaMenu przygotuj = Pozycja("przygotuj skład do odjazdu");
+                przygotuj.Podmenu = true;
+                przygotuj.Submenu = PodmenuPrzygotowania(t);
+                p.Submenu.push_back(std::move(przygotuj));
+            }
+        }
+        menu.push_back(std::move(p));
+    }
+    if (!jest) {
+        TPozycjaMenu brak = Pozycja("(brak pociągów na stacji!)");
+        brak.Enabled = false;
+        menu.push_back(brak);
+    }
+    return menu;
+}

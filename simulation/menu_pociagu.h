@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class TPociag;
+class TPunkt;
+class TSymulacjaStacji;
+
+// One item of a menu as data: what the window draws and what `drelinko-sim menu` prints.
+struct TPozycjaMenu {
+    std::string Caption;
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    bool Radio = false;
+    bool Default = false;
+    // Opens a submenu (which may be empty, and the item greyed).
+    bool Podmenu = false;
+    std::vector<TPozycjaMenu> Submenu;
+    // The order; it may raise a dispatcher's fault, which the caller hands to the fault handler.
+    std::function<void()> Akcja;
+
+    bool Separator() const { return Caption == "-"; }
+};
+
+// The train command menu of the station's points, and the train list of the "&Polecenia" menu.
+class TMenuPociagu {
+public:
+    explicit TMenuPociagu(TSymulacjaStacji& symulacja) : sym_(symulacja) {}
+
+    // Builds the menu for the point; false when no menu opens on it.
+    bool Otworz(TPunkt* punkt);
+    // Every item, shown or hidden, in order.
+    const std::vector<TPozycjaMenu>& Pozycje() const { return pozycje_; }
+    TPunkt* Punkt() const { return punkt_; }
+    TPociag* Pociag() const { return pociag_; }
+
+    // The "&Polecenia" menu: "&Zwolnij utwierdzenia", a separator, and the trains in the station.
+    std::vector<TPozycjaMenu> Polecenia();
+
+    // Prepares the standing consist as the timetable train that starts in the station; raises the
+    // dispatcher's fault when the consist does not fit.
+    void PrzygotujSklad(TPociag* stojacy, TPociag* rozkladowy);
+
+private:
+    std::vector<TPozycjaMenu> PodmenuPrzygotowania(TPociag* stojacy);
+
+    TSymulacjaStacji& sym_;
+    std::vector<TPozycjaMenu> pozycje_;
+    TPunkt* punkt_ = nullptr;
+    TPociag* pociag_ = nullptr;
+};
