@@ -182,6 +182,16 @@ TEST_F(MenuPociagu, TheCommandsMenuListsTheTrainsInComponentOrderWithTheirOrders
     EXPECT_EQ(m[2].Submenu[2].Caption, "przygotuj skład do odjazdu");
 }
 
+TEST_F(MenuPociagu, WithNoTrainInTheStationTheCommandsMenuSaysSoGreyed)
+{
+    const auto m = menu.Polecenia();
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[0].Caption, "&Zwolnij utwierdzenia");
+    EXPECT_TRUE(m[1].Separator());
+    EXPECT_EQ(m[2].Caption, "(brak pociągów na stacji!)");
+    EXPECT_FALSE(m[2].Enabled);
+}
+
 TEST_F(MenuPociagu, AnEntryListsItsPlannedTrainsInTheJournal)
 {
     ASSERT_TRUE(menu.Otworz(sym.Stacja().Znajdz<TPunkt>("wOlsz")));
