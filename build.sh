@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 PAKIETY_SILNIKA="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
-PAKIETY="$PAKIETY_SILNIKA qt6-base-dev fonts-wine fonts-dejavu-core"
+PAKIETY="$PAKIETY_SILNIKA qt6-base-dev qt6-multimedia-dev fonts-wine fonts-dejavu-core"
 PAKIETY_CLANG="clang libclang-rt-14-dev"
 
 zainstaluj() {
@@ -38,8 +38,7 @@ case "${1:-}" in
 run)
     zainstaluj $PAKIETY
     zbuduj build
-    # Until the station window exists, the game's timetable is what there is to see.
-    exec build/bin/drelinko-rozklad export
+    exec build/bin/drelinko
     ;;
 test)
     zainstaluj $PAKIETY

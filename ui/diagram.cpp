@@ -1,0 +1,97 @@
+#include "ui/diagram.h"
+
+#include "simulation/symulacja_stacji.h"
+#include "station/upunkt.h"
+#include "ui/obraz.h"
+#include "ui/qplotno.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+
+TDiagram::TDiagram(TSymulacjaStacji& symulacja, QWidget* rodzic) : QWidget(rodzic), sym_(symulacja)
+{
+    setObjectName("scb");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(sizeHint());
+}
+
+QSize TDiagram::sizeHint() const
+{
+    const QSize s = RozmiarDiagramu(sym_.Stacja());
+    return QSize(static_cast<int>(std::ceil(s.width() * powiekszenie_)), static_cast<int>(std::ceil(s.height() * powiekszenie_)));
+}
+
+void TDiagram::UstawPowiekszenie(double p)
+{
+    p = std::clamp(p, 0.5, 4.0);
+    if (p == powiekszenie_)
+        return;
+    powiekszenie_ = p;
+    resize(sizeHint());
+    updateGeometry();
+    update();
+    emit powiekszenieZmienione(p);
+}
+
+TElement* TDiagram::ElementPod(QPoint punkt) const
+{
+    return sym_.Stacja().ElementW({static_cast<int>(punkt.x() / powiekszenie_), static_cast<int>(punkt.y() / powiekszenie_)});
+}
+
+void TDiagram::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), NaQColor(sym_.Stacja().KolorOkna));
+    p.scale(powiekszenie_, powiekszenie_);
+    TQPlotno plotno(p);
+    sym_.Stacja().Rysuj(plotno);
+}
+
+void TDiagram::mousePressEvent(QMouseEvent* e)
+{
+    TElement* element = ElementPod(e->position().toPoint());
+    if (element == nullptr)
+        return;
+    if (e->button() == Qt::LeftButton)
+        sym_.Wykonaj([element] { element->Click(); });
+    else if (e->button() == Qt::RightButton)
+        emit menuPunktu(element, e->globalPosition().toPoint());
+    update();
+}
+
+void TDiagram::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (auto* punkt = dynamic_cast<TPunkt*>(ElementPod(e->position().toPoint())))
+        sym_.Wykonaj([punkt] { punkt->DblClick(); });
+    update();
+}
+
+bool TDiagram::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        auto* pomoc = static_cast<QHelpEvent*>(e);
+        const TElement* element = ElementPod(pomoc->pos());
+        if (element != nullptr && element->ShowHint && !element->Hint.empty())
+            QToolTip::showText(pomoc->globalPos(), QString::fromStdString(element->Hint), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TDiagram::wheelEvent(QWheelEvent* e)
+{
+    if (e->modifiers() & Qt::ControlModifier) {
+        UstawPowiekszenie(powiekszenie_ * (e->angleDelta().y() > 0 ? 1.25 : 0.8));
+        e->accept();
+        return;
+    }
+    QWidget::wheelEvent(e);
+}

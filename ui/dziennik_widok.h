@@ -1,0 +1,30 @@
+#pragma once
+
+#include "station/kolor.h"
+
+#include <QTextEdit>
+
+struct TLiniaDziennika;
+
+// The journal pane: every line appended in place as three runs (the underlined head with the mark
+// and the time, the bold headline in the colour of its points, the plain detail with the wall-clock
+// time), tips in bold and plain; the newest line stands at the bottom.
+class TDziennikWidok : public QTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TDziennikWidok(QWidget* rodzic = nullptr);
+    void Dodaj(const TLiniaDziennika& linia);
+    // "Wyczyść": the text goes, the score stays.
+    void Wyczysc();
+
+signals:
+    void wyczyszczony();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    void Przewin();
+    TKolor kolor_ = kolory::Czarny;  // the bold text of a 0-point line keeps the colour before it
+};

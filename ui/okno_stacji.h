@@ -1,0 +1,92 @@
+#pragma once
+
+#include "simulation/menu_pociagu.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QScrollBar;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QFrame;
+class TDiagram;
+class TDziennikWidok;
+class TElement;
+class TPrzyciskWidok;
+class TSymulacjaStacji;
+class TZegarWidok;
+
+// The station window: the diagram, the pages of buttons, the clocks, the speed, the journal and
+// the score, driven by the station run it shows.
+class TOknoStacji : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic = nullptr);
+    ~TOknoStacji() override;
+
+    TSymulacjaStacji& Symulacja() { return sym_; }
+    TDiagram* Diagram() const { return diagram_; }
+    QTimer* Zegar() const { return timer_; }
+    TDziennikWidok* Dziennik() const { return dziennik_; }
+    QToolButton* PrzyciskStop() const { return bStop_; }
+    QLabel* EtykietaScore() const { return lbScore_; }
+    QLabel* EtykietaCzasu() const { return lbCzas_; }
+    QScrollBar* Szybkosc() const { return rxSl_; }
+    const std::vector<TPrzyciskWidok*>& Przyciski() const { return przyciski_; }
+    // Whether ticks may run: this window the active one of the active application.
+    virtual bool Aktywne() const;
+    // One tick of the window's timer (the timer calls it; tests may too).
+    void Tyknij();
+    // Builds the train menu of an element as the right click does; nullptr when none opens.
+    QMenu* ZbudujMenu(TElement* element);
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void ZbudujMenuGlowne();
+    QWidget* ZbudujStrone(const QString& nazwa, const std::string& kontener);
+    void OdswiezWszystko();
+    void OdswiezEtykiety();
+    void UstawKolorOkna(const QColor& kolor);
+    void Wczytaj();
+    void Zapisz();
+    void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje);
+    void OtworzMenu(TElement* element, QPoint gdzie);
+
+    TSymulacjaStacji& sym_;
+    TMenuPociagu menuPociagu_;
+    TDiagram* diagram_ = nullptr;
+    QScrollArea* scb_ = nullptr;
+    QTabWidget* pcInfo1_ = nullptr;
+    QLabel* lbNazwa_ = nullptr;
+    TZegarWidok* zegar_ = nullptr;
+    QToolButton* bStop_ = nullptr;
+    QFrame* pScore_ = nullptr;
+    QLabel* lbScore_ = nullptr;
+    QLabel* lbCzas_ = nullptr;
+    QLabel* lbCzasSek_ = nullptr;
+    QScrollBar* rxSl_ = nullptr;
+    QLabel* lbIloscPoc_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    TDziennikWidok* dziennik_ = nullptr;
+    QCheckBox* cbDzwieki_ = nullptr;
+    QCheckBox* cbZegar_ = nullptr;
+    QMenu* polecenia_ = nullptr;
+    std::vector<QLabel*> status_;
+    std::vector<TPrzyciskWidok*> przyciski_;
+    QTimer* timer_ = nullptr;
+    QColor kolorOkna_;
+    bool pokazane_ = false;
+    bool doOdswiezenia_ = false;
+};

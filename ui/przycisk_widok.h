@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class TSymulacjaStacji;
+class TWktColorButton;
+
+// One of the engine's buttons on a page of the window: it forwards the mouse and draws the button
+// through the canvas, pointed-at and pressed states included.
+class TPrzyciskWidok : public QWidget {
+    Q_OBJECT
+
+public:
+    TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& przycisk, QWidget* rodzic = nullptr);
+    TWktColorButton& Przycisk() const { return przycisk_; }
+
+signals:
+    void nacisniety();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    TSymulacjaStacji& sym_;
+    TWktColorButton& przycisk_;
+};

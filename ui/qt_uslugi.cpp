@@ -1,0 +1,139 @@
+#include "ui/qt_uslugi.h"
+
+#include "ui/okno_ostrzezenia.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// The QTimer goes with deleteLater: a tick may stop its own timer.
+class TQtZegar : public TZegar {
+public:
+    TQtZegar(int interwal, std::function<void()> tykniecie) : timer_(new QTimer)
+    {
+        timer_->setInterval(interwal);
+        QObject::connect(timer_, &QTimer::timeout, timer_, std::move(tykniecie));
+        timer_->start();
+    }
+    ~TQtZegar() override
+    {
+        if (timer_ != nullptr) {
+            timer_->stop();
+            timer_->deleteLater();
+        }
+    }
+
+private:
+    QPointer<QTimer> timer_;
+};
+
+}  // namespace
+
+std::unique_ptr<TZegar> TQtZegary::Uruchom(int interwalMs, std::function<void()> tykniecie)
+{
+    return std::make_unique<TQtZegar>(interwalMs, std::move(tykniecie));
+}
+
+TQtDzwieki::TQtDzwieki() = default;
+
+TQtDzwieki::~TQtDzwieki()
+{
+    for (auto& [plik, dzwiek] : dzwieki_)
+        delete dzwiek;
+}
+
+void TQtDzwieki::Odtworz(const std::string& plik)
+{
+    const QString sciezka = QString::fromStdString(plik);
+    if (!QFile::exists(sciezka))
+        return;
+    QSoundEffect*& dzwiek = dzwieki_[sciezka];
+    if (dzwiek == nullptr) {
+        dzwiek = new QSoundEffect;
+        dzwiek->setSource(QUrl::fromLocalFile(sciezka));
+    }
+    if (gra_ != nullptr && gra_ != dzwiek)
+        gra_->stop();
+    gra_ = dzwiek;
+    dzwiek->stop();
+    dzwiek->play();
+}
+
+void TQtKomunikaty::Komunikat(const std::string& tekst)
+{
+    QMessageBox okno(QMessageBox::Information, QApplication::applicationDisplayName(), QString::fromStdString(tekst),
+                     QMessageBox::Ok, rodzic_);
+    okno.exec();
+}
+
+tOdpowiedz TQtKomunikaty::Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj)
+{
+    QMessageBox okno(rodzaj == tRodzajPytania::ostrzezenie ? QMessageBox::Warning : QMessageBox::Question,
+                     QApplication::applicationDisplayName(), QString::fromStdString(tekst), QMessageBox::NoButton,
+                     rodzic_);
+    QAbstractButton* tak = okno.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+    QAbstractButton* drugi = przyciski == tPrzyciski::takNie ? okno.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole)
+                                                              : okno.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    okno.setDefaultButton(qobject_cast<QPushButton*>(drugi));
+    okno.setEscapeButton(drugi);
+    okno.exec();
+    if (okno.clickedButton() == tak)
+        return tOdpowiedz::tak;
+    return przyciski == tPrzyciski::takNie ? tOdpowiedz::nie : tOdpowiedz::anuluj;
+}
+
+void TQtKomunikaty::Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,
+                                int sekundy)
+{
+    TOknoOstrzezenia::PokazOstrzezenie(QString::fromStdString(naglowek), QString::fromStdString(tytul),
+                                       QString::fromStdString(opis), sekundy, true);
+}
+
+void TQtKursory::UstawKursor(tKursor kursor)
+{
+    if (kursor == tKursor::domyslny) {
+        while (QApplication::overrideCursor() != nullptr)
+            QApplication::restoreOverrideCursor();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+double TQtZegarScienny::Teraz() const
+{
+    static const QDateTime poczatek(QDate(1899, 12, 30), QTime(0, 0));
+    return poczatek.msecsTo(QDateTime::currentDateTime()) / 86400000.0;
+}
+
+QString TQtUstawienia::Grupa(const std::string& klucz)
+{
+    QString g = QString::fromStdString(klucz);
+    g.replace('\\', '/');
+    for (const char* przedrostek : {"Software/WKT/Drelinko/", "Software/WKT/"})
+        if (g.startsWith(przedrostek))
+            return g.mid(static_cast<int>(strlen(przedrostek)));
+    return g;
+}
+
+std::string TQtUstawienia::Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const
+{
+    QSettings s("WKT", "Drelinko");
+    s.beginGroup(Grupa(klucz));
+    return s.value(QString::fromStdString(nazwa), QString::fromStdString(domyslna)).toString().toStdString();
+}
+
+void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc)
+{
+    QSettings s("WKT", "Drelinko");
+    s.beginGroup(Grupa(klucz));
+    s.setValue(QString::fromStdString(nazwa), QString::fromStdString(wartosc));
+}
