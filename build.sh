@@ -66,6 +66,7 @@ bench)
     zainstaluj $PAKIETY
     zbuduj build-bench -DCMAKE_BUILD_TYPE=Release
     build-bench/tests/drelinko_benchmarks
+    build-bench/tests/drelinko_benchmarks_okna
     ;;
 *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'

@@ -9,6 +9,7 @@
 #include "ui/okno_ostrzezenia.h"
 #include "ui/okno_stacji.h"
 #include "ui/przycisk_widok.h"
+#include "ui/qplotno.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -175,6 +176,28 @@ private slots:
         QSettings("WKT", "Drelinko").clear();
     }
 
+    void theWindowAtStartMatchesTheReviewedPicture()
+    {
+        TStanowisko t;
+        t.okno.resize(742, 449);
+        QApplication::processEvents();
+        const QImage obraz = t.okno.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString wzorzec = QStringLiteral(DRELINKO_TEST_DATA "/okno.png");
+        if (qEnvironmentVariableIsSet("DRELINKO_NOWY_WZORZEC"))
+            obraz.save(wzorzec);
+        const QImage w = QImage(wzorzec).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!w.isNull(), "the reference picture is missing");
+        QCOMPARE(obraz.size(), w.size());
+        int rozne = 0;
+        for (int y = 0; y < w.height(); ++y)
+            for (int x = 0; x < w.width(); ++x) {
+                const QColor a = obraz.pixelColor(x, y), b = w.pixelColor(x, y);
+                rozne += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                   std::abs(a.blue() - b.blue())}) > 48;
+            }
+        QVERIFY2(rozne < w.width() * w.height() / 100, "the window differs from the reviewed picture");
+    }
+
     void theTrainMenuIsBuiltFromTheEnginesModel()
     {
         TStanowisko t;
@@ -257,6 +280,9 @@ private:
 int main(int argc, char** argv)
 {
     QApplication aplikacja(argc, argv);
+    // One style everywhere, so that the picture of the window is the same on every machine.
+    QApplication::setStyle("Fusion");
+    ZaladujCzcionki();
     OknoStacjiTest okno;
     OknoOstrzezeniaTest ostrzezenia;
     return QTest::qExec(&okno, argc, argv) | QTest::qExec(&ostrzezenia, argc, argv);
