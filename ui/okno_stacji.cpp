@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -220,6 +221,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     connect(diagram_, &TDiagram::menuPunktu, this, &TOknoStacji::OtworzMenu);
     connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Dziennik().Wyczysc(); });
     diagram_->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(pScore_), static_cast<QWidget*>(rxSl_)})
+        w->setStatusTip(w->toolTip());
     auto* plus = new QShortcut(QKeySequence::ZoomIn, this);
     connect(plus, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 1.25); });
     auto* plus2 = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this);
@@ -404,6 +407,18 @@ void TOknoStacji::UstawKolorOkna(const QColor& kolor)
     paleta.setColor(QPalette::Window, kolor);
     setPalette(paleta);
     OdswiezWszystko();
+}
+
+bool TOknoStacji::event(QEvent* e)
+{
+    // The hints of the window's own controls go to the hint line, as the elements' do.
+    if (e->type() == QEvent::StatusTip) {
+        const QString tekst = static_cast<QStatusTipEvent*>(e)->tip();
+        if (!tekst.isEmpty() && lbNazwa_->text() != tekst)
+            lbNazwa_->setText(tekst);
+        return true;
+    }
+    return QMainWindow::event(e);
 }
 
 bool TOknoStacji::eventFilter(QObject* obiekt, QEvent* e)

@@ -49,6 +49,7 @@ public:
     QMenu* ZbudujMenu(TElement* element);
 
 protected:
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* obiekt, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
