@@ -7,6 +7,7 @@
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/stacja.h"
+#include "station/typy_torow.h"
 #include "station/zwrotnica.h"
 
 namespace {
@@ -145,15 +146,8 @@ void TPunktButton::Paint(TPlotno& p)
 
 bool TPunktButton::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Stan") {
-        static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
-        for (int i = 0; i < 4; ++i)
-            if (wartosc == nazwy[i]) {
-                SetStan(static_cast<tStan>(i));
-                return true;
-            }
-        return false;
-    }
+    if (nazwa == "Stan")
+        return UstawWartosc<tStan>(wartosc, CzytajStan, [this](tStan s) { SetStan(s); });
     return TWktColorButton::UstawWlasciwosc(nazwa, wartosc);
 }
 

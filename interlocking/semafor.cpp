@@ -226,12 +226,7 @@ bool TSemafor::UstawWlasciwosc(const std::string& nazwa, const std::string& wart
         }
         return false;
     }
-    if (nazwa == "Typ") {
-        std::uint8_t t = 0;
-        if (!CzytajSemType(wartosc, t))
-            return false;
-        SetTyp(static_cast<tSemType>(t));
-        return true;
-    }
+    if (nazwa == "Typ")
+        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }

@@ -58,6 +58,17 @@ private:
     TStacja& stacja_;
 };
 
+// Parses a layout value and hands it to the setter; false when it does not parse.
+template <typename T, typename Czytaj, typename Ustaw>
+bool UstawWartosc(const std::string& tekst, Czytaj czytaj, Ustaw ustaw)
+{
+    T wartosc{};
+    if (!czytaj(tekst, wartosc))
+        return false;
+    ustaw(wartosc);
+    return true;
+}
+
 // Parsing helpers for layout values.
 bool CzytajLiczbe(const std::string& tekst, int& wynik);
 bool CzytajLogiczna(const std::string& tekst, bool& wynik);

@@ -34,12 +34,7 @@ void TPeron::Paint(TPlotno& p)
 
 bool TPeron::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Typ") {
-        std::uint8_t t = 0;
-        if (!CzytajSemType(wartosc, t))
-            return false;
-        SetTyp(static_cast<tSemType>(t));
-        return true;
-    }
+    if (nazwa == "Typ")
+        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }

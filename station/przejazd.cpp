@@ -72,20 +72,10 @@ void TPrzejazd::Paint(TPlotno& p)
 
 bool TPrzejazd::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Typ") {
-        tZwrStatus t{};
-        if (!CzytajZwrStatus(wartosc, t))
-            return false;
-        SetTyp(t);
-        return true;
-    }
-    if (nazwa == "Migajacy") {
-        bool v = false;
-        if (!CzytajLogiczna(wartosc, v))
-            return false;
-        SetMigajacy(v);
-        return true;
-    }
+    if (nazwa == "Typ")
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus t) { SetTyp(t); });
+    if (nazwa == "Migajacy")
+        return UstawWartosc<bool>(wartosc, CzytajLogiczna, [this](bool v) { SetMigajacy(v); });
     return TElement::UstawWlasciwosc(nazwa, wartosc);
 }
 

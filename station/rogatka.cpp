@@ -64,12 +64,7 @@ void TRogatka::Paint(TPlotno& p)
 
 bool TRogatka::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Podniesione") {
-        bool v = false;
-        if (!CzytajLogiczna(wartosc, v))
-            return false;
-        SetPodniesione(v);
-        return true;
-    }
+    if (nazwa == "Podniesione")
+        return UstawWartosc<bool>(wartosc, CzytajLogiczna, [this](bool v) { SetPodniesione(v); });
     return TElement::UstawWlasciwosc(nazwa, wartosc);
 }

@@ -117,13 +117,10 @@ void TTor::PoZmianieStanu()
 
 bool TTor::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    tZwrStatus s{};
-    if (nazwa == "LewyStatus" || nazwa == "PrawyStatus") {
-        if (!CzytajZwrStatus(wartosc, s))
-            return false;
-        nazwa == "LewyStatus" ? SetLewyStatus(s) : SetPrawyStatus(s);
-        return true;
-    }
+    if (nazwa == "LewyStatus")
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus s) { SetLewyStatus(s); });
+    if (nazwa == "PrawyStatus")
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus s) { SetPrawyStatus(s); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }
 

@@ -33,7 +33,13 @@ bool CzytajUkladRysowania(const std::string& tekst, tUkladRysowania& wynik)
     return Wybierz(tekst, wynik, {{"urGora", urGora}, {"urSrodek", urSrodek}, {"urDol", urDol}});
 }
 
-bool CzytajSemType(const std::string& tekst, std::uint8_t& wynik)
+bool CzytajSemType(const std::string& tekst, tSemType& wynik)
 {
-    return Wybierz<std::uint8_t>(tekst, wynik, {{"stLewy", 0}, {"stPrawy", 1}});
+    return Wybierz(tekst, wynik, {{"stLewy", stLewy}, {"stPrawy", stPrawy}});
+}
+
+bool CzytajStan(const std::string& tekst, tStan& wynik)
+{
+    return Wybierz(tekst, wynik,
+                   {{"nieaktywny", nieaktywny}, {"wolny", wolny}, {"utwierdzony", utwierdzony}, {"zajety", zajety}});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "station/typy.h"
+
 #include <cstdint>
 #include <string>
 
@@ -13,4 +15,5 @@ enum tUkladRysowania : std::uint8_t { urGora = 0, urSrodek = 1, urDol = 2 };
 bool CzytajZwrStatus(const std::string& tekst, tZwrStatus& wynik);
 bool CzytajZwrTyp(const std::string& tekst, tZwrTyp& wynik);
 bool CzytajUkladRysowania(const std::string& tekst, tUkladRysowania& wynik);
-bool CzytajSemType(const std::string& tekst, std::uint8_t& wynik);
+bool CzytajSemType(const std::string& tekst, tSemType& wynik);
+bool CzytajStan(const std::string& tekst, tStan& wynik);

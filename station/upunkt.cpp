@@ -8,6 +8,7 @@
 #include "station/przycisk_elementu.h"
 #include "station/stacja.h"
 #include "station/tor.h"
+#include "station/typy_torow.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "station/zwrotnica.h"
@@ -233,28 +234,16 @@ void TPunkt::Paint(TPlotno& p)
 
 bool TPunkt::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Pojemnosc") {
-        int v = 0;
-        if (!CzytajLiczbe(wartosc, v))
-            return false;
-        SetPojemnosc(v);
-        return true;
-    }
+    if (nazwa == "Pojemnosc")
+        return UstawWartosc<int>(wartosc, CzytajLiczbe, [this](int v) { SetPojemnosc(v); });
     if (nazwa == "DisablePopupMenu")
         return CzytajLogiczna(wartosc, DisablePopupMenu);
     if (nazwa == "Elementy") {
         SetElementy(wartosc);
         return true;
     }
-    if (nazwa == "Stan") {
-        static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
-        for (int i = 0; i < 4; ++i)
-            if (wartosc == nazwy[i]) {
-                SetStan(static_cast<tStan>(i));
-                return true;
-            }
-        return false;
-    }
+    if (nazwa == "Stan")
+        return UstawWartosc<tStan>(wartosc, CzytajStan, [this](tStan s) { SetStan(s); });
     return TElement::UstawWlasciwosc(nazwa, wartosc);
 }
 

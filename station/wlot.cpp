@@ -27,13 +27,8 @@ void TBocznica::Paint(TPlotno& p)
 
 bool TBocznica::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Typ") {
-        std::uint8_t t = 0;
-        if (!CzytajSemType(wartosc, t))
-            return false;
-        SetTyp(static_cast<tSemType>(t));
-        return true;
-    }
+    if (nazwa == "Typ")
+        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }
 

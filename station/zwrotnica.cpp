@@ -119,27 +119,16 @@ void TZwrotnica::Paint(TPlotno& p)
 
 bool TZwrotnica::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Status") {
-        tZwrStatus s{};
-        if (!CzytajZwrStatus(wartosc, s))
-            return false;
-        SetStatus(s);
-        return true;
-    }
-    if (nazwa == "Typ") {
-        tZwrTyp t{};
-        if (!CzytajZwrTyp(wartosc, t))
-            return false;
-        SetTyp(t);
-        return true;
-    }
-    if (nazwa == "LewyUkladRysowania" || nazwa == "PrawyUkladRysowania") {
-        tUkladRysowania u{};
-        if (!CzytajUkladRysowania(wartosc, u))
-            return false;
-        nazwa == "LewyUkladRysowania" ? SetLewyUkladRysowania(u) : SetPrawyUkladRysowania(u);
-        return true;
-    }
+    if (nazwa == "Status")
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus s) { SetStatus(s); });
+    if (nazwa == "Typ")
+        return UstawWartosc<tZwrTyp>(wartosc, CzytajZwrTyp, [this](tZwrTyp t) { SetTyp(t); });
+    if (nazwa == "LewyUkladRysowania")
+        return UstawWartosc<tUkladRysowania>(wartosc, CzytajUkladRysowania,
+                                             [this](tUkladRysowania u) { SetLewyUkladRysowania(u); });
+    if (nazwa == "PrawyUkladRysowania")
+        return UstawWartosc<tUkladRysowania>(wartosc, CzytajUkladRysowania,
+                                             [this](tUkladRysowania u) { SetPrawyUkladRysowania(u); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }
 
