@@ -7,7 +7,7 @@
 #include "station/rogatka.h"
 #include "station/tor.h"
 #include "station/zwrotnica.h"
-#include "tests/support/srodowisko_testowe.h"
+#include "tests/support/test_stacji.h"
 
 #include <gtest/gtest.h>
 
@@ -17,25 +17,8 @@ namespace {
 const char* const DrogaDoP1[] = {"wOlsz", "Tor7",  "sA",  "Tor11", "zw1", "Tor35", "pM1", "Tor13",
                                  "sC",    "Tor14", "sD",  "Tor15", "zw4", "Tor29", "sE",  "Tor34", "p1"};
 
-class Przebiegi : public ::testing::Test {
+class Przebiegi : public TTestStacji {
 protected:
-    TSrodowiskoTestowe srodowisko;
-    TKatalogTymczasowy& katalog = srodowisko.Katalog;
-    TZegaryReczne& zegary = srodowisko.Zegary;
-    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
-    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
-    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
-
-    template <typename T = TPunkt>
-    T& E(const std::string& nazwa)
-    {
-        return *sym.Stacja().Znajdz<T>(nazwa);
-    }
-    void Nacisnij(const std::string& przycisk)
-    {
-        auto& b = E<TWktColorButton>(przycisk);
-        sym.Wykonaj([&] { b.Click(); });
-    }
     std::vector<tStan> Stany() const
     {
         std::vector<tStan> s;
@@ -43,7 +26,6 @@ protected:
             s.push_back(sym.Stacja().Znajdz<TPunkt>(n)->Stan());
         return s;
     }
-    const TLiniaDziennika& Ostatnia() const { return sym.Dziennik().Linie().back(); }
 };
 
 TEST_F(Przebiegi, AFreeRouteIsLockedWholeWithoutAQuestion)

@@ -5,42 +5,15 @@
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
-#include "tests/support/srodowisko_testowe.h"
+#include "tests/support/test_stacji.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Semafory : public ::testing::Test {
+class Semafory : public TTestStacji {
 protected:
-    TSrodowiskoTestowe srodowisko;
-    TKatalogTymczasowy& katalog = srodowisko.Katalog;
-    TZegaryReczne& zegary = srodowisko.Zegary;
-    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
-    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
-    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
-    TSemafor& sA = *sym.Stacja().Znajdz<TSemafor>("sA");
-
-    Semafory()
-    {
-        for (const char* plik : {"pzsem.wav", "pzwr.wav"})
-            PiszBajty(katalog.Sciezka(plik), {'R'});
-    }
-    template <typename T = TPunkt>
-    T& E(const std::string& nazwa)
-    {
-        return *sym.Stacja().Znajdz<T>(nazwa);
-    }
-    void Nacisnij(const std::string& przycisk)
-    {
-        auto& b = E<TWktColorButton>(przycisk);
-        sym.Wykonaj([&] { b.Click(); });
-    }
-    void Kliknij(TElement& e)
-    {
-        sym.Wykonaj([&] { e.Click(); });
-    }
-    const TLiniaDziennika& Ostatnia() const { return sym.Dziennik().Linie().back(); }
+    TSemafor& sA = E<TSemafor>("sA");
     std::size_t Linie() const { return sym.Dziennik().Linie().size(); }
 };
 

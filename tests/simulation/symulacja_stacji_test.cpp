@@ -3,7 +3,7 @@
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zwrotnica.h"
-#include "tests/support/srodowisko_testowe.h"
+#include "tests/support/test_stacji.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,7 @@
 
 namespace {
 
-class SymulacjaStacji : public ::testing::Test {
-protected:
-    TSrodowiskoTestowe srodowisko;
-    TKatalogTymczasowy& katalog = srodowisko.Katalog;
-    TZegaryReczne& zegary = srodowisko.Zegary;
-    TDzwiekiZapis& dzwieki = srodowisko.Dzwieki;
-    TKomunikatyZapis& komunikaty = srodowisko.Komunikaty;
-    TSymulacjaStacji sym{srodowisko.Uslugi, srodowisko.Rozklad};
-};
+using SymulacjaStacji = TTestStacji;
 
 TEST_F(SymulacjaStacji, TheRunStartsAtFourWithTwoHundredPoints)
 {
