@@ -52,13 +52,6 @@ std::unique_ptr<tWktInstance> tWktList::Extract(int indeks)
 
 void tWktList::Delete(int indeks) { Extract(indeks); }
 
-int tWktList::IndexOf(const tWktInstance* obiekt) const
-{
-    const auto it = std::find_if(elementy_.begin(), elementy_.end(),
-                                 [obiekt](const auto& e) { return e.get() == obiekt; });
-    return it == elementy_.end() ? -1 : static_cast<int>(it - elementy_.begin());
-}
-
 void tWktList::Pack()
 {
     elementy_.erase(std::remove(elementy_.begin(), elementy_.end(), nullptr), elementy_.end());

@@ -45,7 +45,6 @@ public:
     // Takes the object out of the list without freeing it.
     std::unique_ptr<tWktInstance> Extract(int indeks);
     void Delete(int indeks);
-    int IndexOf(const tWktInstance* obiekt) const;
     // Removes the empty entries.
     void Pack();
 

@@ -33,8 +33,6 @@ double CzasZapowiedziWlotu(const TWlot& wlot)
 
 }  // namespace
 
-int PorownajPociagiWskazniki(const TPociag* a, const TPociag* b) { return PorownajPociagi(*a, *b); }
-
 TSilnikSymulacji::TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz)
     : rozklad_(rozklad), teraz_(std::move(teraz))
 {

@@ -65,4 +65,3 @@ private:
     std::vector<TPociag*> doUsuniecia_;
 };
 
-int PorownajPociagiWskazniki(const TPociag* a, const TPociag* b);
