@@ -66,7 +66,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     pcInfo1_->setTabPosition(QTabWidget::South);
     pcInfo1_->setDocumentMode(true);
     for (const auto& [tytul, nazwa] : Strony)
-        pcInfo1_->addTab(ZbudujStrone(tytul, nazwa), tytul);
+        pcInfo1_->addTab(ZbudujStrone(nazwa), QString::fromUtf8(tytul));
     auto* opcje = new QWidget;
     opcje->setObjectName("tsOpcje");
     auto* bKolorOkna = new QPushButton(QStringLiteral("Zmień kolor okna..."), opcje);
@@ -243,7 +243,7 @@ TOknoStacji::~TOknoStacji()
     sym_.OnPodpowiedz = nullptr;
 }
 
-QWidget* TOknoStacji::ZbudujStrone(const QString& nazwa, const std::string& kontener)
+QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
 {
     auto* strona = new QWidget;
     strona->setObjectName(QString::fromStdString(kontener));
@@ -255,7 +255,6 @@ QWidget* TOknoStacji::ZbudujStrone(const QString& nazwa, const std::string& kont
         connect(w, &TPrzyciskWidok::nacisniety, this, [this] { OdswiezWszystko(); });
         przyciski_.push_back(w);
     }
-    (void)nazwa;
     return strona;
 }
 

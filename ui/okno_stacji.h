@@ -56,7 +56,7 @@ protected:
 
 private:
     void ZbudujMenuGlowne();
-    QWidget* ZbudujStrone(const QString& nazwa, const std::string& kontener);
+    QWidget* ZbudujStrone(const std::string& kontener);
     void OdswiezWszystko();
     void OdswiezEtykiety();
     void UstawKolorOkna(const QColor& kolor);
