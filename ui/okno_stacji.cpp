@@ -65,6 +65,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     pcInfo1_->setObjectName("pcInfo1");
     pcInfo1_->setTabPosition(QTabWidget::South);
     pcInfo1_->setDocumentMode(true);
+    pcInfo1_->setStyleSheet("QTabWidget::tab-bar { alignment: right; } QTabBar::tab { min-width: 72px; }"
+                            " QTabBar::tab:!selected { background: #EFE4D1; }");
     for (const auto& [tytul, nazwa] : Strony)
         pcInfo1_->addTab(ZbudujStrone(nazwa), QString::fromUtf8(tytul));
     auto* opcje = new QWidget;
