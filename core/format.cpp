@@ -3,6 +3,21 @@
 #include <cstdarg>
 #include <cstdio>
 
+std::string ZamienKonceLinii(const std::string& tekst, std::string_view na)
+{
+    std::string wynik;
+    wynik.reserve(tekst.size());
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n')
+            continue;
+        if (tekst[i] == '\n')
+            wynik += na;
+        else
+            wynik += tekst[i];
+    }
+    return wynik;
+}
+
 std::string Formatuj(const char* wzor, ...)
 {
     va_list args;

@@ -19,6 +19,8 @@ double PoraDnia(double czas)
     return ZMilisekund(ms);
 }
 
+long long SekundyDoby(double czas) { return (Milisekundy(PoraDnia(czas)) + 500) / 1000 % 86400; }
+
 double Minuta(int minuty) { return ZMilisekund(minuty * 60000LL); }
 double Sekunda(int sekundy) { return ZMilisekund(sekundy * 1000LL); }
 

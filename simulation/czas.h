@@ -8,6 +8,8 @@ long long Milisekundy(double czas);
 double ZMilisekund(long long ms);
 // The time of day of the value, brought into 0 <= t < 1 on the millisecond grid.
 double PoraDnia(double czas);
+// Whole seconds of the time of day, rounded.
+long long SekundyDoby(double czas);
 double Minuta(int minuty);
 double Sekunda(int sekundy);
 

@@ -1,8 +1,8 @@
 #include "simulation/dziennik.h"
 
 #include "core/format.h"
+#include "simulation/czas.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
@@ -57,16 +57,6 @@ TKolor KolorTekstuLinii(const TLiniaDziennika& l, TKolor poprzedni)
 }
 
 std::string KoncowkaLinii(const TLiniaDziennika& l) { return " " + l.Opis + " (" + CzasHHMMSS(l.CzasRzeczywisty) + ") "; }
-
-namespace {
-
-long long SekundyDoby(double czas)
-{
-    const double dzien = czas - std::floor(czas);
-    return std::llround(dzien * 86400.0) % 86400;
-}
-
-}  // namespace
 
 std::string CzasHHMMSS(double czas)
 {

@@ -2,11 +2,11 @@
 
 #include "core/cp1250.h"
 #include "core/format.h"
+#include "simulation/czas.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <strings.h>
 
 namespace {
@@ -192,12 +192,6 @@ bool ZnanyPojazd(char c)
            std::string_view("PSEATN").find(c) != std::string_view::npos;
 }
 
-long long Sekundy(double czas)
-{
-    const double dzien = czas - std::floor(czas);
-    return std::llround(dzien * 86400.0) % 86400;
-}
-
 }  // namespace
 
 std::optional<double> CzytajGodzine(std::string_view tekst)
@@ -225,7 +219,7 @@ std::optional<double> CzytajGodzine(std::string_view tekst)
 
 std::string PiszGodzine(double czas)
 {
-    const long long s = Sekundy(czas);
+    const long long s = SekundyDoby(czas);
     if (s % 60 == 0)
         return Formatuj("%lld:%02lld", s / 3600, s / 60 % 60);
     return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);

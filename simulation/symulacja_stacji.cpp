@@ -163,19 +163,4 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
     }
 }
 
-std::string JednaLiniaDziennika(const std::string& tekst)
-{
-    std::string wynik;
-    wynik.reserve(tekst.size());
-    for (std::size_t i = 0; i < tekst.size(); ++i) {
-        if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n') {
-            wynik += " • ";
-            ++i;
-        } else if (tekst[i] == '\n') {
-            wynik += " • ";
-        } else {
-            wynik += tekst[i];
-        }
-    }
-    return wynik;
-}
+std::string JednaLiniaDziennika(const std::string& tekst) { return ZamienKonceLinii(tekst, " • "); }

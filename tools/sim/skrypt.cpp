@@ -1,5 +1,7 @@
 #include "tools/sim/skrypt.h"
 
+#include "core/format.h"
+
 std::optional<std::vector<std::string>> RozbijLinie(const std::string& linia, std::string& blad)
 {
     std::vector<std::string> slowa;
@@ -41,19 +43,7 @@ std::optional<std::vector<std::string>> RozbijLinie(const std::string& linia, st
     return slowa;
 }
 
-std::string BezLamania(const std::string& tekst)
-{
-    std::string wynik;
-    for (std::size_t i = 0; i < tekst.size(); ++i) {
-        if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n')
-            continue;
-        if (tekst[i] == '\n')
-            wynik += "\\n";
-        else
-            wynik += tekst[i];
-    }
-    return wynik;
-}
+std::string BezLamania(const std::string& tekst) { return ZamienKonceLinii(tekst, "\\n"); }
 
 std::string Cytat(const std::string& tekst)
 {
