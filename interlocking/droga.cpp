@@ -1,7 +1,7 @@
 #include "interlocking/droga.h"
 
 #include "core/format.h"
-#include "interlocking/semafor.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/upunkt.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/format.h"
 #include "interlocking/droga.h"
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/stacja.h"
@@ -60,7 +60,7 @@ void TPunktButton::Click()
     if (element_ == nullptr)
         return;
     if (auto* s = dynamic_cast<TSemafor*>(element_))
-        s->OperateSignal(this);
+        s->OperateSignal(tZrodloPolecenia::przycisk, this);
     else if (dynamic_cast<TRogatka*>(element_) != nullptr || dynamic_cast<TPrzejazd*>(element_) != nullptr)
         element_->Click();
     else if (stan_ == utwierdzony || stan_ == zajety)

@@ -1,7 +1,7 @@
 #include "simulation/dziennik.h"
 
 #include "core/format.h"
-#include "simulation/czas.h"
+#include "trains/czas.h"
 
 #include <cstdlib>
 #include <limits>

@@ -2,9 +2,9 @@
 
 #include "core/format.h"
 #include "interlocking/przyciski.h"
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
-#include "simulation/sklad.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/peron.h"
 #include "station/tor.h"
@@ -134,7 +134,7 @@ bool TMenuPociagu::Otworz(TPunkt* punkt)
     if (auto* s = dynamic_cast<TSemafor*>(punkt)) {
         przelacz.Caption = "zmień sygnał na semaforze";
         przelacz.Akcja = [s, odswiez] {
-            s->OperateSignal(nullptr);
+            s->OperateSignal(tZrodloPolecenia::menu);
             odswiez();
         };
     } else if (auto* z = dynamic_cast<TZwrotnica*>(punkt)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include <cstdint>
 #include <functional>

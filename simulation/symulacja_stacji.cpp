@@ -4,8 +4,9 @@
 #include "core/format.h"
 #include "core/liczebniki.h"
 #include "core/wkt_files.h"
-#include "simulation/czas.h"
-#include "simulation/rozklad.h"
+#include "trains/czas.h"
+#include "trains/rozklad.h"
+#include "interlocking/stacja_nastawni.h"
 #include "station/uklad.h"
 #include "station/upunkt.h"
 #include "station/wlot.h"
@@ -19,7 +20,7 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
       stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
       silnik_(rozklad, [this] { return CzasSymulacji; })
 {
-    ZbudujUklad(stacja_, UkladDrelinka());
+    ZbudujStacje(stacja_);
     if (auto* wlasna = stacja_.Znajdz<TWlotStacyjny>("stacja_Drelinko"))
         wlasna->OnDodajDoDziennika = [this](std::int32_t p, const std::string& s1, const std::string& s2) {
             DodajDoDziennika(p, s1, s2);

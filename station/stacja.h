@@ -11,6 +11,7 @@
 #include <vector>
 
 class TElement;
+class TSterowanieSemaforem;
 
 // The model of the station window's components: it owns every component in creation order, which
 // is the order of every walk over them, and keeps the drawing order of the diagram.
@@ -69,6 +70,9 @@ public:
     TZegary& Zegary() const { return zegary_; }
     TDzwieki& Dzwieki() const { return dzwieki_; }
     TKomunikaty& Komunikaty() const { return komunikaty_; }
+    // The interlocking's signal action, which clicks on signals go through; none until it is given.
+    TSterowanieSemaforem* SterowanieSemaforem() const { return sterowanieSemaforem_; }
+    void UstawSterowanieSemaforem(TSterowanieSemaforem* sterowanie) { sterowanieSemaforem_ = sterowanie; }
 
     // The window's colour, which components without a colour of their own show.
     TKolor KolorOkna = kolory::TloOkna;
@@ -84,6 +88,7 @@ private:
     TZegary& zegary_;
     TDzwieki& dzwieki_;
     TKomunikaty& komunikaty_;
+    TSterowanieSemaforem* sterowanieSemaforem_ = nullptr;
     std::vector<std::unique_ptr<TKomponent>> komponenty_;
     std::vector<TKomponent*> kolejnosc_;
 };

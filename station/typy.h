@@ -1,13 +1,9 @@
 #pragma once
 
+#include "trains/kierunek.h"
+
 #include <cstdint>
 
 // State of a station point, in the order that comparisons rely on ("at least utwierdzony" means
 // locked or occupied).
 enum tStan : std::uint8_t { nieaktywny, wolny, utwierdzony, zajety };
-
-// The one direction value of the game: the side of Neighbour, the direction a signal governs,
-// the side of an entry, and the way a train runs. 0 = left, 1 = right.
-enum tSemType : std::uint8_t { stLewy = 0, stPrawy = 1 };
-
-inline tSemType Przeciwny(tSemType kierunek) { return kierunek == stLewy ? stPrawy : stLewy; }

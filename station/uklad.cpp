@@ -1,51 +1,34 @@
 #include "station/uklad.h"
 
-#include "interlocking/przyciski.h"
-#include "interlocking/semafor.h"
 #include "station/peron.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "station/zwrotnica.h"
 
-#include <functional>
-#include <map>
 
-namespace {
-
-using Fabryka = std::function<TKomponent&(TStacja&, const std::string&)>;
-
-template <typename T>
-Fabryka Klasa()
+const TKlasyUkladu& KlasyStacji()
 {
-    return [](TStacja& s, const std::string& nazwa) -> TKomponent& { return s.Dodaj<T>(nazwa); };
-}
-
-const std::map<std::string, Fabryka>& Fabryki()
-{
-    static const std::map<std::string, Fabryka> fabryki = {
-        {"TTor", Klasa<TTor>()},           {"TZwrotnica", Klasa<TZwrotnica>()},
-        {"TSemafor", Klasa<TSemafor>()},   {"TWlot", Klasa<TWlot>()},
-        {"TWlotStacyjny", Klasa<TWlotStacyjny>()}, {"TZapowiedz", Klasa<TZapowiedz>()},
-        {"TPeron", Klasa<TPeron>()},       {"TBocznica", Klasa<TBocznica>()},
-        {"TPunktTorowy", Klasa<TPunktTorowy>()},   {"TRogatka", Klasa<TRogatka>()},
-        {"TPrzejazd", Klasa<TPrzejazd>()}, {"TDRoga", Klasa<TDRoga>()},
-        {"TPunktButton", Klasa<TPunktButton>()}, {"TZatwierdzButton", Klasa<TZatwierdzButton>()},
-        {"TSpecialPunktButton", Klasa<TSpecialPunktButton>()},
+    static const TKlasyUkladu klasy = {
+        {"TTor", FabrykaKlasy<TTor>()},           {"TZwrotnica", FabrykaKlasy<TZwrotnica>()},
+        {"TSemafor", FabrykaKlasy<TSemafor>()},   {"TWlot", FabrykaKlasy<TWlot>()},
+        {"TWlotStacyjny", FabrykaKlasy<TWlotStacyjny>()}, {"TZapowiedz", FabrykaKlasy<TZapowiedz>()},
+        {"TPeron", FabrykaKlasy<TPeron>()},       {"TBocznica", FabrykaKlasy<TBocznica>()},
+        {"TPunktTorowy", FabrykaKlasy<TPunktTorowy>()}, {"TRogatka", FabrykaKlasy<TRogatka>()},
+        {"TPrzejazd", FabrykaKlasy<TPrzejazd>()}, {"TDRoga", FabrykaKlasy<TDRoga>()},
     };
-    return fabryki;
+    return klasy;
 }
 
-}  // namespace
-
-void ZbudujUklad(TStacja& stacja, const std::vector<TRekordUkladu>& uklad)
+void ZbudujUklad(TStacja& stacja, const std::vector<TRekordUkladu>& uklad, const TKlasyUkladu& klasy)
 {
     for (const TRekordUkladu& r : uklad) {
-        const auto fabryka = Fabryki().find(r.Klasa);
-        if (fabryka == Fabryki().end())
+        const auto fabryka = klasy.find(r.Klasa);
+        if (fabryka == klasy.end())
             throw TBladUkladu("Nieznana klasa " + r.Klasa + " elementu " + r.Nazwa + ".");
         if (stacja.Znajdz(r.Nazwa) != nullptr)
             throw TBladUkladu("Element " + r.Nazwa + " jest w układzie dwa razy.");

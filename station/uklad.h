@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+class TKomponent;
 class TStacja;
 
 // One component of the station as data: its class, name, container, bounds, the published
@@ -27,9 +30,23 @@ public:
     using std::logic_error::logic_error;
 };
 
+// The classes a layout may name: each makes a new component of the station under the given name.
+using TFabrykaKomponentu = std::function<TKomponent&(TStacja&, const std::string&)>;
+using TKlasyUkladu = std::map<std::string, TFabrykaKomponentu>;
+
+template <typename T>
+TFabrykaKomponentu FabrykaKlasy()
+{
+    return [](TStacja& s, const std::string& nazwa) -> TKomponent& { return s.template Dodaj<T>(nazwa); };
+}
+
+// The element classes of the station itself (the buttons come from the interlocking).
+const TKlasyUkladu& KlasyStacji();
+
 // The station Drelinko, in creation order.
 const std::vector<TRekordUkladu>& UkladDrelinka();
 
-// Creates every record's component, sets its properties, then resolves the references in record
-// order through the setters, so that tracks attach to their points; raises TBladUkladu.
-void ZbudujUklad(TStacja& stacja, const std::vector<TRekordUkladu>& uklad);
+// Creates every record's component from the class table, sets its properties, then resolves the
+// references in record order through the setters, so that tracks attach to their points; raises
+// TBladUkladu.
+void ZbudujUklad(TStacja& stacja, const std::vector<TRekordUkladu>& uklad, const TKlasyUkladu& klasy);

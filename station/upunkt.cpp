@@ -2,9 +2,9 @@
 
 #include "core/format.h"
 #include "core/wkt_files.h"
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
-#include "simulation/sklad.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
 #include "station/przycisk_elementu.h"
 #include "station/stacja.h"
 #include "station/tor.h"

@@ -1,6 +1,6 @@
 #include "station/wlot.h"
 
-#include "interlocking/semafor.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/tor.h"
 #include "station/zapowiedz.h"

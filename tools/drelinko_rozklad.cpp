@@ -9,8 +9,8 @@
 
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
-#include "simulation/rozklad.h"
-#include "simulation/rozklad_csv.h"
+#include "trains/rozklad.h"
+#include "trains/rozklad_csv.h"
 
 #include <fstream>
 #include <iostream>

@@ -2,8 +2,8 @@
 // writes it after every edit in the timetable window, so both must stay far below a frame.
 #include "core/wkt_generic.h"
 #include "core/wkt_stream.h"
-#include "simulation/pociag.h"
-#include "simulation/rozklad_csv.h"
+#include "trains/pociag.h"
+#include "trains/rozklad_csv.h"
 
 #include <benchmark/benchmark.h>
 

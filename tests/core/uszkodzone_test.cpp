@@ -1,6 +1,6 @@
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

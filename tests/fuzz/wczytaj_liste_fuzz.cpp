@@ -2,8 +2,8 @@
 #include "core/wkt_exception.h"
 #include "core/wkt_generic.h"
 #include "core/wkt_stream.h"
-#include "simulation/pociag.h"
-#include "simulation/rozklad_csv.h"
+#include "trains/pociag.h"
+#include "trains/rozklad_csv.h"
 
 #include <cstddef>
 #include <cstdint>

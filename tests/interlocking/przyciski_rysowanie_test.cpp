@@ -1,5 +1,5 @@
 #include "interlocking/przyciski.h"
-#include "interlocking/semafor.h"
+#include "station/semafor.h"
 #include "station/rogatka.h"
 #include "station/zwrotnica.h"
 #include "tests/support/plotno_zapis.h"

@@ -1,6 +1,6 @@
 #include "interlocking/przyciski.h"
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/tor.h"
 #include "station/wlot.h"

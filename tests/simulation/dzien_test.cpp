@@ -1,9 +1,10 @@
 // The shipped day: a timetable that is whole and fair, played through its first four hours by a
 // careful dispatcher's script without a single penalty.
 #include "core/wkt_files.h"
-#include "simulation/rozklad.h"
-#include "simulation/rozklad_csv.h"
+#include "trains/rozklad.h"
+#include "trains/rozklad_csv.h"
 #include "station/stacja.h"
+#include "interlocking/stacja_nastawni.h"
 #include "station/uklad.h"
 #include "station/wlot.h"
 #include "tests/support/srodowisko_testowe.h"
@@ -42,7 +43,7 @@ TEST(Dzien, TheShippedTimetableIsAFullDayOfTrainsOnTheStationsLines)
 
     TSrodowiskoTestowe s;
     TStacja stacja(s.Zegary, s.Dzwieki, s.Komunikaty);
-    ZbudujUklad(stacja, UkladDrelinka());
+    ZbudujStacje(stacja);
     std::map<std::string, std::set<std::string>> kierunki;
     for (TWlot* w : stacja.Wszystkie<TWlot>())
         for (const auto& k : w->KierunkiJazdy())

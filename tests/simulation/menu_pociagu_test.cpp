@@ -1,5 +1,5 @@
 #include "simulation/menu_pociagu.h"
-#include "simulation/sklad.h"
+#include "trains/sklad.h"
 #include "station/peron.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"

@@ -1,6 +1,6 @@
 #include "core/cp1250.h"
-#include "simulation/czas.h"
-#include "simulation/sklad.h"
+#include "trains/czas.h"
+#include "trains/sklad.h"
 #include "station/peron.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"

@@ -1,4 +1,4 @@
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

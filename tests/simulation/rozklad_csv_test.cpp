@@ -1,6 +1,6 @@
 #include "core/wkt_generic.h"
 #include "core/wkt_stream.h"
-#include "simulation/rozklad_csv.h"
+#include "trains/rozklad_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/wkt_files.h"
-#include "simulation/rozklad.h"
+#include "trains/rozklad.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/zapisujace.h"
 

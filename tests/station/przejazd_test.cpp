@@ -1,4 +1,4 @@
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/tor.h"

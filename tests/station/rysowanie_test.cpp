@@ -1,5 +1,5 @@
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
 #include "station/peron.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"

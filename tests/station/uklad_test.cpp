@@ -1,7 +1,8 @@
-#include "interlocking/semafor.h"
+#include "station/semafor.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/tor.h"
+#include "interlocking/stacja_nastawni.h"
 #include "station/uklad.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
@@ -171,7 +172,7 @@ TEST(Uklad, LoadingTheRecordsInReverseOrderGivesTheSameConnections)
     TStacja odwrotna(zegary, dzwieki, komunikaty);
     std::vector<TRekordUkladu> rekordy = UkladDrelinka();
     std::reverse(rekordy.begin(), rekordy.end());
-    ZbudujUklad(odwrotna, rekordy);
+    ZbudujStacje(odwrotna, rekordy);
     for (const auto& w : Sasiedzi) {
         const auto* p = odwrotna.Znajdz<TPunkt>(w[0]);
         ASSERT_NE(p, nullptr);
@@ -225,7 +226,7 @@ TEST(Uklad, ABadRecordIsAProgramErrorNamingIt)
         TDzwiekiZapis dzwieki;
         TKomunikatyZapis komunikaty;
         TStacja s(zegary, dzwieki, komunikaty);
-        ZbudujUklad(s, rekordy);
+        ZbudujStacje(s, rekordy);
     };
     const auto blad = [&](std::vector<TRekordUkladu> rekordy) -> std::string {
         try {

@@ -1,5 +1,5 @@
-#include "interlocking/semafor.h"
-#include "simulation/pociag.h"
+#include "station/semafor.h"
+#include "trains/pociag.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"

@@ -1,5 +1,6 @@
 #include "tests/support/stacja_testowa.h"
 
+#include "interlocking/stacja_nastawni.h"
 #include "station/uklad.h"
 
 #include <filesystem>
@@ -8,7 +9,7 @@ TStacjaTestowa::TStacjaTestowa()
 {
     for (const char* plik : {"pzwr.wav", "pzsem.wav", "zap.wav", "pipipi.wav"})
         PiszBajty(Katalog.Sciezka(plik), {'R', 'I', 'F', 'F'});
-    ZbudujUklad(Stacja, UkladDrelinka());
+    ZbudujStacje(Stacja);
     Stacja.OnOdswiez = [this](TKomponent* k) { ++Odswiezenia[k->Name]; };
 }
 

@@ -1,6 +1,6 @@
 // The station window on the offscreen platform.
 #include "interlocking/przyciski.h"
-#include "simulation/czas.h"
+#include "trains/czas.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/zwrotnica.h"
 #include "tests/support/srodowisko_testowe.h"

@@ -1,8 +1,8 @@
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include "core/format.h"
 #include "core/wkt_registry.h"
-#include "simulation/sklad.h"
+#include "trains/sklad.h"
 
 #include <cmath>
 #include <mutex>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/wkt_list.h"
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include <memory>
 #include <optional>

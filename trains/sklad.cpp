@@ -1,4 +1,4 @@
-#include "simulation/sklad.h"
+#include "trains/sklad.h"
 
 #include <algorithm>
 #include <cctype>

@@ -8,6 +8,20 @@
 enum tSemStatus : std::uint8_t { zielony = 0, czerwony = 1, bialy = 2 };
 enum tSemRodzaj : std::uint8_t { Swietlny = 0, Ksztaltowy = 1 };
 
+// Where the dispatcher's act on a signal comes from. Only the point button may give the substitute
+// signal and only it looks for a train coming in on the line.
+enum class tZrodloPolecenia : std::uint8_t { diagram, przycisk, menu };
+
+class TSemafor;
+
+// The dispatcher's act on a signal, with its checks; the interlocking supplies it to the station.
+class TSterowanieSemaforem {
+public:
+    virtual ~TSterowanieSemaforem() = default;
+    // `nadawca` is only handed on to the signal's OnModified.
+    virtual void OperateSignal(TSemafor& semafor, tZrodloPolecenia zrodlo, TKomponent* nadawca) = 0;
+};
+
 // A signal: a point of the layout that also shows stop, proceed or the substitute signal.
 class TSemafor : public TPunkt {
 public:
@@ -31,8 +45,8 @@ public:
     int Odliczanie() const { return odliczanie_; }
 
     virtual void BlinkTick();
-    // The signal action, from its point button or a click on the diagram (the sender tells which).
-    virtual void OperateSignal(TKomponent* sender);
+    // The signal action through the station's interlocking; a program error when it has none.
+    void OperateSignal(tZrodloPolecenia zrodlo, TKomponent* nadawca = nullptr);
 
     void Click() override;
     TPunktXY ConnectionPoint(const TTor* tor) const override;
@@ -43,13 +57,6 @@ protected:
     TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {21, 3}; }
 
 private:
-    void GiveS2(TKomponent* sender);
-    void CheckS2Conflicts(int kierunek, TKomponent* sender);
-    // Refuses the aspect: a fault from the diagram; from a button, the offer of the substitute
-    // signal, which when accepted is itself recorded as a fault. Returns only when declined.
-    void OfferSz(const std::string& powod, TKomponent* sender);
-    void RuszPociagPodSemaforem();
-
     tSemStatus status_ = czerwony;
     tSemRodzaj rodzaj_ = Swietlny;
     tSemType typ_ = stLewy;

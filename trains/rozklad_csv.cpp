@@ -1,8 +1,8 @@
-#include "simulation/rozklad_csv.h"
+#include "trains/rozklad_csv.h"
 
 #include "core/cp1250.h"
 #include "core/format.h"
-#include "simulation/czas.h"
+#include "trains/czas.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "simulation/rozklad.h"
+#include "trains/rozklad.h"
 
 #include "core/wkt_files.h"
 

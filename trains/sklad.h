@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 // The consist text: one character per vehicle, left to right as on the screen; "+" joins coupled
 // vehicles and a blank separates vehicles that stand together uncoupled. Traction is p, s or a.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/wkt_generic.h"
-#include "station/typy.h"
+#include "trains/kierunek.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "simulation/postoj.h"
+#include "station/postoj.h"
 
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 #include "station/peron.h"
 #include "station/wlot.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/komunikaty.h"
 #include "core/wkt_generic.h"
-#include "simulation/pociag.h"
+#include "trains/pociag.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "simulation/czas.h"
+#include "trains/czas.h"
 
 #include "core/format.h"
 

@@ -1,0 +1,128 @@
+#include "interlocking/sterowanie_semaforem.h"
+
+#include "core/format.h"
+#include "station/postoj.h"
+#include "station/stacja.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
+
+namespace {
+
+// A declined offer from the conflict check ends the clearing quietly.
+struct TOdmowaSz {};
+
+}  // namespace
+
+TObslugaSemaforow& ObslugaSemaforow()
+{
+    static TObslugaSemaforow obsluga;
+    return obsluga;
+}
+
+void TObslugaSemaforow::OperateSignal(TSemafor& s, tZrodloPolecenia zrodlo, TKomponent* nadawca)
+{
+    switch (s.Stan()) {
+    case nieaktywny:
+        OfferSz(s, "Próba ustawienia semafora na torze wyłączonym.", zrodlo);
+        break;
+    case wolny:
+        if (s.Status() == zielony)
+            s.Error("Próba ustawienia semafora bez drogi.");
+        else if (s.Status() == czerwony)
+            OfferSz(s, "Nie utwierdzono drogi.", zrodlo);
+        else
+            s.SetStatus(czerwony);
+        break;
+    case utwierdzony:
+        if (s.Status() == czerwony)
+            GiveS2(s, zrodlo);
+        else
+            s.SetStatus(czerwony);
+        break;
+    case zajety:
+        if (s.Status() == zielony)
+            s.Error("Próba przestawienia semafora na zajętym torze.");
+        else if (s.Status() == czerwony)
+            OfferSz(s, "Tor jest zajęty.", zrodlo);
+        else
+            s.SetStatus(czerwony);
+        break;
+    }
+    s.PlaySound();
+    if (s.OnModified)
+        s.OnModified(nadawca);
+}
+
+void TObslugaSemaforow::GiveS2(TSemafor& s, tZrodloPolecenia zrodlo)
+{
+    try {
+        CheckS2Conflicts(s, stLewy, zrodlo);
+        CheckS2Conflicts(s, stPrawy, zrodlo);
+        s.SetStatus(zielony);
+        RuszPociagPodSemaforem(s);
+    } catch (const TOdmowaSz&) {
+        return;
+    } catch (const std::exception& e) {
+        s.Error(Formatuj("Nie można podać sygnału S2 na semaforze %s.\r\n", s.Name.c_str()) + e.what());
+    }
+}
+
+void TObslugaSemaforow::CheckS2Conflicts(TSemafor& s, int kierunek, tZrodloPolecenia zrodlo)
+{
+    const TPunkt* p = &s;
+    for (std::size_t krok = 0; krok <= s.Stacja().Komponenty().size(); ++krok) {
+        p = p->Neighbour(kierunek);
+        if (const auto* w = dynamic_cast<const TWlot*>(p);
+            w != nullptr && zrodlo == tZrodloPolecenia::przycisk && w->Typ() == s.Typ() && w->Zapowiedz != nullptr &&
+            w->Zapowiedz->Pociag() != nullptr) {
+            OfferSz(s,
+                    Formatuj("Nie można podać sygnału S2 na semaforze wyjazdowym, gdy z przeciwnego kierunku po tym "
+                             "samym torze zmierza pociąg %s.",
+                             OpisPociagu(*w->Zapowiedz->Pociag()).c_str()),
+                    zrodlo);
+            throw TOdmowaSz{};
+        }
+        if (const auto* inny = dynamic_cast<const TSemafor*>(p);
+            inny != nullptr && inny->Typ() != s.Typ() && inny->Status() != czerwony) {
+            OfferSz(s,
+                    Formatuj("Nie można podać sygnału S2 na semaforze, gdy dozwolona jest droga po tym samym odstępie "
+                             "w kierunku przeciwnym na semaforze %s.",
+                             inny->Name.c_str()),
+                    zrodlo);
+            throw TOdmowaSz{};
+        }
+        if (p == nullptr || p->Stan() != utwierdzony)
+            return;
+    }
+}
+
+void TObslugaSemaforow::OfferSz(TSemafor& s, const std::string& powod, tZrodloPolecenia zrodlo)
+{
+    if (zrodlo == tZrodloPolecenia::diagram)
+        s.Error("NIe można podać sygnału na semaforze.\r\n" + powod + "\r\nAby podać " +
+                "sygnał zastępczy Sz, naciśnij przycisk sterowania semaforem.");
+    const tOdpowiedz o = s.Stacja().Komunikaty().Pytanie(
+        "Czy ustawić sygnał zastępczy Sz?\r\n\r\nPodanie Sz jest możliwe tylko w wyjątkowych wypadkach i każde "
+        "takie zdarzenie jest rejestrowane w dzienniku.",
+        tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie);
+    if (o != tOdpowiedz::tak)
+        return;
+    s.SetStatus(bialy);
+    s.Error("Podano sygnał zastępczy.");
+}
+
+void TObslugaSemaforow::RuszPociagPodSemaforem(TSemafor& s)
+{
+    // The train waits on the approach side, at most two points away.
+    const int strona = s.Typ() == stLewy ? stPrawy : stLewy;
+    TPunkt* p = s.Neighbour(strona);
+    if (p != nullptr && p->Pociag() == nullptr)
+        p = p->Neighbour(strona);
+    if (p == nullptr || p->Pociag() == nullptr)
+        return;
+    TPociag& t = *p->Pociag();
+    if (t.StanJazdy == tStanJazdy::zatrzymany && t.Kierunek == s.Typ() && !MiejscePostoju(t, p))
+        UstawStanJazdy(t, tStanJazdy::jazda);
+}
