@@ -20,7 +20,7 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
         while (p != finish && p != nullptr) {
             droga.push_back(p);
             p = p->Neighbour(kierunek);
-            if (p != nullptr && p->Stan() == nieaktywny && p != start && p != finish)
+            if (p != nullptr && p->Stan() == tStan::nieaktywny && p != start && p != finish)
                 throw TElemExc(start, Formatuj("Punkt %s jest niaktywny!\r\nMoże nie zamknąłeś rogatek?", p->Name.c_str()),
                                -33);
             if (p == nullptr || droga.size() > granica)
@@ -37,9 +37,9 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
         case rmCheck: {
             int wolne = 0, utwierdzone = 0;
             for (TPunkt* q : droga) {
-                if (q->Stan() == wolny) {
+                if (q->Stan() == tStan::wolny) {
                     ++wolne;
-                } else if (q->Stan() == utwierdzony) {
+                } else if (q->Stan() == tStan::utwierdzony) {
                     ++utwierdzone;
                 } else if (q != start) {
                     wolne = -1;
@@ -54,18 +54,18 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
         }
         case rmLock:
             for (TPunkt* q : droga)
-                if (q->Stan() != zajety)
-                    q->SetStan(utwierdzony);
-            if (finish->Stan() != zajety)
-                finish->SetStan(utwierdzony);
+                if (q->Stan() != tStan::zajety)
+                    q->SetStan(tStan::utwierdzony);
+            if (finish->Stan() != tStan::zajety)
+                finish->SetStan(tStan::utwierdzony);
             return rcLocked;
         case rmRelease:
             for (TPunkt* q : droga)
-                q->SetStan(wolny);
+                q->SetStan(tStan::wolny);
             for (TPunkt* q : droga)
                 if (auto* s = dynamic_cast<TSemafor*>(q))
-                    s->SetStatus(czerwony);
-            finish->SetStan(wolny);
+                    s->SetStatus(tSemStatus::czerwony);
+            finish->SetStan(tStan::wolny);
             return rcFree;
         }
         return rcOther;

@@ -63,7 +63,7 @@ void TPunktButton::Click()
         s->OperateSignal(tZrodloPolecenia::przycisk, this);
     else if (dynamic_cast<TRogatka*>(element_) != nullptr || dynamic_cast<TPrzejazd*>(element_) != nullptr)
         element_->Click();
-    else if (stan_ == utwierdzony || stan_ == zajety)
+    else if (stan_ == tStan::utwierdzony || stan_ == tStan::zajety)
         element_->Error("Próba przestawienia stanu punktu.");
     else if (auto* z = dynamic_cast<TZwrotnica*>(element_))
         z->FlipStatus(this);
@@ -86,7 +86,7 @@ void TPunktButton::RysujWskaznik(TPlotno& p, const TProstokat& obszar)
     const TProstokat kwadrat{Width - 1 - Wskaznik + d, Height - 1 - Wskaznik + d, Width - 1 + d, Height - 1 + d};
     if (auto* s = dynamic_cast<TSemafor*>(element_)) {
         p.Pioro(kolory::Czarny);
-        p.Pedzel(s->Status() == zielony ? kolory::Limonkowy : s->Status() == czerwony ? kolory::Czerwony : kolory::Bialy);
+        p.Pedzel(s->Status() == tSemStatus::zielony ? kolory::Limonkowy : s->Status() == tSemStatus::czerwony ? kolory::Czerwony : kolory::Bialy);
         p.ZaokraglonyProstokat(kwadrat, 8);
     } else if (auto* pr = dynamic_cast<TPrzejazd*>(element_)) {
         p.Pioro(kolory::Czarny);
@@ -111,14 +111,14 @@ void TPunktButton::RysujWskaznik(TPlotno& p, const TProstokat& obszar)
         p.BezPiora();
         p.Pedzel(kolory::Czarny);
         p.WypelnijProstokat(kwadrat);
-        const bool jedenNaDwa = z->Typ() == JedenNaDwa;
+        const bool jedenNaDwa = z->Typ() == tZwrTyp::JedenNaDwa;
         const tUkladRysowania uklad = jedenNaDwa ? z->LewyUkladRysowania() : z->PrawyUkladRysowania();
-        const bool prosto = (uklad == urDol && z->Status() == dol) || (uklad == urGora && z->Status() == gora);
+        const bool prosto = (uklad == urDol && z->Status() == tZwrStatus::dol) || (uklad == urGora && z->Status() == tZwrStatus::gora);
         const int l = kwadrat.Left, t = kwadrat.Top, r = kwadrat.Right, b = kwadrat.Bottom, m = (t + b) / 2;
         p.Pioro(kolory::Bialy, 2);
         if (prosto)
             p.Linia({{l, m}, {r, m}});
-        else if ((jedenNaDwa && z->Status() == dol) || (!jedenNaDwa && z->Status() == gora))
+        else if ((jedenNaDwa && z->Status() == tZwrStatus::dol) || (!jedenNaDwa && z->Status() == tZwrStatus::gora))
             p.Linia({{l, t}, {r, b}});
         else
             p.Linia({{l, b}, {r, t}});
@@ -278,10 +278,10 @@ void TSpecialPunktButton::Click()
         auto* punkt = dynamic_cast<TPunkt*>(k.get());
         if (punkt == nullptr)
             continue;
-        if (punkt->Stan() == utwierdzony)
-            punkt->SetStan(wolny);
+        if (punkt->Stan() == tStan::utwierdzony)
+            punkt->SetStan(tStan::wolny);
         if (auto* s = dynamic_cast<TSemafor*>(punkt))
-            s->SetStatus(czerwony);
+            s->SetStatus(tSemStatus::czerwony);
     }
     Error("Zerwano zatwierdzenie drogi.");
 }

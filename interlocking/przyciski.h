@@ -37,7 +37,7 @@ protected:
 
 private:
     TElement* element_ = nullptr;
-    tStan stan_ = wolny;
+    tStan stan_ = tStan::wolny;
 };
 
 // The button of one fixed route: checks it, then locks it, or releases it after asking.

@@ -24,30 +24,30 @@ TObslugaSemaforow& ObslugaSemaforow()
 void TObslugaSemaforow::OperateSignal(TSemafor& s, tZrodloPolecenia zrodlo, TKomponent* nadawca)
 {
     switch (s.Stan()) {
-    case nieaktywny:
+    case tStan::nieaktywny:
         OfferSz(s, "Próba ustawienia semafora na torze wyłączonym.", zrodlo);
         break;
-    case wolny:
-        if (s.Status() == zielony)
+    case tStan::wolny:
+        if (s.Status() == tSemStatus::zielony)
             s.Error("Próba ustawienia semafora bez drogi.");
-        else if (s.Status() == czerwony)
+        else if (s.Status() == tSemStatus::czerwony)
             OfferSz(s, "Nie utwierdzono drogi.", zrodlo);
         else
-            s.SetStatus(czerwony);
+            s.SetStatus(tSemStatus::czerwony);
         break;
-    case utwierdzony:
-        if (s.Status() == czerwony)
+    case tStan::utwierdzony:
+        if (s.Status() == tSemStatus::czerwony)
             GiveS2(s, zrodlo);
         else
-            s.SetStatus(czerwony);
+            s.SetStatus(tSemStatus::czerwony);
         break;
-    case zajety:
-        if (s.Status() == zielony)
+    case tStan::zajety:
+        if (s.Status() == tSemStatus::zielony)
             s.Error("Próba przestawienia semafora na zajętym torze.");
-        else if (s.Status() == czerwony)
+        else if (s.Status() == tSemStatus::czerwony)
             OfferSz(s, "Tor jest zajęty.", zrodlo);
         else
-            s.SetStatus(czerwony);
+            s.SetStatus(tSemStatus::czerwony);
         break;
     }
     s.PlaySound();
@@ -60,7 +60,7 @@ void TObslugaSemaforow::GiveS2(TSemafor& s, tZrodloPolecenia zrodlo)
     try {
         CheckS2Conflicts(s, stLewy, zrodlo);
         CheckS2Conflicts(s, stPrawy, zrodlo);
-        s.SetStatus(zielony);
+        s.SetStatus(tSemStatus::zielony);
         RuszPociagPodSemaforem(s);
     } catch (const TOdmowaSz&) {
         return;
@@ -85,7 +85,7 @@ void TObslugaSemaforow::CheckS2Conflicts(TSemafor& s, int kierunek, tZrodloPolec
             throw TOdmowaSz{};
         }
         if (const auto* inny = dynamic_cast<const TSemafor*>(p);
-            inny != nullptr && inny->Typ() != s.Typ() && inny->Status() != czerwony) {
+            inny != nullptr && inny->Typ() != s.Typ() && inny->Status() != tSemStatus::czerwony) {
             OfferSz(s,
                     Formatuj("Nie można podać sygnału S2 na semaforze, gdy dozwolona jest droga po tym samym odstępie "
                              "w kierunku przeciwnym na semaforze %s.",
@@ -93,7 +93,7 @@ void TObslugaSemaforow::CheckS2Conflicts(TSemafor& s, int kierunek, tZrodloPolec
                     zrodlo);
             throw TOdmowaSz{};
         }
-        if (p == nullptr || p->Stan() != utwierdzony)
+        if (p == nullptr || p->Stan() != tStan::utwierdzony)
             return;
     }
 }
@@ -109,7 +109,7 @@ void TObslugaSemaforow::OfferSz(TSemafor& s, const std::string& powod, tZrodloPo
         tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie);
     if (o != tOdpowiedz::tak)
         return;
-    s.SetStatus(bialy);
+    s.SetStatus(tSemStatus::bialy);
     s.Error("Podano sygnał zastępczy.");
 }
 

@@ -272,7 +272,7 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
         if (z->Pociag() != nullptr && &e != WlotStacyjny())
             std::erase(e.Pociagi, z->Pociag());
         TPociag* a = z->Pociag();
-        if (e.Stan() == utwierdzony && a != nullptr && e.Pociag() == nullptr &&
+        if (e.Stan() == tStan::utwierdzony && a != nullptr && e.Pociag() == nullptr &&
             Milisekundy(a->Przyjazd() - e.WyprzedzenieJakoCzas()) < Milisekundy(Teraz()) && e.WjazdDozwolony()) {
             e.SetPociag(a);
             z->SetPociag(nullptr);
@@ -303,22 +303,22 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         t.StanJazdy = tStanJazdy::zatrzymany;
         return;
     }
-    if (n->Stan() == nieaktywny) {
+    if (n->Stan() == tStan::nieaktywny) {
         ZapiszWDzienniku(-33, Formatuj("Pociąg %s został zatrzymany.", t.Opis().c_str()),
                          Formatuj("Pociąg nie może jechać po torze %s wyłączonym z ruchu!", n->Name.c_str()));
         t.StanJazdy = tStanJazdy::zatrzymany;
         return;
     }
-    if (n->Stan() != utwierdzony && dynamic_cast<TWlot*>(n) == nullptr && !t.Manewrowy())
+    if (n->Stan() != tStan::utwierdzony && dynamic_cast<TWlot*>(n) == nullptr && !t.Manewrowy())
         ZapiszWDzienniku(-10, "Brak ustawionego przebiegu dla pociagu.",
                          Formatuj("Punkt %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str()));
     if (auto* s = dynamic_cast<TSemafor*>(n); s != nullptr && s->Typ() == t.Kierunek) {
         const std::string opis = Formatuj("Semafor %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str());
-        if (s->Status() == zielony) {
-            s->SetStatus(czerwony);
-        } else if (s->Status() == bialy) {
+        if (s->Status() == tSemStatus::zielony) {
+            s->SetStatus(tSemStatus::czerwony);
+        } else if (s->Status() == tSemStatus::bialy) {
             ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis);
-            s->SetStatus(czerwony);
+            s->SetStatus(tSemStatus::czerwony);
         } else if (!t.Manewrowy()) {
             t.StanJazdy = tStanJazdy::zatrzymany;
             ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis);

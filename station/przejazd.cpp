@@ -40,7 +40,7 @@ void TPrzejazd::PrzeliczMiganie()
 {
     bool migaj = false;
     for (TTor* t : Stacja().Wszystkie<TTor>())
-        if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) && (t->Stan() == utwierdzony || t->Stan() == zajety)) {
+        if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety)) {
             migaj = true;
             break;
         }
@@ -54,7 +54,7 @@ void TPrzejazd::Paint(TPlotno& p)
     p.Pioro(kolory::Czarny);
     p.Pedzel(kolory::Czarny);
     p.Prostokat({m - 1, 0, m + 1, h - 1});
-    const int y0 = typ_ == gora ? 0 : h - 8;
+    const int y0 = typ_ == tZwrStatus::gora ? 0 : h - 8;
     p.Pioro(kolory::Bordowy);
     p.Linia({{0, y0}, {w - 1, y0 + 5}});
     p.Linia({{0, y0 + 5}, {w - 1, y0}});
@@ -65,7 +65,7 @@ void TPrzejazd::Paint(TPlotno& p)
     p.Linia({{0, y0 + 6}, {w - 1, y0 + 1}});
     p.Pioro(kolory::Szary);
     p.Pedzel(migajacy_ && zapalone_ ? kolory::Czerwony : kolory::Srebrny);
-    const int y1 = typ_ == gora ? 6 : h - 14;
+    const int y1 = typ_ == tZwrStatus::gora ? 6 : h - 14;
     p.Elipsa({m - 7, y1, m - 2, y1 + 6});
     p.Elipsa({m + 2, y1, m + 7, y1 + 6});
 }

@@ -34,7 +34,7 @@ private:
     std::unique_ptr<TZegar> zegar_;
     bool migajacy_ = false;
     bool zapalone_ = false;
-    tZwrStatus typ_ = gora;
+    tZwrStatus typ_ = tZwrStatus::gora;
 };
 
 // A road where it crosses the line: a plain shape under the tracks, not an element.

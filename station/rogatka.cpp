@@ -15,12 +15,12 @@ void TRogatka::SetPodniesione(bool wartosc)
     const auto strzeze = [this](const TTor* t) { return t->RogatkaGorne == this || t->RogatkaDolne == this; };
     if (wartosc)
         for (TTor* t : tory)
-            if (strzeze(t) && (t->Stan() == utwierdzony || t->Stan() == zajety))
+            if (strzeze(t) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety))
                 t->Error("Nie można podnieść rogatek, gdy tor nie jest wolny!");
     podniesione_ = wartosc;
     for (TTor* t : tory)
         if (strzeze(t))
-            t->SetStan(t->AnyBarrierRaised() ? nieaktywny : wolny);
+            t->SetStan(t->AnyBarrierRaised() ? tStan::nieaktywny : tStan::wolny);
     for (TTor* t : tory) {
         TRogatka* partner = nullptr;
         if (t->RogatkaDolne == this)

@@ -16,7 +16,7 @@ void TSemafor::SetStatus(tSemStatus v)
     if (v == status_)
         return;
     status_ = v;
-    if (v == bialy) {
+    if (v == tSemStatus::bialy) {
         odliczanie_ = OdliczanieSz;
         zegar_ = Stacja().Zegary().Uruchom(OkresMigania, [this] { BlinkTick(); });
     } else {
@@ -46,7 +46,7 @@ void TSemafor::BlinkTick()
     --odliczanie_;
     Repaint();
     if (odliczanie_ < 0)
-        SetStatus(czerwony);
+        SetStatus(tSemStatus::czerwony);
 }
 
 void TSemafor::OperateSignal(tZrodloPolecenia zrodlo, TKomponent* nadawca)
@@ -82,9 +82,9 @@ void TSemafor::Paint(TPlotno& p)
     p.Prostokat(ClientRect());
     p.Pioro(kolory::Czarny, 1);
     TKolor lampa = kolory::Czerwony;
-    if (status_ == zielony)
+    if (status_ == tSemStatus::zielony)
         lampa = kolory::Limonkowy;
-    else if (status_ == bialy)
+    else if (status_ == tSemStatus::bialy)
         lampa = zegar_ == nullptr ? kolory::Szary : (odliczanie_ % 2 == 0 ? kolory::Bialy : kolory::Srebrny);
     p.Pedzel(lampa);
     if (typ_ == stLewy) {
@@ -104,7 +104,7 @@ bool TSemafor::UstawWlasciwosc(const std::string& nazwa, const std::string& wart
 {
     if (nazwa == "Status") {
         static const std::pair<const char*, tSemStatus> nazwy[] = {
-            {"zielony", zielony}, {"czerwony", czerwony}, {"bialy", bialy}};
+            {"zielony", tSemStatus::zielony}, {"czerwony", tSemStatus::czerwony}, {"bialy", tSemStatus::bialy}};
         for (const auto& [n, s] : nazwy)
             if (wartosc == n) {
                 SetStatus(s);
@@ -114,7 +114,7 @@ bool TSemafor::UstawWlasciwosc(const std::string& nazwa, const std::string& wart
     }
     if (nazwa == "Rodzaj") {
         if (wartosc == "Swietlny" || wartosc == "Ksztaltowy") {
-            SetRodzaj(wartosc == "Swietlny" ? Swietlny : Ksztaltowy);
+            SetRodzaj(wartosc == "tSemRodzaj::Swietlny" ? tSemRodzaj::Swietlny : tSemRodzaj::Ksztaltowy);
             return true;
         }
         return false;

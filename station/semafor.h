@@ -5,8 +5,8 @@
 
 #include <memory>
 
-enum tSemStatus : std::uint8_t { zielony = 0, czerwony = 1, bialy = 2 };
-enum tSemRodzaj : std::uint8_t { Swietlny = 0, Ksztaltowy = 1 };
+enum class tSemStatus : std::uint8_t { zielony = 0, czerwony = 1, bialy = 2 };
+enum class tSemRodzaj : std::uint8_t { Swietlny = 0, Ksztaltowy = 1 };
 
 // Where the dispatcher's act on a signal comes from. Only the point button may give the substitute
 // signal and only it looks for a train coming in on the line.
@@ -57,8 +57,8 @@ protected:
     TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {21, 3}; }
 
 private:
-    tSemStatus status_ = czerwony;
-    tSemRodzaj rodzaj_ = Swietlny;
+    tSemStatus status_ = tSemStatus::czerwony;
+    tSemRodzaj rodzaj_ = tSemRodzaj::Swietlny;
     tSemType typ_ = stLewy;
     std::unique_ptr<TZegar> zegar_;
     int odliczanie_ = 0;

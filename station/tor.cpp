@@ -42,16 +42,16 @@ void TTor::RelayoutTrack()
 {
     if (lewyPunkt_ == nullptr || prawyPunkt_ == nullptr)
         return;
-    if (auto* z = dynamic_cast<TZwrotnica*>(lewyPunkt_); z != nullptr && z->Typ() == JedenNaDwa) {
-        if (lewyStatus_ == gora)
+    if (auto* z = dynamic_cast<TZwrotnica*>(lewyPunkt_); z != nullptr && z->Typ() == tZwrTyp::JedenNaDwa) {
+        if (lewyStatus_ == tZwrStatus::gora)
             z->PrawyTor = this;
         else
             z->PrawyTorDolny = this;
     } else {
         lewyPunkt_->PrawyTor = this;
     }
-    if (auto* z = dynamic_cast<TZwrotnica*>(prawyPunkt_); z != nullptr && z->Typ() == DwaNaJeden) {
-        if (prawyStatus_ == gora)
+    if (auto* z = dynamic_cast<TZwrotnica*>(prawyPunkt_); z != nullptr && z->Typ() == tZwrTyp::DwaNaJeden) {
+        if (prawyStatus_ == tZwrStatus::gora)
             z->LewyTor = this;
         else
             z->LewyTorDolny = this;

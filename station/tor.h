@@ -46,6 +46,6 @@ protected:
 private:
     TPunkt* lewyPunkt_ = nullptr;
     TPunkt* prawyPunkt_ = nullptr;
-    tZwrStatus lewyStatus_ = gora;
-    tZwrStatus prawyStatus_ = gora;
+    tZwrStatus lewyStatus_ = tZwrStatus::gora;
+    tZwrStatus prawyStatus_ = tZwrStatus::gora;
 };

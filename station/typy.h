@@ -2,8 +2,18 @@
 
 #include "trains/kierunek.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 // State of a station point, in the order that comparisons rely on ("at least utwierdzony" means
 // locked or occupied).
-enum tStan : std::uint8_t { nieaktywny, wolny, utwierdzony, zajety };
+enum class tStan : std::uint8_t { nieaktywny, wolny, utwierdzony, zajety };
+
+// A value for each state of a point, indexed by the state.
+template <typename T>
+struct TPoStanie {
+    std::array<T, 4> Wartosci{};
+    T& operator[](tStan s) { return Wartosci[static_cast<std::size_t>(s)]; }
+    const T& operator[](tStan s) const { return Wartosci[static_cast<std::size_t>(s)]; }
+};

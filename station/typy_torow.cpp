@@ -20,12 +20,12 @@ bool Wybierz(const std::string& tekst, E& wynik, std::initializer_list<std::pair
 
 bool CzytajZwrStatus(const std::string& tekst, tZwrStatus& wynik)
 {
-    return Wybierz(tekst, wynik, {{"gora", gora}, {"dol", dol}});
+    return Wybierz(tekst, wynik, {{"gora", tZwrStatus::gora}, {"dol", tZwrStatus::dol}});
 }
 
 bool CzytajZwrTyp(const std::string& tekst, tZwrTyp& wynik)
 {
-    return Wybierz(tekst, wynik, {{"JedenNaDwa", JedenNaDwa}, {"DwaNaJeden", DwaNaJeden}});
+    return Wybierz(tekst, wynik, {{"JedenNaDwa", tZwrTyp::JedenNaDwa}, {"DwaNaJeden", tZwrTyp::DwaNaJeden}});
 }
 
 bool CzytajUkladRysowania(const std::string& tekst, tUkladRysowania& wynik)
@@ -41,5 +41,5 @@ bool CzytajSemType(const std::string& tekst, tSemType& wynik)
 bool CzytajStan(const std::string& tekst, tStan& wynik)
 {
     return Wybierz(tekst, wynik,
-                   {{"nieaktywny", nieaktywny}, {"wolny", wolny}, {"utwierdzony", utwierdzony}, {"zajety", zajety}});
+                   {{"nieaktywny", tStan::nieaktywny}, {"wolny", tStan::wolny}, {"utwierdzony", tStan::utwierdzony}, {"zajety", tStan::zajety}});
 }

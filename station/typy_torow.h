@@ -6,9 +6,9 @@
 #include <string>
 
 // Switch position: the upper or the lower branch.
-enum tZwrStatus : std::uint8_t { gora = 0, dol = 1 };
+enum class tZwrStatus : std::uint8_t { gora = 0, dol = 1 };
 // Which side of a switch is single: one into two (single on the left) or two into one.
-enum tZwrTyp : std::uint8_t { JedenNaDwa = 0, DwaNaJeden = 1 };
+enum class tZwrTyp : std::uint8_t { JedenNaDwa = 0, DwaNaJeden = 1 };
 // Where the single side of a switch meets its edge.
 enum tUkladRysowania : std::uint8_t { urGora = 0, urSrodek = 1, urDol = 2 };
 

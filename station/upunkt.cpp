@@ -116,7 +116,7 @@ TProstokat TElement::ProstokatEtykiety() const
 
 TPunkt::TPunkt(TStacja& stacja) : TElement(stacja)
 {
-    KoloryStanow = {kolory::Granatowy, kolory::Szary, kolory::Zielony, kolory::Czerwony};
+    KoloryStanow = {{kolory::Granatowy, kolory::Szary, kolory::Zielony, kolory::Czerwony}};
 }
 
 void TPunkt::SetStan(tStan wartosc)
@@ -151,9 +151,9 @@ void TPunkt::SetPojemnosc(std::int32_t wartosc)
 void TPunkt::SetPociag(TPociag* wartosc)
 {
     if (wartosc == nullptr) {
-        SetStan(wolny);
+        SetStan(tStan::wolny);
     } else if (pociag_ == nullptr) {
-        SetStan(zajety);
+        SetStan(tStan::zajety);
         if (!elementy_.empty()) {
             // Vehicles standing here join the arriving train, uncoupled.
             wartosc->SetDoRozdzielenia(true);
@@ -266,13 +266,13 @@ bool MiejscePostoju(const TPunkt* punkt)
 void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b)
 {
     p.Pioro(kolor, 1);
-    if (stan == nieaktywny) {
+    if (stan == tStan::nieaktywny) {
         p.Linia({a, b});
         return;
     }
     p.Linia({{a.x, a.y - 1}, {b.x, b.y - 1}});
     p.Linia({{a.x, a.y + 1}, {b.x, b.y + 1}});
-    if (stan == utwierdzony || stan == zajety) {
+    if (stan == tStan::utwierdzony || stan == tStan::zajety) {
         p.Pioro(kolor, 2);
         p.Linia({{a.x + 1, a.y}, {b.x - 1, b.y}});
     }

@@ -85,7 +85,7 @@ public:
 
     tStan Stan() const { return stan_; }
     virtual void SetStan(tStan wartosc);
-    std::array<TKolor, 4> KoloryStanow;
+    TPoStanie<TKolor> KoloryStanow;
     TKolor KolorStanu() const { return KoloryStanow[stan_]; }
     std::int32_t Pojemnosc() const { return pojemnosc_; }
     void SetPojemnosc(std::int32_t wartosc);
@@ -116,7 +116,7 @@ protected:
     TPunktXY NaDiagramie(TPunktXY p) const { return {Left + p.x, Top + p.y}; }
 
 private:
-    tStan stan_ = wolny;
+    tStan stan_ = tStan::wolny;
     std::int32_t pojemnosc_ = 1;
     TPociag* pociag_ = nullptr;
     std::string elementy_;

@@ -18,7 +18,7 @@ void TBocznica::SetTyp(tSemType t)
 
 void TBocznica::Paint(TPlotno& p)
 {
-    const TKolor kolor = Stan() == wolny ? Kolor() : KolorStanu();
+    const TKolor kolor = Stan() == tStan::wolny ? Kolor() : KolorStanu();
     p.Pioro(kolor);
     p.Pedzel(kolor);
     p.Prostokat(ClientRect());
@@ -56,7 +56,7 @@ double TWlot::WyprzedzenieJakoCzas() const
 
 bool TWlot::WjazdDozwolony() const
 {
-    if (Stan() != utwierdzony)
+    if (Stan() != tStan::utwierdzony)
         return false;
     const int d = Typ() == stLewy ? stPrawy : stLewy;
     const TPunkt* p = this;
@@ -65,15 +65,15 @@ bool TWlot::WjazdDozwolony() const
         p = p->Neighbour(d);
         if (p == nullptr)
             return true;
-        if (p->Stan() == wolny && MiejscePostoju(p))
+        if (p->Stan() == tStan::wolny && MiejscePostoju(p))
             return true;
         if (const auto* s = dynamic_cast<const TSemafor*>(p)) {
-            if (s->Typ() != d && s->Status() != czerwony)
+            if (s->Typ() != d && s->Status() != tSemStatus::czerwony)
                 return false;
-            if (s->Typ() == d && s->Status() == zielony)
+            if (s->Typ() == d && s->Status() == tSemStatus::zielony)
                 return true;
         }
-        if (p->Stan() == zajety)
+        if (p->Stan() == tStan::zajety)
             return false;
     }
     return false;

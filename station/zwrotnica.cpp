@@ -36,8 +36,8 @@ void TZwrotnica::SetPrawyUkladRysowania(tUkladRysowania u)
 
 void TZwrotnica::FlipStatus(TKomponent* sender)
 {
-    if (Stan() == nieaktywny || Stan() == wolny)
-        SetStatus(status_ == gora ? dol : gora);
+    if (Stan() == tStan::nieaktywny || Stan() == tStan::wolny)
+        SetStatus(status_ == tZwrStatus::gora ? tZwrStatus::dol : tZwrStatus::gora);
     else
         Error("Próba przestawienia zwrotnicy.");
     PlaySound();
@@ -70,7 +70,7 @@ TPunktXY TZwrotnica::ConnectionPoint(const TTor* tor) const
         return {-1, -1};
     const int yL = WysokoscUkladu(lewyUklad_);
     const int yR = WysokoscUkladu(prawyUklad_);
-    const bool jedenNaDwa = typ_ == JedenNaDwa;
+    const bool jedenNaDwa = typ_ == tZwrTyp::JedenNaDwa;
     if (tor == LewyTorDolny)
         return NaDiagramie(jedenNaDwa ? TPunktXY{0, yL} : TPunktXY{0, Height - 2});
     if (tor == PrawyTorDolny)
@@ -85,9 +85,9 @@ TPunktXY TZwrotnica::ConnectionPoint(const TTor* tor) const
 TPunkt* TZwrotnica::Neighbour(int strona) const
 {
     if (strona == stLewy)
-        return typ_ == JedenNaDwa || status_ == gora ? LewyTor : LewyTorDolny;
+        return typ_ == tZwrTyp::JedenNaDwa || status_ == tZwrStatus::gora ? LewyTor : LewyTorDolny;
     if (strona == stPrawy)
-        return typ_ == DwaNaJeden || status_ == gora ? PrawyTor : PrawyTorDolny;
+        return typ_ == tZwrTyp::DwaNaJeden || status_ == tZwrStatus::gora ? PrawyTor : PrawyTorDolny;
     return nullptr;
 }
 
@@ -99,7 +99,7 @@ void TZwrotnica::Paint(TPlotno& p)
     const int yL = WysokoscUkladu(lewyUklad_);
     const int yR = WysokoscUkladu(prawyUklad_);
     TPunktXY gornaA, gornaB, dolnaA, dolnaB;
-    if (typ_ == JedenNaDwa) {
+    if (typ_ == tZwrTyp::JedenNaDwa) {
         gornaA = {0, yL};
         gornaB = {Width, 1};
         dolnaA = {0, yL};
@@ -110,8 +110,8 @@ void TZwrotnica::Paint(TPlotno& p)
         dolnaA = {0, Height - 2};
         dolnaB = {Width, yR};
     }
-    const bool naGorze = status_ == gora;
-    p.Pioro(KoloryStanow[nieaktywny], 1);
+    const bool naGorze = status_ == tZwrStatus::gora;
+    p.Pioro(KoloryStanow[tStan::nieaktywny], 1);
     p.Linia(naGorze ? std::vector<TPunktXY>{dolnaA, dolnaB} : std::vector<TPunktXY>{gornaA, gornaB});
     DrawTrackLine(p, KolorStanu(), Stan(), naGorze ? gornaA : dolnaA, naGorze ? gornaB : dolnaB);
     DrawCaption(p);

@@ -39,8 +39,8 @@ protected:
 private:
     int WysokoscUkladu(tUkladRysowania u) const;
 
-    tZwrStatus status_ = gora;
-    tZwrTyp typ_ = JedenNaDwa;
+    tZwrStatus status_ = tZwrStatus::gora;
+    tZwrTyp typ_ = tZwrTyp::JedenNaDwa;
     tUkladRysowania lewyUklad_ = urGora;
     tUkladRysowania prawyUklad_ = urGora;
 };

@@ -32,7 +32,7 @@ TEST_F(Przebiegi, AFreeRouteIsLockedWholeWithoutAQuestion)
 {
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("p1")), rcFree);
     Nacisnij("ZatwierdzButton14");
-    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), utwierdzony));
+    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), tStan::utwierdzony));
     EXPECT_TRUE(komunikaty.Pytania.empty());
     EXPECT_TRUE(sym.Dziennik().Linie().empty());
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("p1")), rcLocked);
@@ -46,12 +46,12 @@ TEST_F(Przebiegi, AWhollyLockedRouteIsReleasedOnlyAfterYesAndTheReleaseIsAFault)
     Nacisnij("ZatwierdzButton14");  // no answer queued: No
     ASSERT_EQ(komunikaty.Pytania.size(), 1u);
     EXPECT_EQ(komunikaty.Pytania[0], "Czy jesteś pewien, że chcesz zerwać utwierdzoną drogę przebiegu?");
-    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), utwierdzony));
+    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), tStan::utwierdzony));
     EXPECT_TRUE(sym.Dziennik().Linie().empty());
 
     komunikaty.Odpowiedzi = {tOdpowiedz::tak};
     Nacisnij("ZatwierdzButton14");
-    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), wolny));
+    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), tStan::wolny));
     EXPECT_EQ(Ostatnia().Punkty, -10);
     EXPECT_EQ(Ostatnia().Tekst, "Zerwano ustawioną drogę przebiegu!");
     EXPECT_EQ(Ostatnia().Opis, "wOlsz • z Olszarzyny: wOlsz");
@@ -65,7 +65,7 @@ TEST_F(Przebiegi, APartlyLockedRouteIsLockedToTheEndWithoutAsking)
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("p1")), rcOther);
     Nacisnij("ZatwierdzButton14");
     EXPECT_TRUE(komunikaty.Pytania.empty());
-    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), utwierdzony));
+    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), tStan::utwierdzony));
 }
 
 TEST_F(Przebiegi, ARouteIntoAnOccupiedTrackLocksUpToItAndLeavesItOccupied)
@@ -74,8 +74,8 @@ TEST_F(Przebiegi, ARouteIntoAnOccupiedTrackLocksUpToItAndLeavesItOccupied)
     pociag.SetSklad("s");
     E("p1").SetPociag(&pociag);
     Nacisnij("ZatwierdzButton14");
-    std::vector<tStan> oczekiwane(std::size(DrogaDoP1), utwierdzony);
-    oczekiwane.back() = zajety;
+    std::vector<tStan> oczekiwane(std::size(DrogaDoP1), tStan::utwierdzony);
+    oczekiwane.back() = tStan::zajety;
     EXPECT_EQ(Stany(), oczekiwane);
 }
 
@@ -86,8 +86,8 @@ TEST_F(Przebiegi, ATrainStandingAtTheStartIsIgnoredByTheCheckAndKeepsItsPoint)
     E("wOlsz").SetPociag(&pociag);
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("p1")), rcFree);
     Nacisnij("ZatwierdzButton14");
-    EXPECT_EQ(E("wOlsz").Stan(), zajety);
-    EXPECT_EQ(E("Tor7").Stan(), utwierdzony);
+    EXPECT_EQ(E("wOlsz").Stan(), tStan::zajety);
+    EXPECT_EQ(E("Tor7").Stan(), tStan::utwierdzony);
 }
 
 TEST_F(Przebiegi, ATrainInsideTheRouteMakesItMixedSoItIsLockedNotReleased)
@@ -99,7 +99,7 @@ TEST_F(Przebiegi, ATrainInsideTheRouteMakesItMixedSoItIsLockedNotReleased)
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("p1")), rcOther);
     Nacisnij("ZatwierdzButton14");
     EXPECT_TRUE(komunikaty.Pytania.empty());
-    EXPECT_EQ(E("pM1").Stan(), zajety);
+    EXPECT_EQ(E("pM1").Stan(), tStan::zajety);
 }
 
 TEST_F(Przebiegi, ReleasingFreesOccupiedEndsAndPutsASubstituteSignalToStop)
@@ -108,12 +108,12 @@ TEST_F(Przebiegi, ReleasingFreesOccupiedEndsAndPutsASubstituteSignalToStop)
     TPociag pociag;
     pociag.SetSklad("s");
     E("p1").SetPociag(&pociag);
-    E<TSemafor>("sA").SetStatus(bialy);
+    E<TSemafor>("sA").SetStatus(tSemStatus::bialy);
     EXPECT_EQ(zegary.Aktywne(), 4);  // three crossings flash, sA blinks
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmRelease, 1, &E("p1")), rcFree);
-    EXPECT_EQ(E("p1").Stan(), wolny);
+    EXPECT_EQ(E("p1").Stan(), tStan::wolny);
     EXPECT_EQ(E("p1").Pociag(), &pociag);
-    EXPECT_EQ(E<TSemafor>("sA").Status(), czerwony);
+    EXPECT_EQ(E<TSemafor>("sA").Status(), tSemStatus::czerwony);
     EXPECT_EQ(zegary.Aktywne(), 0);
 }
 
@@ -126,7 +126,7 @@ TEST_F(Przebiegi, ARouteIntoASwitchLyingTheOtherWayIsNoRoute)
     EXPECT_EQ(Ostatnia().Tekst, "Nie można ustawić drogi od wOlsz do p1.");
     EXPECT_EQ(Ostatnia().Opis, "Brak ścieżki dojścia. • wOlsz • wOlsz • z Olszarzyny: wOlsz");
     EXPECT_EQ(Ostatnia().Punkty, -10);
-    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), wolny));
+    EXPECT_EQ(Stany(), std::vector<tStan>(std::size(DrogaDoP1), tStan::wolny));
 }
 
 TEST_F(Przebiegi, RaisedBarriersOnTheWayRefuseEvenTheCheckButNotAtTheEnds)
@@ -137,7 +137,7 @@ TEST_F(Przebiegi, RaisedBarriersOnTheWayRefuseEvenTheCheckButNotAtTheEnds)
     EXPECT_EQ(Ostatnia().Opis,
               "Punkt Tor7 jest niaktywny! • Może nie zamknąłeś rogatek? • wOlsz • wOlsz • z Olszarzyny: wOlsz");
     EXPECT_EQ(E("wOlsz").LicznikBledow, 2);
-    EXPECT_EQ(E("sA").Stan(), wolny);
+    EXPECT_EQ(E("sA").Stan(), tStan::wolny);
     // An inactive end does not matter: Tor7 as the end of a walk from wOlsz.
     EXPECT_EQ(WalkRoute(&E("wOlsz"), rmCheck, 1, &E("Tor7")), rcFree);
 }
@@ -148,9 +148,9 @@ TEST_F(Przebiegi, ALockedSwitchRefusesItsButtonButASignalOnALockedRouteStillAnsw
     Nacisnij("wktColorButton8");
     EXPECT_EQ(Ostatnia().Tekst, "Próba przestawienia stanu punktu.");
     EXPECT_EQ(Ostatnia().Opis, "zw1 • Zwrotnica zw01: zw1");
-    EXPECT_EQ(E<TZwrotnica>("zw1").Status(), dol);
+    EXPECT_EQ(E<TZwrotnica>("zw1").Status(), tZwrStatus::dol);
     Nacisnij("bSK1");
-    EXPECT_EQ(E<TSemafor>("sA").Status(), zielony);
+    EXPECT_EQ(E<TSemafor>("sA").Status(), tSemStatus::zielony);
 }
 
 TEST_F(Przebiegi, AButtonWithoutAnElementDoesNothingAtAll)
@@ -169,16 +169,16 @@ TEST_F(Przebiegi, BreakingAllLocksFreesLockedPointsStopsEverySignalAndCountsOnTh
     TPociag pociag;
     pociag.SetSklad("s");
     E("Tor11").SetPociag(&pociag);
-    E<TSemafor>("sA").SetStatus(zielony);
-    E<TSemafor>("sM").SetStatus(bialy);
+    E<TSemafor>("sA").SetStatus(tSemStatus::zielony);
+    E<TSemafor>("sM").SetStatus(tSemStatus::bialy);
     Nacisnij("bZerwij");  // Cancel
-    EXPECT_EQ(E("Tor7").Stan(), utwierdzony);
+    EXPECT_EQ(E("Tor7").Stan(), tStan::utwierdzony);
     komunikaty.Odpowiedzi = {tOdpowiedz::tak};
     Nacisnij("bZerwij");
-    EXPECT_EQ(E("Tor7").Stan(), wolny);
-    EXPECT_EQ(E("Tor11").Stan(), zajety);
-    EXPECT_EQ(E<TSemafor>("sA").Status(), czerwony);
-    EXPECT_EQ(E<TSemafor>("sM").Status(), czerwony);
+    EXPECT_EQ(E("Tor7").Stan(), tStan::wolny);
+    EXPECT_EQ(E("Tor11").Stan(), tStan::zajety);
+    EXPECT_EQ(E<TSemafor>("sA").Status(), tSemStatus::czerwony);
+    EXPECT_EQ(E<TSemafor>("sM").Status(), tSemStatus::czerwony);
     EXPECT_EQ(E<TSpecialPunktButton>("bZerwij").LicznikBledow, 1);
     EXPECT_EQ(Ostatnia().Tekst, "Zerwano zatwierdzenie drogi.");
     EXPECT_EQ(Ostatnia().Opis, "");
@@ -211,7 +211,7 @@ TEST_F(Przebiegi, ButtonsTakeTheirElementsNamesColoursAndStates)
     EXPECT_EQ(E<TZatwierdzButton>("ZatwierdzButton13").Caption, "wOlsz - p2");
     EXPECT_EQ(E<TPunktButton>("wktColorButton8").Color, (TKolor{209, 237, 227}));
     Nacisnij("ZatwierdzButton14");
-    EXPECT_EQ(E<TPunktButton>("bSK1").Stan(), utwierdzony);
+    EXPECT_EQ(E<TPunktButton>("bSK1").Stan(), tStan::utwierdzony);
     EXPECT_EQ(E<TPunktButton>("bSK1").BorderColor, (TKolor{0, 128, 0}));
 }
 

@@ -35,7 +35,7 @@ TEST(RysowaniePrzyciskow, TheSignalLampTakesTheAspectAndMovesWhilePressed)
     auto p = Rysuj(b);
     EXPECT_TRUE(p.Zawiera("roundrect 24,15-32,23 8"));
     EXPECT_TRUE(p.Zawiera("brush 255,0,0"));
-    t.E<TSemafor>("sA").SetStatus(zielony);
+    t.E<TSemafor>("sA").SetStatus(tSemStatus::zielony);
     b.MouseDown();
     p = Rysuj(b);
     EXPECT_TRUE(p.Zawiera("roundrect 25,16-33,24 8"));

@@ -206,7 +206,7 @@ TEST_F(Silnik, ARedSignalStopsATrainButNotAShuntingUnit)
 {
     sym.Pokaz();
     TPociag& t = Postaw("Tor14", "s", stPrawy);
-    E("sD").SetStan(utwierdzony);
+    E("sD").SetStan(tStan::utwierdzony);
     Krok();
     EXPECT_EQ(Ostatnia(), "-10 Pociąg zatrzymany pod semaforem. | Semafor sD, pociąg poc. Tor14.");
     EXPECT_EQ(t.StanJazdy, tStanJazdy::zatrzymany);
@@ -224,18 +224,18 @@ TEST_F(Silnik, AGreenSignalDropsBehindTheTrainAndASubstituteOneCostsTen)
 {
     sym.Pokaz();
     Nacisnij("ZatwierdzButton14");
-    E<TSemafor>("sA").SetStatus(zielony);
+    E<TSemafor>("sA").SetStatus(tSemStatus::zielony);
     Postaw("Tor7", "s", stPrawy);
     Krok();
-    EXPECT_EQ(E<TSemafor>("sA").Status(), czerwony);
+    EXPECT_EQ(E<TSemafor>("sA").Status(), tSemStatus::czerwony);
     EXPECT_EQ(Linie().size(), 1u);  // only the opening line
 
-    E<TSemafor>("sD").SetStatus(bialy);
+    E<TSemafor>("sD").SetStatus(tSemStatus::bialy);
     Postaw("Tor14", "a", stPrawy);
     Krok();
     EXPECT_NE(std::find(Linie().begin(), Linie().end(), "-10 Jazda pociągu na sygnał zastępczy. | Semafor sD, pociąg poc. Tor14."),
               Linie().end());
-    EXPECT_EQ(E<TSemafor>("sD").Status(), czerwony);
+    EXPECT_EQ(E<TSemafor>("sD").Status(), tSemStatus::czerwony);
 }
 
 TEST_F(Silnik, TwoTrainsWithTractionMeetingIsANearCollisionAndBothStop)
@@ -368,7 +368,7 @@ TEST_F(Silnik, ALateArrivalAtThePlatformIsJudgedOnceAtTwoPointsAMinute)
     E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
     Nacisnij("ZatwierdzButton3");
     E("Tor34").SetPociag(t);
-    E("Tor34").SetStan(utwierdzony);
+    E("Tor34").SetStan(tStan::utwierdzony);
     UstawStanJazdy(*t, tStanJazdy::jazda);
     sym.CzasSymulacji = G(4, 33);
     Krok();

@@ -24,7 +24,7 @@ TEST_F(SymulacjaStacji, TheRunStartsAtFourWithTwoHundredPoints)
 TEST_F(SymulacjaStacji, AFaultIsShownAsAWarningAndLoggedWithItsPoints)
 {
     auto& zw1 = *sym.Stacja().Znajdz<TZwrotnica>("zw1");
-    zw1.SetStan(utwierdzony);
+    zw1.SetStan(tStan::utwierdzony);
     sym.CzasSymulacji = (8 * 60 + 15) / 1440.0;
     sym.Wykonaj([&] { zw1.Click(); });
     ASSERT_EQ(komunikaty.Ostrzezenia.size(), 1u);

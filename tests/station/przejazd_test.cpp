@@ -16,19 +16,19 @@ TEST(Rogatka, RaisingOneBarrierRaisesItsPairAndClosesTheTrack)
     rKs1.Click();
     EXPECT_TRUE(rKs1.Podniesione());
     EXPECT_TRUE(rKs2.Podniesione());
-    EXPECT_EQ(t.E<TTor>("Tor7").Stan(), nieaktywny);
+    EXPECT_EQ(t.E<TTor>("Tor7").Stan(), tStan::nieaktywny);
     EXPECT_EQ(t.Zagrane(), (std::vector<std::string>{"pzwr.wav"}));
     rKs2.Click();
     EXPECT_FALSE(rKs1.Podniesione());
     EXPECT_FALSE(rKs2.Podniesione());
-    EXPECT_EQ(t.E<TTor>("Tor7").Stan(), wolny);
+    EXPECT_EQ(t.E<TTor>("Tor7").Stan(), tStan::wolny);
 }
 
 TEST(Rogatka, RaisingOverALockedTrackIsAFaultOnTheTrackAndChangesNothing)
 {
     TStacjaTestowa t;
     auto& tor19 = t.E<TTor>("Tor19");
-    tor19.SetStan(utwierdzony);
+    tor19.SetStan(tStan::utwierdzony);
     try {
         t.E<TRogatka>("rSt1").Click();
         FAIL() << "no fault";
@@ -39,7 +39,7 @@ TEST(Rogatka, RaisingOverALockedTrackIsAFaultOnTheTrackAndChangesNothing)
     EXPECT_EQ(tor19.LicznikBledow, 1);
     EXPECT_FALSE(t.E<TRogatka>("rSt1").Podniesione());
     EXPECT_FALSE(t.E<TRogatka>("rSt2").Podniesione());
-    EXPECT_EQ(tor19.Stan(), utwierdzony);
+    EXPECT_EQ(tor19.Stan(), tStan::utwierdzony);
     EXPECT_TRUE(t.Zagrane().empty());
 }
 
@@ -51,9 +51,9 @@ TEST(Rogatka, LoweringTheBarriersFreesTheTrackEvenUnderATrain)
     TPociag p;
     p.SetSklad("s");
     tor7.SetPociag(&p);
-    EXPECT_EQ(tor7.Stan(), zajety);
+    EXPECT_EQ(tor7.Stan(), tStan::zajety);
     t.E<TRogatka>("rKs1").SetPodniesione(false);
-    EXPECT_EQ(tor7.Stan(), wolny);
+    EXPECT_EQ(tor7.Stan(), tStan::wolny);
     EXPECT_EQ(tor7.Pociag(), &p);
 }
 
@@ -61,12 +61,12 @@ TEST(Przejazd, TheLampsFlashWhileAnyOfTheirTracksIsLockedOrOccupied)
 {
     TStacjaTestowa t;
     auto& lampa = t.E<TPrzejazd>("prPeronowy");
-    t.E<TTor>("Tor19").SetStan(utwierdzony);
+    t.E<TTor>("Tor19").SetStan(tStan::utwierdzony);
     EXPECT_TRUE(lampa.Migajacy());
-    t.E<TTor>("Tor34").SetStan(zajety);
-    t.E<TTor>("Tor19").SetStan(wolny);
+    t.E<TTor>("Tor34").SetStan(tStan::zajety);
+    t.E<TTor>("Tor19").SetStan(tStan::wolny);
     EXPECT_TRUE(lampa.Migajacy());
-    t.E<TTor>("Tor34").SetStan(wolny);
+    t.E<TTor>("Tor34").SetStan(tStan::wolny);
     EXPECT_FALSE(lampa.Migajacy());
     EXPECT_FALSE(t.E<TPrzejazd>("przKa1").Migajacy());
 }
@@ -75,7 +75,7 @@ TEST(Przejazd, BothLampsBlinkEveryHalfSecondOfRealTimeOnlyWhileFlashing)
 {
     TStacjaTestowa t;
     auto& lampa = t.E<TPrzejazd>("przKo1");
-    t.E<TTor>("Tor7").SetStan(utwierdzony);
+    t.E<TTor>("Tor7").SetStan(tStan::utwierdzony);
     EXPECT_EQ(t.Zegary.Aktywne(), 2);  // Tor7 is guarded by przKo1 and przKo2
     EXPECT_FALSE(lampa.Zapalone());
     t.Zegary.Uplyw(499);
@@ -84,10 +84,10 @@ TEST(Przejazd, BothLampsBlinkEveryHalfSecondOfRealTimeOnlyWhileFlashing)
     EXPECT_TRUE(lampa.Zapalone());
     t.Zegary.Uplyw(500);
     EXPECT_FALSE(lampa.Zapalone());
-    t.E<TTor>("Tor7").SetStan(wolny);
+    t.E<TTor>("Tor7").SetStan(tStan::wolny);
     EXPECT_EQ(t.Zegary.Aktywne(), 0);
     // Tor11, Tor35, Tor12 and Tor6 share the lamps przKo1 and przKo2 with Tor7.
-    t.E<TTor>("Tor6").SetStan(zajety);
+    t.E<TTor>("Tor6").SetStan(tStan::zajety);
     EXPECT_TRUE(t.E<TPrzejazd>("przKo2").Migajacy());
 }
 

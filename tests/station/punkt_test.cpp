@@ -28,14 +28,14 @@ TEST(Punkt, ANewPointIsFreeSixteenSquareEmptyAndOfCapacityOne)
 {
     TStacjaTestowa t;
     TPunktTorowy& p = t.Stacja.Dodaj<TPunktTorowy>("nowy");
-    EXPECT_EQ(p.Stan(), wolny);
+    EXPECT_EQ(p.Stan(), tStan::wolny);
     EXPECT_EQ(p.Width, 16);
     EXPECT_EQ(p.Height, 16);
     EXPECT_EQ(p.Elementy(), "");
     EXPECT_EQ(p.Pojemnosc(), 1);
     EXPECT_TRUE(p.ShowHint);
-    EXPECT_EQ(p.KoloryStanow[nieaktywny], (TKolor{0, 0, 128}));
-    EXPECT_EQ(p.KoloryStanow[zajety], (TKolor{255, 0, 0}));
+    EXPECT_EQ(p.KoloryStanow[tStan::nieaktywny], (TKolor{0, 0, 128}));
+    EXPECT_EQ(p.KoloryStanow[tStan::zajety], (TKolor{255, 0, 0}));
 }
 
 TEST(Punkt, SettingTheSameStateRepaintsNothing)
@@ -43,9 +43,9 @@ TEST(Punkt, SettingTheSameStateRepaintsNothing)
     TStacjaTestowa t;
     TTor& tor = t.E<TTor>("Tor14");
     t.Odswiezenia.clear();
-    tor.SetStan(wolny);
+    tor.SetStan(tStan::wolny);
     EXPECT_TRUE(t.Odswiezenia.empty());
-    tor.SetStan(utwierdzony);
+    tor.SetStan(tStan::utwierdzony);
     EXPECT_EQ(t.Odswiezenia["Tor14"], 1);
 }
 
@@ -55,14 +55,14 @@ TEST(Punkt, ATrainOnAFreePointOccupiesItAndShowsItsLabel)
     TPeron& p1 = t.E<TPeron>("p1");
     TPociag a = Pociag("34101", "s+122");
     p1.SetPociag(&a);
-    EXPECT_EQ(p1.Stan(), zajety);
+    EXPECT_EQ(p1.Stan(), tStan::zajety);
     EXPECT_EQ(p1.Elementy(), "5:00 «s+122");
     TPociag b = Pociag("34102", "s+12", stPrawy);
     p1.SetPociag(&b);
-    EXPECT_EQ(p1.Stan(), zajety);
+    EXPECT_EQ(p1.Stan(), tStan::zajety);
     EXPECT_EQ(p1.Elementy(), "5:00 s+12»");
     p1.SetPociag(nullptr);
-    EXPECT_EQ(p1.Stan(), wolny);
+    EXPECT_EQ(p1.Stan(), tStan::wolny);
     EXPECT_EQ(p1.Elementy(), "");
     EXPECT_EQ(p1.Pociag(), nullptr);
 }
@@ -71,9 +71,9 @@ TEST(Punkt, TakingNoTrainOffALockedPointFreesIt)
 {
     TStacjaTestowa t;
     TTor& tor = t.E<TTor>("Tor14");
-    tor.SetStan(utwierdzony);
+    tor.SetStan(tStan::utwierdzony);
     tor.SetPociag(nullptr);
-    EXPECT_EQ(tor.Stan(), wolny);
+    EXPECT_EQ(tor.Stan(), tStan::wolny);
 }
 
 TEST(Punkt, VehiclesStandingAtAPointJoinTheArrivingTrainUncoupled)
@@ -129,7 +129,7 @@ TEST(Punkt, AFaultCountsOnceRaisesMinusTenAndCallsOnErrorFirst)
         EXPECT_EQ(e.LicznikBledow, 1);
         ++wywolania;
     };
-    zw.SetStan(utwierdzony);
+    zw.SetStan(tStan::utwierdzony);
     try {
         zw.FlipStatus(&zw);
         FAIL() << "no fault";
@@ -140,7 +140,7 @@ TEST(Punkt, AFaultCountsOnceRaisesMinusTenAndCallsOnErrorFirst)
     }
     EXPECT_EQ(zw.LicznikBledow, 1);
     EXPECT_EQ(wywolania, 1);
-    EXPECT_EQ(zw.Status(), dol);
+    EXPECT_EQ(zw.Status(), tZwrStatus::dol);
     EXPECT_TRUE(t.Zagrane().empty());
 }
 
@@ -162,7 +162,7 @@ TEST(Zwrotnica, ThrowingAFreeSwitchMovesItPlaysItsSoundThenCallsOnModified)
     };
     EXPECT_EQ(zw20.Neighbour(1), &t.E("Tor20"));
     zw20.Click();
-    EXPECT_EQ(zw20.Status(), gora);
+    EXPECT_EQ(zw20.Status(), tZwrStatus::gora);
     EXPECT_EQ(zw20.Neighbour(1), &t.E("Tor18"));
     EXPECT_EQ(zw20.Neighbour(0), &t.E("Tor23"));
     EXPECT_EQ(nadawca, &zw20);
@@ -181,24 +181,24 @@ TEST(Zwrotnica, AnInactiveSwitchCanBeThrown)
 {
     TStacjaTestowa t;
     TZwrotnica& zw = t.E<TZwrotnica>("zw3");
-    zw.SetStan(nieaktywny);
+    zw.SetStan(tStan::nieaktywny);
     zw.FlipStatus(nullptr);
-    EXPECT_EQ(zw.Status(), gora);
-    zw.SetStan(zajety);
+    EXPECT_EQ(zw.Status(), tZwrStatus::gora);
+    zw.SetStan(tStan::zajety);
     EXPECT_THROW(zw.FlipStatus(nullptr), TElemExc);
-    EXPECT_EQ(zw.Status(), gora);
+    EXPECT_EQ(zw.Status(), tZwrStatus::gora);
 }
 
 TEST(Tor, ATrackWhoseLeftEndIsATwoIntoOneSwitchBecomesItsSingleTrack)
 {
     TStacjaTestowa t;
     TZwrotnica& z = t.Stacja.Dodaj<TZwrotnica>("zwX");
-    z.SetTyp(DwaNaJeden);
+    z.SetTyp(tZwrTyp::DwaNaJeden);
     z.SetBounds(100, 100, 17, 17);
     TPunktTorowy& p = t.Stacja.Dodaj<TPunktTorowy>("pX");
     p.SetBounds(200, 100, 10, 10);
     TTor& tor = t.Stacja.Dodaj<TTor>("TorX");
-    tor.SetLewyStatus(dol);
+    tor.SetLewyStatus(tZwrStatus::dol);
     tor.SetLewyPunkt(&z);
     tor.SetPrawyPunkt(&p);
     EXPECT_EQ(z.PrawyTor, &tor);

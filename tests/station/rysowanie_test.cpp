@@ -34,12 +34,12 @@ TEST(Rysowanie, LockedAndOccupiedTracksAreFilledInactiveOnesASingleLine)
 {
     TStacjaTestowa t;
     TTor& tor = t.E<TTor>("Tor7");
-    tor.SetStan(utwierdzony);
+    tor.SetStan(tStan::utwierdzony);
     TPlotnoZapis p = Rysuj(tor);
     EXPECT_TRUE(p.Zawiera("pen 0,128,0 2"));
     EXPECT_TRUE(p.Zawiera("line 68,101 88,101"));
     t.E<TRogatka>("rKs1").SetPodniesione(false);
-    tor.SetStan(nieaktywny);
+    tor.SetStan(tStan::nieaktywny);
     EXPECT_EQ(Rysuj(tor).Wywolania, (std::vector<std::string>{"pen 0,0,128 1", "line 67,101 89,101"}));
 }
 
@@ -107,7 +107,7 @@ TEST(Rysowanie, AFlashingLampTypeDolDrawsItsBoardFromY8AndItsLampsFromY2)
     EXPECT_TRUE(p.Zawiera("ellipse 497,50-502,56"));
     EXPECT_TRUE(p.Zawiera("ellipse 506,50-511,56"));
     EXPECT_TRUE(p.Zawiera("brush 192,192,192"));
-    t.E<TTor>("Tor3").SetStan(zajety);
+    t.E<TTor>("Tor3").SetStan(tStan::zajety);
     t.Zegary.Uplyw(500);
     EXPECT_TRUE(Rysuj(lampa).Zawiera("brush 255,0,0"));
 }
@@ -144,9 +144,9 @@ TEST(Rysowanie, ASignalShowsItsAspectAndTheSubstituteSignalBlinks)
     EXPECT_TRUE(p.Zawiera("line 89,104 89,112 89,108 94,108"));
     EXPECT_TRUE(p.Zawiera("roundrect 93,105-102,114 7"));
     EXPECT_TRUE(p.Zawiera("brush 255,0,0"));
-    s.SetStatus(zielony);
+    s.SetStatus(tSemStatus::zielony);
     EXPECT_TRUE(Rysuj(s).Zawiera("brush 0,255,0"));
-    s.SetStatus(bialy);
+    s.SetStatus(tSemStatus::bialy);
     EXPECT_TRUE(Rysuj(s).Zawiera("brush 255,255,255"));
     t.Zegary.Uplyw(500);
     EXPECT_TRUE(Rysuj(s).Zawiera("brush 192,192,192"));
@@ -156,12 +156,12 @@ TEST(Semafor, TheSubstituteSignalLasts61TicksThenReturnsToStop)
 {
     TStacjaTestowa t;
     TSemafor& s = t.E<TSemafor>("sB");
-    s.SetStatus(bialy);
+    s.SetStatus(tSemStatus::bialy);
     EXPECT_EQ(t.Zegary.Aktywne(), 1);
     t.Zegary.Uplyw(30500 - 1);
-    EXPECT_EQ(s.Status(), bialy);
+    EXPECT_EQ(s.Status(), tSemStatus::bialy);
     t.Zegary.Uplyw(1);
-    EXPECT_EQ(s.Status(), czerwony);
+    EXPECT_EQ(s.Status(), tSemStatus::czerwony);
     EXPECT_EQ(t.Zegary.Aktywne(), 0);
 }
 

@@ -186,9 +186,9 @@ TEST(Uklad, TheStartingStateIsAllFreeSignalsRedBarriersDownLampsDark)
 {
     TStacjaTestowa t;
     for (TPunkt* p : t.Stacja.Wszystkie<TPunkt>())
-        EXPECT_EQ(p->Stan(), wolny) << p->Name;
+        EXPECT_EQ(p->Stan(), tStan::wolny) << p->Name;
     for (TSemafor* s : t.Stacja.Wszystkie<TSemafor>())
-        EXPECT_EQ(s->Status(), czerwony) << s->Name;
+        EXPECT_EQ(s->Status(), tSemStatus::czerwony) << s->Name;
     for (TRogatka* r : t.Stacja.Wszystkie<TRogatka>())
         EXPECT_FALSE(r->Podniesione()) << r->Name;
     for (TPrzejazd* p : t.Stacja.Wszystkie<TPrzejazd>())

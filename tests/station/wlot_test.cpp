@@ -58,7 +58,7 @@ protected:
     void Utwierdz(std::initializer_list<const char*> punkty)
     {
         for (const char* p : punkty)
-            t.E<TPunkt>(p).SetStan(utwierdzony);
+            t.E<TPunkt>(p).SetStan(tStan::utwierdzony);
     }
 };
 
@@ -83,7 +83,7 @@ TEST_F(Wjazd, AGreenSignalForTheInwardDirectionAdmitsWhateverLiesBeyond)
     TPociag p;
     t.E<TPunkt>("Tor11").SetPociag(&p);
     EXPECT_FALSE(wOlsz.WjazdDozwolony());
-    t.E<TSemafor>("sA").SetStatus(zielony);
+    t.E<TSemafor>("sA").SetStatus(tSemStatus::zielony);
     EXPECT_TRUE(wOlsz.WjazdDozwolony());
 }
 
@@ -92,9 +92,9 @@ TEST_F(Wjazd, AnOpposingSignalNotAtStopRefuses)
     // With pM1 locked (not free) the walk goes on past it to sC, which governs left-running trains.
     Utwierdz({"wOlsz", "Tor7", "sA", "Tor11", "zw1", "Tor35", "pM1", "Tor13", "sC"});
     EXPECT_TRUE(wOlsz.WjazdDozwolony());  // on through sC at stop to the free platform p1
-    t.E<TSemafor>("sC").SetStatus(zielony);
+    t.E<TSemafor>("sC").SetStatus(tSemStatus::zielony);
     EXPECT_FALSE(wOlsz.WjazdDozwolony());
-    t.E<TSemafor>("sC").SetStatus(bialy);
+    t.E<TSemafor>("sC").SetStatus(tSemStatus::bialy);
     EXPECT_FALSE(wOlsz.WjazdDozwolony());
 }
 

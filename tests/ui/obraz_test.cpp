@@ -49,7 +49,7 @@ private slots:
     {
         TStacjaTestowa t;
         const QImage przed = ObrazDiagramu(t.Stacja, 1);
-        t.E<TTor>("Tor11").SetStan(utwierdzony);
+        t.E<TTor>("Tor11").SetStan(tStan::utwierdzony);
         const QImage po = ObrazDiagramu(t.Stacja, 1);
         // The middle of Tor11's stroke turns from the background to the lock colour.
         const TTor& tor = t.E<TTor>("Tor11");

@@ -83,7 +83,7 @@ private slots:
         const QPoint srodek(zw1.Left + zw1.Width / 2, zw1.Top + zw1.Height / 2);
         QCOMPARE(t.okno.Diagram()->ElementPod(srodek), static_cast<TElement*>(&zw1));
         QTest::mouseClick(t.okno.Diagram(), Qt::LeftButton, {}, srodek);
-        QCOMPARE(zw1.Status(), gora);
+        QCOMPARE(zw1.Status(), tZwrStatus::gora);
     }
 
     void aPressedButtonWorksItsElement()
@@ -95,7 +95,7 @@ private slots:
                 przycisk = p;
         QVERIFY(przycisk != nullptr);
         QTest::mouseClick(przycisk, Qt::LeftButton);
-        QCOMPARE(t.sym.Stacja().Znajdz<TPunkt>("Tor7")->Stan(), utwierdzony);
+        QCOMPARE(t.sym.Stacja().Znajdz<TPunkt>("Tor7")->Stan(), tStan::utwierdzony);
     }
 
     void theClockMovesOnlyWhileTheWindowIsActiveAndStopIsUp()
@@ -129,7 +129,7 @@ private slots:
     {
         TStanowisko t;
         auto& zw1 = *t.sym.Stacja().Znajdz<TZwrotnica>("zw1");
-        zw1.SetStan(utwierdzony);
+        zw1.SetStan(tStan::utwierdzony);
         QTest::mouseClick(t.okno.Diagram(), Qt::LeftButton, {}, QPoint(zw1.Left + 5, zw1.Top + 5));
         QCOMPARE(t.s.Komunikaty.Ostrzezenia.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(t.s.Komunikaty.Ostrzezenia[0].Tytul), QStringLiteral("Próba przestawienia zwrotnicy."));

@@ -49,7 +49,7 @@ const char* NazwaOdpowiedzi(tOdpowiedz o)
 const char* NazwaStanu(tStan s)
 {
     static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
-    return nazwy[s];
+    return nazwy[static_cast<int>(s)];
 }
 
 const char* NazwaJazdy(tStanJazdy s)
@@ -479,9 +479,9 @@ void TDriverSymulacji::Pokaz(const std::string& nazwa)
     if (punkt != nullptr)
         o << " stan=" << NazwaStanu(punkt->Stan());
     if (auto* z = dynamic_cast<TZwrotnica*>(e))
-        o << " status=" << (z->Status() == gora ? "gora" : "dol");
+        o << " status=" << (z->Status() == tZwrStatus::gora ? "gora" : "dol");
     if (auto* s = dynamic_cast<TSemafor*>(e))
-        o << " status=" << (s->Status() == zielony ? "zielony" : s->Status() == czerwony ? "czerwony" : "bialy");
+        o << " status=" << (s->Status() == tSemStatus::zielony ? "zielony" : s->Status() == tSemStatus::czerwony ? "czerwony" : "bialy");
     if (auto* r = dynamic_cast<TRogatka*>(e))
         o << " podniesione=" << (r->Podniesione() ? 1 : 0);
     if (auto* pr = dynamic_cast<TPrzejazd*>(e))
