@@ -4,6 +4,7 @@
 # usage: scenariusz_test.sh DRELINKO-SIM SCRIPT.sim EXPECTED.out [EXIT-STATUS]
 set -u
 sim=$1 skrypt=$2 oczekiwane=$3 kod=${4:-0}
+[ -f "$oczekiwane" ] || { echo "FAIL: $skrypt has no expected output $oczekiwane"; exit 1; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 for f in pzwr.wav pzsem.wav zap.wav pipipi.wav; do printf 'RIFF' > "$tmp/$f"; done
