@@ -2,13 +2,14 @@
 
 #include "core/format.h"
 #include "interlocking/droga.h"
-#include "station/semafor.h"
-#include "trains/pociag.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/typy_torow.h"
 #include "station/zwrotnica.h"
+#include "trains/czas.h"
+#include "trains/pociag.h"
 
 namespace {
 

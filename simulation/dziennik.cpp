@@ -58,20 +58,3 @@ TKolor KolorTekstuLinii(const TLiniaDziennika& l, TKolor poprzedni)
 
 std::string KoncowkaLinii(const TLiniaDziennika& l) { return " " + l.Opis + " (" + CzasHHMMSS(l.CzasRzeczywisty) + ") "; }
 
-std::string CzasHHMMSS(double czas)
-{
-    const long long s = SekundyDoby(czas);
-    return Formatuj("%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-}
-
-std::string CzasHHMM(double czas)
-{
-    const long long s = SekundyDoby(czas);
-    return Formatuj("%02lld:%02lld", s / 3600, s / 60 % 60);
-}
-
-std::string CzasHMMSS(double czas)
-{
-    const long long s = SekundyDoby(czas);
-    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-}

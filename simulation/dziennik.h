@@ -52,9 +52,3 @@ std::string NaglowekLinii(const TLiniaDziennika& linia);
 TKolor KolorTekstuLinii(const TLiniaDziennika& linia, TKolor poprzedni);
 std::string KoncowkaLinii(const TLiniaDziennika& linia);
 
-// "hh:mm:ss" of a time of day.
-std::string CzasHHMMSS(double czas);
-// "hh:mm" of a time of day.
-std::string CzasHHMM(double czas);
-// "h:mm:ss" of a time of day (hour without its leading zero).
-std::string CzasHMMSS(double czas);

@@ -2,15 +2,15 @@
 
 #include "core/format.h"
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
-#include "trains/pociag.h"
-#include "trains/sklad.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/peron.h"
+#include "station/semafor.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "station/zwrotnica.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,15 +1,15 @@
 #include "simulation/silnik.h"
 
 #include "core/format.h"
-#include "station/semafor.h"
-#include "trains/czas.h"
-#include "station/postoj.h"
-#include "trains/rozklad.h"
-#include "trains/sklad.h"
 #include "station/peron.h"
+#include "station/postoj.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
+#include "trains/czas.h"
+#include "trains/rozklad.h"
+#include "trains/sklad.h"
 
 #include <algorithm>
 #include <set>

@@ -4,12 +4,12 @@
 #include "core/format.h"
 #include "core/liczebniki.h"
 #include "core/wkt_files.h"
-#include "trains/czas.h"
-#include "trains/rozklad.h"
 #include "interlocking/stacja_nastawni.h"
 #include "station/uklad.h"
 #include "station/upunkt.h"
 #include "station/wlot.h"
+#include "trains/czas.h"
+#include "trains/rozklad.h"
 
 #include <cmath>
 #include <fstream>

@@ -1,8 +1,8 @@
 #include "station/postoj.h"
 
-#include "trains/pociag.h"
 #include "station/peron.h"
 #include "station/wlot.h"
+#include "trains/pociag.h"
 
 bool MiejscePostoju(const TPociag& pociag, const TPunkt* punkt)
 {

@@ -2,16 +2,16 @@
 
 #include "core/format.h"
 #include "core/wkt_files.h"
-#include "station/semafor.h"
-#include "trains/pociag.h"
-#include "trains/sklad.h"
 #include "station/przycisk_elementu.h"
+#include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/tor.h"
 #include "station/typy_torow.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "station/zwrotnica.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
 
 namespace {
 

@@ -2,11 +2,28 @@
 
 #include "core/format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
 constexpr long long MsDoby = 86400000LL;
+
+bool Cyfry(std::string_view s, std::size_t min, std::size_t max)
+{
+    return s.size() >= min && s.size() <= max &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+int Liczba(std::string_view s)
+{
+    int v = 0;
+    for (char c : s)
+        v = v * 10 + (c - '0');
+    return v;
+}
+
+}  // namespace
 
 long long Milisekundy(double czas) { return std::llround(czas * MsDoby); }
 double ZMilisekund(long long ms) { return static_cast<double>(ms) / MsDoby; }
@@ -38,4 +55,62 @@ std::string TekstOpoznienia(double zaplanowany, double teraz)
     if (tekst.rfind("0 godz.", 0) == 0)
         tekst.erase(0, 7);
     return tekst;
+}
+
+std::string GodzinaMinuty(double czas, char separator)
+{
+    // Milliseconds first, as clocks round, then whole minutes: 12:59:59.9996 is still 12:59.
+    double dzien = czas - std::floor(czas);
+    auto ms = static_cast<long long>(std::llround(dzien * 86400000.0)) % 86400000LL;
+    const long long minuty = ms / 60000;
+    return Formatuj("%lld%c%02lld", minuty / 60, separator, minuty % 60);
+}
+
+std::string CzasHHMMSS(double czas)
+{
+    const long long s = SekundyDoby(czas);
+    return Formatuj("%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+}
+
+std::string CzasHHMM(double czas)
+{
+    const long long s = SekundyDoby(czas);
+    return Formatuj("%02lld:%02lld", s / 3600, s / 60 % 60);
+}
+
+std::string CzasHMMSS(double czas)
+{
+    const long long s = SekundyDoby(czas);
+    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+}
+
+std::optional<double> CzytajGodzine(std::string_view tekst)
+{
+    const auto p1 = tekst.find(':');
+    if (p1 == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view h = tekst.substr(0, p1);
+    std::string_view reszta = tekst.substr(p1 + 1);
+    std::string_view m = reszta;
+    std::string_view s;
+    if (const auto p2 = reszta.find(':'); p2 != std::string_view::npos) {
+        m = reszta.substr(0, p2);
+        s = reszta.substr(p2 + 1);
+        if (!Cyfry(s, 2, 2))
+            return std::nullopt;
+    }
+    if (!Cyfry(h, 1, 2) || !Cyfry(m, 2, 2))
+        return std::nullopt;
+    const int gg = Liczba(h), mm = Liczba(m), ss = s.empty() ? 0 : Liczba(s);
+    if (gg > 23 || mm > 59 || ss > 59)
+        return std::nullopt;
+    return (gg * 3600 + mm * 60 + ss) / 86400.0;
+}
+
+std::string PiszGodzine(double czas)
+{
+    const long long s = SekundyDoby(czas);
+    if (s % 60 == 0)
+        return Formatuj("%lld:%02lld", s / 3600, s / 60 % 60);
+    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
 }

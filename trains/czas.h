@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Times of day are fractions of a day; the simulation compares them in whole milliseconds, so that
 // a clock advanced tick by tick meets a timetable time exactly.
@@ -18,3 +20,16 @@ int Minuty(double x);
 // The delay text of a scheduled time against now: "h godz. m min.", without "0 godz." for less than
 // an hour (the text then starts with the blank before the minutes).
 std::string TekstOpoznienia(double zaplanowany, double teraz);
+
+// Times of day shown and read: a time of day as "h:mm" (hour without a leading zero).
+std::string GodzinaMinuty(double czas, char separator = ':');
+// "hh:mm:ss" of a time of day.
+std::string CzasHHMMSS(double czas);
+// "hh:mm" of a time of day.
+std::string CzasHHMM(double czas);
+// "h:mm:ss" of a time of day (hour without its leading zero).
+std::string CzasHMMSS(double czas);
+// "H:MM" or "H:MM:SS" as a fraction of a day; nullopt when it is not a time of day.
+std::optional<double> CzytajGodzine(std::string_view tekst);
+// "H:MM", with ":SS" only when the seconds are not zero.
+std::string PiszGodzine(double czas);

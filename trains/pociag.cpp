@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 #include "core/wkt_registry.h"
+#include "trains/czas.h"
 #include "trains/sklad.h"
 
 #include <cmath>
@@ -11,15 +12,6 @@ void ZarejestrujPociag()
 {
     static std::once_flag raz;
     std::call_once(raz, [] { Rejestr().RegisterType<TPociag>(TPociag::NumerKlasy, "TPociag"); });
-}
-
-std::string GodzinaMinuty(double czas, char separator)
-{
-    // Milliseconds first, as clocks round, then whole minutes: 12:59:59.9996 is still 12:59.
-    double dzien = czas - std::floor(czas);
-    auto ms = static_cast<long long>(std::llround(dzien * 86400000.0)) % 86400000LL;
-    const long long minuty = ms / 60000;
-    return Formatuj("%lld%c%02lld", minuty / 60, separator, minuty % 60);
 }
 
 std::string FormatGodziny(const TPociag& t, double czas)

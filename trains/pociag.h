@@ -60,8 +60,6 @@ void ZarejestrujPociag();
 
 // "h:mm", or "h.mm" for a train that needs no platform stop.
 std::string FormatGodziny(const TPociag& t, double czas);
-// A time of day as "h:mm" (hour without a leading zero).
-std::string GodzinaMinuty(double czas, char separator = ':');
 // The consist with the marks of the way it runs.
 std::string EtykietaSkladu(const TPociag& t);
 // The text shown at the point that holds the train.

@@ -171,20 +171,6 @@ std::string Pole(const std::string& s)
     return wynik + "\"";
 }
 
-bool Cyfry(std::string_view s, std::size_t min, std::size_t max)
-{
-    return s.size() >= min && s.size() <= max &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int Liczba(std::string_view s)
-{
-    int v = 0;
-    for (char c : s)
-        v = v * 10 + (c - '0');
-    return v;
-}
-
 // The vehicle codes; the traction and coach letters are also taken in capitals.
 bool ZnanyPojazd(char c)
 {
@@ -193,37 +179,6 @@ bool ZnanyPojazd(char c)
 }
 
 }  // namespace
-
-std::optional<double> CzytajGodzine(std::string_view tekst)
-{
-    const auto p1 = tekst.find(':');
-    if (p1 == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view h = tekst.substr(0, p1);
-    std::string_view reszta = tekst.substr(p1 + 1);
-    std::string_view m = reszta;
-    std::string_view s;
-    if (const auto p2 = reszta.find(':'); p2 != std::string_view::npos) {
-        m = reszta.substr(0, p2);
-        s = reszta.substr(p2 + 1);
-        if (!Cyfry(s, 2, 2))
-            return std::nullopt;
-    }
-    if (!Cyfry(h, 1, 2) || !Cyfry(m, 2, 2))
-        return std::nullopt;
-    const int gg = Liczba(h), mm = Liczba(m), ss = s.empty() ? 0 : Liczba(s);
-    if (gg > 23 || mm > 59 || ss > 59)
-        return std::nullopt;
-    return (gg * 3600 + mm * 60 + ss) / 86400.0;
-}
-
-std::string PiszGodzine(double czas)
-{
-    const long long s = SekundyDoby(czas);
-    if (s % 60 == 0)
-        return Formatuj("%lld:%02lld", s / 3600, s / 60 % 60);
-    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-}
 
 TImportCsv CzytajRozkladCsv(std::string_view tekst)
 {

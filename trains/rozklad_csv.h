@@ -23,10 +23,6 @@ TImportCsv CzytajRozkladCsv(std::string_view tekst);
 // Rows in the list's order; entries that are not trains are skipped and counted in `pominiete`.
 std::string ZapiszRozkladCsv(const tWktList& rozklad, int* pominiete = nullptr);
 
-// "H:MM" or "H:MM:SS" as a fraction of a day; nullopt when it is not a time of day.
-std::optional<double> CzytajGodzine(std::string_view tekst);
-// "H:MM", with ":SS" only when the seconds are not zero.
-std::string PiszGodzine(double czas);
 
 // What `check` reports of a loaded timetable: each line names the entry (1-based) and the problem.
 // `wloty` are the names of the station's line entries.

@@ -1,9 +1,9 @@
 // Lorvia 99 - Drelinko: the dispatcher's station window.
 
 #include "core/wkt_files.h"
+#include "simulation/symulacja_stacji.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
-#include "simulation/symulacja_stacji.h"
 #include "ui/okno_stacji.h"
 #include "ui/qplotno.h"
 #include "ui/qt_uslugi.h"

@@ -1,9 +1,9 @@
 // The simulation's speed: one step of a busy station against the window's 50 ms budget at the
 // fastest speed (goal: under 50 µs), and a whole simulated day headless (goal: under one second).
-#include "trains/sklad.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/sklad.h"
 
 #include <benchmark/benchmark.h>
 

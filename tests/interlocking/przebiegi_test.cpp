@@ -1,13 +1,13 @@
 #include "interlocking/droga.h"
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
-#include "trains/pociag.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/tor.h"
 #include "station/zwrotnica.h"
 #include "tests/support/test_stacji.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/zwrotnica.h"
 #include "tests/support/plotno_zapis.h"
 #include "tests/support/stacja_testowa.h"

@@ -1,11 +1,11 @@
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
-#include "trains/pociag.h"
 #include "simulation/symulacja_stacji.h"
+#include "station/semafor.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "tests/support/test_stacji.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The shipped day: a timetable that is whole and fair, played through its first four hours by a
 // careful dispatcher's script without a single penalty.
 #include "core/wkt_files.h"
-#include "trains/rozklad.h"
-#include "trains/rozklad_csv.h"
-#include "station/stacja.h"
 #include "interlocking/stacja_nastawni.h"
+#include "station/stacja.h"
 #include "station/uklad.h"
 #include "station/wlot.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "tools/sim/driver.h"
+#include "trains/rozklad.h"
+#include "trains/rozklad_csv.h"
 
 #include <gtest/gtest.h>
 

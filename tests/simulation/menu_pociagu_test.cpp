@@ -1,9 +1,9 @@
 #include "simulation/menu_pociagu.h"
-#include "trains/sklad.h"
 #include "station/peron.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/sklad.h"
 
 #include <gtest/gtest.h>
 

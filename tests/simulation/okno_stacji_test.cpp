@@ -1,10 +1,10 @@
 #include "core/cp1250.h"
-#include "trains/czas.h"
-#include "trains/sklad.h"
 #include "station/peron.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
+#include "trains/sklad.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 #include "core/liczebniki.h"
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
-#include "trains/czas.h"
 #include "simulation/silnik.h"
-#include "trains/sklad.h"
 #include "station/peron.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
+#include "trains/sklad.h"
 
 #include <gtest/gtest.h>
 

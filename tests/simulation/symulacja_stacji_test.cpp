@@ -4,6 +4,7 @@
 #include "station/wlot.h"
 #include "station/zwrotnica.h"
 #include "tests/support/test_stacji.h"
+#include "trains/czas.h"
 
 #include <gtest/gtest.h>
 

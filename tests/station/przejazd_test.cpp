@@ -1,8 +1,8 @@
-#include "trains/pociag.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/tor.h"
 #include "tests/support/stacja_testowa.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "station/semafor.h"
-#include "trains/pociag.h"
 #include "station/peron.h"
+#include "station/semafor.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "station/zwrotnica.h"
 #include "tests/support/stacja_testowa.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

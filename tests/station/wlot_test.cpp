@@ -1,9 +1,9 @@
 #include "station/semafor.h"
-#include "trains/pociag.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
 #include "tests/support/stacja_testowa.h"
+#include "trains/pociag.h"
 
 #include <gtest/gtest.h>
 

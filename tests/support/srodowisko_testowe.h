@@ -2,11 +2,11 @@
 
 #include "core/uslugi.h"
 #include "core/zegary_reczne.h"
-#include "trains/rozklad.h"
 #include "simulation/symulacja_stacji.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/stacja_testowa.h"
 #include "tests/support/zapisujace.h"
+#include "trains/rozklad.h"
 
 #include <map>
 #include <memory>

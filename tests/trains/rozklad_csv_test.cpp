@@ -29,23 +29,6 @@ std::string Eksport(const TImportCsv& import)
     return ZapiszRozkladCsv(lista);
 }
 
-TEST(RozkladCsv, TimesOfDayAreReadWithOrWithoutSecondsAndNothingElse)
-{
-    EXPECT_EQ(CzytajGodzine("4:05"), (4 * 60 + 5) / 1440.0);
-    EXPECT_EQ(CzytajGodzine("04:05"), (4 * 60 + 5) / 1440.0);
-    EXPECT_EQ(CzytajGodzine("23:59:30"), (23 * 3600 + 59 * 60 + 30) / 86400.0);
-    for (const char* zla : {"", "24:00", "4:60", "4:5", "4:05:7", "4:05:60", "a:00", "4.05", "-1:00", "4:05:00:00", "123:00"})
-        EXPECT_FALSE(CzytajGodzine(zla).has_value()) << zla;
-}
-
-TEST(RozkladCsv, TimesAreWrittenWithSecondsOnlyWhenTheyAreNotZero)
-{
-    EXPECT_EQ(PiszGodzine(*CzytajGodzine("4:05")), "4:05");
-    EXPECT_EQ(PiszGodzine(*CzytajGodzine("0:00")), "0:00");
-    EXPECT_EQ(PiszGodzine(*CzytajGodzine("23:59:59")), "23:59:59");
-    EXPECT_EQ(PiszGodzine(*CzytajGodzine("5:44:30")), "5:44:30");
-}
-
 TEST(RozkladCsv, ImportThenExportGivesTheSameText)
 {
     const std::string csv = Naglowek +

@@ -1,7 +1,7 @@
 #include "core/wkt_files.h"
-#include "trains/rozklad.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/zapisujace.h"
+#include "trains/rozklad.h"
 
 #include <gtest/gtest.h>
 
