@@ -75,8 +75,6 @@ TPunktXY TSemafor::ConnectionPoint(const TTor* tor) const
 
 void TSemafor::Paint(TPlotno& p)
 {
-    Width = 14;
-    Height = 15;
     p.Pioro(Kolor());
     p.Pedzel(Kolor());
     p.Prostokat(ClientRect());

@@ -89,7 +89,6 @@ TPunkt* TTor::Neighbour(int strona) const
 
 void TTor::Paint(TPlotno& p)
 {
-    RelayoutTrack();
     const bool lewyZnany = LewyKoniec.x != -1 && LewyKoniec.y != -1;
     const bool prawyZnany = PrawyKoniec.x != -1 && PrawyKoniec.y != -1;
     TPunktXY a, b;

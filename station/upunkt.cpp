@@ -128,7 +128,7 @@ void TPunkt::SetStan(tStan wartosc)
     RepaintButtons();
     if (Przycisk != nullptr) {
         try {
-            Przycisk->PokazStan(stan_, KoloryStanow[stan_]);
+            Przycisk->PokazStan(stan_, KolorStanu());
             Przycisk->OdswiezPrzycisk();
         } catch (...) {
         }
@@ -225,10 +225,6 @@ void TPunkt::Paint(TPlotno& p)
     p.Pioro(KolorStanu());
     p.Pedzel(KolorStanu());
     p.Prostokat(ClientRect());
-    if (LewyTor != nullptr)
-        LewyTor->RelayoutTrack();
-    if (PrawyTor != nullptr)
-        PrawyTor->RelayoutTrack();
     DrawCaption(p);
 }
 

@@ -86,7 +86,8 @@ public:
     tStan Stan() const { return stan_; }
     virtual void SetStan(tStan wartosc);
     TPoStanie<TKolor> KoloryStanow;
-    TKolor KolorStanu() const { return KoloryStanow[stan_]; }
+    // The colour the point shows in its present state.
+    virtual TKolor KolorStanu() const { return KoloryStanow[stan_]; }
     std::int32_t Pojemnosc() const { return pojemnosc_; }
     void SetPojemnosc(std::int32_t wartosc);
     TPociag* Pociag() const { return pociag_; }

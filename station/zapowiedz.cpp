@@ -20,13 +20,6 @@ void TZapowiedz::SetPociag(TPociag* wartosc)
         TPunkt::SetPociag(wartosc);
 }
 
-void TZapowiedz::Paint(TPlotno& p)
-{
-    // The field always shows its own colour, whatever its state.
-    KoloryStanow[Stan()] = Kolor();
-    TPunkt::Paint(p);
-}
-
 bool TZapowiedz::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Czas")

@@ -16,7 +16,8 @@ public:
 
     // Giving the train already shown does nothing.
     void SetPociag(TPociag* wartosc) override;
-    void Paint(TPlotno& p) override;
+    // The field always shows its own colour, whatever its state.
+    TKolor KolorStanu() const override { return Kolor(); }
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
 
 protected:

@@ -14,6 +14,11 @@
 
 namespace {
 
+std::string KolorTekstem(TKolor k)
+{
+    return std::to_string(k.R) + "," + std::to_string(k.G) + "," + std::to_string(k.B);
+}
+
 // Draws one component as the diagram does: at its place, with the parent's coordinates.
 TPlotnoZapis Rysuj(TKomponent& k)
 {
@@ -187,6 +192,47 @@ TEST(Rysowanie, TheDiagramIsDrawnBackToFrontWithTheRoadsFirst)
     EXPECT_EQ(p.Wywolania[2], "fill 398,83-410,132");
     EXPECT_EQ(p.Ile("text 228,132"), 0);  // the hidden station entry
     EXPECT_EQ(t.Stacja.Rozmiar().x, 719);
+}
+
+TEST(Rysowanie, DrawingTheWholeStationChangesNoPlaceNoLinkAndNoColour)
+{
+    TStacjaTestowa t;
+    t.E<TPunkt>("zBrzelan").SetStan(tStan::zajety);
+    t.E<TPunkt>("Tor7").SetStan(tStan::utwierdzony);
+    const auto stan = [&t] {
+        std::vector<std::string> wynik;
+        for (const auto& k : t.Stacja.Komponenty()) {
+            const TProstokat g = k->Granice();
+            std::string opis = k->Name + " " + std::to_string(g.Left) + "," + std::to_string(g.Top) + "," +
+                               std::to_string(g.Right) + "," + std::to_string(g.Bottom);
+            if (const auto* p = dynamic_cast<const TPunkt*>(k.get())) {
+                opis += " " + KolorTekstem(p->KolorStanu());
+                for (tStan s : {tStan::nieaktywny, tStan::wolny, tStan::utwierdzony, tStan::zajety})
+                    opis += " " + KolorTekstem(p->KoloryStanow[s]);
+                opis += " " + (p->LewyTor != nullptr ? p->LewyTor->Name : "-");
+                opis += " " + (p->PrawyTor != nullptr ? p->PrawyTor->Name : "-");
+            }
+            wynik.push_back(opis);
+        }
+        return wynik;
+    };
+    const std::vector<std::string> przed = stan();
+    TPlotnoZapis p;
+    t.Stacja.Rysuj(p);
+    t.Stacja.Rysuj(p, "tsSterowanie");
+    EXPECT_GT(p.Wywolania.size(), 500u);
+    EXPECT_EQ(stan(), przed);
+}
+
+TEST(Rysowanie, AnAnnouncementFieldShowsItsOwnColourInEveryState)
+{
+    TStacjaTestowa t;
+    TPunkt& z = t.E<TPunkt>("zBrzelan");
+    for (tStan s : {tStan::nieaktywny, tStan::wolny, tStan::utwierdzony, tStan::zajety}) {
+        z.SetStan(s);
+        EXPECT_EQ(z.KolorStanu(), z.Kolor());
+        EXPECT_TRUE(Rysuj(z).Zawiera("brush " + KolorTekstem(z.Kolor())));
+    }
 }
 
 }  // namespace

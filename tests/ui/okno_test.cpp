@@ -1,9 +1,9 @@
 // The station window on the offscreen platform.
 #include "interlocking/przyciski.h"
-#include "trains/czas.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/zwrotnica.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
 #include "ui/okno_ostrzezenia.h"
