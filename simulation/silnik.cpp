@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <strings.h>
 
 namespace {
@@ -33,9 +34,11 @@ double CzasZapowiedziWlotu(const TWlot& wlot)
 
 }  // namespace
 
-TSilnikSymulacji::TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz)
-    : rozklad_(rozklad), teraz_(std::move(teraz))
+TSilnikSymulacji::TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz, TDziennik dziennik)
+    : rozklad_(rozklad), teraz_(std::move(teraz)), dziennik_(std::move(dziennik))
 {
+    if (!teraz_ || !dziennik_)
+        throw std::invalid_argument("Silnik symulacji potrzebuje zegara i dziennika.");
 }
 
 TSilnikSymulacji::~TSilnikSymulacji()
@@ -222,8 +225,7 @@ void TSilnikSymulacji::OdswiezEtykiety()
 
 void TSilnikSymulacji::ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis)
 {
-    if (TWlotStacyjny* s = WlotStacyjny())
-        s->DoDodajDoDziennika(punkty, tekst, opis);
+    dziennik_(punkty, tekst, opis);
 }
 
 void TSilnikSymulacji::KrokSymulacji()

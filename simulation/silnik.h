@@ -18,8 +18,12 @@ class TWlotStacyjny;
 // admits, moves, stops and dispatches them, judging the dispatcher in the journal.
 class TSilnikSymulacji {
 public:
-    // `teraz` reads the simulated clock.
-    TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz);
+    // One journal line: points, text, detail.
+    using TDziennik = std::function<void(std::int32_t punkty, const std::string& tekst, const std::string& opis)>;
+
+    // `teraz` reads the simulated clock; `dziennik` takes every judgement of the step, whatever
+    // elements the layout has.
+    TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double()> teraz, TDziennik dziennik);
     ~TSilnikSymulacji();
     TSilnikSymulacji(const TSilnikSymulacji&) = delete;
     TSilnikSymulacji& operator=(const TSilnikSymulacji&) = delete;
@@ -59,6 +63,7 @@ private:
 
     TRozkladJazdy& rozklad_;
     std::function<double()> teraz_;
+    TDziennik dziennik_;
     TStacja* okno_ = nullptr;
     std::vector<std::unique_ptr<TPociag>> pociagiDnia_;
     // Trains joined into others during a step; freed once the step is over.

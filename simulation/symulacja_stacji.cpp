@@ -18,9 +18,12 @@
 TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
     : uslugi_(uslugi),
       stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
-      silnik_(rozklad, [this] { return CzasSymulacji; })
+      silnik_(
+          rozklad, [this] { return CzasSymulacji; },
+          [this](std::int32_t p, const std::string& s1, const std::string& s2) { DodajDoDziennika(p, s1, s2); })
 {
     ZbudujStacje(stacja_);
+    // The station's own entry keeps its journal event for whatever element sends through it.
     if (auto* wlasna = stacja_.Znajdz<TWlotStacyjny>("stacja_Drelinko"))
         wlasna->OnDodajDoDziennika = [this](std::int32_t p, const std::string& s1, const std::string& s2) {
             DodajDoDziennika(p, s1, s2);

@@ -67,6 +67,16 @@ TEST_F(SymulacjaStacji, TheStationEntryWritesTheSimulationsLinesToTheJournal)
     EXPECT_EQ(sym.Dziennik().Score(), 220);
 }
 
+TEST_F(SymulacjaStacji, TheEnginesJudgementsReachTheJournalEvenWithoutTheStationsOwnEntry)
+{
+    sym.Stacja().Usun(sym.Stacja().Znajdz("stacja_Drelinko"));
+    sym.Pokaz();
+    sym.Silnik().ZapiszWDzienniku(-10, "Pociąg czeka.", "34101");
+    ASSERT_EQ(sym.Dziennik().Linie().size(), 2u);
+    EXPECT_EQ(sym.Dziennik().Linie()[1].Tekst, "Pociąg czeka.");
+    EXPECT_EQ(sym.Dziennik().Score(), 390);
+}
+
 TEST(Dziennik, AScoreThatWouldLeave32BitsIsRefusedBeforeAnythingChanges)
 {
     TDziennik d;
