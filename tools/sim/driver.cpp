@@ -1,22 +1,23 @@
 #include "tools/sim/driver.h"
 
 #include "interlocking/przyciski.h"
-#include "station/semafor.h"
-#include "trains/czas.h"
 #include "simulation/menu_pociagu.h"
-#include "trains/pociag.h"
-#include "trains/rozklad.h"
-#include "trains/rozklad_csv.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
+#include "station/semafor.h"
 #include "station/zwrotnica.h"
 #include "tools/sim/skrypt.h"
+#include "trains/czas.h"
+#include "trains/pociag.h"
+#include "trains/rozklad.h"
+#include "trains/rozklad_csv.h"
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -181,172 +182,218 @@ int TDriverSymulacji::Wykonaj(std::istream& skrypt)
     return Dobrze;
 }
 
-void TDriverSymulacji::Polecenie(const std::vector<std::string>& s)
+const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::Komendy()
 {
-    const std::string& p = s[0];
-    const auto argumenty = [&](std::size_t min, std::size_t max) {
-        if (s.size() - 1 < min || s.size() - 1 > max)
-            Zle("wrong number of arguments for " + p);
+    using T = TDriverSymulacji;
+    // command: handler, fewest and most arguments[, works with the station closed]
+    static const std::map<std::string_view, Komenda> komendy{
+        {"time", {&T::Time, 1, 1}},
+        {"start", {&T::Start, 0, 0}},
+        {"tick", {&T::Tick, 0, 1}},
+        {"until", {&T::Until, 1, 1}},
+        {"wait", {&T::Wait, 1, 1}},
+        {"click", {&T::Click, 1, 1}},
+        {"dblclick", {&T::DblClick, 1, 1}},
+        {"press", {&T::Press, 1, 1}},
+        {"answer", {&T::Answer, 1, 1}},
+        {"menu", {&T::Menu, 1, 3}},
+        {"commands", {&T::Commands, 0, 2}},
+        {"show", {&T::Show, 1, 1}},
+        {"trains", {&T::Trains, 0, 0}},
+        {"score", {&T::Score, 0, 0}},
+        {"stop", {&T::Stop, 1, 1}},
+        {"speed", {&T::Speed, 1, 1}},
+        {"sound", {&T::Sound, 1, 1}},
+        {"window", {&T::Window, 1, 1}},
+        {"render", {&T::Render, 1, 3}},
+        {"close", {&T::Close, 0, 0}},
     };
-    if (symulacja_ == nullptr)
+    return komendy;
+}
+
+void TDriverSymulacji::Polecenie(const std::vector<std::string>& slowa)
+{
+    const std::string& nazwa = slowa.front();
+    const auto it = Komendy().find(nazwa);
+    const Komenda* komenda = it == Komendy().end() ? nullptr : &it->second;
+    // A closed station answers every line so, an unknown word included.
+    if (symulacja_ == nullptr && (komenda == nullptr || !komenda->bezStacji))
         Zle("the station is closed");
-    TSymulacjaStacji& sym = *symulacja_;
-
-    if (p == "time") {
-        argumenty(1, 1);
-        const auto czas = CzytajGodzine(s[1]);
-        if (!czas)
-            Zle("bad time " + s[1]);
-        sym.CzasSymulacji = *czas;
-    } else if (p == "start") {
-        argumenty(0, 0);
-        if (sym.Pokazane())
-            Zle("already started");
-        sym.Wykonaj([&] { sym.Pokaz(); });
-    } else if (p == "tick") {
-        argumenty(0, 1);
-        int ile = 1;
-        if (s.size() == 2) {
-            std::istringstream we(s[1]);
-            if (!(we >> ile) || !(we >> std::ws).eof() || ile < 0 || ile > 10 * 17280)
-                Zle("bad number of ticks " + s[1]);
-        }
-        Tyknij(ile);
-    } else if (p == "until") {
-        argumenty(1, 1);
-        const auto czas = CzytajGodzine(s[1]);
-        if (!czas)
-            Zle("bad time " + s[1]);
-        Do(*czas);
-    } else if (p == "stop") {
-        argumenty(1, 1);
-        if (s[1] != "on" && s[1] != "off")
-            Zle("stop must be on or off");
-        sym.Stop = s[1] == "on";
-    } else if (p == "window") {
-        argumenty(1, 1);
-        if (s[1] != "active" && s[1] != "inactive")
-            Zle("window must be active or inactive");
-        sym.OknoAktywne = s[1] == "active";
-    } else if (p == "speed") {
-        argumenty(1, 1);
-        int v = 0;
-        std::istringstream we(s[1]);
-        if (!(we >> v) || !(we >> std::ws).eof() || v < 0 || v > 100)
-            Zle("speed must be 1 to 100");
-        sym.UstawSzybkosc(v);
-    } else if (p == "trains") {
-        argumenty(0, 0);
-        Pociagi();
-    } else if (p == "wait") {
-        argumenty(1, 1);
-        double sekundy = 0;
-        std::istringstream we(s[1]);
-        if (!(we >> sekundy) || !(we >> std::ws).eof() || sekundy < 0 || sekundy > 86400)
-            Zle("bad number of seconds " + s[1]);
-        zegary_.Uplyw(std::llround(sekundy * 1000));
-    } else if (p == "click" || p == "dblclick") {
-        argumenty(1, 1);
-        TKomponent* k = sym.Stacja().Znajdz(s[1]);
-        auto* e = dynamic_cast<TElement*>(k);
-        if (e == nullptr || e->Kontener != TKomponent::Diagram)
-            Zle("unknown element " + s[1]);
-        if (p == "click") {
-            sym.Wykonaj([e] { e->Click(); });
-        } else {
-            auto* punkt = dynamic_cast<TPunkt*>(e);
-            if (punkt == nullptr)
-                Zle(s[1] + " is not a point");
-            sym.Wykonaj([punkt] { punkt->DblClick(); });
-        }
-    } else if (p == "press") {
-        argumenty(1, 1);
-        auto* b = dynamic_cast<TWktColorButton*>(sym.Stacja().Znajdz(s[1]));
-        if (b == nullptr)
-            Zle("unknown button " + s[1]);
-        sym.Wykonaj([b] {
-            b->MouseEnter();
-            b->MouseDown();
-            b->MouseUp(true);
-        });
-        b->MouseLeave();
-    } else if (p == "answer") {
-        argumenty(1, 1);
-        if (s[1] == "yes")
-            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::tak);
-        else if (s[1] == "no")
-            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::nie);
-        else if (s[1] == "cancel")
-            komunikaty_->Odpowiedzi.push_back(tOdpowiedz::anuluj);
-        else
-            Zle("answer must be yes, no or cancel");
-    } else if (p == "show") {
-        argumenty(1, 1);
-        Pokaz(s[1]);
-    } else if (p == "score") {
-        argumenty(0, 0);
-        out_ << "SCORE " << sym.Dziennik().Score() << '\n';
-    } else if (p == "sound") {
-        argumenty(1, 1);
-        if (s[1] != "on" && s[1] != "off")
-            Zle("sound must be on or off");
-        sym.Stacja().OdtwarzajDzwieki = s[1] == "on";
-    } else if (p == "render") {
-        argumenty(1, 3);
-        std::string strona;
-        int skala = 1;
-        for (std::size_t i = 2; i < s.size(); ++i) {
-            int v = 0;
-            std::istringstream we(s[i]);
-            if (we >> v && (we >> std::ws).eof()) {
-                if (v < 1 || v > 8)
-                    Zle("scale must be 1 to 8");
-                skala = v;
-            } else if (s[i] == "Sterowanie" || s[i] == "Przebiegi") {
-                strona = "ts" + s[i];
-            } else {
-                Zle("unknown page " + s[i]);
-            }
-        }
-        if (!renderowanie_)
-            Zle("not available yet");
-        if (!renderowanie_(sym, s[1], strona, skala))
-            throw TBladPliku("cannot write " + s[1]);
-    } else if (p == "close") {
-        argumenty(0, 0);
-        sym.Zamknij();
-        symulacja_.reset();
-    } else if (p == "menu") {
-        argumenty(1, 3);
-        Menu(s, false);
-    } else if (p == "commands") {
-        argumenty(0, 2);
-        Menu(s, true);
-    } else {
-        Zle("unknown command " + p);
-    }
+    if (komenda == nullptr)
+        Zle("unknown command " + nazwa);
+    const Argumenty argumenty(slowa.begin() + 1, slowa.end());
+    if (argumenty.size() < komenda->minArgumentow || argumenty.size() > komenda->maksArgumentow)
+        Zle("wrong number of arguments for " + nazwa);
+    (this->*komenda->wykonaj)(argumenty);
 }
 
-void TDriverSymulacji::Tyknij(int ile)
+namespace {
+
+// A whole word read as a number.
+template <typename Liczba>
+std::optional<Liczba> CzytajLiczbe(const std::string& slowo)
 {
-    for (int i = 0; i < ile; ++i)
-        symulacja_->Wykonaj([&] { symulacja_->Tyknij(); });
+    Liczba v{};
+    std::istringstream we(slowo);
+    if (!(we >> v) || !(we >> std::ws).eof())
+        return std::nullopt;
+    return v;
 }
 
-void TDriverSymulacji::Do(double czas)
+bool Wlaczone(const std::string& slowo, const std::string& komenda)
 {
+    if (slowo != "on" && slowo != "off")
+        throw TZlaLinia(komenda + " must be on or off");
+    return slowo == "on";
+}
+
+}  // namespace
+
+void TDriverSymulacji::Time(Argumenty a)
+{
+    const auto czas = CzytajGodzine(a[0]);
+    if (!czas)
+        Zle("bad time " + a[0]);
+    symulacja_->CzasSymulacji = *czas;
+}
+
+void TDriverSymulacji::Start(Argumenty)
+{
+    if (symulacja_->Pokazane())
+        Zle("already started");
+    symulacja_->Wykonaj([this] { symulacja_->Pokaz(); });
+}
+
+void TDriverSymulacji::Tick(Argumenty a)
+{
+    const auto ile = a.empty() ? std::optional<int>(1) : CzytajLiczbe<int>(a[0]);
+    if (!ile || *ile < 0 || *ile > 10 * 17280)
+        Zle("bad number of ticks " + a[0]);
+    for (int i = 0; i < *ile; ++i)
+        symulacja_->Wykonaj([this] { symulacja_->Tyknij(); });
+}
+
+void TDriverSymulacji::Until(Argumenty a)
+{
+    const auto czas = CzytajGodzine(a[0]);
+    if (!czas)
+        Zle("bad time " + a[0]);
     // Ticks until the clock has reached or passed the time, across midnight if need be; at most one
     // simulated day of ticks, so a frozen clock ends the command too.
     constexpr long long Doba = 86400000;
     const auto naprzod = [](long long od, long long do_) { return ((do_ - od) % Doba + Doba) % Doba; };
-    const long long potrzeba = naprzod(Milisekundy(symulacja_->CzasSymulacji), Milisekundy(czas));
+    const long long potrzeba = naprzod(Milisekundy(symulacja_->CzasSymulacji), Milisekundy(*czas));
     const int maks = 86400 / std::max(1, symulacja_->SekIncrement);
     long long uplynelo = 0;
     for (int i = 0; i < maks && uplynelo < potrzeba; ++i) {
         const long long przedtem = Milisekundy(symulacja_->CzasSymulacji);
-        symulacja_->Wykonaj([&] { symulacja_->Tyknij(); });
+        symulacja_->Wykonaj([this] { symulacja_->Tyknij(); });
         uplynelo += naprzod(przedtem, Milisekundy(symulacja_->CzasSymulacji));
     }
+}
+
+void TDriverSymulacji::Wait(Argumenty a)
+{
+    const auto sekundy = CzytajLiczbe<double>(a[0]);
+    if (!sekundy || *sekundy < 0 || *sekundy > 86400)
+        Zle("bad number of seconds " + a[0]);
+    zegary_.Uplyw(std::llround(*sekundy * 1000));
+}
+
+TElement& TDriverSymulacji::ElementDiagramu(const std::string& nazwa) const
+{
+    auto* e = dynamic_cast<TElement*>(symulacja_->Stacja().Znajdz(nazwa));
+    if (e == nullptr || e->Kontener != TKomponent::Diagram)
+        Zle("unknown element " + nazwa);
+    return *e;
+}
+
+void TDriverSymulacji::Click(Argumenty a)
+{
+    TElement* e = &ElementDiagramu(a[0]);
+    symulacja_->Wykonaj([e] { e->Click(); });
+}
+
+void TDriverSymulacji::DblClick(Argumenty a)
+{
+    auto* punkt = dynamic_cast<TPunkt*>(&ElementDiagramu(a[0]));
+    if (punkt == nullptr)
+        Zle(a[0] + " is not a point");
+    symulacja_->Wykonaj([punkt] { punkt->DblClick(); });
+}
+
+void TDriverSymulacji::Press(Argumenty a)
+{
+    auto* b = dynamic_cast<TWktColorButton*>(symulacja_->Stacja().Znajdz(a[0]));
+    if (b == nullptr)
+        Zle("unknown button " + a[0]);
+    symulacja_->Wykonaj([b] {
+        b->MouseEnter();
+        b->MouseDown();
+        b->MouseUp(true);
+    });
+    b->MouseLeave();
+}
+
+void TDriverSymulacji::Answer(Argumenty a)
+{
+    static const std::map<std::string_view, tOdpowiedz> odpowiedzi{
+        {"yes", tOdpowiedz::tak}, {"no", tOdpowiedz::nie}, {"cancel", tOdpowiedz::anuluj}};
+    const auto it = odpowiedzi.find(a[0]);
+    if (it == odpowiedzi.end())
+        Zle("answer must be yes, no or cancel");
+    komunikaty_->Odpowiedzi.push_back(it->second);
+}
+
+void TDriverSymulacji::Score(Argumenty)
+{
+    out_ << "SCORE " << symulacja_->Dziennik().Score() << '\n';
+}
+
+void TDriverSymulacji::Stop(Argumenty a) { symulacja_->Stop = Wlaczone(a[0], "stop"); }
+
+void TDriverSymulacji::Sound(Argumenty a) { symulacja_->Stacja().OdtwarzajDzwieki = Wlaczone(a[0], "sound"); }
+
+void TDriverSymulacji::Speed(Argumenty a)
+{
+    const auto v = CzytajLiczbe<int>(a[0]);
+    if (!v || *v < 0 || *v > 100)
+        Zle("speed must be 1 to 100");
+    symulacja_->UstawSzybkosc(*v);
+}
+
+void TDriverSymulacji::Window(Argumenty a)
+{
+    if (a[0] != "active" && a[0] != "inactive")
+        Zle("window must be active or inactive");
+    symulacja_->OknoAktywne = a[0] == "active";
+}
+
+void TDriverSymulacji::Render(Argumenty a)
+{
+    std::string strona;
+    int skala = 1;
+    for (const std::string& slowo : a.subspan(1)) {
+        if (const auto v = CzytajLiczbe<int>(slowo)) {
+            if (*v < 1 || *v > 8)
+                Zle("scale must be 1 to 8");
+            skala = *v;
+        } else if (slowo == "Sterowanie" || slowo == "Przebiegi") {
+            strona = "ts" + slowo;
+        } else {
+            Zle("unknown page " + slowo);
+        }
+    }
+    if (!renderowanie_)
+        Zle("not available yet");
+    if (!renderowanie_(*symulacja_, a[0], strona, skala))
+        throw TBladPliku("cannot write " + a[0]);
+}
+
+void TDriverSymulacji::Close(Argumenty)
+{
+    symulacja_->Zamknij();
+    symulacja_.reset();
 }
 
 namespace {
@@ -384,58 +431,59 @@ const TPozycjaMenu* Wybierz(const std::vector<TPozycjaMenu>& pozycje, const std:
     for (const auto* p : widoczne)
         if (p->Caption == nazwa)
             return p;
-    int numer = 0;
-    std::istringstream we(nazwa);
-    if (we >> numer && (we >> std::ws).eof() && numer >= 1 && numer <= static_cast<int>(widoczne.size()))
-        return widoczne[static_cast<std::size_t>(numer - 1)];
+    const auto numer = CzytajLiczbe<int>(nazwa);
+    if (numer && *numer >= 1 && *numer <= static_cast<int>(widoczne.size()))
+        return widoczne[static_cast<std::size_t>(*numer - 1)];
     return nullptr;
 }
 
 }  // namespace
 
-void TDriverSymulacji::Menu(const std::vector<std::string>& s, bool polecenia)
+void TDriverSymulacji::Menu(Argumenty a)
 {
-    TSymulacjaStacji& sym = *symulacja_;
-    TMenuPociagu menu(sym);
-    std::vector<TPozycjaMenu> pozycje;
-    if (polecenia) {
-        pozycje = menu.Polecenia();
-    } else {
-        auto* k = sym.Stacja().Znajdz(s[1]);
-        auto* e = dynamic_cast<TElement*>(k);
-        if (e == nullptr || e->Kontener != TKomponent::Diagram)
-            Zle("unknown element " + s[1]);
-        if (!menu.Otworz(dynamic_cast<TPunkt*>(e))) {
-            if (s.size() > 2)
-                Zle("no menu opens on " + s[1]);
-            return;
-        }
-        pozycje = menu.Pozycje();
+    TElement& e = ElementDiagramu(a[0]);
+    TMenuPociagu menu(*symulacja_);
+    if (!menu.Otworz(dynamic_cast<TPunkt*>(&e))) {
+        if (a.size() > 1)
+            Zle("no menu opens on " + a[0]);
+        return;
     }
-    const std::size_t pierwszy = polecenia ? 1 : 2;
-    if (s.size() <= pierwszy) {
+    WybierzZMenu(menu.Pozycje(), a.subspan(1));
+}
+
+void TDriverSymulacji::Commands(Argumenty a)
+{
+    TMenuPociagu menu(*symulacja_);
+    WybierzZMenu(menu.Polecenia(), a);
+}
+
+// With no item given the menu is only printed. The chosen action is copied out before it runs, as
+// running it may change the menu's items.
+void TDriverSymulacji::WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Argumenty wybor)
+{
+    if (wybor.empty()) {
         Wypisz(out_, pozycje, "");
         return;
     }
-    const TPozycjaMenu* wybrana = Wybierz(pozycje, s[pierwszy]);
-    if (wybrana == nullptr)
-        Zle("no menu item " + s[pierwszy]);
-    if (s.size() > pierwszy + 1) {
-        wybrana = Wybierz(wybrana->Submenu, s[pierwszy + 1]);
+    const TPozycjaMenu* wybrana = nullptr;
+    const std::vector<TPozycjaMenu>* poziom = &pozycje;
+    for (const std::string& nazwa : wybor) {
+        wybrana = Wybierz(*poziom, nazwa);
         if (wybrana == nullptr)
-            Zle("no menu item " + s[pierwszy + 1]);
+            Zle("no menu item " + nazwa);
+        poziom = &wybrana->Submenu;
     }
     if (!wybrana->Enabled || wybrana->Separator())
         Zle("menu item " + wybrana->Caption + " cannot be chosen");
     if (wybrana->Podmenu || !wybrana->Akcja)
         Zle("menu item " + wybrana->Caption + " opens a submenu");
     const std::function<void()> akcja = wybrana->Akcja;
-    sym.Wstrzymany = true;
-    sym.Wykonaj(akcja);
-    sym.Wstrzymany = false;
+    symulacja_->Wstrzymany = true;
+    symulacja_->Wykonaj(akcja);
+    symulacja_->Wstrzymany = false;
 }
 
-void TDriverSymulacji::Pociagi()
+void TDriverSymulacji::Trains(Argumenty)
 {
     const TSilnikSymulacji& silnik = symulacja_->Silnik();
     const auto punktPociagu = [&](const TPociag* t) -> std::string {
@@ -454,8 +502,9 @@ void TDriverSymulacji::Pociagi()
     }
 }
 
-void TDriverSymulacji::Pokaz(const std::string& nazwa)
+void TDriverSymulacji::Show(Argumenty a)
 {
+    const std::string& nazwa = a[0];
     TKomponent* k = symulacja_->Stacja().Znajdz(nazwa);
     std::ostringstream o;
     if (auto* z = dynamic_cast<TZatwierdzButton*>(k)) {

@@ -6,12 +6,17 @@
 #include <deque>
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+class TElement;
 class TRozkladJazdy;
 class TSymulacjaStacji;
+struct TPozycjaMenu;
 
 // drelinko-sim: runs the station exactly as the game does, without a window, from a script of
 // dispatcher commands, printing line by line what the player would see.
@@ -36,17 +41,46 @@ private:
     class Komunikaty;
     class Dzwieki;
     class Uslugi;
-    struct Blad {
-        int kod;
-        std::string powod;
+
+    // The words of a script line after its command word.
+    using Argumenty = std::span<const std::string>;
+
+    // One command of the script: its handler and how many arguments it takes. The station closed by
+    // `close` refuses every command that does not say it can do without it.
+    struct Komenda {
+        void (TDriverSymulacji::*wykonaj)(Argumenty);
+        std::size_t minArgumentow;
+        std::size_t maksArgumentow;
+        bool bezStacji = false;
     };
+    static const std::map<std::string_view, Komenda>& Komendy();
 
     void Polecenie(const std::vector<std::string>& slowa);
-    void Pokaz(const std::string& nazwa);
-    void Pociagi();
-    void Menu(const std::vector<std::string>& slowa, bool polecenia);
-    void Tyknij(int ile);
-    void Do(double czas);
+
+    // The commands, named as the script writes them.
+    void Time(Argumenty);
+    void Start(Argumenty);
+    void Tick(Argumenty);
+    void Until(Argumenty);
+    void Wait(Argumenty);
+    void Click(Argumenty);
+    void DblClick(Argumenty);
+    void Press(Argumenty);
+    void Answer(Argumenty);
+    void Menu(Argumenty);
+    void Commands(Argumenty);
+    void Show(Argumenty);
+    void Trains(Argumenty);
+    void Score(Argumenty);
+    void Stop(Argumenty);
+    void Speed(Argumenty);
+    void Sound(Argumenty);
+    void Window(Argumenty);
+    void Render(Argumenty);
+    void Close(Argumenty);
+
+    TElement& ElementDiagramu(const std::string& nazwa) const;
+    void WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Argumenty wybor);
     [[noreturn]] static void Zle(const std::string& powod);
 
     std::ostream& out_;
