@@ -25,13 +25,6 @@ TPozycjaMenu Pozycja(std::string caption, std::function<void()> akcja = {})
     return p;
 }
 
-std::string Male(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 }  // namespace
 
 std::vector<TPozycjaMenu> TMenuPociagu::PodmenuPrzygotowania(TPociag* stojacy)
@@ -194,10 +187,8 @@ void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
                        "To już jest sformowany pociąg.\r\nNie możesz ot tak sobie wyrzucić pasażerów i pojechać w  "
                        "inną stronę.\r\n" + opisy,
                        -33);
-    const std::string sklad = Male(p->Sklad());
-    for (char c : Male(t->SkladRozkladowy()))
-        if (sklad.find(c) == std::string::npos)
-            throw TElemExc(nullptr, "Nieprawidłowy skład dla pociągu.\r\n" + opisy, -10);
+    if (!SkladZgodny(*t, p->Sklad()))
+        throw TElemExc(nullptr, "Nieprawidłowy skład dla pociągu.\r\n" + opisy, -10);
     if (!LokomotywaNaCzele(*t, p->Sklad()))
         throw TElemExc(nullptr,
                        "Nie możesz odprawić składu \"na pych\"!\r\nNa przodzie musi znaleźć się wagon motorowy lub "

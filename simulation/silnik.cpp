@@ -1,6 +1,7 @@
 #include "simulation/silnik.h"
 
 #include "core/format.h"
+#include "core/tekst.h"
 #include "station/peron.h"
 #include "station/postoj.h"
 #include "station/semafor.h"
@@ -14,11 +15,9 @@
 #include <algorithm>
 #include <set>
 #include <stdexcept>
-#include <strings.h>
 
 namespace {
 
-bool TaSamaNazwa(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
 void Sortuj(std::vector<TPociag*>& pociagi)
 {
@@ -366,7 +365,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
     // Departure through the train's own exit. (Only a train that has reached the exit departs: a
     // near-collision at the exit must not take the other train off the layout.)
     if (auto* w = dynamic_cast<TWlot*>(n); w != nullptr && w->RodzajWlotu() != rwWlot && w->Typ() == t.Kierunek &&
-                                            TaSamaNazwa(w->Name, t.Wyjezdza()) && !t.Manewrowy() &&
+                                            RowneBezWielkosci(w->Name, t.Wyjezdza()) && !t.Manewrowy() &&
                                             n->Pociag() == &t) {
         if (!LokomotywaNaCzele(t, t.Sklad()))
             ZapiszWDzienniku(-33, "Wypuściłeś skład jadący \"na pych\"!",

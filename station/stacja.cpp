@@ -1,9 +1,9 @@
 #include "station/stacja.h"
 
+#include "core/tekst.h"
 #include "station/upunkt.h"
 
 #include <algorithm>
-#include <strings.h>
 
 TStacja::TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty)
     : zegary_(zegary), dzwieki_(dzwieki), komunikaty_(komunikaty)
@@ -29,7 +29,7 @@ void TStacja::Przyjmij(std::unique_ptr<TKomponent> komponent)
 TKomponent* TStacja::Znajdz(const std::string& nazwa) const
 {
     for (const auto& k : komponenty_)
-        if (strcasecmp(k->Name.c_str(), nazwa.c_str()) == 0)
+        if (RowneBezWielkosci(k->Name, nazwa))
             return k.get();
     return nullptr;
 }

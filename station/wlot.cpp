@@ -1,5 +1,6 @@
 #include "station/wlot.h"
 
+#include "core/tekst.h"
 #include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/tor.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <strings.h>
 
 void TBocznica::SetTyp(tSemType t)
 {
@@ -42,7 +42,7 @@ void TWlot::SetRodzajWlotu(TRodzajWlotu r)
 void TWlot::SetKierunkiJazdy(std::vector<std::string> kierunki)
 {
     std::sort(kierunki.begin(), kierunki.end(),
-              [](const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) < 0; });
+              [](const std::string& a, const std::string& b) { return PorownajBezWielkosci(a, b) < 0; });
     kierunki_ = std::move(kierunki);
 }
 

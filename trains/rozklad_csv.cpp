@@ -2,12 +2,12 @@
 
 #include "core/cp1250.h"
 #include "core/format.h"
+#include "core/tekst.h"
 #include "trains/czas.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <strings.h>
 
 namespace {
 
@@ -224,7 +224,7 @@ std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vect
     std::vector<std::string> problemy;
     const auto znanyWlot = [&](const std::string& nazwa) {
         return std::any_of(wloty.begin(), wloty.end(),
-                           [&](const std::string& w) { return strcasecmp(w.c_str(), nazwa.c_str()) == 0; });
+                           [&](const std::string& w) { return RowneBezWielkosci(w, nazwa); });
     };
     for (int i = 0; i < rozklad.Count(); ++i) {
         const int n = i + 1;

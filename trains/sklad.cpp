@@ -1,17 +1,11 @@
 #include "trains/sklad.h"
 
+#include "core/tekst.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-std::string Male(std::string_view s)
-{
-    std::string wynik(s);
-    for (char& c : wynik)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return wynik;
-}
 
 bool Trakcja(char c)
 {
@@ -72,7 +66,7 @@ void UstawStanJazdy(TPociag& t, tStanJazdy stan)
 
 void PrzygotujSklad(TPociag& t)
 {
-    std::string s = Male(Przytnij(t.SkladRozkladowy()));
+    std::string s = MaleLitery(Przytnij(t.SkladRozkladowy()));
     if (s.empty()) {
         s = "s";
     } else if (s.size() > 1) {
@@ -163,8 +157,8 @@ TPociag* Polacz(int strona, TPociag* a, TPociag* t)
 
 bool SkladZgodny(const TPociag& t, std::string_view sklad)
 {
-    const std::string wzor = Male(t.SkladRozkladowy());
-    const std::string s = Male(sklad);
+    const std::string wzor = MaleLitery(t.SkladRozkladowy());
+    const std::string s = MaleLitery(sklad);
     return std::all_of(wzor.begin(), wzor.end(), [&](char c) { return s.find(c) != std::string::npos; });
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Names of elements, directions and vehicle codes are compared without regard to case. Texts are
+// UTF-8; the letters of Polish names (ASCII, Latin-1, Latin Extended-A) are lowered, every other
+// byte is kept as it is.
+std::string MaleLitery(std::string_view tekst);
+bool RowneBezWielkosci(std::string_view a, std::string_view b);
+// Less than zero, zero or more than zero, as the lowered texts compare byte by byte.
+int PorownajBezWielkosci(std::string_view a, std::string_view b);
