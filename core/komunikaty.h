@@ -20,6 +20,16 @@ public:
                              int sekundy) = 0;
 };
 
+// Asks about an act the dispatcher may take only in exceptional cases, each of which the journal
+// records; true when the answer is yes.
+inline bool PotwierdzWyjatkowe(TKomunikaty& komunikaty, const std::string& pytanie, const std::string& czynnosc)
+{
+    return komunikaty.Pytanie(pytanie + "\r\n\r\n" + czynnosc +
+                                  " jest możliwe tylko w wyjątkowych wypadkach i każde takie zdarzenie jest "
+                                  "rejestrowane w dzienniku.",
+                              tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie) == tOdpowiedz::tak;
+}
+
 // The screen cursors shown while the timetable is read or saved.
 enum class tKursor { domyslny, czytanie, zapis };
 

@@ -237,14 +237,7 @@ void TSpecialPunktButton::SetTYp(TTypSpecial typ)
     Repaint();
 }
 
-void TSpecialPunktButton::Error(const std::string& tekst)
-{
-    ++LicznikBledow;
-    Repaint();
-    if (OnError)
-        OnError(*this);
-    throw TElemExc(nullptr, tekst, -10);
-}
+void TSpecialPunktButton::Error(const std::string& tekst) { ZglosBlad(*this, nullptr, tekst); }
 
 std::string TSpecialPunktButton::Informacja() const
 {
@@ -269,11 +262,8 @@ void TSpecialPunktButton::Click()
         ZwyklyKlik();
         return;
     }
-    const tOdpowiedz o = Stacja().Komunikaty().Pytanie(
-        "Czy zerwać wszystkie ustawione i zatwierdzone drogi?\r\n\r\nZerwanie jest możliwe tylko w wyjątkowych "
-        "wypadkach i każde takie zdarzenie jest rejestrowane w dzienniku.",
-        tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie);
-    if (o != tOdpowiedz::tak)
+    if (!PotwierdzWyjatkowe(Stacja().Komunikaty(), "Czy zerwać wszystkie ustawione i zatwierdzone drogi?",
+                            "Zerwanie"))
         return;
     for (const auto& k : Stacja().Komponenty()) {
         auto* punkt = dynamic_cast<TPunkt*>(k.get());

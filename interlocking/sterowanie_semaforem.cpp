@@ -103,11 +103,7 @@ void TObslugaSemaforow::OfferSz(TSemafor& s, const std::string& powod, tZrodloPo
     if (zrodlo == tZrodloPolecenia::diagram)
         s.Error("NIe można podać sygnału na semaforze.\r\n" + powod + "\r\nAby podać " +
                 "sygnał zastępczy Sz, naciśnij przycisk sterowania semaforem.");
-    const tOdpowiedz o = s.Stacja().Komunikaty().Pytanie(
-        "Czy ustawić sygnał zastępczy Sz?\r\n\r\nPodanie Sz jest możliwe tylko w wyjątkowych wypadkach i każde "
-        "takie zdarzenie jest rejestrowane w dzienniku.",
-        tPrzyciski::takAnuluj, tRodzajPytania::ostrzezenie);
-    if (o != tOdpowiedz::tak)
+    if (!PotwierdzWyjatkowe(s.Stacja().Komunikaty(), "Czy ustawić sygnał zastępczy Sz?", "Podanie Sz"))
         return;
     s.SetStatus(tSemStatus::bialy);
     s.Error("Podano sygnał zastępczy.");

@@ -36,14 +36,7 @@ void TElement::RepaintButtons()
             p->OdswiezPrzycisk();
 }
 
-void TElement::Error(const std::string& tekst)
-{
-    ++LicznikBledow;
-    Repaint();
-    if (OnError)
-        OnError(*this);
-    throw TElemExc(this, tekst, -10);
-}
+void TElement::Error(const std::string& tekst) { ZglosBlad(*this, this, tekst); }
 
 void TElement::PlaySound()
 {

@@ -25,6 +25,18 @@ public:
     std::int32_t Punkty;
 };
 
+// A fault of the dispatcher at a component (an element, or a button acting on no element): counted
+// and repainted there, told to its hook, and raised with -10 points naming the element, if any.
+template <typename Sprawca>
+[[noreturn]] void ZglosBlad(Sprawca& sprawca, TElement* element, const std::string& tekst)
+{
+    ++sprawca.LicznikBledow;
+    sprawca.Repaint();
+    if (sprawca.OnError)
+        sprawca.OnError(sprawca);
+    throw TElemExc(element, tekst, -10);
+}
+
 // Hook called on every fault, before the exception is raised.
 using TPunktError = std::function<void(TElement& sender)>;
 // One journal line: points (positive a bonus, negative a penalty), a headline and a detail.
