@@ -148,7 +148,7 @@ void TPunktButton::Paint(TPlotno& p)
 bool TPunktButton::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Stan")
-        return UstawWartosc<tStan>(wartosc, CzytajStan, [this](tStan s) { SetStan(s); });
+        return UstawWartosc<tStan>(wartosc, CzytajWartosc<tStan>, [this](tStan s) { SetStan(s); });
     return TWktColorButton::UstawWlasciwosc(nazwa, wartosc);
 }
 
@@ -306,13 +306,8 @@ void TSpecialPunktButton::Paint(TPlotno& p)
 
 bool TSpecialPunktButton::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "TYp") {
-        if (wartosc == "tsZerwijUtwierdzenie" || wartosc == "tsWiecejInformacji") {
-            SetTYp(wartosc == "tsZerwijUtwierdzenie" ? tsZerwijUtwierdzenie : tsWiecejInformacji);
-            return true;
-        }
-        return false;
-    }
+    if (nazwa == "TYp")
+        return UstawWartosc<TTypSpecial>(wartosc, CzytajWartosc<TTypSpecial>, [this](TTypSpecial t) { SetTYp(t); });
     if (nazwa == "Panel") {
         Panel = wartosc;
         return true;

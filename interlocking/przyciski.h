@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nazwy_wartosci.h"
 #include "interlocking/wktcolorbutton.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
@@ -62,6 +63,12 @@ private:
 };
 
 enum TTypSpecial : std::uint8_t { tsZerwijUtwierdzenie = 0, tsWiecejInformacji = 1 };
+
+template <>
+struct TNazwyWartosci<TTypSpecial> {
+    static constexpr TNazwaWartosci<TTypSpecial> Tabela[] = {{tsZerwijUtwierdzenie, "tsZerwijUtwierdzenie"},
+                                                             {tsWiecejInformacji, "tsWiecejInformacji"}};
+};
 
 // Breaks every lock of the station at once, or shows what stands at one element.
 class TSpecialPunktButton : public TPunktButton {

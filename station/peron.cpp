@@ -35,6 +35,6 @@ void TPeron::Paint(TPlotno& p)
 bool TPeron::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Typ")
-        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
+        return UstawWartosc<tSemType>(wartosc, CzytajWartosc<tSemType>, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }

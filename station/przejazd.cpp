@@ -73,7 +73,7 @@ void TPrzejazd::Paint(TPlotno& p)
 bool TPrzejazd::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Typ")
-        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus t) { SetTyp(t); });
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajWartosc<tZwrStatus>, [this](tZwrStatus t) { SetTyp(t); });
     if (nazwa == "Migajacy")
         return UstawWartosc<bool>(wartosc, CzytajLogiczna, [this](bool v) { SetMigajacy(v); });
     return TElement::UstawWlasciwosc(nazwa, wartosc);

@@ -100,24 +100,11 @@ void TSemafor::Paint(TPlotno& p)
 
 bool TSemafor::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "Status") {
-        static const std::pair<const char*, tSemStatus> nazwy[] = {
-            {"zielony", tSemStatus::zielony}, {"czerwony", tSemStatus::czerwony}, {"bialy", tSemStatus::bialy}};
-        for (const auto& [n, s] : nazwy)
-            if (wartosc == n) {
-                SetStatus(s);
-                return true;
-            }
-        return false;
-    }
-    if (nazwa == "Rodzaj") {
-        if (wartosc == "Swietlny" || wartosc == "Ksztaltowy") {
-            SetRodzaj(wartosc == "tSemRodzaj::Swietlny" ? tSemRodzaj::Swietlny : tSemRodzaj::Ksztaltowy);
-            return true;
-        }
-        return false;
-    }
+    if (nazwa == "Status")
+        return UstawWartosc<tSemStatus>(wartosc, CzytajWartosc<tSemStatus>, [this](tSemStatus s) { SetStatus(s); });
+    if (nazwa == "Rodzaj")
+        return UstawWartosc<tSemRodzaj>(wartosc, CzytajWartosc<tSemRodzaj>, [this](tSemRodzaj r) { SetRodzaj(r); });
     if (nazwa == "Typ")
-        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
+        return UstawWartosc<tSemType>(wartosc, CzytajWartosc<tSemType>, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }

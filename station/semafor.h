@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nazwy_wartosci.h"
 #include "core/zegary.h"
 #include "station/upunkt.h"
 
@@ -7,6 +8,17 @@
 
 enum class tSemStatus : std::uint8_t { zielony = 0, czerwony = 1, bialy = 2 };
 enum class tSemRodzaj : std::uint8_t { Swietlny = 0, Ksztaltowy = 1 };
+
+template <>
+struct TNazwyWartosci<tSemStatus> {
+    static constexpr TNazwaWartosci<tSemStatus> Tabela[] = {
+        {tSemStatus::zielony, "zielony"}, {tSemStatus::czerwony, "czerwony"}, {tSemStatus::bialy, "bialy"}};
+};
+template <>
+struct TNazwyWartosci<tSemRodzaj> {
+    static constexpr TNazwaWartosci<tSemRodzaj> Tabela[] = {{tSemRodzaj::Swietlny, "Swietlny"},
+                                                            {tSemRodzaj::Ksztaltowy, "Ksztaltowy"}};
+};
 
 // Where the dispatcher's act on a signal comes from. Only the point button may give the substitute
 // signal and only it looks for a train coming in on the line.

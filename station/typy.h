@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nazwy_wartosci.h"
 #include "trains/kierunek.h"
 
 #include <array>
@@ -9,6 +10,14 @@
 // State of a station point, in the order that comparisons rely on ("at least utwierdzony" means
 // locked or occupied).
 enum class tStan : std::uint8_t { nieaktywny, wolny, utwierdzony, zajety };
+
+template <>
+struct TNazwyWartosci<tStan> {
+    static constexpr TNazwaWartosci<tStan> Tabela[] = {{tStan::nieaktywny, "nieaktywny"},
+                                                       {tStan::wolny, "wolny"},
+                                                       {tStan::utwierdzony, "utwierdzony"},
+                                                       {tStan::zajety, "zajety"}};
+};
 
 // A value for each state of a point, indexed by the state.
 template <typename T>

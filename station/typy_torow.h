@@ -3,7 +3,6 @@
 #include "station/typy.h"
 
 #include <cstdint>
-#include <string>
 
 // Switch position: the upper or the lower branch.
 enum class tZwrStatus : std::uint8_t { gora = 0, dol = 1 };
@@ -12,8 +11,17 @@ enum class tZwrTyp : std::uint8_t { JedenNaDwa = 0, DwaNaJeden = 1 };
 // Where the single side of a switch meets its edge.
 enum tUkladRysowania : std::uint8_t { urGora = 0, urSrodek = 1, urDol = 2 };
 
-bool CzytajZwrStatus(const std::string& tekst, tZwrStatus& wynik);
-bool CzytajZwrTyp(const std::string& tekst, tZwrTyp& wynik);
-bool CzytajUkladRysowania(const std::string& tekst, tUkladRysowania& wynik);
-bool CzytajSemType(const std::string& tekst, tSemType& wynik);
-bool CzytajStan(const std::string& tekst, tStan& wynik);
+template <>
+struct TNazwyWartosci<tZwrStatus> {
+    static constexpr TNazwaWartosci<tZwrStatus> Tabela[] = {{tZwrStatus::gora, "gora"}, {tZwrStatus::dol, "dol"}};
+};
+template <>
+struct TNazwyWartosci<tZwrTyp> {
+    static constexpr TNazwaWartosci<tZwrTyp> Tabela[] = {{tZwrTyp::JedenNaDwa, "JedenNaDwa"},
+                                                         {tZwrTyp::DwaNaJeden, "DwaNaJeden"}};
+};
+template <>
+struct TNazwyWartosci<tUkladRysowania> {
+    static constexpr TNazwaWartosci<tUkladRysowania> Tabela[] = {
+        {urGora, "urGora"}, {urSrodek, "urSrodek"}, {urDol, "urDol"}};
+};

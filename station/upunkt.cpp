@@ -232,7 +232,7 @@ bool TPunkt::UstawWlasciwosc(const std::string& nazwa, const std::string& wartos
         return true;
     }
     if (nazwa == "Stan")
-        return UstawWartosc<tStan>(wartosc, CzytajStan, [this](tStan s) { SetStan(s); });
+        return UstawWartosc<tStan>(wartosc, CzytajWartosc<tStan>, [this](tStan s) { SetStan(s); });
     return TElement::UstawWlasciwosc(nazwa, wartosc);
 }
 

@@ -28,7 +28,7 @@ void TBocznica::Paint(TPlotno& p)
 bool TBocznica::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Typ")
-        return UstawWartosc<tSemType>(wartosc, CzytajSemType, [this](tSemType t) { SetTyp(t); });
+        return UstawWartosc<tSemType>(wartosc, CzytajWartosc<tSemType>, [this](tSemType t) { SetTyp(t); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }
 
@@ -112,16 +112,9 @@ void TWlot::Paint(TPlotno& p)
 
 bool TWlot::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
-    if (nazwa == "RodzajWlotu") {
-        static const std::pair<const char*, TRodzajWlotu> nazwy[] = {
-            {"rwWlot", rwWlot}, {"rwWylot", rwWylot}, {"rwWlotWylot", rwWlotWylot}};
-        for (const auto& [n, r] : nazwy)
-            if (wartosc == n) {
-                SetRodzajWlotu(r);
-                return true;
-            }
-        return false;
-    }
+    if (nazwa == "RodzajWlotu")
+        return UstawWartosc<TRodzajWlotu>(wartosc, CzytajWartosc<TRodzajWlotu>,
+                                          [this](TRodzajWlotu r) { SetRodzajWlotu(r); });
     if (nazwa == "Wyprzedzenie")
         return CzytajLiczbe(wartosc, Wyprzedzenie);
     if (nazwa == "KierunkiJazdy") {

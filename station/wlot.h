@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nazwy_wartosci.h"
 #include "station/upunkt.h"
 
 #include <string>
@@ -27,6 +28,12 @@ private:
 };
 
 enum TRodzajWlotu : std::uint8_t { rwWlot = 0, rwWylot = 1, rwWlotWylot = 2 };
+
+template <>
+struct TNazwyWartosci<TRodzajWlotu> {
+    static constexpr TNazwaWartosci<TRodzajWlotu> Tabela[] = {
+        {rwWlot, "rwWlot"}, {rwWylot, "rwWylot"}, {rwWlotWylot, "rwWlotWylot"}};
+};
 
 // A line entry at the edge of the diagram: trains come in from the line and leave into it here,
 // and it keeps the queue of the day's trains that will come in through it.

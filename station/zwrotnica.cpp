@@ -120,14 +120,14 @@ void TZwrotnica::Paint(TPlotno& p)
 bool TZwrotnica::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
 {
     if (nazwa == "Status")
-        return UstawWartosc<tZwrStatus>(wartosc, CzytajZwrStatus, [this](tZwrStatus s) { SetStatus(s); });
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajWartosc<tZwrStatus>, [this](tZwrStatus s) { SetStatus(s); });
     if (nazwa == "Typ")
-        return UstawWartosc<tZwrTyp>(wartosc, CzytajZwrTyp, [this](tZwrTyp t) { SetTyp(t); });
+        return UstawWartosc<tZwrTyp>(wartosc, CzytajWartosc<tZwrTyp>, [this](tZwrTyp t) { SetTyp(t); });
     if (nazwa == "LewyUkladRysowania")
-        return UstawWartosc<tUkladRysowania>(wartosc, CzytajUkladRysowania,
+        return UstawWartosc<tUkladRysowania>(wartosc, CzytajWartosc<tUkladRysowania>,
                                              [this](tUkladRysowania u) { SetLewyUkladRysowania(u); });
     if (nazwa == "PrawyUkladRysowania")
-        return UstawWartosc<tUkladRysowania>(wartosc, CzytajUkladRysowania,
+        return UstawWartosc<tUkladRysowania>(wartosc, CzytajWartosc<tUkladRysowania>,
                                              [this](tUkladRysowania u) { SetPrawyUkladRysowania(u); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nazwy_wartosci.h"
 #include "core/wkt_generic.h"
 #include "trains/kierunek.h"
 
@@ -8,6 +9,12 @@
 #include <string_view>
 
 enum class tStanJazdy : std::uint8_t { postoj = 0, zatrzymany = 1, jazda = 2 };
+
+template <>
+struct TNazwyWartosci<tStanJazdy> {
+    static constexpr TNazwaWartosci<tStanJazdy> Tabela[] = {
+        {tStanJazdy::postoj, "postoj"}, {tStanJazdy::zatrzymany, "zatrzymany"}, {tStanJazdy::jazda, "jazda"}};
+};
 
 // Everything that runs on rails: a timetable entry, the running train made from it for the day,
 // and the anonymous shunting units left when consists are split. The slots of the generic record

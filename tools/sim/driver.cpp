@@ -47,25 +47,6 @@ const char* NazwaOdpowiedzi(tOdpowiedz o)
     return "cancel";
 }
 
-const char* NazwaStanu(tStan s)
-{
-    static const char* nazwy[] = {"nieaktywny", "wolny", "utwierdzony", "zajety"};
-    return nazwy[static_cast<int>(s)];
-}
-
-const char* NazwaJazdy(tStanJazdy s)
-{
-    switch (s) {
-    case tStanJazdy::postoj:
-        return "postoj";
-    case tStanJazdy::zatrzymany:
-        return "zatrzymany";
-    case tStanJazdy::jazda:
-        return "jazda";
-    }
-    return "postoj";
-}
-
 }  // namespace
 
 // Message and question boxes as output lines; questions take the queued answers.
@@ -494,7 +475,7 @@ void TDriverSymulacji::Trains(Argumenty)
     };
     for (const auto& t : silnik.PociagiDnia()) {
         out_ << "TRAIN numer=" << Cytat(t->Numer()) << " punkt=" << punktPociagu(t.get())
-             << " jazda=" << NazwaJazdy(t->StanJazdy) << " kierunek=" << (t->Kierunek == stLewy ? "stLewy" : "stPrawy")
+             << " jazda=" << NazwaWartosci(t->StanJazdy) << " kierunek=" << NazwaWartosci(t->Kierunek)
              << " sklad=" << Cytat(t->Sklad()) << " manewrowy=" << (t->Manewrowy() ? 1 : 0)
              << " zapowiedziany=" << (t->Zapowiedziany() ? 1 : 0) << " poprzyjezdzie=" << (t->PoPrzyjezdzie() ? 1 : 0)
              << " skonczylbieg=" << (t->SkonczylBieg() ? 1 : 0) << " dorozdzielenia=" << (t->DoRozdzielenia() ? 1 : 0)
@@ -515,7 +496,7 @@ void TDriverSymulacji::Show(Argumenty a)
     }
     if (auto* b = dynamic_cast<TPunktButton*>(k)) {
         // A button shows its own state copy, then its element's as `show` of the element would.
-        o << "STATE " << b->Name << " stan=" << NazwaStanu(b->Stan()) << " bledy=" << b->Licznik()
+        o << "STATE " << b->Name << " stan=" << NazwaWartosci(b->Stan()) << " bledy=" << b->Licznik()
           << " element=" << (b->Element() ? b->Element()->Name : "-") << " caption=" << Cytat(b->Caption);
         out_ << o.str() << '\n';
         return;
@@ -526,11 +507,11 @@ void TDriverSymulacji::Show(Argumenty a)
     o << "STATE " << e->Name;
     auto* punkt = dynamic_cast<TPunkt*>(e);
     if (punkt != nullptr)
-        o << " stan=" << NazwaStanu(punkt->Stan());
+        o << " stan=" << NazwaWartosci(punkt->Stan());
     if (auto* z = dynamic_cast<TZwrotnica*>(e))
-        o << " status=" << (z->Status() == tZwrStatus::gora ? "gora" : "dol");
+        o << " status=" << NazwaWartosci(z->Status());
     if (auto* s = dynamic_cast<TSemafor*>(e))
-        o << " status=" << (s->Status() == tSemStatus::zielony ? "zielony" : s->Status() == tSemStatus::czerwony ? "czerwony" : "bialy");
+        o << " status=" << NazwaWartosci(s->Status());
     if (auto* r = dynamic_cast<TRogatka*>(e))
         o << " podniesione=" << (r->Podniesione() ? 1 : 0);
     if (auto* pr = dynamic_cast<TPrzejazd*>(e))
@@ -543,7 +524,7 @@ void TDriverSymulacji::Show(Argumenty a)
     o << " hint=" << Cytat(e->Hint);
     if (punkt != nullptr && punkt->Pociag() != nullptr) {
         const TPociag& t = *punkt->Pociag();
-        o << " jazda=" << NazwaJazdy(t.StanJazdy) << " kierunek=" << (t.Kierunek == stLewy ? "stLewy" : "stPrawy")
+        o << " jazda=" << NazwaWartosci(t.StanJazdy) << " kierunek=" << NazwaWartosci(t.Kierunek)
           << " sklad=" << Cytat(t.Sklad()) << " manewrowy=" << (t.Manewrowy() ? 1 : 0) << " numer=" << Cytat(t.Numer());
     }
     out_ << o.str() << '\n';
