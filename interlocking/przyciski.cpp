@@ -87,7 +87,9 @@ void TPunktButton::RysujWskaznik(TPlotno& p, const TProstokat& obszar)
     const TProstokat kwadrat{Width - 1 - Wskaznik + d, Height - 1 - Wskaznik + d, Width - 1 + d, Height - 1 + d};
     if (auto* s = dynamic_cast<TSemafor*>(element_)) {
         p.Pioro(kolory::Czarny);
-        p.Pedzel(s->Status() == tSemStatus::zielony ? kolory::Limonkowy : s->Status() == tSemStatus::czerwony ? kolory::Czerwony : kolory::Bialy);
+        p.Pedzel(s->Status() == tSemStatus::zielony    ? kolory::Limonkowy
+                 : s->Status() == tSemStatus::czerwony ? kolory::Czerwony
+                                                       : kolory::Bialy);
         p.ZaokraglonyProstokat(kwadrat, 8);
     } else if (auto* pr = dynamic_cast<TPrzejazd*>(element_)) {
         p.Pioro(kolory::Czarny);
@@ -114,7 +116,8 @@ void TPunktButton::RysujWskaznik(TPlotno& p, const TProstokat& obszar)
         p.WypelnijProstokat(kwadrat);
         const bool jedenNaDwa = z->Typ() == tZwrTyp::JedenNaDwa;
         const tUkladRysowania uklad = jedenNaDwa ? z->LewyUkladRysowania() : z->PrawyUkladRysowania();
-        const bool prosto = (uklad == urDol && z->Status() == tZwrStatus::dol) || (uklad == urGora && z->Status() == tZwrStatus::gora);
+        const bool prosto = (uklad == urDol && z->Status() == tZwrStatus::dol) ||
+                            (uklad == urGora && z->Status() == tZwrStatus::gora);
         const int l = kwadrat.Left, t = kwadrat.Top, r = kwadrat.Right, b = kwadrat.Bottom, m = (t + b) / 2;
         p.Pioro(kolory::Bialy, 2);
         if (prosto)

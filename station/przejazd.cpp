@@ -40,7 +40,8 @@ void TPrzejazd::PrzeliczMiganie()
 {
     bool migaj = false;
     for (TTor* t : Stacja().Wszystkie<TTor>())
-        if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety)) {
+        if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) &&
+            (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety)) {
             migaj = true;
             break;
         }

@@ -119,7 +119,8 @@ bool TTor::UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc)
     if (nazwa == "LewyStatus")
         return UstawWartosc<tZwrStatus>(wartosc, CzytajWartosc<tZwrStatus>, [this](tZwrStatus s) { SetLewyStatus(s); });
     if (nazwa == "PrawyStatus")
-        return UstawWartosc<tZwrStatus>(wartosc, CzytajWartosc<tZwrStatus>, [this](tZwrStatus s) { SetPrawyStatus(s); });
+        return UstawWartosc<tZwrStatus>(wartosc, CzytajWartosc<tZwrStatus>,
+                                        [this](tZwrStatus s) { SetPrawyStatus(s); });
     return TPunkt::UstawWlasciwosc(nazwa, wartosc);
 }
 
