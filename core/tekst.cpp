@@ -40,6 +40,16 @@ std::string MaleLitery(std::string_view s)
     return wynik;
 }
 
+std::string Przytnij(std::string_view s)
+{
+    const auto pusty = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!s.empty() && pusty(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && pusty(s.back()))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
 int PorownajBezWielkosci(std::string_view a, std::string_view b)
 {
     // Plain ASCII names, the common case, compare without making copies.

@@ -8,5 +8,7 @@
 // byte is kept as it is.
 std::string MaleLitery(std::string_view tekst);
 bool RowneBezWielkosci(std::string_view a, std::string_view b);
+// Without the blanks and control characters at either end.
+std::string Przytnij(std::string_view tekst);
 // Less than zero, zero or more than zero, as the lowered texts compare byte by byte.
 int PorownajBezWielkosci(std::string_view a, std::string_view b);

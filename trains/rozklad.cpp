@@ -30,7 +30,7 @@ void TRozkladJazdy::WczytajRozklad()
     ZapiszRozklad();
 }
 
-void TRozkladJazdy::ZapiszRozklad()
+bool TRozkladJazdy::ZapiszRozklad()
 {
     bool zapisany = false;
     {
@@ -39,4 +39,5 @@ void TRozkladJazdy::ZapiszRozklad()
     }
     if (!zapisany)
         komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!");
+    return zapisany;
 }

@@ -9,6 +9,10 @@
 // The timetable file in the program folder.
 std::string NazwaPlikuRozkladu();
 
+// The file counts its entries in a signed 16-bit number: no timetable can hold more.
+inline constexpr int NajwiecejPociagow = 32767;
+inline constexpr const char* TekstNajwiecejPociagow = "Rozkład jazdy może mieć najwyżej 32767 pociągów.";
+
 // The timetable: the list of entries the dispatcher's day is made from, and its file. One for the
 // program; the timetable window edits it, the day's preparation copies trains from it.
 class TRozkladJazdy {
@@ -25,8 +29,8 @@ public:
     // Loads the file; a file that is missing or cannot be read is replaced by an empty timetable
     // after a message, and a damaged one is first kept under a numbered backup name.
     void WczytajRozklad();
-    // Saves with a backup copy; a failure is reported and leaves the list as it was.
-    void ZapiszRozklad();
+    // Saves with a backup copy; a failure is reported and leaves the list as it was. True when saved.
+    bool ZapiszRozklad();
 
 private:
     std::string plik_;

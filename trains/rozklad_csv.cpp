@@ -4,6 +4,7 @@
 #include "core/format.h"
 #include "core/tekst.h"
 #include "trains/czas.h"
+#include "trains/sklad.h"
 
 #include <algorithm>
 #include <array>
@@ -169,13 +170,6 @@ std::string Pole(const std::string& s)
         wynik += c;
     }
     return wynik + "\"";
-}
-
-// The vehicle codes; the traction and coach letters are also taken in capitals.
-bool ZnanyPojazd(char c)
-{
-    return std::string_view("pseatn12B").find(c) != std::string_view::npos ||
-           std::string_view("PSEATN").find(c) != std::string_view::npos;
 }
 
 }  // namespace

@@ -13,16 +13,6 @@ bool Trakcja(char c)
     return c == 'p' || c == 's' || c == 'a';
 }
 
-std::string Przytnij(std::string_view s)
-{
-    const auto pusty = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!s.empty() && pusty(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && pusty(s.back()))
-        s.remove_suffix(1);
-    return std::string(s);
-}
-
 // The consist split at its first blank: the part that drives away (by the direction) and the part
 // that stays. Without a blank the whole consist drives away and nothing stays.
 struct Podzial {
@@ -175,4 +165,22 @@ std::string OdwrocTekst(std::string_view s)
         koniec = poczatek;
     }
     return wynik;
+}
+
+const std::vector<TKodPojazdu>& KodyPojazdow()
+{
+    static const std::vector<TKodPojazdu> kody = {
+        {'p', "parowóz"},         {'s', "lokomotywa spalinowa"}, {'e', "lokomotywa elektryczna"},
+        {'a', "autobus szynowy"}, {'1', "wagon 1 klasy"},        {'2', "wagon 2 klasy"},
+        {'B', "wagon piętrowy Bhpu"}, {'t', "wagon towarowy"},   {'n', "zespół EZT"}};
+    return kody;
+}
+
+bool ZnanyPojazd(char c)
+{
+    for (const TKodPojazdu& k : KodyPojazdow())
+        if (c == k.Kod || (std::islower(static_cast<unsigned char>(k.Kod)) &&
+                           c == std::toupper(static_cast<unsigned char>(k.Kod))))
+            return true;
+    return false;
 }

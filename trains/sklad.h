@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "trains/pociag.h"
 
@@ -28,6 +29,16 @@ TPociag& CzescPozostala(TPociag& t);
 // of t, 1: to its right). Answers the one of the two that stays on the layout, or nullptr when
 // they do not couple.
 TPociag* Polacz(int strona, TPociag* a, TPociag* t);
+// One vehicle code of the consist text and what it stands for.
+struct TKodPojazdu {
+    char Kod;
+    const char* Znaczenie;
+};
+// The vehicle codes in the order the timetable's legend lists them.
+const std::vector<TKodPojazdu>& KodyPojazdow();
+// Whether the character is a vehicle code; the letters are also taken in capitals.
+bool ZnanyPojazd(char c);
+
 // Whether every vehicle kind of the timetable consist occurs in s.
 bool SkladZgodny(const TPociag& t, std::string_view sklad);
 // Reversed character by character (whole UTF-8 characters, never their bytes).
