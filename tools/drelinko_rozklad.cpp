@@ -9,6 +9,7 @@
 
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
+#include "station/uklad.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
@@ -71,6 +72,12 @@ int Import(const std::string& csv, const std::string& plik)
         std::cerr << "drelinko-rozklad: nic nie zapisano\n";
         return ZleDane;
     }
+    if (wynik.Pociagi.size() > static_cast<std::size_t>(NajwiecejPociagow)) {
+        std::cerr << "drelinko-rozklad: " << csv << ": " << TekstNajwiecejPociagow << " Plik ma ich "
+                  << wynik.Pociagi.size() << ".\n";
+        std::cerr << "drelinko-rozklad: nic nie zapisano\n";
+        return ZleDane;
+    }
     tWktGenericList lista;
     for (auto& t : wynik.Pociagi)
         lista.Append(std::move(t));
@@ -86,8 +93,8 @@ int Sprawdz(const std::string& plik)
     tWktGenericList lista;
     if (!Wczytaj(lista, plik))
         return BladPliku;
-    // The station's line entries; the station's own entry is written as an empty name.
-    const std::vector<std::string> wloty = {"wOlsz", "wBrz", "wWirowa"};
+    // The station's line entries; its own entry (TWlotStacyjny) is written as an empty name.
+    const std::vector<std::string> wloty = NazwyElementow(UkladDrelinka(), "TWlot");
     const auto problemy = SprawdzRozklad(lista, wloty);
     for (const auto& p : problemy)
         std::cout << plik << ": " << p << '\n';
