@@ -2,6 +2,7 @@
 
 #include "interlocking/przyciski.h"
 #include "simulation/menu_pociagu.h"
+#include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
@@ -188,6 +189,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"window", {&T::Window, 1, 1}},
         {"render", {&T::Render, 1, 3}},
         {"close", {&T::Close, 0, 0}},
+        {"timetable", {&T::Timetable, 0, 3}},
     };
     return komendy;
 }
@@ -242,6 +244,8 @@ void TDriverSymulacji::Start(Argumenty)
 {
     if (symulacja_->Pokazane())
         Zle("already started");
+    if (oknoRozkladu_ != nullptr)
+        Zle("the timetable window is open");
     symulacja_->Wykonaj([this] { symulacja_->Pokaz(); });
 }
 
@@ -347,7 +351,11 @@ void TDriverSymulacji::Window(Argumenty a)
 {
     if (a[0] != "active" && a[0] != "inactive")
         Zle("window must be active or inactive");
-    symulacja_->OknoAktywne = a[0] == "active";
+    const bool aktywne = a[0] == "active";
+    if (oknoRozkladu_ != nullptr)
+        oknoStacjiAktywne_ = aktywne;
+    else
+        symulacja_->OknoAktywne = aktywne;
 }
 
 void TDriverSymulacji::Render(Argumenty a)
@@ -373,6 +381,9 @@ void TDriverSymulacji::Render(Argumenty a)
 
 void TDriverSymulacji::Close(Argumenty)
 {
+    // The modal timetable window keeps the station window from closing.
+    if (oknoRozkladu_ != nullptr)
+        Zle("the timetable window is open");
     symulacja_->Zamknij();
     symulacja_.reset();
 }
@@ -528,4 +539,148 @@ void TDriverSymulacji::Show(Argumenty a)
           << " sklad=" << Cytat(t.Sklad()) << " manewrowy=" << (t.Manewrowy() ? 1 : 0) << " numer=" << Cytat(t.Numer());
     }
     out_ << o.str() << '\n';
+}
+
+// ---- The timetable window ----
+
+namespace {
+
+void WypiszPozycje(std::ostream& out, const char* lista, const std::vector<std::string>& pozycje)
+{
+    int n = 0;
+    for (const auto& p : pozycje)
+        out << "ITEMS " << lista << ' ' << ++n << ' ' << BezLamania(p) << '\n';
+}
+
+void WypiszFiltr(std::ostream& out, const TModelRozkladu& model, tListaFiltru lista)
+{
+    const char* nazwa = lista == tListaFiltru::przyjazd ? "clbPrzyjazd" : "clbOdjazd";
+    int n = 0;
+    for (const auto& w : model.Filtr(lista))
+        out << "ITEMS " << nazwa << ' ' << ++n << ' ' << BezLamania(w.Nazwa) << (w.Zaznaczony ? " [checked]" : "")
+            << '\n';
+}
+
+}  // namespace
+
+void TDriverSymulacji::Timetable(Argumenty a)
+{
+    using T = TDriverSymulacji;
+    // sub-command: handler and its number of arguments
+    struct Podkomenda {
+        void (TDriverSymulacji::*wykonaj)(Argumenty);
+        std::size_t argumentow;
+    };
+    static const std::map<std::string_view, Podkomenda> podkomendy{
+        {"arrive", {&T::TimetableFilter, 2}}, {"depart", {&T::TimetableFilter, 2}},
+        {"select", {&T::TimetableSelect, 1}}, {"set", {&T::TimetableSet, 2}},
+        {"add", {&T::TimetableButton, 0}},    {"change", {&T::TimetableButton, 0}},
+        {"delete", {&T::TimetableButton, 0}}, {"close", {&T::TimetableClose, 0}},
+    };
+    if (!a.empty()) {
+        const auto it = podkomendy.find(a[0]);
+        if (it == podkomendy.end())
+            Zle("unknown timetable command " + a[0]);
+        if (oknoRozkladu_ == nullptr)
+            Zle("the timetable window is not open");
+        if (a.size() - 1 != it->second.argumentow)
+            Zle("wrong number of arguments for timetable " + a[0]);
+        (this->*it->second.wykonaj)(a);
+        return;
+    }
+    if (oknoRozkladu_ != nullptr)
+        Zle("the timetable window is already open");
+    oknoRozkladu_ = std::make_unique<TModelRozkladu>(*rozklad_, *komunikaty_, WlotyStacji(symulacja_->Stacja()));
+    // The dialog takes the focus from the station window, whose ticks then leave the clock alone.
+    oknoStacjiAktywne_ = symulacja_->OknoAktywne;
+    symulacja_->OknoAktywne = false;
+    TModelRozkladu& model = *oknoRozkladu_;
+    symulacja_->Wykonaj([&model] { model.Pokaz(); });
+    WypiszPozycje(out_, "cbWjezdza", model.Wloty(tListaWlotow::wjezdza));
+    WypiszPozycje(out_, "cbWyjezdza", model.Wloty(tListaWlotow::wyjezdza));
+    WypiszPozycje(out_, "cbRelacjaOd", model.Kierunki());
+    WypiszPozycje(out_, "cbRelacjaDo", model.Kierunki());
+    WypiszFiltr(out_, model, tListaFiltru::przyjazd);
+    WypiszFiltr(out_, model, tListaFiltru::odjazd);
+    WypiszWiersze();
+}
+
+void TDriverSymulacji::TimetableFilter(Argumenty a)
+{
+    TModelRozkladu& model = *oknoRozkladu_;
+    const tListaFiltru lista = a[0] == "arrive" ? tListaFiltru::przyjazd : tListaFiltru::odjazd;
+    const bool zaznaczony = Wlaczone(a[2], "timetable " + a[0]);
+    const int wiersz = model.ZnajdzWierszFiltru(lista, a[1]);
+    if (wiersz < 0)
+        Zle("no row " + a[1] + " in timetable " + a[0]);
+    // The refill may load another train into the editor; the editor is printed only then.
+    const auto przedtem = model.PolaEdytora();
+    symulacja_->Wykonaj([&] { model.ZaznaczFiltr(lista, wiersz, zaznaczony); });
+    WypiszFiltr(out_, model, lista);
+    WypiszWiersze();
+    if (model.PolaEdytora() != przedtem)
+        WypiszEdytor();
+}
+
+void TDriverSymulacji::TimetableSelect(Argumenty a)
+{
+    TModelRozkladu& model = *oknoRozkladu_;
+    const auto n = CzytajLiczbe<int>(a[1]);
+    if (!n || *n < 1 || !model.Wybierz(*n - 1))
+        Zle("no row " + a[1] + " in the timetable list");
+    WypiszEdytor();
+}
+
+void TDriverSymulacji::TimetableSet(Argumenty a)
+{
+    if (const std::string powod = oknoRozkladu_->UstawPole(a[1], a[2]); !powod.empty())
+        Zle(powod);
+}
+
+void TDriverSymulacji::TimetableButton(Argumenty a)
+{
+    TModelRozkladu& model = *oknoRozkladu_;
+    const auto przedtem = model.PolaEdytora();
+    if (a[0] == "add")
+        symulacja_->Wykonaj([&model] { model.Dodaj(); });
+    else if (a[0] == "change")
+        symulacja_->Wykonaj([&model] { model.Zmien(); });
+    else
+        symulacja_->Wykonaj([&model] { model.Usun(); });
+    WypiszWiersze();
+    // Adding and changing load the train into the editor; deleting only when the refill put
+    // another train under the kept row.
+    if (a[0] != "delete" || model.PolaEdytora() != przedtem)
+        WypiszEdytor();
+}
+
+void TDriverSymulacji::TimetableClose(Argumenty)
+{
+    oknoRozkladu_.reset();
+    symulacja_->OknoAktywne = oknoStacjiAktywne_;
+}
+
+void TDriverSymulacji::WypiszWiersze()
+{
+    const TModelRozkladu& model = *oknoRozkladu_;
+    int n = 0;
+    for (const auto& w : model.Wiersze())
+        out_ << "CARD " << ++n << ' ' << BezLamania(w.Tekst) << '\n';
+    if (model.Zaznaczony() < 0)
+        out_ << "SELECTED -\n";
+    else
+        out_ << "SELECTED " << model.Zaznaczony() + 1 << '\n';
+}
+
+void TDriverSymulacji::WypiszEdytor()
+{
+    const TModelRozkladu& model = *oknoRozkladu_;
+    out_ << "EDITOR";
+    for (const auto& [pole, wartosc] : model.PolaEdytora()) {
+        // An entry drop-down without a selection has no item to name; the check box is a number.
+        const bool bezWyboru = (pole == "wjezdza" && model.Edytor.Wjezdza < 0) ||
+                               (pole == "wyjezdza" && model.Edytor.Wyjezdza < 0);
+        out_ << ' ' << pole << '=' << (bezWyboru ? std::string("-") : pole == "bez_peronu" ? wartosc : Cytat(wartosc));
+    }
+    out_ << '\n';
 }

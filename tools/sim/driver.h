@@ -14,6 +14,7 @@
 #include <vector>
 
 class TElement;
+class TModelRozkladu;
 class TRozkladJazdy;
 class TSymulacjaStacji;
 struct TPozycjaMenu;
@@ -78,6 +79,16 @@ private:
     void Window(Argumenty);
     void Render(Argumenty);
     void Close(Argumenty);
+    void Timetable(Argumenty);
+
+    // The sub-commands of `timetable`, the window being open.
+    void TimetableFilter(Argumenty);
+    void TimetableSelect(Argumenty);
+    void TimetableSet(Argumenty);
+    void TimetableButton(Argumenty);
+    void TimetableClose(Argumenty);
+    void WypiszWiersze();
+    void WypiszEdytor();
 
     TElement& ElementDiagramu(const std::string& nazwa) const;
     void WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Argumenty wybor);
@@ -92,4 +103,8 @@ private:
     std::unique_ptr<TUslugi> uslugiSymulacji_;
     std::unique_ptr<TRozkladJazdy> rozklad_;
     std::unique_ptr<TSymulacjaStacji> symulacja_;
+    // The open timetable window, none when closed. It is modal: while it is open the station window
+    // is not active, and `window` only says what the station window will be once it closes.
+    std::unique_ptr<TModelRozkladu> oknoRozkladu_;
+    bool oknoStacjiAktywne_ = true;
 };
