@@ -431,7 +431,9 @@ bool TModelRozkladu::DodajZmien(bool dodaj)
                                    etykieta));
 
     if (const auto watpliwosci = SprawdzPociag(nowy); !watpliwosci.empty()) {
-        const std::string pytanie = Formatuj("Pociąg %s:", nowy.Numer().c_str()) + ListaWierszy(watpliwosci, "- ") +
+        const std::string kto =
+            Przytnij(nowy.Numer()).empty() ? std::string("Pociąg bez numeru:") : Formatuj("Pociąg %s:", nowy.Numer().c_str());
+        const std::string pytanie = kto + ListaWierszy(watpliwosci, "- ") +
                                     (dodaj ? "\r\nDodać go mimo to?" : "\r\nZmienić go mimo to?");
         if (komunikaty_.Pytanie(pytanie, tPrzyciski::takNie, tRodzajPytania::ostrzezenie) != tOdpowiedz::tak)
             return false;
