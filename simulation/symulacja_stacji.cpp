@@ -17,6 +17,7 @@
 
 TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
     : uslugi_(uslugi),
+      rozklad_(rozklad),
       stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
       silnik_(
           rozklad, [this] { return CzasSymulacji; },

@@ -33,6 +33,8 @@ public:
     TSilnikSymulacji& Silnik() { return silnik_; }
     const TSilnikSymulacji& Silnik() const { return silnik_; }
     TKomunikaty& Komunikaty() { return uslugi_.Komunikaty; }
+    // The program's timetable, from which the run's days are made and which the timetable window edits.
+    TRozkladJazdy& Rozklad() { return rozklad_; }
 
     // The simulated clock: a time of day as a fraction of a day.
     double CzasSymulacji = GodzinaStartu;
@@ -94,6 +96,7 @@ public:
 
 private:
     TUslugi& uslugi_;
+    TRozkladJazdy& rozklad_;
     TStacja stacja_;
     TDziennik dziennik_;
     TSilnikSymulacji silnik_;

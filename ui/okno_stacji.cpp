@@ -2,10 +2,12 @@
 
 #include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
+#include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
+#include "ui/okno_rozkladu.h"
 #include "ui/przycisk_widok.h"
 #include "ui/qplotno.h"
 #include "ui/zegar.h"
@@ -283,7 +285,9 @@ void TOknoStacji::ZbudujMenuGlowne()
         OdswiezWszystko();
     });
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Informacje"));
-    info->addAction(QStringLiteral("&Rozkład jazdy..."), QKeySequence(Qt::CTRL | Qt::Key_R), this, [] {});
+    QAction* rozklad = info->addAction(QStringLiteral("&Rozkład jazdy..."), QKeySequence(Qt::CTRL | Qt::Key_R), this,
+                                       &TOknoStacji::PokazRozkladJazdy);
+    rozklad->setObjectName("Rozkadjazdy1");
     info->addSeparator();
     const auto pomoc = [](const char* plik) {
         const QString sciezka = Q(ProgramDir()) + plik;
@@ -360,6 +364,22 @@ void TOknoStacji::OtworzMenu(TElement* element, QPoint gdzie)
     menu->exec(gdzie);
     sym_.Wstrzymany = false;
     menu->deleteLater();
+    OdswiezWszystko();
+}
+
+void TOknoStacji::PokazRozkladJazdy()
+{
+    // The window loses the focus to the dialog, which alone stops the ticks; the flag makes sure
+    // of it on platforms that do not tell about the focus.
+    const bool wstrzymany = sym_.Wstrzymany;
+    sym_.Wstrzymany = true;
+    {
+        TeRozklad eRozklad(sym_.Rozklad(), WlotyStacji(sym_.Stacja()), this);
+        eRozklad.exec();
+    }
+    sym_.Wstrzymany = wstrzymany;
+    // The focus comes back here, so that the trains run on, also where no window manager returns it.
+    activateWindow();
     OdswiezWszystko();
 }
 

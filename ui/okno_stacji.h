@@ -47,6 +47,8 @@ public:
     void Tyknij();
     // Builds the train menu of an element as the right click does; nullptr when none opens.
     QMenu* ZbudujMenu(TElement* element);
+    // "&Rozkład jazdy...": the timetable window, modal; the trains wait while it is open.
+    void PokazRozkladJazdy();
 
 protected:
     bool event(QEvent* e) override;
