@@ -6,13 +6,18 @@
 #   ./build.sh sanitize   the engine tests again, built with AddressSanitizer and UBSan
 #   ./build.sh fuzz [S]   the timetable loader under libFuzzer for S seconds (default 60)
 #   ./build.sh bench      the benchmarks
+#   ./build.sh package    a Release build made into a Debian package (build-package/drelinko_*.deb)
 set -eu
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 PAKIETY_SILNIKA="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
-PAKIETY="$PAKIETY_SILNIKA qt6-base-dev qt6-multimedia-dev fonts-wine fonts-dejavu-core"
+PAKIETY="$PAKIETY_SILNIKA qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-wine fonts-dejavu-core"
 PAKIETY_CLANG="clang libclang-rt-14-dev"
+# The install test validates the desktop entry and the AppStream metadata with these.
+PAKIETY_TESTOW="desktop-file-utils appstream"
+# cpack's DEB generator finds the libraries the package needs with dpkg-shlibdeps and file.
+PAKIETY_PAKIETU="dpkg-dev file"
 
 zainstaluj() {
     brak=""
@@ -41,7 +46,7 @@ run)
     exec build/bin/drelinko
     ;;
 test)
-    zainstaluj $PAKIETY
+    zainstaluj $PAKIETY $PAKIETY_TESTOW
     zbuduj build
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
@@ -67,6 +72,13 @@ bench)
     zbuduj build-bench -DCMAKE_BUILD_TYPE=Release
     build-bench/tests/drelinko_benchmarks
     build-bench/tests/drelinko_benchmarks_okna
+    ;;
+package)
+    zainstaluj $PAKIETY $PAKIETY_PAKIETU
+    zbuduj build-package -DCMAKE_BUILD_TYPE=Release -DDRELINKO_BENCHMARKS=OFF
+    rm -f build-package/drelinko_*.deb
+    (cd build-package && cpack -G DEB)
+    ls build-package/drelinko_*.deb
     ;;
 *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'

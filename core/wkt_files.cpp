@@ -21,6 +21,12 @@ std::string& NadpisanyKatalog()
     return katalog;
 }
 
+std::string& NadpisanyKatalogDanych()
+{
+    static std::string katalog;
+    return katalog;
+}
+
 std::string ZUkosnikiem(std::string katalog)
 {
     if (!katalog.empty() && katalog.back() != '/')
@@ -43,7 +49,7 @@ bool Zajete(const std::string& sciezka)
 std::string NumerowanaKopia(const std::string& nazwa)
 {
     for (int i = 2;; ++i) {
-        std::string kandydat = ProgramDir() + Formatuj("Kopia %d z %s", i, nazwa.c_str());
+        std::string kandydat = KatalogDanych() + Formatuj("Kopia %d z %s", i, nazwa.c_str());
         if (!Zajete(kandydat))
             return kandydat;
     }
@@ -57,12 +63,37 @@ std::string Skopiuj(const std::string& plik, const std::string& kopia)
     return kopia;
 }
 
+std::string OpisBleduKopii(int wynik)
+{
+    switch (wynik) {
+    case -1:
+        return "nie można otworzyć pliku źródłowego";
+    case -2:
+        return "nie można utworzyć pliku";
+    case -3:
+        return "błąd odczytu";
+    case -4:
+        return "błąd zapisu";
+    default:
+        return Formatuj("błąd %d", wynik);
+    }
+}
+
 }  // namespace
 
 std::string ProgramDir()
 {
     if (!NadpisanyKatalog().empty())
         return NadpisanyKatalog();
+    const std::string program = KatalogPlikuWykonywalnego();
+    const std::string zainstalowane = ZainstalowaneDane(program);
+    return zainstalowane.empty() ? program : zainstalowane;
+}
+
+void UstawProgramDir(const std::string& katalog) { NadpisanyKatalog() = ZUkosnikiem(katalog); }
+
+std::string KatalogPlikuWykonywalnego()
+{
     std::error_code blad;
     const auto sciezka = std::filesystem::read_symlink("/proc/self/exe", blad);
     if (blad)
@@ -70,7 +101,62 @@ std::string ProgramDir()
     return ZUkosnikiem(sciezka.parent_path().string());
 }
 
-void UstawProgramDir(const std::string& katalog) { NadpisanyKatalog() = ZUkosnikiem(katalog); }
+std::string ZainstalowaneDane(const std::string& katalogProgramu)
+{
+    std::filesystem::path bin(katalogProgramu);
+    if (!bin.has_filename())
+        bin = bin.parent_path();
+    if (bin.filename() != "bin")
+        return {};
+    const std::filesystem::path dane = bin.parent_path() / "share" / "drelinko";
+    std::error_code blad;
+    if (!std::filesystem::is_directory(dane, blad))
+        return {};
+    return ZUkosnikiem(dane.string());
+}
+
+std::string KatalogDanych()
+{
+    if (!NadpisanyKatalogDanych().empty())
+        return NadpisanyKatalogDanych();
+    return ProgramDir();
+}
+
+void UstawKatalogDanych(const std::string& katalog) { NadpisanyKatalogDanych() = ZUkosnikiem(katalog); }
+
+std::string PrzygotujKatalogDanych(const std::string& katalog, const std::string& wydane,
+                                   const std::vector<std::string>& pliki)
+{
+    namespace fs = std::filesystem;
+    std::error_code blad;
+    fs::create_directories(katalog, blad);
+    if (blad)
+        return Formatuj("Nie udało się utworzyć folderu %s: %s.", katalog.c_str(), blad.message().c_str());
+    if (!fs::is_directory(katalog, blad))
+        return Formatuj("Nie udało się utworzyć folderu %s: pod tą nazwą jest plik.", katalog.c_str());
+    for (const auto& nazwa : pliki) {
+        const std::string cel = (fs::path(katalog) / nazwa).string();
+        const std::string zrodlo = (fs::path(wydane) / nazwa).string();
+        if (Zajete(cel) || !PlikIstnieje(zrodlo))
+            continue;
+        // Renamed into place only when whole: a copy cut short must not pass for the player's file
+        // on the next start, which would leave it there for good.
+        const std::string tymczasowy = cel + ".tmp";
+        const int wynik = CopyFileLZ(zrodlo, tymczasowy);
+        if (wynik < 0) {
+            fs::remove(tymczasowy, blad);
+            return Formatuj("Nie udało się skopiować %s do %s: %s.", zrodlo.c_str(), cel.c_str(),
+                            OpisBleduKopii(wynik).c_str());
+        }
+        fs::rename(tymczasowy, cel, blad);
+        if (blad) {
+            const std::string opis = blad.message();
+            fs::remove(tymczasowy, blad);
+            return Formatuj("Nie udało się skopiować %s do %s: %s.", zrodlo.c_str(), cel.c_str(), opis.c_str());
+        }
+    }
+    return {};
+}
 
 bool PlikIstnieje(const std::string& plik)
 {
@@ -124,7 +210,7 @@ std::string MakeBackup(const std::string& plik)
     if (!PlikIstnieje(plik))
         return {};
     const std::string nazwa = NazwaBezKatalogu(plik);
-    std::string kandydat = ProgramDir() + "Kopia " + nazwa;
+    std::string kandydat = KatalogDanych() + "Kopia " + nazwa;
     if (Zajete(kandydat) && std::remove(kandydat.c_str()) != 0)
         kandydat = NumerowanaKopia(nazwa);
     return Skopiuj(plik, kandydat);

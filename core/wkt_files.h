@@ -1,14 +1,38 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class tWktList;
 
-// The folder of the running program, with its trailing separator: where the timetable, the tips,
-// the sounds and the backup copies live. Kept in its real case, as the file system needs it.
+// The folder of the game's shipped data, with its trailing separator: the tips, the sounds, the
+// help pages and the timetable a new player starts from. In the build tree the running program's
+// own folder; for a program installed as <prefix>/bin/<name>, <prefix>/share/drelinko/. Kept in
+// its real case, as the file system needs it.
 std::string ProgramDir();
 // Points ProgramDir elsewhere (the tools' --dir, tests); an empty text returns to the default.
 void UstawProgramDir(const std::string& katalog);
+
+// The folder of the running executable, with its trailing separator.
+std::string KatalogPlikuWykonywalnego();
+// The installed data of a program kept in the given folder: <prefix>/share/drelinko/ when the
+// folder is <prefix>/bin and that data folder exists; otherwise empty, as the build tree keeps the
+// data beside the program.
+std::string ZainstalowaneDane(const std::string& katalogProgramu);
+
+// The folder of the data the game writes, with its trailing separator: the timetable and its
+// backup copies. ProgramDir until pointed elsewhere: an installed game points it at the player's
+// own folder, since the installed data is read-only. An empty text returns to ProgramDir.
+std::string KatalogDanych();
+void UstawKatalogDanych(const std::string& katalog);
+
+// Makes a folder ready to be the game's data folder: creates it when missing and copies into it
+// each named file it lacks from the folder of the shipped data. A file already there is the
+// player's and stays as it is; one the shipped data lacks is skipped, and the game then starts as
+// it always does without it. Every copy is written beside its target and renamed into place only
+// when complete. Answers an empty text, or what failed, naming the folder or the file.
+std::string PrzygotujKatalogDanych(const std::string& katalog, const std::string& wydane,
+                                   const std::vector<std::string>& pliki);
 
 // Reads the whole file into the list. False when the file is missing or damaged; the list is then
 // left exactly as it was.
@@ -18,7 +42,7 @@ bool LoadFromFile(tWktList& lista, const std::string& plik);
 // backup does not stop the save. False when anything else fails; the old file then stays.
 bool SaveToFile(const tWktList& lista, const std::string& plik, bool kopia);
 
-// Copies the file to "Kopia <name>" in the program folder (or a numbered "Kopia %d z <name>" when
+// Copies the file to "Kopia <name>" in the data folder (or a numbered "Kopia %d z <name>" when
 // that one cannot be replaced) and answers the copy's name; empty when the file does not exist.
 // Raises "Błąd biblioteki LZ %d" when the copy fails.
 std::string MakeBackup(const std::string& plik);

@@ -97,7 +97,7 @@ std::string TSymulacjaStacji::EtykietaSekund() const { return ":" + CzasHHMMSS(C
 void TSymulacjaStacji::Zamknij()
 {
     if (Milisekundy(CzasSymulacji) < Milisekundy(0.9))
-        uslugi_.Ustawienia.Zapisz(KluczStartu, NazwaGodzinyStartu, GodzinaMinuty(CzasSymulacji));
+        TLiniaStartowa(uslugi_.Ustawienia, uslugi_.Komunikaty).ZapiszGodzine(CzasSymulacji);
 }
 
 void TSymulacjaStacji::DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis)

@@ -2,6 +2,7 @@
 
 #include "core/uslugi.h"
 #include "simulation/dziennik.h"
+#include "simulation/linia_startowa.h"
 #include "simulation/silnik.h"
 #include "station/stacja.h"
 
@@ -21,8 +22,8 @@ public:
     static constexpr double GodzinaStartu = 4.0 / 24.0;
     static constexpr int SzybkoscPoczatkowa = 5;
     // Where the start window keeps the start hour.
-    static constexpr const char* KluczStartu = "Software\\WKT\\Lorvia\\Drelinko\\Main\\Rules\\Main 2";
-    static constexpr const char* NazwaGodzinyStartu = "GodzStartu";
+    static constexpr const char* KluczStartu = TLiniaStartowa::Klucz;
+    static constexpr const char* NazwaGodzinyStartu = TLiniaStartowa::GodzStartu;
 
     TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad);
 

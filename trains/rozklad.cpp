@@ -2,7 +2,7 @@
 
 #include "core/wkt_files.h"
 
-std::string NazwaPlikuRozkladu() { return ProgramDir() + "rozklad.dat"; }
+std::string NazwaPlikuRozkladu() { return KatalogDanych() + "rozklad.dat"; }
 
 TRozkladJazdy::TRozkladJazdy(std::string plik, TKomunikaty& komunikaty, TKursory& kursory)
     : plik_(std::move(plik)), komunikaty_(komunikaty), kursory_(kursory)

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// The timetable file in the program folder.
+// The timetable file in the game's data folder (KatalogDanych).
 std::string NazwaPlikuRozkladu();
 
 // The file counts its entries in a signed 16-bit number: no timetable can hold more.

@@ -1,12 +1,14 @@
-// Lorvia 99 - Drelinko: the dispatcher's station window.
+// Lorvia 99 - Drelinko: the start window, from which the dispatcher's runs start.
 
 #include "core/wkt_files.h"
-#include "simulation/symulacja_stacji.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
+#include "ui/foldery.h"
+#include "ui/okno_glowne.h"
 #include "ui/okno_stacji.h"
 #include "ui/qplotno.h"
 #include "ui/qt_uslugi.h"
+#include "ui/znacznik_kopii.h"
 
 #include <QApplication>
 
@@ -15,10 +17,20 @@ int main(int argc, char** argv)
     QApplication aplikacja(argc, argv);
     QApplication::setOrganizationName("WKT");
     QApplication::setApplicationName("Drelinko");
-    QApplication::setApplicationDisplayName("Lorvia 99");
+    QGuiApplication::setDesktopFileName("pl.wkt.Drelinko");
+    // No display name: Qt would append it to every window's caption, and each window of the game
+    // has its own exact one.
+    ZaladujTlumaczeniaQt();
     ZaladujCzcionki();
-    ZarejestrujPociag();
 
+    // A second copy from the same executable is asked about; a crashed copy's marker is not.
+    TZnacznikKopii znacznik(TZnacznikKopii::PlikZnacznika(QApplication::applicationFilePath()));
+    if (!StrazKopii(znacznik))
+        return 0;
+    if (!UstawFolderyGry())
+        return 1;
+
+    ZarejestrujPociag();
     TQtZegary zegary;
     TQtDzwieki dzwieki;
     TQtKomunikaty komunikaty;
@@ -28,9 +40,13 @@ int main(int argc, char** argv)
     TQtUstawienia ustawienia;
     TUslugi uslugi{zegary, dzwieki, komunikaty, kursory, zegarScienny, losowanie, ustawienia};
     TRozkladJazdy rozklad(NazwaPlikuRozkladu(), komunikaty, kursory);
-    TSymulacjaStacji symulacja(uslugi, rozklad);
-    TOknoStacji okno(symulacja);
-    komunikaty.UstawRodzica(&okno);
-    okno.show();
+    TeMain eMain(uslugi, rozklad);
+    // Boxes stand over the window the player looks at: the station window during a run.
+    komunikaty.UstawRodzica(&eMain);
+    QObject::connect(&eMain, &TeMain::stacjaUtworzona, &eMain,
+                     [&komunikaty](TOknoStacji* okno) { komunikaty.UstawRodzica(okno); });
+    QObject::connect(&eMain, &TeMain::stacjaZamknieta, &eMain,
+                     [&komunikaty, &eMain] { komunikaty.UstawRodzica(&eMain); });
+    eMain.show();
     return aplikacja.exec();
 }

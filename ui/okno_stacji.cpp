@@ -1,12 +1,13 @@
 #include "ui/okno_stacji.h"
 
-#include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
+#include "ui/o_programie.h"
+#include "ui/okno_pomocy.h"
 #include "ui/okno_rozkladu.h"
 #include "ui/przycisk_widok.h"
 #include "ui/qplotno.h"
@@ -17,14 +18,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,7 +33,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -289,18 +286,21 @@ void TOknoStacji::ZbudujMenuGlowne()
                                        &TOknoStacji::PokazRozkladJazdy);
     rozklad->setObjectName("Rozkadjazdy1");
     info->addSeparator();
-    const auto pomoc = [](const char* plik) {
-        const QString sciezka = Q(ProgramDir()) + plik;
-        if (QFile::exists(sciezka))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(sciezka));
+    const auto pomoc = [this](const char* plik) {
+        // The window runs modally: a help window that another window owns would be blocked by it,
+        // so the one help window comes over to this one for as long as the run lasts.
+        if (TOknoPomocy* otwarte = OknoPomocy(); otwarte != nullptr && otwarte->parentWidget() != this)
+            otwarte->setParent(this, otwarte->windowFlags());
+        PokazPomoc(this, QString::fromUtf8(plik));
     };
-    info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); });
-    info->addAction(QStringLiteral("&Instrukcja obsługi"), this, [pomoc] { pomoc("drelinko.htm"); });
+    info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); })
+        ->setObjectName("Instrukcjamanewrw1");
+    info->addAction(QStringLiteral("&Instrukcja obsługi"), this, [pomoc] { pomoc("drelinko.htm"); })
+        ->setObjectName("Instrukcjaobsugi1");
     info->addSeparator();
-    info->addAction(QStringLiteral("&O programie..."), QKeySequence(Qt::CTRL | Qt::Key_F1), this, [this] {
-        QMessageBox::about(this, QStringLiteral("O programie"),
-                           QStringLiteral("Lorvia 99 - Drelinko\nSymulator posterunku dyżurnego ruchu."));
-    });
+    info->addAction(QStringLiteral("&O programie..."), QKeySequence(Qt::CTRL | Qt::Key_F1), this,
+                    [this] { PokazOProgramie(this); })
+        ->setObjectName("Oprogramie1");
 }
 
 void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje)

@@ -1,5 +1,6 @@
 #include "ui/qt_uslugi.h"
 
+#include "ui/o_programie.h"
 #include "ui/okno_ostrzezenia.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ void TQtDzwieki::Odtworz(const std::string& plik)
 
 void TQtKomunikaty::Komunikat(const std::string& tekst)
 {
-    QMessageBox okno(QMessageBox::Information, QApplication::applicationDisplayName(), QString::fromStdString(tekst),
+    QMessageBox okno(QMessageBox::Information, QString::fromUtf8(TytulProgramu), QString::fromStdString(tekst),
                      QMessageBox::Ok, rodzic_);
     okno.exec();
 }
@@ -78,7 +79,7 @@ void TQtKomunikaty::Komunikat(const std::string& tekst)
 tOdpowiedz TQtKomunikaty::Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj)
 {
     QMessageBox okno(rodzaj == tRodzajPytania::ostrzezenie ? QMessageBox::Warning : QMessageBox::Question,
-                     QApplication::applicationDisplayName(), QString::fromStdString(tekst), QMessageBox::NoButton,
+                     QString::fromUtf8(TytulProgramu), QString::fromStdString(tekst), QMessageBox::NoButton,
                      rodzic_);
     QAbstractButton* tak = okno.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
     QAbstractButton* drugi = przyciski == tPrzyciski::takNie ? okno.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole)

@@ -1,6 +1,7 @@
 #include "tools/sim/driver.h"
 
 #include "interlocking/przyciski.h"
+#include "simulation/linia_startowa.h"
 #include "simulation/menu_pociagu.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
@@ -190,6 +191,8 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"render", {&T::Render, 1, 3}},
         {"close", {&T::Close, 0, 0}},
         {"timetable", {&T::Timetable, 0, 3}},
+        // The start line belongs to the start window, which outlives every run.
+        {"param", {&T::Param, 1, 2, true}},
     };
     return komendy;
 }
@@ -386,6 +389,17 @@ void TDriverSymulacji::Close(Argumenty)
         Zle("the timetable window is open");
     symulacja_->Zamknij();
     symulacja_.reset();
+}
+
+void TDriverSymulacji::Param(Argumenty a)
+{
+    TLiniaStartowa linia(*uslugi_, *komunikaty_);
+    const TLiniaStartowa::TParametr* parametr = TLiniaStartowa::Parametr(a[0]);
+    if (parametr == nullptr)
+        Zle("unknown parameter " + a[0]);
+    if (a.size() == 2 && linia.Wpisz(a[0], a[1]) == TLiniaStartowa::tWpis::wpStaly)
+        Zle("parameter " + std::string(parametr->Nazwa) + " is a command link, its value is fixed");
+    out_ << "PARAM " << parametr->Nazwa << ' ' << Cytat(linia.Wartosc(parametr->Nazwa)) << '\n';
 }
 
 namespace {

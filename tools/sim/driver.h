@@ -80,6 +80,7 @@ private:
     void Render(Argumenty);
     void Close(Argumenty);
     void Timetable(Argumenty);
+    void Param(Argumenty);
 
     // The sub-commands of `timetable`, the window being open.
     void TimetableFilter(Argumenty);

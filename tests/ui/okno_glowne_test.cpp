@@ -1,0 +1,571 @@
+// The start window on the offscreen platform: the start line, the commands, a run, the start-up
+// guard.
+#include "simulation/linia_startowa.h"
+#include "simulation/symulacja_stacji.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
+#include "trains/rozklad.h"
+#include "ui/o_programie.h"
+#include "ui/okno_glowne.h"
+#include "ui/okno_pomocy.h"
+#include "ui/okno_postepu.h"
+#include "ui/okno_rozkladu.h"
+#include "ui/okno_stacji.h"
+#include "ui/qplotno.h"
+#include "ui/znacznik_kopii.h"
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+
+#include <fstream>
+#include <functional>
+
+namespace {
+
+double G(int h, int m) { return (h * 3600 + m * 60) / 86400.0; }
+
+// Runs the action, handing every modal window that opens meanwhile to `obsluga`, which closes it;
+// answers the class names of those windows in the order they came.
+QStringList Modalne(const std::function<void()>& akcja, const std::function<void(QWidget*)>& obsluga)
+{
+    QStringList otwarte;
+    QPointer<QWidget> ostatnie;
+    QTimer straz;
+    straz.setInterval(10);
+    QObject::connect(&straz, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || w == ostatnie || !w->isVisible())
+            return;
+        ostatnie = w;
+        otwarte << QString::fromLatin1(w->metaObject()->className());
+        obsluga(w);
+    });
+    straz.start();
+    akcja();
+    straz.stop();
+    return otwarte;
+}
+
+void Zamknij(QWidget* w)
+{
+    if (auto* d = qobject_cast<QDialog*>(w))
+        d->reject();
+    else
+        w->close();
+}
+
+struct TStanowisko {
+    TSrodowiskoTestowe s;
+    TeMain eMain{s.Uslugi, s.Rozklad};
+    TStanowisko()
+    {
+        s.Rozklad.ZapiszRozklad();
+        eMain.show();
+    }
+    std::string Zapisana() const
+    {
+        return s.Ustawienia.Czytaj(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "(brak)");
+    }
+    // One run started by `start`; `wTrakcie` looks at the station window, which is then closed.
+    QStringList Bieg(const std::function<void()>& start, const std::function<void(TOknoStacji&)>& wTrakcie)
+    {
+        return Modalne(start, [&](QWidget* w) {
+            if (auto* stacja = qobject_cast<TOknoStacji*>(w))
+                wTrakcie(*stacja);
+            Zamknij(w);
+        });
+    }
+};
+
+QString Tekst(const QLabel* etykieta)
+{
+    QTextDocument d;
+    d.setHtml(etykieta->text());
+    return d.toPlainText();
+}
+
+// A marker that a copy left behind when it crashed: written in Qt's own format by a lock taken
+// here, then given the number of a process that has ended.
+void ZostawMartwyZnacznik(const QString& plik)
+{
+    QByteArray tresc;
+    {
+        QLockFile blokada(plik);
+        QVERIFY(blokada.tryLock(0));
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        tresc = f.readAll();
+    }
+    QProcess powloka;
+    powloka.start("sh", {"-c", "echo $$"});
+    QVERIFY(powloka.waitForFinished());
+    const QByteArray martwy = powloka.readAllStandardOutput().trimmed();
+    QVERIFY(!martwy.isEmpty());
+    tresc = martwy + tresc.mid(tresc.indexOf('\n'));
+    QFile f(plik);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(tresc);
+}
+
+}  // namespace
+
+class OknoGlowneTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("WKT", "Drelinko").clear();
+        ZaladujCzcionki();
+    }
+
+    void theWindowHasItsExactCaptionAFixedClientAreaAndNoMaximiseButton()
+    {
+        TStanowisko t;
+        QCOMPARE(t.eMain.windowTitle(), QStringLiteral("Lorvia 99 - Drelinko"));
+        QCOMPARE(t.eMain.centralWidget()->size(), QSize(586, 321));
+        QCOMPARE(t.eMain.minimumSize(), t.eMain.maximumSize());
+        QCOMPARE(t.eMain.size().height(), 321 + t.eMain.menuBar()->height());
+        QVERIFY(t.eMain.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!t.eMain.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(t.eMain.centralWidget()->palette().color(QPalette::Window), QColor(0xEF, 0xE4, 0xD1));
+        QCOMPARE(t.eMain.font().pointSize(), 8);
+        QCOMPARE(QFontInfo(t.eMain.Powitanie()->font()).family(), QFontInfo(NaQFont(TCzcionka{})).family());
+    }
+
+    void thePanelHoldsThePictureWithAHintTheTextTheStartLineAndTheFooterNothingClipped()
+    {
+        TStanowisko t;
+        QCOMPARE(t.eMain.Obraz()->size(), QSize(190, 266));
+        QVERIFY(!t.eMain.Obraz()->toolTip().isEmpty());
+        QCOMPARE(t.eMain.LiniaStartowa()->height(), 34);
+        auto* stopka = t.eMain.findChild<QLabel*>("lbStopka");
+        QVERIFY(stopka != nullptr);
+        QCOMPARE(stopka->height(), 43);
+        QVERIFY(!stopka->text().isEmpty());
+        for (QLabel* l : {t.eMain.Powitanie(), t.eMain.LiniaStartowa(), stopka}) {
+            const int potrzebne = l->hasHeightForWidth() ? l->heightForWidth(l->width()) : l->sizeHint().height();
+            QVERIFY2(potrzebne <= l->height(), qPrintable(l->objectName()));
+            QVERIFY2(l->sizeHint().width() <= l->width() || l->wordWrap(), qPrintable(l->objectName()));
+        }
+        // Side by side inside the window, not over each other.
+        const QRect obraz(t.eMain.Obraz()->mapTo(&t.eMain, QPoint()), t.eMain.Obraz()->size());
+        const QRect tekst(t.eMain.Powitanie()->mapTo(&t.eMain, QPoint()), t.eMain.Powitanie()->size());
+        QVERIFY(!obraz.intersects(tekst));
+        QVERIFY(t.eMain.rect().contains(obraz));
+    }
+
+    void theMenuHasItsItemsCaptionsAndShortcuts()
+    {
+        TStanowisko t;
+        QStringList menu;
+        for (QAction* a : t.eMain.menuBar()->actions())
+            menu << a->text();
+        QCOMPARE(menu, (QStringList{"&Symulacja", "&Internet", "Pomo&c"}));
+        const struct {
+            const char* nazwa;
+            const char* tekst;
+            QKeySequence skrot;
+        } pozycje[] = {
+            {"Nowy1", "&Zacznij", QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {"Zacznijodwskazanejgodziny1", "Zacznij od wskazanej &godziny", QKeySequence(Qt::CTRL | Qt::Key_M)},
+            {"Zamknij1", "&Zamknij", QKeySequence()},
+            {"Aktualizacja1", "&Aktualizacja...", QKeySequence()},
+            {"Instrukcjaobsugi1", "&Instrukcja obsługi", QKeySequence()},
+            {"Oprogramie1", "&O programie...", QKeySequence(Qt::CTRL | Qt::Key_F1)},
+        };
+        for (const auto& p : pozycje) {
+            auto* a = t.eMain.findChild<QAction*>(p.nazwa);
+            QVERIFY2(a != nullptr, p.nazwa);
+            QCOMPARE(a->text(), QString::fromUtf8(p.tekst));
+            QCOMPARE(a->shortcut(), p.skrot);
+        }
+    }
+
+    void theStartLineReadsTwoSentencesWithThreeNavyBoldUnderlinedLinks()
+    {
+        TStanowisko t;
+        QCOMPARE(Tekst(t.eMain.LiniaStartowa()),
+                 QStringLiteral("Kliknij tutaj, aby zacząć od początku.\nAby zacząć od godziny 4:10, kliknij tutaj."));
+        const QString html = t.eMain.LiniaStartowa()->text();
+        QCOMPARE(html.count("<a "), 3);
+        QVERIFY(html.indexOf("href=\"44\"") < html.indexOf("href=\"GodzStartu\""));
+        QVERIFY(html.indexOf("href=\"GodzStartu\"") < html.indexOf("href=\"414\""));
+        QCOMPARE(html.count("color:#000080; font-weight:bold; text-decoration:underline"), 3);
+    }
+
+    void clickingTheHourAsksForOneAndStoresItAsHMm()
+    {
+        TStanowisko t;
+        QString pytanie, poprzednia;
+        const QStringList okna = Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("GodzStartu"); },
+                                         [&](QWidget* w) {
+                                             auto* d = qobject_cast<QInputDialog*>(w);
+                                             QVERIFY(d != nullptr);
+                                             pytanie = d->labelText();
+                                             poprzednia = d->textValue();
+                                             d->setTextValue("07:05:30");
+                                             d->accept();
+                                         });
+        QCOMPARE(okna, QStringList{"QInputDialog"});
+        QCOMPARE(pytanie, QStringLiteral("Podaj godzinę rozpoczęcia"));
+        QCOMPARE(poprzednia, QStringLiteral("4:10"));
+        QCOMPARE(t.Zapisana(), std::string("7:05"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("Aby zacząć od godziny 7:05, kliknij tutaj."));
+        QVERIFY(t.s.Komunikaty.Teksty.empty());
+    }
+
+    void entering2500ShowsTheMessageAndKeepsTheLastValue()
+    {
+        TStanowisko t;
+        t.eMain.WpiszGodzineStartu("6:40");
+        Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("GodzStartu"); },
+                [&](QWidget* w) {
+                    auto* d = qobject_cast<QInputDialog*>(w);
+                    QVERIFY(d != nullptr);
+                    d->setTextValue("25:00");
+                    d->accept();
+                });
+        QCOMPARE(t.s.Komunikaty.Teksty, std::vector<std::string>{"Musisz podać poprawną godzinę!"});
+        QCOMPARE(t.Zapisana(), std::string("6:40"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("godziny 6:40,"));
+    }
+
+    void cancellingThePromptChangesNothing()
+    {
+        TStanowisko t;
+        Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("GodzStartu"); },
+                [&](QWidget* w) {
+                    auto* d = qobject_cast<QInputDialog*>(w);
+                    QVERIFY(d != nullptr);
+                    d->setTextValue("9:00");
+                    d->reject();
+                });
+        QCOMPARE(t.Zapisana(), std::string("(brak)"));
+        QVERIFY(t.s.Komunikaty.Teksty.empty());
+    }
+
+    void aRunMinimisesTheStartWindowShowsTheStationModallyAndRestoresTheStartWindow()
+    {
+        TStanowisko t;
+        t.eMain.WpiszGodzineStartu("14:20");
+        QStringList postep;
+        auto polaczenie = connect(&OknoPostepu(), &TOknoPostepu::pokazano, this,
+                                  [&](const QString& tekst) { postep << tekst; });
+        bool zminimalizowane = false, modalne = false, widoczne = false, postepUkryty = false;
+        TOknoStacji* wBiegu = nullptr;
+        QString czas;
+        QPointer<TOknoStacji> stacja;
+        const QStringList okna = t.Bieg([&] { t.eMain.findChild<QAction*>("Nowy1")->trigger(); },
+                                        [&](TOknoStacji& s) {
+                                            zminimalizowane = t.eMain.isMinimized();
+                                            modalne = s.windowModality() == Qt::ApplicationModal;
+                                            widoczne = s.isVisible();
+                                            postepUkryty = !OknoPostepu().isVisible();
+                                            wBiegu = t.eMain.Stacja();
+                                            czas = QString::fromStdString(CzasHHMM(s.Symulacja().CzasSymulacji));
+                                            stacja = &s;
+                                        });
+        disconnect(polaczenie);
+        QCOMPARE(okna.size(), 1);
+        QVERIFY(zminimalizowane);
+        QVERIFY(modalne);
+        QVERIFY(widoczne);
+        QVERIFY(postepUkryty);
+        QVERIFY(wBiegu != nullptr);
+        // "&Zacznij" starts at 04:00 whatever hour is stored.
+        QCOMPARE(czas, QStringLiteral("04:00"));
+        QCOMPARE(postep, (QStringList{"Tworzę układ stacji", "Odczytuję rozkład jazdy.", "Kończę pracę stacji.",
+                                      "Zamykam stację na cztery spusty"}));
+        QVERIFY(stacja.isNull());
+        QVERIFY(t.eMain.Stacja() == nullptr);
+        QVERIFY(!t.eMain.isMinimized());
+        QVERIFY(t.eMain.isVisible());
+        QVERIFY(!OknoPostepu().isVisible());
+        // Closing at 04:00 stored 4:00 as the next start hour, and the line shows it.
+        QCOMPARE(t.Zapisana(), std::string("4:00"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("godziny 4:00,"));
+    }
+
+    void aRunEndedAt1420MakesTheNextRunAtTheChosenHourStartAt1420()
+    {
+        TStanowisko t;
+        QStringList czasy;
+        const auto zapamietaj = [&](TOknoStacji& s, double koniec) {
+            czasy << QString::fromStdString(CzasHHMM(s.Symulacja().CzasSymulacji));
+            s.Symulacja().CzasSymulacji = koniec;
+        };
+        t.Bieg([&] { t.eMain.findChild<QAction*>("Nowy1")->trigger(); },
+               [&](TOknoStacji& s) { zapamietaj(s, G(14, 20) + 30.0 / 86400); });
+        QCOMPARE(t.Zapisana(), std::string("14:20"));
+        t.Bieg([&] { t.eMain.findChild<QAction*>("Zacznijodwskazanejgodziny1")->trigger(); },
+               [&](TOknoStacji& s) { zapamietaj(s, G(22, 10)); });
+        // Closed at 22:10: too late to start from, the stored hour stays.
+        t.Bieg([&] { emit t.eMain.LiniaStartowa()->linkActivated("414"); },
+               [&](TOknoStacji& s) { zapamietaj(s, G(21, 35)); });
+        t.Bieg([&] { emit t.eMain.LiniaStartowa()->linkActivated("44"); },
+               [&](TOknoStacji& s) { zapamietaj(s, G(9, 0)); });
+        QCOMPARE(czasy, (QStringList{"04:00", "14:20", "14:20", "04:00"}));
+        QCOMPARE(t.Zapisana(), std::string("9:00"));
+    }
+
+    void anUnreadableStoredHourStartsTheRunAt410AndStaysInTheStore()
+    {
+        TStanowisko t;
+        t.s.Ustawienia.Zapisz(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "popołudnie");
+        QString czas;
+        // A new start window reads the store afresh.
+        TeMain drugie(t.s.Uslugi, t.s.Rozklad);
+        QVERIFY(Tekst(drugie.LiniaStartowa()).contains("godziny 4:10,"));
+        QCOMPARE(t.Zapisana(), std::string("popołudnie"));
+        Modalne([&] { drugie.Polecenie(414); },
+                [&](QWidget* w) {
+                    if (auto* s = qobject_cast<TOknoStacji*>(w))
+                        czas = QString::fromStdString(CzasHHMM(s->Symulacja().CzasSymulacji));
+                    Zamknij(w);
+                });
+        QCOMPARE(czas, QStringLiteral("04:10"));
+    }
+
+    void command31AndHelpRequest777With31OpenTheTimetableModallyAndDestroyIt()
+    {
+        TStanowisko t;
+        for (const auto& polecenie : std::vector<std::function<void()>>{
+                 [&] { t.eMain.Polecenie(31); }, [&] { t.eMain.ZadaniePomocy(777, 31); },
+                 [&] { emit t.eMain.Powitanie()->linkActivated("31"); }}) {
+            const QStringList okna = Modalne(polecenie, Zamknij);
+            QCOMPARE(okna, QStringList{"TeRozklad"});
+            QVERIFY(t.eMain.findChildren<TeRozklad*>().isEmpty());
+            QVERIFY(!t.eMain.isMinimized());
+        }
+    }
+
+    void command43AndTheManualItemOpenTheHelpWindowOnTheManual()
+    {
+        for (const auto& polecenie : std::vector<std::function<void(TeMain&)>>{
+                 [](TeMain& m) { m.Polecenie(43); }, [](TeMain& m) { emit m.Powitanie()->linkActivated("43"); },
+                 [](TeMain& m) { m.findChild<QAction*>("Instrukcjaobsugi1")->trigger(); }}) {
+            TStanowisko t;
+            QVERIFY(OknoPomocy() == nullptr);
+            polecenie(t.eMain);
+            QVERIFY(OknoPomocy() != nullptr);
+            QCOMPARE(OknoPomocy()->Strona(), QStringLiteral("drelinko.htm"));
+            QVERIFY(OknoPomocy()->isVisible());
+        }
+    }
+
+    void theStationsHelpItemsOpenTheHelpWindowWhichTheModalRunDoesNotBlock()
+    {
+        TStanowisko t;
+        t.eMain.Polecenie(43);  // opened before the run, by the start window
+        QStringList strony;
+        bool nalezyDoStacji = false;
+        t.Bieg([&] { t.eMain.Nowy1Click(false); },
+               [&](TOknoStacji& s) {
+                   for (const char* pozycja : {"Instrukcjamanewrw1", "Instrukcjaobsugi1"}) {
+                       auto* a = s.findChild<QAction*>(pozycja);
+                       QVERIFY2(a != nullptr, pozycja);
+                       a->trigger();
+                       QVERIFY(OknoPomocy() != nullptr);
+                       strony << OknoPomocy()->Strona();
+                   }
+                   // Only the modal window's own windows take input during the run.
+                   nalezyDoStacji = OknoPomocy()->parentWidget() == &s && OknoPomocy()->isVisible();
+               });
+        QCOMPARE(strony, (QStringList{"manewry.htm", "drelinko.htm"}));
+        QVERIFY(nalezyDoStacji);
+    }
+
+    void anyOtherNumberAndAHelpRequestWithAnotherCodeDoNothing()
+    {
+        TStanowisko t;
+        const QStringList okna = Modalne(
+            [&] {
+                t.eMain.Polecenie(42);
+                t.eMain.Polecenie(0);
+                t.eMain.ZadaniePomocy(777, 42);
+                t.eMain.ZadaniePomocy(1, 31);
+                t.eMain.ZadaniePomocy(1, 44);
+                emit t.eMain.Powitanie()->linkActivated("drelinko.htm");
+                emit t.eMain.Powitanie()->linkActivated("31x");
+                emit t.eMain.LiniaStartowa()->linkActivated("nic");
+            },
+            Zamknij);
+        QVERIFY(okna.isEmpty());
+        QVERIFY(OknoPomocy() == nullptr);
+        QVERIFY(!t.eMain.isMinimized());
+        QVERIFY(t.s.Komunikaty.Teksty.empty());
+    }
+
+    void zamknijClosesTheRunningStationOrElseTheStartWindow()
+    {
+        TStanowisko t;
+        bool mainWidoczneWBiegu = false;
+        Modalne([&] { t.eMain.Nowy1Click(false); },
+                [&](QWidget*) {
+                    t.eMain.findChild<QAction*>("Zamknij1")->trigger();
+                    mainWidoczneWBiegu = t.eMain.isVisible();
+                });
+        QVERIFY(t.eMain.Stacja() == nullptr);
+        QVERIFY(mainWidoczneWBiegu);
+        QVERIFY(t.eMain.isVisible());
+        t.eMain.findChild<QAction*>("Zamknij1")->trigger();
+        QVERIFY(!t.eMain.isVisible());
+    }
+
+    void theAboutBoxTellsTheBuildsVersionTheLicenceAndTheFontsLicences()
+    {
+        TStanowisko t;
+        QString tekst;
+        const QStringList okna = Modalne([&] { t.eMain.findChild<QAction*>("Oprogramie1")->trigger(); },
+                                         [&](QWidget* w) {
+                                             if (auto* m = qobject_cast<QMessageBox*>(w))
+                                                 tekst = m->text();
+                                             Zamknij(w);
+                                         });
+        QCOMPARE(okna, QStringList{"QMessageBox"});
+        QCOMPARE(WersjaProgramu(), QStringLiteral(DRELINKO_WERSJA_PROJEKTU));
+        QTextDocument d;
+        d.setHtml(tekst);
+        const QString zwykly = d.toPlainText();
+        QVERIFY2(zwykly.contains("Lorvia 99 - Drelinko"), qPrintable(zwykly));
+        QVERIFY2(zwykly.contains("wersja " DRELINKO_WERSJA_PROJEKTU), qPrintable(zwykly));
+        QVERIFY(zwykly.contains("Wszelkie prawa zastrzeżone"));
+        QVERIFY(zwykly.contains("Tahoma") && zwykly.contains("LGPL w wersji 2.1 lub późniejszej"));
+        QVERIFY(zwykly.contains("DejaVu") && zwykly.contains("Bitstream Vera"));
+    }
+
+    void anUpdateFromASoundCsvReplacesTheTimetableTheNextRunUses()
+    {
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikAktualizacji() override { return plik; }
+        };
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        TeMainZPlikiem eMain(s.Uslugi, s.Rozklad);
+        const std::string naglowek = "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n";
+        std::ofstream(s.Katalog.Sciezka("zly.csv")) << naglowek << "1,A,B,s12,wNigdzie,wBrz,5:00,5:05,x,0\n";
+        std::ofstream(s.Katalog.Sciezka("nowy.csv")) << naglowek << "1,A,B,s12,wOlsz,wBrz,5:00,5:05,x,0\n"
+                                                      << "2,A,B,s12,wBrz,wOlsz,6:00,6:05,x,0\n";
+        eMain.plik = QString::fromStdString(s.Katalog.Sciezka("zly.csv"));
+        eMain.Aktualizacja1Click();
+        QCOMPARE(s.Rozklad.Ile(), 0);
+        QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{1});
+        eMain.plik = QString::fromStdString(s.Katalog.Sciezka("nowy.csv"));
+        eMain.Aktualizacja1Click();
+        QCOMPARE(s.Rozklad.Ile(), 2);
+        QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{2});
+        QVERIFY(QString::fromStdString(s.Komunikaty.Teksty.back()).startsWith("Rozkład jazdy zaktualizowany: 2 pociągi."));
+        eMain.plik.clear();
+        eMain.Aktualizacja1Click();
+        QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{2});
+    }
+
+    void qtsOwnButtonsSpeakPolish()
+    {
+        QVERIFY(ZaladujTlumaczeniaQt());
+        QMessageBox okno(QMessageBox::Warning, "", "", QMessageBox::No | QMessageBox::Ignore | QMessageBox::Cancel);
+        QCOMPARE(okno.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Nie"));
+        QCOMPARE(okno.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Anuluj"));
+        QVERIFY(okno.button(QMessageBox::Ignore)->text().remove('&') != QStringLiteral("Ignore"));
+    }
+
+    void theMarkerIsNamedAfterTheExecutablesFullPath()
+    {
+        QTemporaryDir katalog;
+        QVERIFY(QFile::copy(QApplication::applicationFilePath(), katalog.filePath("drelinko")));
+        QVERIFY(QFile::copy(QApplication::applicationFilePath(), katalog.filePath("drelinko2")));
+        const QString plik = TZnacznikKopii::PlikZnacznika(katalog.filePath("drelinko"));
+        QCOMPARE(TZnacznikKopii::PlikZnacznika(katalog.path() + "/./drelinko"), plik);
+        QVERIFY(TZnacznikKopii::PlikZnacznika(katalog.filePath("drelinko2")) != plik);
+    }
+
+    void aMarkerLeftByACrashedCopyIsTakenOverWithoutAWord()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        ZostawMartwyZnacznik(plik);
+        QVERIFY(QFile::exists(plik));
+        TZnacznikKopii znacznik(plik);
+        bool dalej = false;
+        const QStringList okna = Modalne([&] { dalej = StrazKopii(znacznik); }, Zamknij);
+        QVERIFY(okna.isEmpty());
+        QVERIFY(dalej);
+        QVERIFY(znacznik.Trzymany());
+    }
+
+    void aRunningCopysMarkerWarnsWithNoAndIgnoreHoweverOldItIs()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        TZnacznikKopii pierwsza(plik);
+        QCOMPARE(pierwsza.Zajmij(), TZnacznikKopii::tZajecie::zaZajety);
+        // A game runs for hours: an old marker of a running copy is not stale.
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+        f.close();
+
+        for (const auto przycisk : {QMessageBox::No, QMessageBox::Ignore}) {
+            TZnacznikKopii druga(plik);
+            QString tekst;
+            QMessageBox::StandardButtons przyciski;
+            bool dalej = przycisk == QMessageBox::No;
+            const QStringList okna = Modalne([&] { dalej = StrazKopii(druga); },
+                                             [&](QWidget* w) {
+                                                 auto* m = qobject_cast<QMessageBox*>(w);
+                                                 QVERIFY(m != nullptr);
+                                                 tekst = m->text();
+                                                 przyciski = m->standardButtons();
+                                                 m->button(przycisk)->click();
+                                             });
+            QCOMPARE(okna, QStringList{"QMessageBox"});
+            QCOMPARE(przyciski, QMessageBox::StandardButtons(QMessageBox::No | QMessageBox::Ignore));
+            QCOMPARE(tekst, QStringLiteral("Lorvia 99 - Drelinko\nPrzynajmniej jedna kopia tego programu już jest "
+                                           "uruchomiona. Czy jesteś pewien, że chcesz uruchomić KOLEJNĄ kopię tego "
+                                           "samego programu?\n\nZignoruj to ostrzeżenie, jeśli poprzednia kopia "
+                                           "programu niespodziewanie zakończyła pracę."));
+            QCOMPARE(dalej, przycisk == QMessageBox::Ignore);
+            // Either way the running copy keeps its marker.
+            QVERIFY(!druga.Trzymany());
+            QVERIFY(pierwsza.Trzymany());
+            QVERIFY(QFile::exists(plik));
+        }
+    }
+
+    void theMarkerIsRemovedWhenTheProgramEnds()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        {
+            TZnacznikKopii znacznik(plik);
+            QVERIFY(StrazKopii(znacznik));
+            QVERIFY(QFile::exists(plik));
+        }
+        QVERIFY(!QFile::exists(plik));
+        TZnacznikKopii nastepna(plik);
+        QCOMPARE(nastepna.Zajmij(), TZnacznikKopii::tZajecie::zaZajety);
+    }
+};
+
+QTEST_MAIN(OknoGlowneTest)
+#include "okno_glowne_test.moc"

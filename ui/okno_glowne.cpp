@@ -1,0 +1,463 @@
+#include "ui/okno_glowne.h"
+
+#include "core/uslugi.h"
+#include "core/wkt_files.h"
+#include "simulation/aktualizacja_rozkladu.h"
+#include "simulation/okno_rozkladu.h"
+#include "simulation/symulacja_stacji.h"
+#include "trains/rozklad.h"
+#include "ui/o_programie.h"
+#include "ui/okno_pomocy.h"
+#include "ui/okno_postepu.h"
+#include "ui/okno_rozkladu.h"
+#include "ui/okno_stacji.h"
+#include "ui/qplotno.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLinearGradient>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShortcut>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QColor TloOkna(0xEF, 0xE4, 0xD1);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The picture of the start window, drawn rather than shipped: the home signal of Drelinko on the
+// line from Olszarzyna at dusk, showing a clear road, with the station's lamps beyond.
+class TObrazSemafora : public QWidget {
+public:
+    explicit TObrazSemafora(QWidget* rodzic = nullptr) : QWidget(rodzic)
+    {
+        setObjectName("Image1");
+        setFixedSize(190, 266);
+        setToolTip(QStringLiteral("Semafor wjazdowy Drelinka od strony Olszarzyny: światło zielone, droga wolna."));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal w = width(), h = height(), horyzont = h * 0.52;
+        QLinearGradient niebo(0, 0, 0, horyzont);
+        niebo.setColorAt(0, QColor(0x2E, 0x3F, 0x6E));
+        niebo.setColorAt(0.65, QColor(0xC9, 0x8F, 0x7A));
+        niebo.setColorAt(1, QColor(0xF2, 0xC8, 0x8C));
+        p.fillRect(QRectF(0, 0, w, horyzont), niebo);
+        // Woods along the horizon.
+        QPainterPath las;
+        las.moveTo(0, horyzont);
+        for (int x = 0; x <= 190; x += 6)
+            las.lineTo(x, horyzont - 8 - ((x * 7) % 11));
+        las.lineTo(w, horyzont);
+        las.closeSubpath();
+        p.fillPath(las, QColor(0x33, 0x3A, 0x2E));
+        QLinearGradient ziemia(0, horyzont, 0, h);
+        ziemia.setColorAt(0, QColor(0x5B, 0x5A, 0x3C));
+        ziemia.setColorAt(1, QColor(0x3A, 0x37, 0x24));
+        p.fillRect(QRectF(0, horyzont, w, h - horyzont), ziemia);
+        // The ballast and the two rails running to the station.
+        const QPointF znikanie(w * 0.40, horyzont);
+        QPainterPath podsypka;
+        podsypka.moveTo(znikanie + QPointF(-3, 0));
+        podsypka.lineTo(znikanie + QPointF(3, 0));
+        podsypka.lineTo(w * 0.92, h);
+        podsypka.lineTo(-w * 0.22, h);
+        podsypka.closeSubpath();
+        p.fillPath(podsypka, QColor(0x77, 0x6E, 0x62));
+        for (qreal t = 0.04; t < 1.0; t *= 1.32) {
+            const qreal y = horyzont + (h - horyzont) * t;
+            const qreal lewy = znikanie.x() + (-w * 0.14 - znikanie.x()) * t;
+            const qreal prawy = znikanie.x() + (w * 0.84 - znikanie.x()) * t;
+            p.setPen(QPen(QColor(0x4A, 0x38, 0x28), std::max<qreal>(1.0, 6 * t)));
+            p.drawLine(QPointF(lewy, y), QPointF(prawy, y));
+        }
+        p.setPen(QPen(QColor(0xB8, 0xB8, 0xB8), 2));
+        p.drawLine(znikanie + QPointF(-1, 0), QPointF(w * 0.02, h));
+        p.drawLine(znikanie + QPointF(1, 0), QPointF(w * 0.66, h));
+        // The station's lamps far down the line.
+        for (int i = 0; i < 4; ++i) {
+            const QPointF l(w * 0.22 + i * 14, horyzont - 5 - (i % 2) * 3);
+            QRadialGradient blask(l, 5);
+            blask.setColorAt(0, QColor(0xFF, 0xE8, 0xA0));
+            blask.setColorAt(1, QColor(0xFF, 0xE8, 0xA0, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(blask);
+            p.drawEllipse(l, 5, 5);
+        }
+        // The signal: mast, ladder, head with the green lamp lit above the dark ones.
+        const qreal maszt = w * 0.80;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2A, 0x2A, 0x2A));
+        p.drawRect(QRectF(maszt - 3, 62, 6, h - 62 - 10));
+        p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+        for (qreal y = 150; y < h - 14; y += 9)
+            p.drawLine(QPointF(maszt - 12, y), QPointF(maszt - 4, y));
+        p.drawLine(QPointF(maszt - 12, 146), QPointF(maszt - 12, h - 14));
+        p.setPen(QPen(QColor(0x1A, 0x1A, 0x1A), 1));
+        p.setBrush(QColor(0x14, 0x14, 0x14));
+        const QRectF glowica(maszt - 15, 30, 30, 112);
+        p.drawRoundedRect(glowica, 12, 12);
+        // The plate under the head, white with a red slant.
+        QPainterPath tarcza;
+        tarcza.addRect(QRectF(maszt - 11, 146, 22, 30));
+        p.fillPath(tarcza, QColor(0xF4, 0xF4, 0xF0));
+        p.setPen(QPen(QColor(0xC8, 0x20, 0x20), 5));
+        p.drawLine(QPointF(maszt - 9, 149), QPointF(maszt + 9, 173));
+        const QColor lampy[] = {QColor(0x20, 0xE0, 0x60), QColor(0x40, 0x36, 0x10), QColor(0x40, 0x10, 0x10),
+                                QColor(0x40, 0x36, 0x10), QColor(0x30, 0x30, 0x30)};
+        for (int i = 0; i < 5; ++i) {
+            const QPointF srodek(maszt, 44 + i * 21);
+            if (i == 0) {
+                QRadialGradient blask(srodek, 24);
+                blask.setColorAt(0, QColor(0x60, 0xFF, 0x90, 180));
+                blask.setColorAt(1, QColor(0x60, 0xFF, 0x90, 0));
+                p.setPen(Qt::NoPen);
+                p.setBrush(blask);
+                p.drawEllipse(srodek, 24, 24);
+            }
+            p.setPen(QPen(QColor(0x05, 0x05, 0x05), 2));
+            p.setBrush(lampy[i]);
+            p.drawEllipse(srodek, 7.5, 7.5);
+        }
+        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
+    }
+};
+
+// The station window of a run: it tells the progress window what it does while it opens and
+// closes, and the start window when it has closed.
+class TeStacjaBiegu : public TOknoStacji {
+public:
+    using TOknoStacji::TOknoStacji;
+    std::function<void()> PoZamknieciu;
+
+protected:
+    void showEvent(QShowEvent* e) override
+    {
+        const bool pierwszy = !pokazany_;
+        pokazany_ = true;
+        if (pierwszy)
+            OknoPostepu().UstawTekst(QStringLiteral("Odczytuję rozkład jazdy."));
+        TOknoStacji::showEvent(e);
+        if (pierwszy)
+            OknoPostepu().Ukryj();
+    }
+    void closeEvent(QCloseEvent* e) override
+    {
+        OknoPostepu().Pokaz(QStringLiteral("Kończę pracę stacji."));
+        TOknoStacji::closeEvent(e);
+        if (e->isAccepted() && PoZamknieciu)
+            PoZamknieciu();
+    }
+
+private:
+    bool pokazany_ = false;
+};
+
+// Whatever ends a run, the start window comes back.
+class TPoBiegu {
+public:
+    explicit TPoBiegu(std::function<void()> akcja) : akcja_(std::move(akcja)) {}
+    ~TPoBiegu() { akcja_(); }
+    TPoBiegu(const TPoBiegu&) = delete;
+    TPoBiegu& operator=(const TPoBiegu&) = delete;
+
+private:
+    std::function<void()> akcja_;
+};
+
+const char* const TekstPowitania =
+    "<p style='margin-top:2px'><b style=\"font-size:10pt; font-family:'DejaVu Sans'\">Witaj na posterunku w "
+    "Drelinku!</b></p>"
+    "<p>Obejmujesz dyżur na stacji Drelinko, w której spotykają się linie z&nbsp;Olszarzyny, Brzelan "
+    "i&nbsp;Wirowej. Przestawiasz zwrotnice, opuszczasz rogatki, nastawiasz przebiegi, podajesz sygnały "
+    "i&nbsp;wyprawiasz pociągi według rozkładu jazdy. Każdą twoją czynność zapisuje i&nbsp;ocenia dziennik "
+    "ruchu: za błędy i&nbsp;spóźnienia tracisz punkty, za punktualne odjazdy je zdobywasz.</p>"
+    "<p>Zanim obejmiesz pierwszą zmianę, przeczytaj <a href='43' style='color:#000080'>instrukcję obsługi</a>.<br>"
+    "Pociągi dnia możesz obejrzeć i&nbsp;zmienić w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>.</p>"
+    "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie, którą wskażesz poniżej. Kiedy zamkniesz stację "
+    "przed 21:36, zapamiętam, do której godziny doszedłeś, i&nbsp;następnym razem możesz zacząć od niej.</p>";
+
+}  // namespace
+
+TeMain::TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic)
+    : QMainWindow(rodzic), uslugi_(uslugi), rozklad_(rozklad), linia_(uslugi.Ustawienia, uslugi.Komunikaty)
+{
+    setObjectName("eMain");
+    setWindowTitle(QString::fromUtf8(TytulProgramu));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(NaQFont(TCzcionka{}));
+
+    auto* klient = new QWidget;
+    klient->setObjectName("klient");
+    klient->setAutoFillBackground(true);
+    QPalette paleta = klient->palette();
+    paleta.setColor(QPalette::Window, TloOkna);
+    klient->setPalette(paleta);
+    klient->setFixedSize(Szerokosc, Wysokosc);
+
+    auto* panel = new QFrame(klient);
+    panel->setObjectName("Panel1");
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setLineWidth(1);
+    auto* uKlient = new QVBoxLayout(klient);
+    uKlient->setContentsMargins(4, 4, 4, 4);
+    uKlient->addWidget(panel);
+
+    HTMLabel1_ = new QLabel;
+    HTMLabel1_->setObjectName("HTMLabel1");
+    HTMLabel1_->setTextFormat(Qt::RichText);
+    HTMLabel1_->setWordWrap(true);
+    HTMLabel1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HTMLabel1_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    HTMLabel1_->setText(QString::fromUtf8(TekstPowitania));
+    connect(HTMLabel1_, &QLabel::linkActivated, this, &TeMain::HTMLabel1AnchorClick);
+
+    rulMain_ = new QLabel;
+    rulMain_->setObjectName("rulMain");
+    rulMain_->setTextFormat(Qt::RichText);
+    rulMain_->setAlignment(Qt::AlignCenter);
+    rulMain_->setFixedHeight(34);
+    rulMain_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    rulMain_->setToolTip(QStringLiteral("Kliknij godzinę, aby ją zmienić."));
+    connect(rulMain_, &QLabel::linkActivated, this, &TeMain::rulMainAnchorClick);
+
+    obraz_ = new TObrazSemafora;
+
+    stopka_ = new QLabel;
+    stopka_->setObjectName("lbStopka");
+    stopka_->setAlignment(Qt::AlignCenter);
+    stopka_->setFixedHeight(43);
+    stopka_->setText(QStringLiteral("%1, wersja %2 · symulator posterunku dyżurnego ruchu\n"
+                                    "Ctrl+N zaczyna od 4:00, Ctrl+M od wskazanej godziny, F1 otwiera instrukcję.")
+                         .arg(QString::fromUtf8(TytulProgramu), WersjaProgramu()));
+    stopka_->setFrameShape(QFrame::NoFrame);
+    stopka_->setStyleSheet("QLabel#lbStopka { color: #5A4A32; border-top: 1px solid #C9B89A; }");
+
+    auto* uPanel = new QGridLayout(panel);
+    uPanel->setContentsMargins(6, 4, 4, 0);
+    uPanel->setHorizontalSpacing(8);
+    uPanel->setVerticalSpacing(0);
+    uPanel->addWidget(HTMLabel1_, 0, 0);
+    uPanel->addWidget(rulMain_, 1, 0);
+    uPanel->addWidget(obraz_, 0, 1, 2, 1, Qt::AlignTop);
+    uPanel->addWidget(stopka_, 2, 0, 1, 2);
+    uPanel->setRowStretch(0, 1);
+    uPanel->setColumnStretch(0, 1);
+
+    setCentralWidget(klient);
+    ZbudujMenu();
+    PokazLinie();
+    // The fixed client area below the menu bar; nothing in the window resizes.
+    setFixedSize(Szerokosc, Wysokosc + menuBar()->sizeHint().height());
+}
+
+TeMain::~TeMain() = default;
+
+void TeMain::ZbudujMenu()
+{
+    QMenu* symulacja = menuBar()->addMenu(QStringLiteral("&Symulacja"));
+    QAction* nowy = symulacja->addAction(QStringLiteral("&Zacznij"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
+                                         [this] { Nowy1Click(false); });
+    nowy->setObjectName("Nowy1");
+    QAction* odGodziny = symulacja->addAction(QStringLiteral("Zacznij od wskazanej &godziny"),
+                                              QKeySequence(Qt::CTRL | Qt::Key_M), this, [this] { Nowy1Click(true); });
+    odGodziny->setObjectName("Zacznijodwskazanejgodziny1");
+    symulacja->addSeparator();
+    QAction* zamknij = symulacja->addAction(QStringLiteral("&Zamknij"), this, [this] {
+        if (stacja_ != nullptr)
+            stacja_->close();
+        else
+            close();
+    });
+    zamknij->setObjectName("Zamknij1");
+
+    QMenu* internet = menuBar()->addMenu(QStringLiteral("&Internet"));
+    QAction* aktualizacja =
+        internet->addAction(QStringLiteral("&Aktualizacja..."), this, &TeMain::Aktualizacja1Click);
+    aktualizacja->setObjectName("Aktualizacja1");
+
+    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Pomo&c"));
+    QAction* instrukcja = pomoc->addAction(QStringLiteral("&Instrukcja obsługi"), this,
+                                           [this] { Polecenie(43); });
+    instrukcja->setObjectName("Instrukcjaobsugi1");
+    QAction* oProgramie = pomoc->addAction(QStringLiteral("&O programie..."), QKeySequence(Qt::CTRL | Qt::Key_F1),
+                                           this, [this] { PokazOProgramie(this); });
+    oProgramie->setObjectName("Oprogramie1");
+
+    // F1 is the program's help request; what it asks for is the manual.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { ZadaniePomocy(KodPoleceniaPomocy, 43); });
+}
+
+void TeMain::PokazLinie()
+{
+    // Links in navy, bold and underlined on the window colour of the system, as parameters the
+    // player can click. Bold in DejaVu Sans: the small sizes of Wine's Tahoma Bold come as bitmaps
+    // no heavier than the regular face.
+    const QString styl = QStringLiteral("color:#000080; font-weight:bold; text-decoration:underline; "
+                                        "font-family:'DejaVu Sans'; background-color:%1")
+                             .arg(palette().color(QPalette::Base).name());
+    QStringList wiersze;
+    for (const auto& p : TLiniaStartowa::Parametry()) {
+        while (wiersze.size() <= p.Wiersz)
+            wiersze << QString();
+        const QString link = QStringLiteral("<a href=\"%1\" style=\"text-decoration:none\"><span style=\"%2\">%3</span></a>")
+                                 .arg(QString::fromUtf8(p.Nazwa), styl, Q(linia_.Wartosc(p.Nazwa)).toHtmlEscaped());
+        QString zdanie = QString::fromUtf8(p.Zdanie).toHtmlEscaped();
+        zdanie.replace(QStringLiteral("%s"), link);
+        wiersze[p.Wiersz] += zdanie;
+    }
+    rulMain_->setText(wiersze.join(QStringLiteral("<br>")));
+}
+
+void TeMain::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // The progress window of the start-up gives way to the start window; during a run it is the
+    // run's, and restoring the minimised window then must not hide it.
+    if (!bieg_)
+        OknoPostepu().Ukryj();
+}
+
+void TeMain::Polecenie(int numer)
+{
+    switch (PolecenieStartu(numer)) {
+    case tPolecenieStartu::psRozklad: {
+        TeRozklad eRozklad(rozklad_, WlotyUkladu(uslugi_.Komunikaty), this);
+        eRozklad.exec();
+        break;
+    }
+    case tPolecenieStartu::psInstrukcja:
+        PokazPomoc(this, QStringLiteral("drelinko.htm"));
+        break;
+    case tPolecenieStartu::psZacznij:
+        Nowy1Click(false);
+        break;
+    case tPolecenieStartu::psZacznijOdGodziny:
+        Nowy1Click(true);
+        break;
+    case tPolecenieStartu::psBrak:
+        break;
+    }
+}
+
+void TeMain::ZadaniePomocy(int kod, int dane)
+{
+    if (PolecenieZPomocy(kod, dane) != tPolecenieStartu::psBrak)
+        Polecenie(dane);
+}
+
+void TeMain::HTMLabel1AnchorClick(const QString& cel) { Polecenie(NumerLinku(cel.toStdString())); }
+
+void TeMain::rulMainAnchorClick(const QString& parametr)
+{
+    const TLiniaStartowa::TParametr* p = TLiniaStartowa::Parametr(parametr.toStdString());
+    if (p == nullptr)
+        return;
+    if (p->Edytowalny)
+        ZapytajOGodzine();
+    else
+        Polecenie(NumerLinku(p->Nazwa));
+}
+
+void TeMain::ZapytajOGodzine()
+{
+    QInputDialog pytanie(this);
+    pytanie.setObjectName("pytanieOGodzine");
+    pytanie.setWindowTitle(QString::fromUtf8(TytulProgramu));
+    pytanie.setLabelText(QString::fromUtf8(TLiniaStartowa::Pytanie));
+    pytanie.setTextValue(Q(linia_.Wartosc(TLiniaStartowa::GodzStartu)));
+    if (pytanie.exec() == QDialog::Accepted)
+        WpiszGodzineStartu(pytanie.textValue());
+}
+
+void TeMain::WpiszGodzineStartu(const QString& tekst)
+{
+    linia_.Wpisz(TLiniaStartowa::GodzStartu, tekst.toStdString());
+    PokazLinie();
+}
+
+void TeMain::Nowy1Click(bool odGodziny)
+{
+    if (bieg_)
+        return;  // one run at a time
+    bieg_ = true;
+    showMinimized();
+    TOknoPostepu& postep = OknoPostepu();
+    TPoBiegu poBiegu([this, &postep] {
+        stacja_ = nullptr;
+        bieg_ = false;
+        postep.Ukryj();
+        showNormal();
+        raise();
+        activateWindow();
+        PokazLinie();
+    });
+    postep.Pokaz(QStringLiteral("Tworzę układ stacji"));
+    TSymulacjaStacji symulacja(uslugi_, rozklad_);
+    if (odGodziny)
+        symulacja.CzasSymulacji = linia_.GodzinaStartu();
+    {
+        TeStacjaBiegu eStacja(symulacja);
+        eStacja.setWindowModality(Qt::ApplicationModal);
+        QEventLoop bieg;
+        eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };
+        stacja_ = &eStacja;
+        emit stacjaUtworzona(&eStacja);
+        eStacja.show();
+        bieg.exec();
+        postep.UstawTekst(QStringLiteral("Zamykam stację na cztery spusty"));
+        stacja_ = nullptr;
+        emit stacjaZamknieta();
+    }
+}
+
+QString TeMain::PlikAktualizacji()
+{
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Wczytaj nowszy rozkład jazdy"), Q(ProgramDir()),
+                                        QStringLiteral("Rozkład jazdy (*.csv *.dat)"));
+}
+
+void TeMain::Aktualizacja1Click()
+{
+    const QString plik = PlikAktualizacji();
+    if (plik.isEmpty())
+        return;
+    if (AktualizujRozklad(QFile::encodeName(plik).toStdString(), rozklad_.Plik(), uslugi_.Komunikaty))
+        rozklad_.WczytajRozklad();
+}
+
+bool ZaladujTlumaczeniaQt()
+{
+    auto* tlumacz = new QTranslator(QCoreApplication::instance());
+    if (!tlumacz->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete tlumacz;
+        return false;
+    }
+    return QCoreApplication::installTranslator(tlumacz);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "simulation/linia_startowa.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QLabel;
+class TOknoStacji;
+class TRozkladJazdy;
+struct TUslugi;
+
+// The start window: the welcome text with its command links, the start line with the start hour,
+// the picture and the footer, and the menu from which the player starts a run, opens the timetable
+// and reaches the manual. A run is one life of a station window, shown modally while this window
+// waits minimised.
+class TeMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The services and the timetable are the program's; every run gets them.
+    TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic = nullptr);
+    ~TeMain() override;
+
+    // The client area without the menu bar.
+    static constexpr int Szerokosc = 586;
+    static constexpr int Wysokosc = 321;
+
+    TLiniaStartowa& Linia() { return linia_; }
+    QLabel* Powitanie() const { return HTMLabel1_; }
+    QLabel* LiniaStartowa() const { return rulMain_; }
+    QWidget* Obraz() const { return obraz_; }
+    // The station window of the run in progress; nullptr between runs.
+    TOknoStacji* Stacja() const { return stacja_; }
+
+    // Every command by number: the links of the welcome text and of the start line.
+    void Polecenie(int numer);
+    // A help request of the program: a command when the code is 777, nothing otherwise.
+    void ZadaniePomocy(int kod, int dane);
+    // A link of the welcome text, its target read as a decimal number (0, no command, otherwise).
+    void HTMLabel1AnchorClick(const QString& cel);
+    // A link of the start line: a command link runs its command, the start hour asks for a new one.
+    void rulMainAnchorClick(const QString& parametr);
+    // The start hour entered as the prompt gives it: checked, stored and shown, or refused with a
+    // message and the old value kept.
+    void WpiszGodzineStartu(const QString& tekst);
+    // One run: from 04:00, or from the stored start hour.
+    void Nowy1Click(bool odGodziny);
+    // "&Aktualizacja...": a newer timetable from a file the player picks.
+    void Aktualizacja1Click();
+
+signals:
+    // The run's station window exists / has closed and is about to be destroyed.
+    void stacjaUtworzona(TOknoStacji* okno);
+    void stacjaZamknieta();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    // The file to update the timetable from; empty when the player gives up.
+    virtual QString PlikAktualizacji();
+
+private:
+    void ZbudujMenu();
+    void PokazLinie();
+    void ZapytajOGodzine();
+
+    TUslugi& uslugi_;
+    TRozkladJazdy& rozklad_;
+    TLiniaStartowa linia_;
+    QLabel* HTMLabel1_ = nullptr;
+    QLabel* rulMain_ = nullptr;
+    QLabel* stopka_ = nullptr;
+    QWidget* obraz_ = nullptr;
+    TOknoStacji* stacja_ = nullptr;
+    // From the first step of a run to its last: the window is minimised and restored meanwhile.
+    bool bieg_ = false;
+};
+
+// Qt's own dialogs and buttons in Polish, from the translations of the system's Qt; false when they
+// are not installed (the buttons are then in English).
+bool ZaladujTlumaczeniaQt();
