@@ -1,5 +1,6 @@
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
@@ -14,27 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct TDanePociagu {
-    std::string Numer, Od, Do, Sklad, Wjezdza, Wyjezdza, Przyjazd, Odjazd, Opis;
-    bool BezPeronu = false;
-};
-
-std::unique_ptr<TPociag> Pociag(const TDanePociagu& d)
-{
-    auto t = std::make_unique<TPociag>();
-    t->SetNumer(d.Numer);
-    t->SetRelacjaOd(d.Od);
-    t->SetRelacjaDo(d.Do);
-    t->SetSkladRozkladowy(d.Sklad);
-    t->SetWjezdza(d.Wjezdza);
-    t->SetWyjezdza(d.Wyjezdza);
-    t->SetPrzyjazd(CzytajGodzine(d.Przyjazd).value());
-    t->SetOdjazd(CzytajGodzine(d.Odjazd).value());
-    t->SetOpis(d.Opis);
-    t->SetNieWymagaPeronu(d.BezPeronu);
-    return t;
-}
 
 // One train of every kind, as the game's timetable has them.
 const TDanePociagu Przelotowy{"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"};
@@ -52,7 +32,7 @@ protected:
     void Wstaw(const std::vector<TDanePociagu>& pociagi)
     {
         for (const auto& d : pociagi)
-            s.Rozklad.Rozklad.Append(Pociag(d));
+            s.Rozklad.Rozklad.Append(PociagTestowy(d));
     }
     // The window opened on the timetable, which is saved first, as the game's file would hold it.
     void Otworz(const std::vector<TDanePociagu>& pociagi = {Przelotowy, Poczatkowy, Koncowy, BezPeronu, Miejscowy})
@@ -290,7 +270,7 @@ TEST_F(ListaPociagow, FilterRowsAreFoundByPositionOrNameAndAMissingRowChangesNot
 
 TEST_F(ListaPociagow, RowOfATrainThroughTheStationShowsBothTimesAndBothEntries)
 {
-    EXPECT_EQ(TModelRozkladu::TekstWiersza(*Pociag(Przelotowy)),
+    EXPECT_EQ(TModelRozkladu::TekstWiersza(*PociagTestowy(Przelotowy)),
               "<b>34101</b><IND x=\"60\">Olszarzyna-Brzelany<IND x=\"200\">4:08 <b>4:12</b>osobowy"
               "<br>     skład: s122<br>  4:08<IND x=\"50\">przyj. Olszarzyna (<b>wOlsz</b>)"
               "<br>  4:12<IND x=\"50\">odj. Brzelany (<b>wBrz</b>)<hr>");
@@ -298,7 +278,7 @@ TEST_F(ListaPociagow, RowOfATrainThroughTheStationShowsBothTimesAndBothEntries)
 
 TEST_F(ListaPociagow, RowOfATrainStartingHereShowsItsDepartureAndThatTheConsistIsSetOut)
 {
-    EXPECT_EQ(TModelRozkladu::TekstWiersza(*Pociag(Poczatkowy)),
+    EXPECT_EQ(TModelRozkladu::TekstWiersza(*PociagTestowy(Poczatkowy)),
               "<b>44713</b><IND x=\"60\">Drelinko-Morzyn Gł.<IND x=\"200\">      <b>6:58</b>szynobus"
               "<br>     skład: a2a<br>  6:58<IND x=\"50\">skład podstawia się do odjazdu"
               "<br>  6:58<IND x=\"50\">odj. Morzyn Gł. (<b>wWirowa</b>)<hr>");
@@ -306,21 +286,21 @@ TEST_F(ListaPociagow, RowOfATrainStartingHereShowsItsDepartureAndThatTheConsistI
 
 TEST_F(ListaPociagow, RowOfATrainEndingHereShowsItsArrivalAndThatItEndsItsRun)
 {
-    EXPECT_EQ(TModelRozkladu::TekstWiersza(*Pociag(Koncowy)),
+    EXPECT_EQ(TModelRozkladu::TekstWiersza(*PociagTestowy(Koncowy)),
               "<b>44712</b><IND x=\"60\">Wirowa-Drelinko<IND x=\"200\"><b>6:50</b>szynobus"
               "<br>     skład: a2a<br>  6:50<IND x=\"50\">przyj. Wirowa (<b>wWirowa</b>)<br>     kończy bieg<hr>");
 }
 
 TEST_F(ListaPociagow, RowOfATrainWithNeitherEntryNorExitShowsItsArrivalInBoldAndNoDescription)
 {
-    EXPECT_EQ(TModelRozkladu::TekstWiersza(*Pociag(Miejscowy)),
+    EXPECT_EQ(TModelRozkladu::TekstWiersza(*PociagTestowy(Miejscowy)),
               "<b>99001</b><IND x=\"60\">Drelinko-Drelinko<IND x=\"200\"><b>5:00</b>"
               "<br>     skład: s<br>  5:00<IND x=\"50\">skład podstawia się do odjazdu<br>     kończy bieg<hr>");
 }
 
 TEST_F(ListaPociagow, RowOfATrainWithoutAPlatformStopShowsItsTimesWithADotAndSaysSo)
 {
-    EXPECT_EQ(TModelRozkladu::TekstWiersza(*Pociag(BezPeronu)),
+    EXPECT_EQ(TModelRozkladu::TekstWiersza(*PociagTestowy(BezPeronu)),
               "<b>64304</b><IND x=\"60\">Morzyn Port-Bartnica<IND x=\"200\">4.30 <b>4.30</b>towarowy"
               "<br>     skład: sttttt<br>  4.30<IND x=\"50\">przyj. Morzyn Port (<b>wWirowa</b>)"
               "<br>  4.30<IND x=\"50\">odj. Bartnica (<b>wOlsz</b>)<br>nie wymaga postoju przy peronie<hr>");
@@ -642,14 +622,14 @@ TEST_F(Watpliwosci, ASoundTrainRaisesNone)
 {
     Otworz();
     for (const auto& d : {Przelotowy, Poczatkowy, Koncowy, BezPeronu})
-        EXPECT_EQ(m->SprawdzPociag(*Pociag(d)), std::vector<std::string>{}) << d.Numer;
+        EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{}) << d.Numer;
 }
 
 TEST_F(Watpliwosci, EachDoubtIsNamed)
 {
     Otworz();
     const auto jedna = [&](TDanePociagu d) {
-        const auto w = m->SprawdzPociag(*Pociag(d));
+        const auto w = m->SprawdzPociag(*PociagTestowy(d));
         EXPECT_EQ(w.size(), 1u) << d.Numer;
         return w.empty() ? std::string() : w[0];
     };
@@ -658,12 +638,12 @@ TEST_F(Watpliwosci, EachDoubtIsNamed)
     EXPECT_EQ(jedna(d), "odjazd (4:00) jest wcześniej niż przyjazd (4:08)");
     d = Koncowy;  // ends here: its departure time means nothing
     d.Odjazd = "6:00";
-    EXPECT_EQ(m->SprawdzPociag(*Pociag(d)), std::vector<std::string>{});
+    EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{});
     d = Przelotowy;
     d.Sklad = "s1x2ż";
     EXPECT_EQ(jedna(d), "w składzie \"s1x2ż\" są nieznane kody pojazdów: \"x\", \"ż\"");
     d.Sklad = "S12B+t n";
-    EXPECT_EQ(m->SprawdzPociag(*Pociag(d)), std::vector<std::string>{});
+    EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{});
     d.Sklad = "e12";
     EXPECT_EQ(jedna(d), "w składzie nie ma pojazdu, który może go prowadzić (p, s albo a)");
     d.Sklad = "";
@@ -671,7 +651,7 @@ TEST_F(Watpliwosci, EachDoubtIsNamed)
     d = Miejscowy;
     EXPECT_EQ(jedna(d), "pociąg wymaga postoju przy peronie, a ani nie przyjeżdża z linii, ani na nią nie odjeżdża");
     d.BezPeronu = true;
-    EXPECT_EQ(m->SprawdzPociag(*Pociag(d)), std::vector<std::string>{});
+    EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{});
     d = Przelotowy;
     d.Numer = " ";
     EXPECT_EQ(jedna(d), "pociąg nie ma numeru");
@@ -755,7 +735,7 @@ TEST_F(Usuwanie, AnEmptiedTimetableIsNotReadAgainFromTheFile)
     TKomunikatyZapis komunikaty;
     TKursoryZapis kursory;
     TRozkladJazdy inny(NazwaPlikuRozkladu(), komunikaty, kursory);
-    inny.Rozklad.Append(Pociag(Koncowy));
+    inny.Rozklad.Append(PociagTestowy(Koncowy));
     ASSERT_TRUE(inny.ZapiszRozklad());
     m->ZaznaczFiltr(tListaFiltru::przyjazd, 0, false);
     EXPECT_TRUE(m->Wiersze().empty());
@@ -775,7 +755,7 @@ protected:
         std::filesystem::create_directory(folder);
         rozklad = std::make_unique<TRozkladJazdy>(folder + "/rozklad.dat", s.Komunikaty, s.Kursory);
         for (const auto& d : {Przelotowy, Poczatkowy, Koncowy})
-            rozklad->Rozklad.Append(Pociag(d));
+            rozklad->Rozklad.Append(PociagTestowy(d));
         ASSERT_TRUE(rozklad->ZapiszRozklad());
         m = std::make_unique<TModelRozkladu>(*rozklad, s.Komunikaty, WlotyUkladu(s.Komunikaty));
         m->Pokaz();
@@ -975,7 +955,7 @@ TEST_F(Csv, AFailedSaveOfAnImportKeepsTheOldTimetable)
     const std::string folder = s.Katalog.Sciezka("dysk");
     std::filesystem::create_directory(folder);
     TRozkladJazdy rozklad(folder + "/rozklad.dat", s.Komunikaty, s.Kursory);
-    rozklad.Rozklad.Append(Pociag(Przelotowy));
+    rozklad.Rozklad.Append(PociagTestowy(Przelotowy));
     ASSERT_TRUE(rozklad.ZapiszRozklad());
     TModelRozkladu model(rozklad, s.Komunikaty, WlotyUkladu(s.Komunikaty));
     model.Pokaz();

@@ -1,6 +1,7 @@
 // The timetable window and the markup its rows are drawn from, on the offscreen platform.
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
@@ -63,19 +64,6 @@ QImage Obraz(const QString& znaczniki, qreal dpr, QSize rozmiar = QSize(120, 30)
 }
 
 // ---- The window ----
-
-struct TDanePociagu {
-    const char* Numer;
-    const char* Od;
-    const char* Do;
-    const char* Sklad;
-    const char* Wjezdza;
-    const char* Wyjezdza;
-    const char* Przyjazd;
-    const char* Odjazd;
-    const char* Opis;
-    bool BezPeronu = false;
-};
 
 const TDanePociagu Pociagi[] = {
     {"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"},
@@ -162,18 +150,7 @@ struct TStanowisko {
     TStanowisko()
     {
         for (const auto& d : Pociagi) {
-            auto t = std::make_unique<TPociag>();
-            t->SetNumer(d.Numer);
-            t->SetRelacjaOd(d.Od);
-            t->SetRelacjaDo(d.Do);
-            t->SetSkladRozkladowy(d.Sklad);
-            t->SetWjezdza(d.Wjezdza);
-            t->SetWyjezdza(d.Wyjezdza);
-            t->SetPrzyjazd(CzytajGodzine(d.Przyjazd).value());
-            t->SetOdjazd(CzytajGodzine(d.Odjazd).value());
-            t->SetOpis(d.Opis);
-            t->SetNieWymagaPeronu(d.BezPeronu);
-            s.Rozklad.Rozklad.Append(std::move(t));
+            s.Rozklad.Rozklad.Append(PociagTestowy(d));
         }
         s.Rozklad.ZapiszRozklad();
         // Opened as the start window will open it: from the layout, with no station window.
@@ -671,7 +648,7 @@ private slots:
         const QString csv = QString::fromUtf8(eksport.readAll());
         QVERIFY(csv.startsWith(QStringLiteral("numer,")));
         for (const auto& d : Pociagi)
-            QVERIFY2(csv.contains(QString::fromUtf8(d.Numer)), d.Numer);
+            QVERIFY2(csv.contains(QString::fromStdString(d.Numer)), d.Numer.c_str());
 
         t.okno->Import = QString::fromStdString(t.s.Katalog.Sciezka("import.csv"));
         std::ofstream(t.okno->Import.toStdString(), std::ios::binary)
