@@ -1,47 +1,9 @@
 #include "simulation/linia_startowa.h"
 
+#include "core/tekst.h"
 #include "trains/czas.h"
 
-#include <cctype>
 #include <charconv>
-
-namespace {
-
-bool RowneBezWielkosci(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-// One or two digits, taken off the front of the text.
-std::optional<int> Skladnik(std::string_view& tekst)
-{
-    std::size_t n = 0;
-    while (n < tekst.size() && n < 3 && tekst[n] >= '0' && tekst[n] <= '9')
-        ++n;
-    if (n == 0 || n > 2)
-        return std::nullopt;
-    int v = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        v = v * 10 + (tekst[i] - '0');
-    tekst.remove_prefix(n);
-    return v;
-}
-
-std::string_view BezOdstepow(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-}  // namespace
 
 tPolecenieStartu PolecenieStartu(int numer)
 {
@@ -73,30 +35,6 @@ tPolecenieStartu PolecenieZPomocy(int kod, int dane)
     return kod == KodPoleceniaPomocy ? PolecenieStartu(dane) : tPolecenieStartu::psBrak;
 }
 
-std::optional<std::string> NormalizujGodzine(std::string_view tekst)
-{
-    std::string_view s = BezOdstepow(tekst);
-    const auto godziny = Skladnik(s);
-    if (!godziny || s.empty() || s.front() != ':')
-        return std::nullopt;
-    s.remove_prefix(1);
-    const auto minuty = Skladnik(s);
-    if (!minuty)
-        return std::nullopt;
-    int sekundy = 0;
-    if (!s.empty()) {
-        if (s.front() != ':')
-            return std::nullopt;
-        s.remove_prefix(1);
-        const auto ss = Skladnik(s);
-        if (!ss || !s.empty())
-            return std::nullopt;
-        sekundy = *ss;
-    }
-    if (*godziny > 23 || *minuty > 59 || sekundy > 59)
-        return std::nullopt;
-    return std::to_string(*godziny) + ':' + (*minuty < 10 ? "0" : "") + std::to_string(*minuty);
-}
 
 const std::vector<TLiniaStartowa::TParametr>& TLiniaStartowa::Parametry()
 {

@@ -2,6 +2,7 @@
 
 #include "core/komunikaty.h"
 #include "core/uslugi.h"
+#include "trains/czas.h"
 
 #include <optional>
 #include <string>
@@ -28,10 +29,6 @@ int NumerLinku(std::string_view cel);
 inline constexpr int KodPoleceniaPomocy = 777;
 tPolecenieStartu PolecenieZPomocy(int kod, int dane);
 
-// A start hour as entered or stored: hours and minutes, optionally seconds, separated by colons,
-// with or without leading zeros, blanks around it allowed. The time of day as "h:mm" (seconds
-// dropped), or nullopt when it is not a time of day.
-std::optional<std::string> NormalizujGodzine(std::string_view tekst);
 
 // The start line of the start window: two sentences with three clickable parameters,
 //   "Kliknij tutaj, aby zacząć od początku."

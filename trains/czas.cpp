@@ -1,6 +1,7 @@
 #include "trains/czas.h"
 
 #include "core/format.h"
+#include "core/tekst.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,22 @@ int Liczba(std::string_view s)
     int v = 0;
     for (char c : s)
         v = v * 10 + (c - '0');
+    return v;
+}
+
+
+// One or two digits, taken off the front of the text.
+std::optional<int> Skladnik(std::string_view& tekst)
+{
+    std::size_t n = 0;
+    while (n < tekst.size() && n < 3 && tekst[n] >= '0' && tekst[n] <= '9')
+        ++n;
+    if (n == 0 || n > 2)
+        return std::nullopt;
+    int v = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        v = v * 10 + (tekst[i] - '0');
+    tekst.remove_prefix(n);
     return v;
 }
 
@@ -113,4 +130,30 @@ std::string PiszGodzine(double czas)
     if (s % 60 == 0)
         return Formatuj("%lld:%02lld", s / 3600, s / 60 % 60);
     return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+}
+
+std::optional<std::string> NormalizujGodzine(std::string_view tekst)
+{
+    const std::string przyciety = Przytnij(tekst);
+    std::string_view s = przyciety;
+    const auto godziny = Skladnik(s);
+    if (!godziny || s.empty() || s.front() != ':')
+        return std::nullopt;
+    s.remove_prefix(1);
+    const auto minuty = Skladnik(s);
+    if (!minuty)
+        return std::nullopt;
+    int sekundy = 0;
+    if (!s.empty()) {
+        if (s.front() != ':')
+            return std::nullopt;
+        s.remove_prefix(1);
+        const auto ss = Skladnik(s);
+        if (!ss || !s.empty())
+            return std::nullopt;
+        sekundy = *ss;
+    }
+    if (*godziny > 23 || *minuty > 59 || sekundy > 59)
+        return std::nullopt;
+    return std::to_string(*godziny) + ':' + (*minuty < 10 ? "0" : "") + std::to_string(*minuty);
 }

@@ -33,3 +33,7 @@ std::string CzasHMMSS(double czas);
 std::optional<double> CzytajGodzine(std::string_view tekst);
 // "H:MM", with ":SS" only when the seconds are not zero.
 std::string PiszGodzine(double czas);
+// A time of day as the player types it (the start hour): hours and minutes, optionally seconds,
+// separated by colons, with or without leading zeros, blanks around it allowed. The time of day as
+// "h:mm" (seconds dropped), or nullopt when it is not a time of day.
+std::optional<std::string> NormalizujGodzine(std::string_view tekst);
