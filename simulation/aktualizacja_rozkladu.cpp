@@ -1,6 +1,7 @@
 #include "simulation/aktualizacja_rozkladu.h"
 
 #include "core/liczebniki.h"
+#include "core/tekst.h"
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
 #include "station/uklad.h"
@@ -8,7 +9,6 @@
 #include "trains/rozklad_csv.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,10 +17,7 @@ namespace {
 
 std::string Rozszerzenie(const std::string& plik)
 {
-    std::string r = std::filesystem::path(plik).extension().string();
-    for (char& c : r)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
+    return MaleLitery(std::filesystem::path(plik).extension().string());
 }
 
 // The spreadsheet into the list; false with the problems when any row is wrong.
