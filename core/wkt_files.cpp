@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -162,6 +163,17 @@ bool PlikIstnieje(const std::string& plik)
 {
     std::error_code blad;
     return std::filesystem::is_regular_file(plik, blad);
+}
+
+std::optional<std::string> CzytajCalyPlik(const std::string& plik)
+{
+    if (!PlikIstnieje(plik))
+        return std::nullopt;
+    std::ifstream we(plik, std::ios::binary);
+    std::ostringstream tekst;
+    if (!we || !(tekst << we.rdbuf()) || we.bad())
+        return std::nullopt;
+    return std::move(tekst).str();
 }
 
 bool LoadFromFile(tWktList& lista, const std::string& plik)

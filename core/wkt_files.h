@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,8 @@ std::string ZachowajKopie(const std::string& plik);
 // Copies a file; answers the number of bytes copied, or a negative error: -1 the source cannot be
 // opened, -2 the target cannot be created, -3 read error, -4 write error, -7 an empty name.
 int CopyFileLZ(const std::string& zrodlo, const std::string& cel);
+
+// The whole content of a regular file; nullopt when it is missing, not a file, or cannot be read.
+std::optional<std::string> CzytajCalyPlik(const std::string& plik);
 
 bool PlikIstnieje(const std::string& plik);

@@ -218,6 +218,11 @@ void tWktStream::LoadFromFile(const std::string& plik)
 
 void tWktStream::SaveToFile(const std::string& plik) const
 {
+    ZapiszPlikCaly(plik, {reinterpret_cast<const char*>(dane_.data()), dane_.size()});
+}
+
+void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
+{
     std::string wzor = plik + ".XXXXXX";
     const int fd = mkstemp(wzor.data());
     if (fd < 0)
@@ -225,8 +230,8 @@ void tWktStream::SaveToFile(const std::string& plik) const
     const std::string tymczasowy = wzor;
     bool dobrze = true;
     std::size_t zapisano = 0;
-    while (dobrze && zapisano < dane_.size()) {
-        const ssize_t n = ::write(fd, dane_.data() + zapisano, dane_.size() - zapisano);
+    while (dobrze && zapisano < dane.size()) {
+        const ssize_t n = ::write(fd, dane.data() + zapisano, dane.size() - zapisano);
         if (n < 0)
             dobrze = (errno == EINTR);
         else

@@ -72,3 +72,8 @@ private:
     std::size_t pozycja_ = 0;
     int zagniezdzenie_ = 0;
 };
+
+// Writes the bytes as the whole new content of the file: into a temporary file beside it, synced,
+// then renamed over it, so that a failure at any point leaves the old file whole. Raises
+// EwktException when the file cannot be written.
+void ZapiszPlikCaly(const std::string& plik, std::string_view dane);

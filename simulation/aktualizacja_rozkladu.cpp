@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -23,14 +21,12 @@ std::string Rozszerzenie(const std::string& plik)
 // The spreadsheet into the list; false with the problems when any row is wrong.
 bool CzytajCsv(const std::string& plik, tWktGenericList& lista, std::vector<std::string>& bledy)
 {
-    std::ifstream we(plik, std::ios::binary);
-    if (!we) {
+    const auto tekst = CzytajCalyPlik(plik);
+    if (!tekst) {
         bledy.push_back("Nie można otworzyć pliku.");
         return false;
     }
-    std::ostringstream tekst;
-    tekst << we.rdbuf();
-    TImportCsv wynik = CzytajRozkladCsv(tekst.str());
+    TImportCsv wynik = CzytajRozkladCsv(*tekst);
     if (!wynik.Bledy.empty()) {
         bledy = std::move(wynik.Bledy);
         return false;

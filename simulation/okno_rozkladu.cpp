@@ -3,6 +3,9 @@
 #include "core/cp1250.h"
 #include "core/format.h"
 #include "core/tekst.h"
+#include "core/wkt_files.h"
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
 #include "core/zegary.h"
 #include "interlocking/stacja_nastawni.h"
 #include "trains/czas.h"
@@ -15,12 +18,9 @@
 #include <cctype>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 namespace {
 
@@ -555,17 +555,12 @@ std::vector<std::string> TModelRozkladu::SprawdzPociag(const TPociag& t) const
 
 bool TModelRozkladu::ImportujCsv(const std::string& plik)
 {
-    std::error_code blad;
-    std::ifstream we(plik, std::ios::binary);
-    std::ostringstream tekst;
-    const bool otwarty = std::filesystem::is_regular_file(plik, blad) && we.is_open();
-    if (otwarty)
-        tekst << we.rdbuf();
-    if (!otwarty || we.bad()) {
+    const auto tekst = CzytajCalyPlik(plik);
+    if (!tekst) {
         komunikaty_.Komunikat(Formatuj("Nie udało się odczytać pliku %s.", plik.c_str()));
         return false;
     }
-    TImportCsv wynik = CzytajRozkladCsv(tekst.str());
+    TImportCsv wynik = CzytajRozkladCsv(*tekst);
     if (!wynik.Bledy.empty()) {
         komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s:", plik.c_str()) +
                               ListaWierszy(wynik.Bledy, "") + "\r\nRozkład jazdy nie został zmieniony.");
@@ -621,28 +616,13 @@ bool TModelRozkladu::ImportujCsv(const std::string& plik)
 
 bool TModelRozkladu::EksportujCsv(const std::string& plik)
 {
-    const std::string csv = ZapiszRozkladCsv(rozklad_.Rozklad);
-    // Written beside the target and renamed over it, so that a failure leaves the old file whole.
-    const std::string tymczasowy = plik + ".tmp";
-    bool zapisany = false;
-    {
-        std::ofstream wy(tymczasowy, std::ios::binary | std::ios::trunc);
-        if (wy) {
-            wy.write(csv.data(), static_cast<std::streamsize>(csv.size()));
-            wy.close();
-            zapisany = !wy.fail();
-        }
-    }
-    std::error_code blad;
-    if (zapisany) {
-        std::filesystem::rename(tymczasowy, plik, blad);
-        zapisany = !blad;
-    }
-    if (!zapisany) {
-        std::filesystem::remove(tymczasowy, blad);
+    try {
+        ZapiszPlikCaly(plik, ZapiszRozkladCsv(rozklad_.Rozklad));
+        return true;
+    } catch (const EwktException&) {
         komunikaty_.Komunikat(Formatuj("Nie udało się zapisać pliku %s.", plik.c_str()));
+        return false;
     }
-    return zapisany;
 }
 
 // ---- Texts ----

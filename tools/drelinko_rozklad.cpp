@@ -13,9 +13,7 @@
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,14 +56,12 @@ int Eksport(const std::string& plik)
 
 int Import(const std::string& csv, const std::string& plik)
 {
-    std::ifstream we(csv, std::ios::binary);
-    if (!we) {
+    const auto tekst = CzytajCalyPlik(csv);
+    if (!tekst) {
         std::cerr << "drelinko-rozklad: " << csv << ": nie można otworzyć pliku\n";
         return BladPliku;
     }
-    std::ostringstream tekst;
-    tekst << we.rdbuf();
-    TImportCsv wynik = CzytajRozkladCsv(tekst.str());
+    TImportCsv wynik = CzytajRozkladCsv(*tekst);
     if (!wynik.Bledy.empty()) {
         for (const auto& blad : wynik.Bledy)
             std::cerr << csv << ": " << blad << '\n';

@@ -1,5 +1,7 @@
 #include "core/wkt_files.h"
+#include "core/wkt_exception.h"
 #include "core/wkt_generic.h"
+#include "core/wkt_stream.h"
 #include "tests/support/katalog_tymczasowy.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +188,20 @@ TEST(Pliki, CopyFileLzAnswersBytesCopiedOrANegativeError)
     EXPECT_EQ(CopyFileLZ(katalog.Sciezka("z"), ""), -7);
     EXPECT_EQ(CopyFileLZ(katalog.Sciezka("brak"), katalog.Sciezka("c")), -1);
     EXPECT_EQ(CopyFileLZ(katalog.Sciezka("z"), katalog.Sciezka("nie/ma")), -2);
+}
+
+TEST(Pliki, AWholeFileIsReadByteForByteAndAnythingButAFileIsNothing)
+{
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Sciezka("a.csv");
+    const std::string tresc("numer\r\n\0\xFF", 9);
+    ZapiszPlikCaly(plik, tresc);
+    EXPECT_EQ(CzytajCalyPlik(plik), tresc);
+    EXPECT_EQ(CzytajCalyPlik(katalog.Sciezka("brak.csv")), std::nullopt);
+    std::filesystem::create_directory(katalog.Sciezka("folder.csv"));
+    EXPECT_EQ(CzytajCalyPlik(katalog.Sciezka("folder.csv")), std::nullopt);
+    EXPECT_THROW(ZapiszPlikCaly(katalog.Sciezka("folder.csv"), "x"), EwktException);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(katalog.Sciezka("")), {}), 2);
 }
 
 }  // namespace
