@@ -3,10 +3,10 @@
 #include "core/cp1250.h"
 #include "core/format.h"
 #include "core/tekst.h"
-#include "core/wkt_files.h"
 #include "core/wkt_exception.h"
+#include "core/wkt_files.h"
 #include "core/wkt_stream.h"
-#include "core/zegary.h"
+#include "core/zegary_reczne.h"
 #include "interlocking/stacja_nastawni.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
@@ -15,10 +15,7 @@
 #include "trains/sklad.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,12 +60,7 @@ std::string ListaWierszy(const std::vector<std::string>& wiersze, const std::str
     return wynik;
 }
 
-// Building the layout starts no timer and plays no sound; these stand in for the window's.
-class TBezZegarow : public TZegary {
-public:
-    std::unique_ptr<TZegar> Uruchom(int, std::function<void()>) override { return std::make_unique<TZegar>(); }
-};
-
+// Reading the entries from the layout plays no sound.
 class TBezDzwiekow : public TDzwieki {
 public:
     void Odtworz(const std::string&) override {}
@@ -87,7 +79,8 @@ std::vector<TWlotRozkladu> WlotyStacji(const TStacja& stacja)
 
 std::vector<TWlotRozkladu> WlotyUkladu(TKomunikaty& komunikaty)
 {
-    TBezZegarow zegary;
+    // A clock that never moves: nothing of the built layout runs.
+    TZegaryReczne zegary;
     TBezDzwiekow dzwieki;
     try {
         TStacja stacja(zegary, dzwieki, komunikaty);
