@@ -195,6 +195,10 @@ void PokazPomoc(QWidget* rodzic, const QString& strona)
 {
     if (okno.isNull())
         okno = new TOknoPomocy(QString::fromStdString(ProgramDir()), rodzic);
+    else if (okno->parentWidget() != rodzic)
+        // A modal window blocks the windows that others own: the one help window comes over to
+        // the window that asks for it.
+        okno->setParent(rodzic, okno->windowFlags());
     okno->Otworz(strona);
     okno->show();
     okno->raise();

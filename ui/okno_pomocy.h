@@ -64,7 +64,7 @@ private:
 };
 
 // Opens the one help window of the program on a page of the program folder, or brings it to the
-// front showing that page when it is open already.
+// front showing that page, over the window that asks for it, when it is open already.
 void PokazPomoc(QWidget* rodzic, const QString& strona);
 // The help window made by PokazPomoc, while it exists.
 TOknoPomocy* OknoPomocy();

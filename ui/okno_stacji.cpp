@@ -286,13 +286,7 @@ void TOknoStacji::ZbudujMenuGlowne()
                                        &TOknoStacji::PokazRozkladJazdy);
     rozklad->setObjectName("Rozkadjazdy1");
     info->addSeparator();
-    const auto pomoc = [this](const char* plik) {
-        // The window runs modally: a help window that another window owns would be blocked by it,
-        // so the one help window comes over to this one for as long as the run lasts.
-        if (TOknoPomocy* otwarte = OknoPomocy(); otwarte != nullptr && otwarte->parentWidget() != this)
-            otwarte->setParent(this, otwarte->windowFlags());
-        PokazPomoc(this, QString::fromUtf8(plik));
-    };
+    const auto pomoc = [this](const char* plik) { PokazPomoc(this, QString::fromUtf8(plik)); };
     info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); })
         ->setObjectName("Instrukcjamanewrw1");
     info->addAction(QStringLiteral("&Instrukcja obsługi"), this, [pomoc] { pomoc("drelinko.htm"); })
