@@ -143,6 +143,26 @@ TEST(Uklad, Zw20HasItsSingleTrackOnTheLeftAndItsBranchesOnTheRight)
     EXPECT_EQ(Nazwa(zw26.PrawyTor), "Tor16");
 }
 
+TEST(Uklad, EverySwitchHintNamesThatSwitchNotAnother)
+{
+    // The station's own designations write single-digit switches with a leading zero ("zw01");
+    // whichever way, the hint must name the switch the mouse is over.
+    TStacjaTestowa t;
+    int zwrotnice = 0;
+    for (const auto& k : t.Stacja.Komponenty()) {
+        const auto* zw = dynamic_cast<const TZwrotnica*>(k.get());
+        if (zw == nullptr)
+            continue;
+        ++zwrotnice;
+        const std::string numer = zw->Name.substr(2);
+        const std::string wlasna = "Zwrotnica zw" + numer;
+        const std::string zZerem = "Zwrotnica zw" + std::string(numer.size() == 1 ? "0" : "") + numer;
+        EXPECT_TRUE(zw->Hint == wlasna || zw->Hint == zZerem) << zw->Name << ": " << zw->Hint;
+    }
+    EXPECT_EQ(zwrotnice, 10);
+    EXPECT_EQ(t.E<TZwrotnica>("zw4").Hint, "Zwrotnica zw4");
+}
+
 TEST(Uklad, EveryTrackFitsBetweenItsTwoConnectionPointsGrownByTwoPixels)
 {
     TStacjaTestowa t;
