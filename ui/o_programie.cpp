@@ -16,8 +16,8 @@ QString TekstOProgramie()
                "z Olszarzyny, Brzelan i Wirowej.</p>"
                "<p>© WKT. Wszelkie prawa zastrzeżone.</p>"
                "<p>Czcionki:<br>"
-               "Tahoma z projektu Wine (pakiet fonts-wine), licencja GNU LGPL w wersji 2.1 lub późniejszej;<br>"
-               "DejaVu Sans (pakiet fonts-dejavu-core), licencja czcionek Bitstream Vera.</p>")
+               "DejaVu Sans Condensed (pakiet fonts-dejavu-extra) i DejaVu Sans (pakiet fonts-dejavu-core), "
+               "licencja czcionek Bitstream Vera.</p>")
         .arg(QString::fromUtf8(TytulProgramu), WersjaProgramu());
 }
 

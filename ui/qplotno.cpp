@@ -1,7 +1,5 @@
 #include "ui/qplotno.h"
 
-#include <QFile>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPolygon>
 
@@ -22,22 +20,32 @@ QColor NaQColor(TKolor k) { return QColor(k.R, k.G, k.B); }
 void ZaladujCzcionki()
 {
     static const bool zaladowane = [] {
-        // Metric-compatible free versions of the Windows fonts the diagram was laid out with.
-        for (const char* plik : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf",
-                                 "/usr/share/wine/fonts/sserife.fon"})
-            if (QFile::exists(plik))
-                QFontDatabase::addApplicationFont(plik);
-        if (!QFontDatabase::families().contains("MS Sans Serif"))
-            QFont::insertSubstitution("MS Sans Serif", "Tahoma");
-        QFont::insertSubstitution("Tahoma", "DejaVu Sans");
+        // Text that names the Windows faces itself (the help pages' style sheets, rich text) finds
+        // the same free faces as the diagram.
+        for (const char* nazwa : {"Tahoma", "MS Sans Serif"})
+            QFont::insertSubstitutions(QString::fromUtf8(nazwa), RodzinyCzcionki(nazwa));
         return true;
     }();
     (void)zaladowane;
 }
 
+QStringList RodzinyCzcionki(const std::string& nazwa)
+{
+    // The layout names Windows faces. Tahoma is a narrow humanist sans with a large x-height; of the
+    // faces Debian packages, DejaVu Sans Condensed comes nearest to its widths (within a few per
+    // cent, so labels keep the size and place the layout was made for), is hinted for the screen,
+    // keeps "5", "S" and "s" apart at 7 pt and has a bold face of its own. MS Sans Serif, the
+    // elements' small font, takes the same face. DejaVu Sans and Liberation Sans stand in where
+    // the condensed face is missing.
+    if (nazwa == "Tahoma" || nazwa == "MS Sans Serif")
+        return {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    return {QString::fromStdString(nazwa)};
+}
+
 QFont NaQFont(const TCzcionka& c)
 {
-    QFont f(QString::fromStdString(c.Nazwa));
+    QFont f;
+    f.setFamilies(RodzinyCzcionki(c.Nazwa));
     if (c.Piksele)
         f.setPixelSize(c.Rozmiar);
     else
@@ -45,6 +53,20 @@ QFont NaQFont(const TCzcionka& c)
     f.setBold(c.Pogrubiona);
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
+}
+
+QString TekstWMiejscu(QFont& czcionka, const QString& tekst, int szerokosc, QPaintDevice* urzadzenie)
+{
+    // A text a little too long for its place is set a little tighter rather than cut: a route
+    // button names both its ends in full. A longer one keeps the usual spacing and ends with the
+    // ellipsis.
+    for (const qreal ciasniej : {0.0, -0.5, -1.0}) {
+        czcionka.setLetterSpacing(QFont::AbsoluteSpacing, ciasniej);
+        if (QFontMetrics(czcionka, urzadzenie).horizontalAdvance(tekst) <= szerokosc)
+            return tekst;
+    }
+    czcionka.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    return QFontMetrics(czcionka, urzadzenie).elidedText(tekst, Qt::ElideRight, szerokosc);
 }
 
 TQPlotno::TQPlotno(QPainter& painter) : p_(painter)
@@ -147,13 +169,19 @@ void TQPlotno::Linia(const std::vector<TPunktXY>& punkty)
 
 void TQPlotno::Tekst(const TProstokat& r, const std::string& tekst, const TCzcionka& czcionka, unsigned flagi)
 {
-    const QFont f = NaQFont(czcionka);
+    QFont f = NaQFont(czcionka);
+    // Xor-ed onto a coloured line, the grey edges of smoothed glyphs would turn into fringes of the
+    // line's opposite colour: inverted text is drawn in whole pixels.
+    if (odwracanie_)
+        f.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(f);
     p_.setPen(odwracanie_ ? QColor(Qt::white) : NaQColor(czcionka.Kolor));
     const QRect prostokat(r.Left, r.Top, r.Width(), r.Height());
     QString s = QString::fromStdString(tekst);
-    if (flagi & tfWielokropek)
-        s = QFontMetrics(f, p_.device()).elidedText(s, Qt::ElideRight, prostokat.width());
+    if (flagi & tfWielokropek) {
+        s = TekstWMiejscu(f, s, prostokat.width(), p_.device());
+        p_.setFont(f);
+    }
     int wyrownanie = Qt::AlignTop | ((flagi & tfSrodek) ? Qt::AlignHCenter : Qt::AlignLeft);
     if (flagi & tfJednaLinia)
         wyrownanie |= Qt::TextSingleLine;

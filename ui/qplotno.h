@@ -3,6 +3,9 @@
 #include "station/plotno.h"
 
 #include <QPainter>
+#include <QStringList>
+
+#include <string>
 
 // The canvas of the game's drawing: elements paint through it onto a widget or an image.
 class TQPlotno : public TPlotno {
@@ -35,8 +38,13 @@ private:
 };
 
 QColor NaQColor(TKolor k);
-// The Qt font for a font of the game, with the Windows families mapped to the fonts installed
-// with the game.
+// The families that draw a face the layout names: the Windows faces map to free ones, first choice
+// first.
+QStringList RodzinyCzcionki(const std::string& nazwa);
+// The Qt font for a font of the game, with the Windows families mapped as above.
 QFont NaQFont(const TCzcionka& czcionka);
-// Registers the game's fonts once; safe to call many times.
+// The text as it fits a width in a font: whole, perhaps with the font's letters set a little
+// closer, or cut with an ellipsis.
+QString TekstWMiejscu(QFont& czcionka, const QString& tekst, int szerokosc, QPaintDevice* urzadzenie = nullptr);
+// Prepares the game's fonts; safe to call many times.
 void ZaladujCzcionki();

@@ -445,8 +445,8 @@ private slots:
         QVERIFY2(zwykly.contains("Lorvia 99 - Drelinko"), qPrintable(zwykly));
         QVERIFY2(zwykly.contains("wersja " DRELINKO_WERSJA_PROJEKTU), qPrintable(zwykly));
         QVERIFY(zwykly.contains("Wszelkie prawa zastrzeżone"));
-        QVERIFY(zwykly.contains("Tahoma") && zwykly.contains("LGPL w wersji 2.1 lub późniejszej"));
-        QVERIFY(zwykly.contains("DejaVu") && zwykly.contains("Bitstream Vera"));
+        QVERIFY(zwykly.contains("DejaVu Sans Condensed") && zwykly.contains("fonts-dejavu-extra"));
+        QVERIFY(zwykly.contains("DejaVu Sans (pakiet fonts-dejavu-core)") && zwykly.contains("Bitstream Vera"));
     }
 
     void anUpdateFromASoundCsvReplacesTheTimetableTheNextRunUses()
