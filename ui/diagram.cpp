@@ -11,6 +11,9 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
+
 TDiagram::TDiagram(TSymulacjaStacji& symulacja, QWidget* rodzic) : QWidget(rodzic), sym_(symulacja)
 {
     setObjectName("scb");
@@ -27,7 +30,38 @@ QSize TDiagram::sizeHint() const
 
 void TDiagram::UstawPowiekszenie(double p)
 {
-    p = std::clamp(p, 0.5, 4.0);
+    dopasowane_ = false;
+    UstawSkale(std::clamp(p, NajmniejszePowiekszenie, NajwiekszePowiekszenie));
+}
+
+void TDiagram::Dopasuj()
+{
+    dopasowane_ = true;
+    if (obszar_.isValid())
+        UstawSkale(PowiekszenieDla(obszar_));
+    else
+        emit powiekszenieZmienione(powiekszenie_);
+}
+
+void TDiagram::UstawObszar(QSize obszar)
+{
+    obszar_ = obszar;
+    if (dopasowane_)
+        UstawSkale(PowiekszenieDla(obszar_));
+}
+
+double TDiagram::PowiekszenieDla(QSize obszar) const
+{
+    const QSize s = RozmiarDiagramu(sym_.Stacja());
+    if (s.isEmpty() || obszar.isEmpty())
+        return 1.0;
+    const double p = std::min(double(obszar.width()) / s.width(), double(obszar.height()) / s.height());
+    // Whole hundredths, rounded down, so that the drawn diagram never needs a scroll bar.
+    return std::clamp(std::floor(p * 100) / 100, 1.0, NajwiekszePowiekszenie);
+}
+
+void TDiagram::UstawSkale(double p)
+{
     if (p == powiekszenie_)
         return;
     powiekszenie_ = p;

@@ -14,8 +14,19 @@ class TDiagram : public QWidget {
 public:
     explicit TDiagram(TSymulacjaStacji& symulacja, QWidget* rodzic = nullptr);
 
+    // The zoom fits the diagram to the space it has until the player chooses one; Dopasuj goes back
+    // to fitting.
+    static constexpr double NajmniejszePowiekszenie = 0.5;
+    static constexpr double NajwiekszePowiekszenie = 4.0;
     double Powiekszenie() const { return powiekszenie_; }
+    bool Dopasowane() const { return dopasowane_; }
     void UstawPowiekszenie(double p);
+    void Dopasuj();
+    // The space the diagram may fill; with a fitting zoom the zoom follows it.
+    void UstawObszar(QSize obszar);
+    // The zoom at which the diagram fills a space: never below 1, where its smallest text stays
+    // legible (a smaller space scrolls).
+    double PowiekszenieDla(QSize obszar) const;
     // The element under a point of the widget, or none.
     TElement* ElementPod(QPoint punkt) const;
     QSize sizeHint() const override;
@@ -33,6 +44,10 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    void UstawSkale(double p);
+
     TSymulacjaStacji& sym_;
     double powiekszenie_ = 1.0;
+    bool dopasowane_ = true;
+    QSize obszar_;
 };

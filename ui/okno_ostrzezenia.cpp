@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QPointer<TOknoOstrzezenia> biezace;
 }
@@ -26,14 +28,15 @@ TOknoOstrzezenia::TOknoOstrzezenia(const QString& naglowek, const QString& tekst
 {
     setObjectName("eWktWarningDialog");
     setWindowTitle(naglowek);
-    setFixedSize(308, 144);
     lbInfo_ = new QLabel(tekst, this);
     lbInfo_->setWordWrap(true);
     QFont pogrubiona = lbInfo_->font();
     pogrubiona.setBold(true);
     lbInfo_->setFont(pogrubiona);
+    lbInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbOpis_ = new QLabel(opis, this);
     lbOpis_->setWordWrap(true);
+    lbOpis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     gauge_ = new QProgressBar(this);
     gauge_->setFixedHeight(6);
     gauge_->setTextVisible(false);
@@ -66,6 +69,22 @@ TOknoOstrzezenia::TOknoOstrzezenia(const QString& naglowek, const QString& tekst
     timer_ = new QTimer(this);
     timer_->setInterval(Interwal);
     connect(timer_, &QTimer::timeout, this, &TOknoOstrzezenia::Tyknij);
+    Dopasuj();
+}
+
+void TOknoOstrzezenia::Dopasuj()
+{
+    // Measured with the longest text the countdown line ever shows, so that the dialog keeps its
+    // size when the countdown stops.
+    const QString czas = lbCzas_->text();
+    lbCzas_->setText(TekstZatrzymania());
+    QLayout* uklad = layout();
+    uklad->activate();
+    const int szerokosc = std::max(Szerokosc, uklad->minimumSize().width());
+    const int wysokosc = std::max(Wysokosc, uklad->hasHeightForWidth() ? uklad->totalHeightForWidth(szerokosc)
+                                                                         : uklad->minimumSize().height());
+    lbCzas_->setText(czas);
+    setFixedSize(szerokosc, wysokosc);
 }
 
 TOknoOstrzezenia::~TOknoOstrzezenia() = default;
@@ -128,8 +147,10 @@ void TOknoOstrzezenia::Zatrzymaj()
     timer_->stop();
     gauge_->hide();
     bStoj_->hide();
-    lbCzas_->setText(QStringLiteral("Naciśnij OK lub Anuluj, aby zakończyć."));
+    lbCzas_->setText(TekstZatrzymania());
 }
+
+QString TOknoOstrzezenia::TekstZatrzymania() { return QStringLiteral("Naciśnij OK lub Anuluj, aby zakończyć."); }
 
 QString TOknoOstrzezenia::TekstCzasu() const { return lbCzas_->text(); }
 int TOknoOstrzezenia::Postep() const { return gauge_->value(); }

@@ -16,6 +16,9 @@ class TOknoOstrzezenia : public QDialog {
 
 public:
     static constexpr int Interwal = 200;  // ms a tick
+    // The smallest size; longer texts make the dialog taller (or, for a word that cannot wrap, wider).
+    static constexpr int Szerokosc = 308;
+    static constexpr int Wysokosc = 144;
 
     // Shows the dialog and answers 1 (OK, time-out or losing the focus) or 2 (Anuluj). Seconds 0
     // show nothing and answer 1. At most one dialog exists at a time.
@@ -47,6 +50,8 @@ protected:
 
 private:
     void Zakoncz(int wynik);
+    void Dopasuj();
+    static QString TekstZatrzymania();
 
     QLabel* lbInfo_;
     QLabel* lbOpis_;

@@ -4,8 +4,10 @@
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
+#include "trains/czas.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
+#include "ui/etykieta_skrocona.h"
 #include "ui/o_programie.h"
 #include "ui/okno_pomocy.h"
 #include "ui/okno_rozkladu.h"
@@ -14,6 +16,7 @@
 #include "ui/zegar.h"
 
 #include <QActionGroup>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,6 +38,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <optional>
+
 namespace {
 
 const char* const Strony[][2] = {{"Szlak", "tsSzlak"},           {"Stacja", "tsStacja"},
@@ -42,6 +48,76 @@ const char* const Strony[][2] = {{"Szlak", "tsSzlak"},           {"Stacja", "tsS
                                  {"Sterowanie", "tsSterowanie"}};
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The window's stored values, each under one key here with the value it takes when the stored one
+// is missing or bad. A bad stored value is only skipped, never written over, until the window
+// closes and stores what it shows then.
+namespace klucz {
+const char* const Grupa = "Stacja";
+const char* const Geometria = "geometria";
+// The journal's share of the height below the menu, 0 to 1, once the player has dragged the
+// splitter; absent, the journal takes whatever the fitted diagram leaves.
+const char* const UdzialDziennika = "udzialDziennika";
+const char* const Strona = "strona";
+const char* const Kolor = "kolor";
+const char* const Dzwieki = "dzwieki";
+const char* const Zegar = "zegar";
+// The diagram's zoom; 0 is a zoom that fits the window.
+const char* const Powiekszenie = "powiekszenie";
+}  // namespace klucz
+
+namespace domyslne {
+constexpr int Strona = 0;
+constexpr bool Dzwieki = true;
+constexpr bool Zegar = true;
+constexpr double Powiekszenie = 0;
+// The journal's height in the window's design size, and the least it gets when it follows the
+// diagram.
+constexpr int Dziennik = 88;
+constexpr double UdzialDziennika = -1;  // follows the diagram
+}  // namespace domyslne
+
+std::optional<bool> CzytajLogiczna(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    const QString t = v.toString().trimmed().toLower();
+    if (t == u"true" || t == u"1")
+        return true;
+    if (t == u"false" || t == u"0")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> CzytajLiczbe(const QVariant& v, double od, double doLiczby)
+{
+    bool ok = false;
+    const double x = v.toString().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(x) || x < od || x > doLiczby)
+        return std::nullopt;
+    return x;
+}
+
+// The pause of the clock panel: why the clock stands, or nothing while it runs.
+QString PowodPauzy(bool stop, bool wstrzymany, bool aktywne)
+{
+    if (stop)
+        return QStringLiteral("pauza: wciśnięty przycisk STOP");
+    if (wstrzymany)
+        return QStringLiteral("pauza: otwarte menu lub okno");
+    if (!aktywne)
+        return QStringLiteral("pauza: okno stacji nie jest aktywne");
+    return {};
+}
+
+// The extent of the buttons a page places by hand: the page may not be smaller.
+QSize ZasiegDzieci(const QWidget* strona)
+{
+    QSize r;
+    for (const QWidget* w : strona->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        r = r.expandedTo(QSize(w->geometry().right() + 1, w->geometry().bottom() + 1));
+    return r;
+}
 
 }  // namespace
 
@@ -64,8 +140,6 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     pcInfo1_->setObjectName("pcInfo1");
     pcInfo1_->setTabPosition(QTabWidget::South);
     pcInfo1_->setDocumentMode(true);
-    pcInfo1_->setStyleSheet("QTabWidget::tab-bar { alignment: right; } QTabBar::tab { min-width: 72px; }"
-                            " QTabBar::tab:!selected { background: #EFE4D1; }");
     for (const auto& [tytul, nazwa] : Strony)
         pcInfo1_->addTab(ZbudujStrone(nazwa), QString::fromUtf8(tytul));
     auto* opcje = new QWidget;
@@ -84,6 +158,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uOpcje->addWidget(cbZegar_);
     uOpcje->addStretch();
     pcInfo1_->addTab(opcje, QStringLiteral("Opcje"));
+    UstawKolorZakladek(QColor(0xEF, 0xE4, 0xD1));
     lbNazwa_ = new QLabel;
     lbNazwa_->setObjectName("lbNazwa");
     lbNazwa_->setAlignment(Qt::AlignCenter);
@@ -104,11 +179,20 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     scb_->setObjectName("scbObszar");
     scb_->setWidget(diagram_);
     scb_->setFrameShape(QFrame::NoFrame);
+    scb_->setAlignment(Qt::AlignCenter);
+    // Room for a strip of the diagram at least; the rest scrolls.
+    scb_->setMinimumHeight(60);
+    scb_->installEventFilter(this);
     bStop_ = new QToolButton;
     bStop_->setObjectName("bStop");
     bStop_->setText("STOP");
     bStop_->setCheckable(true);
     bStop_->setToolTip(QStringLiteral("Wciśnij, aby zatrzymać symulację."));
+    // Down, the button looks pressed in: sunken and darker, whatever the window's colour.
+    bStop_->setStyleSheet("QToolButton#bStop { padding: 2px 6px; border: 1px solid #8C7B61; border-radius: 2px;"
+                          " background: palette(button); }"
+                          " QToolButton#bStop:checked { border: 2px inset #5A4C38; padding: 3px 5px 1px 7px;"
+                          " background: #B8A888; font-weight: bold; }");
     pScore_ = new QFrame;
     pScore_->setObjectName("pScore");
     pScore_->setAutoFillBackground(true);
@@ -125,8 +209,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uScore->setContentsMargins(8, 0, 8, 0);
     uScore->addWidget(lbScore_);
     auto* panel1 = new QFrame;
+    panel1_ = panel1;
     panel1->setObjectName("Panel1");
-    panel1->setStyleSheet("QFrame#Panel1 { background: #FF8000; } QLabel { color: white; }");
     lbCzas_ = new QLabel;
     lbCzas_->setObjectName("lbCzas");
     lbCzas_->setFont(duza);
@@ -149,6 +233,15 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     QFont mala = czcionka;
     mala.setPointSize(7);
     lbIloscPoc_->setFont(mala);
+    // As wide as its longest text, so that no count is cut at the window's edge.
+    {
+        const QFontMetrics m(mala);
+        int szerokosc = 0;
+        for (const char* t : {"żadnych pociągów w obrębie stacji", "88 pociągów w obrębie stacji",
+                              "88 pociągi w obrębie stacji"})
+            szerokosc = std::max(szerokosc, m.horizontalAdvance(QString::fromUtf8(t)));
+        lbIloscPoc_->setMinimumWidth(szerokosc + 4);
+    }
     auto* sterowanie = new QWidget;
     auto* uSter = new QHBoxLayout(sterowanie);
     uSter->setContentsMargins(2, 2, 2, 2);
@@ -170,14 +263,24 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     splitter_->setObjectName("Splitter6");
     splitter_->addWidget(gora);
     splitter_->addWidget(dziennik_);
+    // The window shares its height out itself (UlozPodzial); the player may drag the handle.
+    splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 1);
-    splitter_->setSizes({361, 88});
+    splitter_->setStretchFactor(1, 0);
+    dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
+    splitter_->setSizes({449 - domyslne::Dziennik, domyslne::Dziennik});
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> r = splitter_->sizes();
+        if (r.size() == 2 && r[0] + r[1] > 0)
+            udzialDziennika_ = double(r[1]) / (r[0] + r[1]);
+    });
     setCentralWidget(splitter_);
 
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
     const char* teksty[] = {"", "", "czas bieżący", "czas symulacji", "Info1", "Szerszy opis"};
     for (int i = 0; i < 6; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(teksty[i]));
+        auto* l = new TEtykietaSkrocona(QString::fromUtf8(teksty[i]));
+        l->setObjectName(QStringLiteral("status%1").arg(i));
         l->setMinimumWidth(szerokosci[i]);
         statusBar()->addWidget(l, i >= 4 ? 1 : 0);
         status_.push_back(l);
@@ -194,8 +297,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     sym_.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
         dziennik_->Dodaj(l);
         if (!l.Porada) {
-            status_[4]->setText(Q(l.Tekst));
-            status_[5]->setText(Q(l.Opis));
+            status_[4]->UstawTekst(Q(l.Tekst));
+            status_[5]->UstawTekst(Q(l.Opis));
         }
     };
     sym_.Dziennik().OnScore = [this](std::int32_t) { OdswiezEtykiety(); };
@@ -207,7 +310,10 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     timer_->setObjectName("Timer1");
     timer_->setInterval(sym_.Interwal());
     connect(timer_, &QTimer::timeout, this, &TOknoStacji::Tyknij);
-    connect(bStop_, &QToolButton::toggled, this, [this](bool w) { sym_.Stop = w; });
+    connect(bStop_, &QToolButton::toggled, this, [this](bool w) {
+        sym_.Stop = w;
+        OdswiezPauze();
+    });
     connect(rxSl_, &QScrollBar::valueChanged, this, [this](int p) {
         sym_.UstawSzybkosc(p);
         timer_->setInterval(sym_.Interwal());
@@ -231,7 +337,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* minus = new QShortcut(QKeySequence::ZoomOut, this);
     connect(minus, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 0.8); });
     auto* zero = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
-    connect(zero, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(1.0); });
+    connect(zero, &QShortcut::activated, diagram_, &TDiagram::Dopasuj);
     kolorOkna_ = NaQColor(kolory::TloOkna);
     Wczytaj();
 }
@@ -256,6 +362,7 @@ QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
         connect(w, &TPrzyciskWidok::nacisniety, this, [this] { OdswiezWszystko(); });
         przyciski_.push_back(w);
     }
+    strona->setMinimumSize(ZasiegDzieci(strona));
     return strona;
 }
 
@@ -269,12 +376,16 @@ void TOknoStacji::ZbudujMenuGlowne()
     connect(polecenia_, &QMenu::aboutToShow, this, [this] {
         polecenia_->clear();
         sym_.Wstrzymany = true;
+        OdswiezPauze();
         auto pozycje = menuPociagu_.Polecenia();
         DodajPozycje(polecenia_, pozycje);
         if (!polecenia_->actions().isEmpty())
             polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
     });
-    connect(polecenia_, &QMenu::aboutToHide, this, [this] { sym_.Wstrzymany = false; });
+    connect(polecenia_, &QMenu::aboutToHide, this, [this] {
+        sym_.Wstrzymany = false;
+        OdswiezPauze();
+    });
     auto* zwolnij = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(zwolnij, &QShortcut::activated, this, [this] {
         if (auto* b = sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij"))
@@ -299,7 +410,6 @@ void TOknoStacji::ZbudujMenuGlowne()
 
 void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje)
 {
-    QActionGroup* radio = nullptr;
     for (const auto& p : pozycje) {
         if (!p.Visible)
             continue;
@@ -321,11 +431,12 @@ void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& poz
             a->setChecked(p.Checked);
         }
         if (p.Radio) {
-            if (radio == nullptr) {
-                radio = new QActionGroup(menu);
-                radio->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-            }
-            radio->addAction(a);
+            // A menu draws a bullet for an item of an exclusive group and a check mark otherwise;
+            // an exclusive group of its own gives each radio item its bullet without unchecking the
+            // others.
+            auto* grupa = new QActionGroup(menu);
+            grupa->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+            grupa->addAction(a);
         }
         if (p.Default)
             menu->setDefaultAction(a);
@@ -355,8 +466,10 @@ void TOknoStacji::OtworzMenu(TElement* element, QPoint gdzie)
         return;
     // The trains do not move under an open menu.
     sym_.Wstrzymany = true;
+    OdswiezPauze();
     menu->exec(gdzie);
     sym_.Wstrzymany = false;
+    OdswiezPauze();
     menu->deleteLater();
     OdswiezWszystko();
 }
@@ -367,6 +480,7 @@ void TOknoStacji::PokazRozkladJazdy()
     // of it on platforms that do not tell about the focus.
     const bool wstrzymany = sym_.Wstrzymany;
     sym_.Wstrzymany = true;
+    OdswiezPauze();
     {
         TeRozklad eRozklad(sym_.Rozklad(), WlotyStacji(sym_.Stacja()), this);
         eRozklad.exec();
@@ -399,8 +513,26 @@ void TOknoStacji::OdswiezEtykiety()
     lbCzasSek_->setText(Q(sym_.EtykietaSekund()));
     if (!sym_.LicznikPociagow().empty())
         lbIloscPoc_->setText(Q(sym_.LicznikPociagow()));
-    status_[2]->setText(Q(sym_.StatusCzasBiezacy));
-    status_[3]->setText(Q(sym_.StatusCzasSymulacji));
+    status_[2]->UstawTekst(Q(sym_.StatusCzasBiezacy));
+    // The clock as it is now, also after a click on it while the ticks stand.
+    status_[3]->UstawTekst(Q(CzasHHMMSS(sym_.CzasSymulacji)));
+    OdswiezPauze();
+}
+
+QString TOknoStacji::Pauza() const { return PowodPauzy(sym_.Stop, sym_.Wstrzymany, Aktywne()); }
+
+void TOknoStacji::OdswiezPauze()
+{
+    const QString powod = Pauza();
+    if (powod == panel1_->toolTip() && panel1_->property("pauza").isValid())
+        return;
+    // Orange while the clock runs, grey while it stands; the tooltip tells why.
+    panel1_->setProperty("pauza", !powod.isEmpty());
+    panel1_->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: %1; } QLabel { color: %2; }")
+                               .arg(powod.isEmpty() ? "#FF8000" : "#A09A90", powod.isEmpty() ? "white" : "#F4F4F4"));
+    panel1_->setToolTip(powod);
+    lbCzas_->setToolTip(powod);
+    lbCzasSek_->setToolTip(powod);
 }
 
 void TOknoStacji::OdswiezWszystko()
@@ -421,7 +553,20 @@ void TOknoStacji::UstawKolorOkna(const QColor& kolor)
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, kolor);
     setPalette(paleta);
+    UstawKolorZakladek(kolor);
     OdswiezWszystko();
+}
+
+void TOknoStacji::UstawKolorZakladek(const QColor& kolor)
+{
+    // The tab control takes the window's colour for its pages and inactive tabs; the chosen tab
+    // stands out a little lighter.
+    pcInfo1_->setStyleSheet(QStringLiteral("QTabWidget::tab-bar { alignment: right; }"
+                                           " QTabBar::tab { min-width: 72px; padding: 3px 4px; border: 1px solid %2;"
+                                           " border-top: none; background: %1; }"
+                                           " QTabBar::tab:selected { background: %3; font-weight: bold; }"
+                                           " QTabWidget::pane { background: %1; border: none; }")
+                                .arg(kolor.name(), kolor.darker(130).name(), kolor.lighter(108).name()));
 }
 
 bool TOknoStacji::event(QEvent* e)
@@ -436,8 +581,46 @@ bool TOknoStacji::event(QEvent* e)
     return QMainWindow::event(e);
 }
 
+void TOknoStacji::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    UlozPodzial();
+}
+
+void TOknoStacji::UlozPodzial()
+{
+    // By now the layout has given the splitter its new height; share it out.
+    const int razem = splitter_->height() - splitter_->handleWidth();
+    if (razem <= 0)
+        return;
+    int dziennik = 0;
+    if (udzialDziennika_ >= 0) {
+        dziennik = static_cast<int>(std::lround(razem * udzialDziennika_));
+    } else {
+        // The diagram gets the height it fills at the zoom its width allows; the journal the rest,
+        // never less than in the window's design size.
+        // Worked out from the parts' own sizes: before the window first shows they are not laid out.
+        const QWidget* gora = splitter_->widget(0);
+        const int staleWGorze = gora->minimumSizeHint().height() - scb_->minimumHeight();
+        const double powiekszenie = diagram_->PowiekszenieDla(QSize(splitter_->width(), 1 << 20));
+        const int rysunek = static_cast<int>(std::ceil(diagram_->sizeHint().height() / diagram_->Powiekszenie() * powiekszenie));
+        dziennik = std::max(domyslne::Dziennik, razem - staleWGorze - rysunek);
+    }
+    dziennik = std::clamp(dziennik, dziennik_->minimumHeight(), std::max(dziennik_->minimumHeight(), razem - splitter_->widget(0)->minimumSizeHint().height()));
+    splitter_->setSizes({razem - dziennik, dziennik});
+}
+
+void TOknoStacji::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange)
+        OdswiezPauze();
+}
+
 bool TOknoStacji::eventFilter(QObject* obiekt, QEvent* e)
 {
+    if (obiekt == scb_ && (e->type() == QEvent::Resize || e->type() == QEvent::Show))
+        diagram_->UstawObszar(scb_->maximumViewportSize());
     if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonPress) {
         sym_.KliknijZegar();
         OdswiezEtykiety();
@@ -480,27 +663,41 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
 void TOknoStacji::Wczytaj()
 {
     QSettings s("WKT", "Drelinko");
-    s.beginGroup("Stacja");
-    if (s.contains("geometria"))
-        restoreGeometry(s.value("geometria").toByteArray());
-    if (s.contains("podzial"))
-        splitter_->restoreState(s.value("podzial").toByteArray());
-    pcInfo1_->setCurrentIndex(s.value("strona", pcInfo1_->currentIndex()).toInt());
-    kolorOkna_ = s.value("kolor", kolorOkna_).value<QColor>();
-    cbDzwieki_->setChecked(s.value("dzwieki", true).toBool());
-    cbZegar_->setChecked(s.value("zegar", true).toBool());
-    diagram_->UstawPowiekszenie(s.value("powiekszenie", 1.0).toDouble());
+    s.beginGroup(klucz::Grupa);
+    if (s.contains(klucz::Geometria))
+        restoreGeometry(s.value(klucz::Geometria).toByteArray());
+    udzialDziennika_ = s.contains(klucz::UdzialDziennika)
+                           ? CzytajLiczbe(s.value(klucz::UdzialDziennika), 0, 1).value_or(domyslne::UdzialDziennika)
+                           : domyslne::UdzialDziennika;
+    const auto strona = CzytajLiczbe(s.value(klucz::Strona), 0, pcInfo1_->count() - 1);
+    pcInfo1_->setCurrentIndex(strona && *strona == std::floor(*strona) ? static_cast<int>(*strona) : domyslne::Strona);
+    const QColor kolor = s.value(klucz::Kolor).value<QColor>();
+    if (kolor.isValid())
+        kolorOkna_ = kolor;
+    cbDzwieki_->setChecked(CzytajLogiczna(s.value(klucz::Dzwieki)).value_or(domyslne::Dzwieki));
+    cbZegar_->setChecked(CzytajLogiczna(s.value(klucz::Zegar)).value_or(domyslne::Zegar));
+    const double powiekszenie = s.contains(klucz::Powiekszenie)
+                                    ? CzytajLiczbe(s.value(klucz::Powiekszenie), 0, TDiagram::NajwiekszePowiekszenie)
+                                          .value_or(domyslne::Powiekszenie)
+                                    : domyslne::Powiekszenie;
+    if (powiekszenie >= TDiagram::NajmniejszePowiekszenie)
+        diagram_->UstawPowiekszenie(powiekszenie);
+    else
+        diagram_->Dopasuj();
 }
 
 void TOknoStacji::Zapisz()
 {
     QSettings s("WKT", "Drelinko");
-    s.beginGroup("Stacja");
-    s.setValue("geometria", saveGeometry());
-    s.setValue("podzial", splitter_->saveState());
-    s.setValue("strona", pcInfo1_->currentIndex());
-    s.setValue("kolor", kolorOkna_);
-    s.setValue("dzwieki", cbDzwieki_->isChecked());
-    s.setValue("zegar", cbZegar_->isChecked());
-    s.setValue("powiekszenie", diagram_->Powiekszenie());
+    s.beginGroup(klucz::Grupa);
+    s.setValue(klucz::Geometria, saveGeometry());
+    if (udzialDziennika_ >= 0)
+        s.setValue(klucz::UdzialDziennika, udzialDziennika_);
+    else
+        s.remove(klucz::UdzialDziennika);
+    s.setValue(klucz::Strona, pcInfo1_->currentIndex());
+    s.setValue(klucz::Kolor, kolorOkna_);
+    s.setValue(klucz::Dzwieki, cbDzwieki_->isChecked());
+    s.setValue(klucz::Zegar, cbZegar_->isChecked());
+    s.setValue(klucz::Powiekszenie, diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie());
 }

@@ -18,6 +18,7 @@ class QToolButton;
 class QFrame;
 class TDiagram;
 class TDziennikWidok;
+class TEtykietaSkrocona;
 class TElement;
 class TPrzyciskWidok;
 class TSymulacjaStacji;
@@ -49,11 +50,15 @@ public:
     QMenu* ZbudujMenu(TElement* element);
     // "&Rozkład jazdy...": the timetable window, modal; the trains wait while it is open.
     void PokazRozkladJazdy();
+    // Why the clock stands ("pauza: ..."), or empty while it runs; the clock panel shows it.
+    QString Pauza() const;
 
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* obiekt, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -62,6 +67,9 @@ private:
     void OdswiezWszystko();
     void OdswiezEtykiety();
     void UstawKolorOkna(const QColor& kolor);
+    void UstawKolorZakladek(const QColor& kolor);
+    void OdswiezPauze();
+    void UlozPodzial();
     void Wczytaj();
     void Zapisz();
     void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje);
@@ -77,6 +85,7 @@ private:
     QToolButton* bStop_ = nullptr;
     QFrame* pScore_ = nullptr;
     QLabel* lbScore_ = nullptr;
+    QFrame* panel1_ = nullptr;
     QLabel* lbCzas_ = nullptr;
     QLabel* lbCzasSek_ = nullptr;
     QScrollBar* rxSl_ = nullptr;
@@ -86,10 +95,13 @@ private:
     QCheckBox* cbDzwieki_ = nullptr;
     QCheckBox* cbZegar_ = nullptr;
     QMenu* polecenia_ = nullptr;
-    std::vector<QLabel*> status_;
+    std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;
     QTimer* timer_ = nullptr;
     QColor kolorOkna_;
     bool pokazane_ = false;
+    // The journal's share of the splitter once the player has dragged it; below 0 it follows the
+    // diagram.
+    double udzialDziennika_ = -1;
     bool doOdswiezenia_ = false;
 };

@@ -1,0 +1,453 @@
+// The station window as the player sees it: how it scales, whether anything is cut off, what shows
+// the clock's pause, and the texts of its menus, status bar and warning dialog.
+#include "simulation/symulacja_stacji.h"
+#include "station/upunkt.h"
+#include "station/plotno.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "ui/diagram.h"
+#include "ui/etykieta_skrocona.h"
+#include "ui/okno_ostrzezenia.h"
+#include "ui/okno_stacji.h"
+#include "ui/qplotno.h"
+
+#include <QAbstractButton>
+#include <QActionGroup>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QSplitterHandle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+class TOknoTestowe : public TOknoStacji {
+public:
+    using TOknoStacji::TOknoStacji;
+    bool Aktywne() const override { return aktywne; }
+    bool aktywne = true;
+};
+
+struct TStanowisko {
+    TSrodowiskoTestowe s;
+    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
+    TOknoTestowe okno{sym};
+    TStanowisko()
+    {
+        s.Rozklad.ZapiszRozklad();
+        okno.show();
+        okno.Zegar()->stop();
+    }
+    void Rozmiar(int w, int h)
+    {
+        okno.resize(w, h);
+        QApplication::processEvents();
+    }
+};
+
+void WyczyscUstawienia() { QSettings("WKT", "Drelinko").clear(); }
+
+// The box of the diagram's drawing within the scroll area on a screenshot of the window: every
+// pixel that is not the window's colour.
+QRect ZasiegRysunku(TOknoStacji& okno)
+{
+    auto* obszar = okno.findChild<QScrollArea*>("scbObszar");
+    const QImage obraz = obszar->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb tlo = QColor(0xE8, 0xD8, 0xBD).rgb();
+    QRect r;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            if (obraz.pixel(x, y) != tlo)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// Every control the player can see, with what cuts it off: a control reaching past the window or
+// past the control that holds it. Controls inside the diagram's scroll area scroll by design.
+QStringList Obciete(QWidget& okno)
+{
+    QStringList obciete;
+    const auto* obszar = okno.findChild<QScrollArea*>("scbObszar");
+    for (QWidget* w : okno.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&okno) || w->isWindow() || obszar->isAncestorOf(w))
+            continue;
+        const QRect wOknie(w->mapTo(&okno, QPoint(0, 0)), w->size());
+        if (!okno.rect().contains(wOknie))
+            obciete << QStringLiteral("%1 (%2) past the window").arg(w->objectName(), w->metaObject()->className());
+        else if (w->parentWidget() != nullptr && !w->parentWidget()->rect().contains(w->geometry()))
+            obciete << QStringLiteral("%1 (%2) past %3").arg(w->objectName(), w->metaObject()->className(),
+                                                              w->parentWidget()->objectName());
+    }
+    return obciete;
+}
+
+}  // namespace
+
+class OknoWygladTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        WyczyscUstawienia();
+    }
+    void cleanup() { WyczyscUstawienia(); }
+
+    void theDiagramGrowsWithTheWindowAndNoControlIsCutOff()
+    {
+        TStanowisko t;
+        QRect poprzedni;
+        double powiekszenie = 0;
+        for (const QSize rozmiar : {QSize(742, 449), QSize(1024, 700), QSize(1600, 1000)}) {
+            t.Rozmiar(rozmiar.width(), rozmiar.height());
+            QCOMPARE(t.okno.size(), rozmiar);
+            const QRect zasieg = ZasiegRysunku(t.okno);
+            QVERIFY2(zasieg.width() > poprzedni.width() && zasieg.height() > poprzedni.height(),
+                     qPrintable(QStringLiteral("at %1x%2 the drawing is %3x%4")
+                                    .arg(rozmiar.width())
+                                    .arg(rozmiar.height())
+                                    .arg(zasieg.width())
+                                    .arg(zasieg.height())));
+            QVERIFY(t.okno.Diagram()->Powiekszenie() > powiekszenie);
+            const QStringList obciete = Obciete(t.okno);
+            QVERIFY2(obciete.isEmpty(), qPrintable(obciete.join(", ")));
+            poprzedni = zasieg;
+            powiekszenie = t.okno.Diagram()->Powiekszenie();
+        }
+        // Maximised, the diagram takes most of the width; the journal grows too.
+        QVERIFY(poprzedni.width() > 1600 * 9 / 10);
+        QVERIFY(t.okno.findChild<QSplitter*>("Splitter6")->sizes().at(1) > 200);
+    }
+
+    void theSmallestWindowStillShowsEveryControlWhole()
+    {
+        TStanowisko t;
+        const QSize najmniejszy = t.okno.minimumSize();
+        // The window's design size is allowed.
+        QVERIFY(najmniejszy.width() <= 742 && najmniejszy.height() <= 449);
+        t.Rozmiar(600, 400);
+        QVERIFY(t.okno.width() >= najmniejszy.width() && t.okno.height() >= najmniejszy.height());
+        const QStringList obciete = Obciete(t.okno);
+        QVERIFY2(obciete.isEmpty(), qPrintable(obciete.join(", ")));
+        // What was cut off at 600 x 400: the release button on its page and the analog clock.
+        auto* pcInfo1 = t.okno.findChild<QTabWidget*>("pcInfo1");
+        pcInfo1->setCurrentIndex(3);
+        QApplication::processEvents();
+        for (const char* nazwa : {"bZerwij", "zegar"}) {
+            auto* w = t.okno.findChild<QWidget*>(nazwa);
+            QVERIFY2(w != nullptr && w->isVisible(), nazwa);
+            QVERIFY2(t.okno.rect().contains(QRect(w->mapTo(&t.okno, QPoint(0, 0)), w->size())), nazwa);
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), nazwa);
+        }
+    }
+
+    void theZoomFitsUntilThePlayerChoosesOneAndCtrl0FitsAgain()
+    {
+        TStanowisko t;
+        TDiagram* d = t.okno.Diagram();
+        t.Rozmiar(1024, 700);
+        QVERIFY(d->Dopasowane());
+        const double dopasowane = d->Powiekszenie();
+        QVERIFY(dopasowane > 1.2);
+        QTest::keyClick(&t.okno, Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(!d->Dopasowane());
+        QCOMPARE(d->Powiekszenie(), dopasowane * 0.8);
+        // A chosen zoom stays when the window changes.
+        t.Rozmiar(1600, 1000);
+        QCOMPARE(d->Powiekszenie(), dopasowane * 0.8);
+        QTest::keyClick(&t.okno, Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(d->Dopasowane());
+        QVERIFY(d->Powiekszenie() > dopasowane);
+        // The fitted diagram never needs a scroll bar.
+        auto* obszar = t.okno.findChild<QScrollArea*>("scbObszar");
+        QVERIFY(d->width() <= obszar->viewport()->width() && d->height() <= obszar->viewport()->height());
+    }
+
+    void aFittingZoomNeverGoesBelowOneWhereTextStaysLegible()
+    {
+        TStanowisko t;
+        TDiagram* d = t.okno.Diagram();
+        QCOMPARE(d->PowiekszenieDla(QSize(100, 50)), 1.0);
+        QCOMPARE(d->PowiekszenieDla(QSize(100000, 100000)), TDiagram::NajwiekszePowiekszenie);
+        const QSize jeden = d->sizeHint() / d->Powiekszenie();
+        QCOMPARE(d->PowiekszenieDla(jeden * 2), 2.0);
+    }
+
+    void theSplitterAndTheZoomAreRememberedAndBadStoredValuesFallBackUnwritten()
+    {
+        QList<int> podzial;
+        {
+            TStanowisko t;
+            t.Rozmiar(1024, 700);
+            auto* splitter = t.okno.findChild<QSplitter*>("Splitter6");
+            const QList<int> samo = splitter->sizes();
+            // The player drags the handle 120 px up.
+            QSplitterHandle* uchwyt = splitter->handle(1);
+            const QPoint srodek = uchwyt->rect().center();
+            QTest::mousePress(uchwyt, Qt::LeftButton, {}, srodek);
+            QMouseEvent ruch(QEvent::MouseMove, QPointF(srodek - QPoint(0, 120)), uchwyt->mapToGlobal(QPointF(srodek - QPoint(0, 120))),
+                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(uchwyt, &ruch);
+            QTest::mouseRelease(uchwyt, Qt::LeftButton, {}, srodek - QPoint(0, 120));
+            podzial = splitter->sizes();
+            QCOMPARE(podzial.at(1), samo.at(1) + 120);
+            // The dragged share stays when the window changes.
+            t.Rozmiar(1024, 800);
+            QVERIFY(splitter->sizes().at(1) > podzial.at(1));
+            t.Rozmiar(1024, 700);
+            QVERIFY(std::abs(splitter->sizes().at(1) - podzial.at(1)) <= 1);
+            t.okno.close();
+        }
+        QCOMPARE(QSettings("WKT", "Drelinko").value("Stacja/powiekszenie").toDouble(), 0.0);
+        {
+            TStanowisko t;
+            t.Rozmiar(1024, 700);
+            QVERIFY(std::abs(t.okno.findChild<QSplitter*>("Splitter6")->sizes().at(1) - podzial.at(1)) <= 1);
+            QVERIFY(t.okno.Diagram()->Dopasowane());
+        }
+        WyczyscUstawienia();
+        int samoczynny = 0;
+        {
+            TStanowisko t;
+            samoczynny = t.okno.findChild<QSplitter*>("Splitter6")->sizes().at(1);
+            QVERIFY(samoczynny >= 88);
+        }
+        for (const char* zla : {"abc", "9", "-1", "nan", ""}) {
+            WyczyscUstawienia();
+            {
+                QSettings s("WKT", "Drelinko");
+                s.setValue("Stacja/powiekszenie", zla);
+                s.setValue("Stacja/udzialDziennika", "1.5");
+                s.setValue("Stacja/strona", "siedem");
+                s.setValue("Stacja/dzwieki", "moze");
+            }
+            TStanowisko t;
+            QVERIFY2(t.okno.Diagram()->Dopasowane(), zla);
+            QCOMPARE(t.okno.findChild<QTabWidget*>("pcInfo1")->currentIndex(), 0);
+            QVERIFY(t.sym.Stacja().OdtwarzajDzwieki);
+            QCOMPARE(t.okno.findChild<QSplitter*>("Splitter6")->sizes().at(1), samoczynny);  // follows the diagram
+            // Reading never writes: the bad value is still there until the window closes.
+            QCOMPARE(QSettings("WKT", "Drelinko").value("Stacja/powiekszenie").toString(), QString::fromUtf8(zla));
+            QCOMPARE(QSettings("WKT", "Drelinko").value("Stacja/strona").toString(), QStringLiteral("siedem"));
+        }
+    }
+
+    void theClockPanelShowsThePauseAndWhy()
+    {
+        TStanowisko t;
+        auto* panel = t.okno.findChild<QFrame*>("Panel1");
+        const auto kolor = [&] {
+            return panel->grab().toImage().pixelColor(2, 2);
+        };
+        t.okno.Tyknij();
+        QVERIFY(t.okno.Pauza().isEmpty());
+        QVERIFY(panel->toolTip().isEmpty());
+        QCOMPARE(kolor(), QColor(0xFF, 0x80, 0x00));
+
+        t.okno.PrzyciskStop()->click();
+        QVERIFY(t.okno.PrzyciskStop()->isChecked());
+        QVERIFY(panel->toolTip().startsWith("pauza"));
+        QVERIFY(panel->toolTip().contains("STOP"));
+        QVERIFY(kolor() != QColor(0xFF, 0x80, 0x00));
+        t.okno.PrzyciskStop()->click();
+        QVERIFY(panel->toolTip().isEmpty());
+
+        t.okno.aktywne = false;
+        t.okno.Tyknij();
+        QCOMPARE(panel->toolTip(), QStringLiteral("pauza: okno stacji nie jest aktywne"));
+        QVERIFY(kolor() != QColor(0xFF, 0x80, 0x00));
+        t.okno.aktywne = true;
+        t.okno.Tyknij();
+        QVERIFY(panel->toolTip().isEmpty());
+
+        // An open menu holds the clock as well.
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(panel->toolTip(), QStringLiteral("pauza: otwarte menu lub okno"));
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                menu->close();
+        });
+        QMenu* polecenia = nullptr;
+        for (QMenu* m : t.okno.findChildren<QMenu*>())
+            if (m->title() == QStringLiteral("&Polecenia"))
+                polecenia = m;
+        QVERIFY(polecenia != nullptr);
+        polecenia->exec();
+        QVERIFY(panel->toolTip().isEmpty());
+    }
+
+    void theStatusBarTimeFollowsTheClockAtOnce()
+    {
+        TStanowisko t;
+        t.okno.aktywne = false;  // the ticks stand
+        t.okno.Tyknij();
+        auto* czas = t.okno.findChild<TEtykietaSkrocona*>("status3");
+        QCOMPARE(czas->Tekst(), QStringLiteral("04:00:00"));
+        QTest::mouseClick(t.okno.EtykietaCzasu(), Qt::LeftButton);
+        QCOMPARE(czas->Tekst(), QStringLiteral("04:01:00"));
+        QTest::mouseDClick(t.okno.EtykietaCzasu(), Qt::LeftButton);
+        QCOMPARE(czas->Tekst(), t.okno.EtykietaCzasu()->text() + QStringLiteral(":00"));
+        QVERIFY(czas->Tekst() >= QStringLiteral("04:15:00"));
+    }
+
+    void aLongStatusTextIsShortenedWithTheWholeTextAsTooltip()
+    {
+        TStanowisko t;
+        t.Rozmiar(742, 449);
+        const std::string dlugi(400, 'x');
+        t.sym.DodajDoDziennika(0, "Krótko", dlugi);
+        auto* krotki = t.okno.findChild<TEtykietaSkrocona*>("status4");
+        auto* opis = t.okno.findChild<TEtykietaSkrocona*>("status5");
+        QCOMPARE(krotki->text(), QStringLiteral("Krótko"));
+        QVERIFY(krotki->toolTip().isEmpty());
+        QVERIFY(opis->text().endsWith(QStringLiteral("…")));
+        QCOMPARE(opis->toolTip(), QString::fromStdString(dlugi));
+        QCOMPARE(t.okno.width(), 742);  // the long text did not widen the window
+    }
+
+    void theInactiveTabsTakeTheWindowColour()
+    {
+        {
+            QSettings s("WKT", "Drelinko");
+            s.setValue("Stacja/kolor", QColor(0xA0, 0xC8, 0xF0));
+        }
+        TStanowisko t;
+        auto* pasek = t.okno.findChild<QTabWidget*>("pcInfo1")->tabBar();
+        QCOMPARE(pasek->currentIndex(), 0);
+        const QImage obraz = pasek->grab().toImage();
+        const QRect nieaktywna = pasek->tabRect(2);
+        QCOMPARE(obraz.pixelColor(nieaktywna.center() + QPoint(nieaktywna.width() / 2 - 4, 0)), QColor(0xA0, 0xC8, 0xF0));
+    }
+
+    void routesTowardsALineOrAPlatformShowABulletNotACheckMark()
+    {
+        TStanowisko t;
+        std::unique_ptr<QMenu> menu(t.okno.ZbudujMenu(t.sym.Stacja().Znajdz<TElement>("p1")));
+        QVERIFY(menu != nullptr);
+        int kropki = 0;
+        for (QAction* a : menu->actions()) {
+            if (!a->text().startsWith(QStringLiteral("Ustaw drogę do ")))
+                continue;
+            const bool doWlotuLubPeronu = a->text().endsWith("wBrz") || a->text().endsWith("wWirowa") ||
+                                          a->text().endsWith("wOlsz") || a->text().endsWith("p2");
+            if (!doWlotuLubPeronu)
+                continue;
+            // A checked action of an exclusive group is what a menu draws with a bullet.
+            QVERIFY2(a->isCheckable() && a->isChecked(), qPrintable(a->text()));
+            QVERIFY2(a->actionGroup() != nullptr && a->actionGroup()->isExclusive(), qPrintable(a->text()));
+            ++kropki;
+        }
+        QVERIFY(kropki >= 2);
+    }
+
+    void aRouteButtonNamesBothEndsAndOnlyAFarTooLongTextIsCut()
+    {
+        QFont f = NaQFont(TCzcionka{"Tahoma", 7});
+        const QString trasa = QStringLiteral("pM2 - wWirowa");
+        // The route button's text area: 79 px less 2 px at either side.
+        QCOMPARE(TekstWMiejscu(f, trasa, 75), trasa);
+        QVERIFY(f.letterSpacing() <= 0);
+        QFont g = NaQFont(TCzcionka{"Tahoma", 7});
+        const QString dlugi = QStringLiteral("Olszarzyna - Brzelany - Wirowa");
+        const QString wynik = TekstWMiejscu(g, dlugi, 75);
+        QVERIFY(wynik.endsWith(QStringLiteral("…")));
+        QCOMPARE(g.letterSpacing(), 0.0);
+    }
+
+    void invertedTextOnALineLeavesNoFringesOfOtherColours()
+    {
+        QImage obraz(80, 16, QImage::Format_RGB32);
+        obraz.fill(QColor(255, 0, 0));
+        {
+            QPainter p(&obraz);
+            TQPlotno plotno(p);
+            plotno.Odwracanie(true);
+            plotno.Tekst({0, 0, 80, 16}, "5:08 s»", TCzcionka{"MS Sans Serif", 9, true}, tfJednaLinia);
+            plotno.Odwracanie(false);
+        }
+        int odwrocone = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x) {
+                const QRgb k = obraz.pixel(x, y) & 0xFFFFFF;
+                QVERIFY2(k == 0xFF0000 || k == 0x00FFFF, qPrintable(QString::number(k, 16)));
+                odwrocone += k == 0x00FFFF;
+            }
+        QVERIFY(odwrocone > 20);
+    }
+
+    void theFontsAreRealFacesWithTheirOwnBold()
+    {
+        const QFont f = NaQFont(TCzcionka{});
+        QCOMPARE(QFontInfo(f).family(), QStringLiteral("DejaVu Sans Condensed"));
+        QFont gruba = f;
+        gruba.setBold(true);
+        QCOMPARE(QFontInfo(gruba).styleName(), QStringLiteral("Condensed Bold"));
+        QCOMPARE(QFontInfo(NaQFont(TCzcionka{"MS Sans Serif", 9, true})).family(), QStringLiteral("DejaVu Sans Condensed"));
+        // Rich text naming the Windows face finds the same one.
+        QFont tahoma(QStringLiteral("Tahoma"));
+        QCOMPARE(QFontInfo(tahoma).family(), QStringLiteral("DejaVu Sans Condensed"));
+    }
+};
+
+class OstrzezenieWygladTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { TOknoOstrzezenia::Sygnal = [] {}; }
+
+    void aShortWarningKeepsTheDesignSize()
+    {
+        TOknoOstrzezenia okno("Lorvia 99", "Tytuł", "Opis", 3);
+        okno.show();
+        QCOMPARE(okno.size(), QSize(308, 144));
+    }
+
+    void aLongWarningGrowsUntilEveryLineAndTheElementShow()
+    {
+        const QString tytul = QStringLiteral("Nie można ustawić drogi od wOlsz do p1. Brak ścieżki dojścia przez "
+                                             "przestawioną zwrotnicę na torze głównym.");
+        const QString opis = QStringLiteral("wOlsz\nwOlsz\nzw4 przełożona na tor boczny, droga nie prowadzi do "
+                                            "peronu\nTor29\nz Olszarzyny: sA");
+        TOknoOstrzezenia okno("Lorvia 99", tytul, opis, 3);
+        okno.show();
+        QApplication::processEvents();
+        QVERIFY(okno.width() >= 308);
+        QVERIFY(okno.height() > 144);
+        for (QLabel* l : okno.findChildren<QLabel*>()) {
+            if (!l->isVisible())
+                continue;
+            QVERIFY2(okno.rect().contains(l->geometry()), qPrintable(l->text()));
+            // Every line fits: the label is as tall as its text needs at its width.
+            QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
+        }
+        for (QAbstractButton* b : okno.findChildren<QAbstractButton*>())
+            QVERIFY2(okno.rect().contains(b->geometry()), qPrintable(b->text()));
+        // After a click the countdown line says more, in the same dialog.
+        const QSize rozmiar = okno.size();
+        okno.Zatrzymaj();
+        QApplication::processEvents();
+        QCOMPARE(okno.size(), rozmiar);
+        for (QLabel* l : okno.findChildren<QLabel*>())
+            if (l->isVisible())
+                QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication aplikacja(argc, argv);
+    QApplication::setStyle("Fusion");
+    ZaladujCzcionki();
+    OknoWygladTest okno;
+    OstrzezenieWygladTest ostrzezenie;
+    return QTest::qExec(&okno, argc, argv) | QTest::qExec(&ostrzezenie, argc, argv);
+}
+
+#include "okno_wyglad_test.moc"
