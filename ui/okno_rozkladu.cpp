@@ -220,6 +220,11 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
     connect(bImportuj_, &QPushButton::clicked, this, &TeRozklad::bImportujClick);
     connect(bEksportuj_, &QPushButton::clicked, this, &TeRozklad::bEksportujClick);
     PokazModel();
+    // The design size, or as much taller as the font's lines need, so that no field is squeezed.
+    QLayout* u = layout();
+    u->activate();
+    const int wysokosc = u->hasHeightForWidth() ? u->totalHeightForWidth(width()) : u->totalMinimumSize().height();
+    setFixedSize(width(), std::max(height(), wysokosc));
 }
 
 TeRozklad::~TeRozklad() = default;
