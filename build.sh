@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 PAKIETY_SILNIKA="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
-PAKIETY="$PAKIETY_SILNIKA qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
+PAKIETY="$PAKIETY_SILNIKA qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
 PAKIETY_CLANG="clang libclang-rt-14-dev"
 # The install test validates the desktop entry and the AppStream metadata with these.
 PAKIETY_TESTOW="desktop-file-utils appstream"

@@ -15,13 +15,13 @@ void TDziennik::SetScore(std::int32_t wartosc)
 }
 
 void TDziennik::DodajLinie(std::int32_t punkty, const std::string& tekst, const std::string& opis, double czas,
-                           double czasRzeczywisty)
+                           double czasRzeczywisty, tRodzajOceny rodzaj, std::uint32_t pociag)
 {
     const std::int64_t suma = std::int64_t{score_} + punkty;
     if (suma > std::numeric_limits<std::int32_t>::max() || suma < std::numeric_limits<std::int32_t>::min())
         throw std::overflow_error("Przepełnienie licznika punktów.");
     SetScore(static_cast<std::int32_t>(suma));
-    linie_.push_back({punkty, tekst, opis, czas, czasRzeczywisty, false});
+    linie_.push_back({punkty, tekst, opis, czas, czasRzeczywisty, false, rodzaj, pociag});
     if (OnLinia)
         OnLinia(linie_.back());
 }

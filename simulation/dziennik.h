@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulation/ocena.h"
 #include "station/kolor.h"
 
 #include <cstdint>
@@ -16,6 +17,9 @@ struct TLiniaDziennika {
     double Czas = 0.0;
     double CzasRzeczywisty = 0.0;
     bool Porada = false;
+    // What the line judges, and the day's report number of the train it concerns (0: none).
+    tRodzajOceny Rodzaj = tRodzajOceny::informacja;
+    std::uint32_t Pociag = 0;
 };
 
 // The journal and the score. Every bonus and penalty reaches the score through DodajLinie, so the
@@ -31,7 +35,7 @@ public:
     // Adds the points and appends the line; a sum outside 32 bits is refused before anything
     // changes (std::overflow_error).
     void DodajLinie(std::int32_t punkty, const std::string& tekst, const std::string& opis, double czas,
-                    double czasRzeczywisty);
+                    double czasRzeczywisty, tRodzajOceny rodzaj = tRodzajOceny::informacja, std::uint32_t pociag = 0);
     void DodajPorade(const std::string& tytul, const std::string& tekst);
     const std::vector<TLiniaDziennika>& Linie() const { return linie_; }
     // Empties the pane; the score stays.

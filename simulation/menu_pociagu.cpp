@@ -207,7 +207,7 @@ void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
     t->SetManewrowy(false);
     UstawStanJazdy(*t, tStanJazdy::zatrzymany);
     silnik.Usun(p);
-    silnik.ZapiszWDzienniku(20, "Pociąg gotowy do odjazdu", OpisPociagu(*t));
+    silnik.ZapiszWDzienniku(20, "Pociąg gotowy do odjazdu", OpisPociagu(*t), {tRodzajOceny::skladGotowy, t});
     silnik.OdswiezEtykiety();
 }
 

@@ -140,7 +140,8 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
     }
     for (TPociag* t : przepadle)
         ZapiszWDzienniku(0, "Pociąg nie przyjechał.", Formatuj("Pociąg %s przepadł wraz z minionym dniem.",
-                                                               OpisPociagu(*t).c_str()));
+                                                               OpisPociagu(*t).c_str()),
+                         {tRodzajOceny::nieprzyjechal, t});
     pociagiDnia_ = std::move(zostaja);
 
     const double teraz = Teraz();
@@ -222,9 +223,10 @@ void TSilnikSymulacji::OdswiezEtykiety()
             p->SetElementy(EtykietaPunktu(*p->Pociag()));
 }
 
-void TSilnikSymulacji::ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis)
+void TSilnikSymulacji::ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis,
+                                        TOcena ocena)
 {
-    dziennik_(punkty, tekst, opis);
+    dziennik_(punkty, tekst, opis, ocena);
 }
 
 void TSilnikSymulacji::KrokSymulacji()
@@ -249,7 +251,7 @@ void TSilnikSymulacji::KrokSymulacji()
         TPociag* t = NastepnyPociag(*stacyjny, 2);
         if (t != nullptr && !(t->StanJazdy == tStanJazdy::zatrzymany && !t->Sklad().empty()) && !t->Zapowiedziany() &&
             Milisekundy(Teraz()) >= Milisekundy(t->Przyjazd())) {
-            ZapiszWDzienniku(0, "Pociąg czeka na sformowanie składu!", OpisPociagu(*t));
+            ZapiszWDzienniku(0, "Pociąg czeka na sformowanie składu!", OpisPociagu(*t), {tRodzajOceny::informacja, t});
             t->SetZapowiedziany(true);
         }
     }
@@ -279,7 +281,7 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
             z->SetPociag(nullptr);
         }
     } else {
-        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi dla wlotu " + e.Name, brak);
+        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi dla wlotu " + e.Name, brak, {tRodzajOceny::bladUkladu});
     }
     if (TZapowiedz* r = e.ZapowiedzRozkladu) {
         r->SetPociag(NastepnyPociag(e, 0));
@@ -289,7 +291,7 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
             r->ParentFont = false;
         }
     } else {
-        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi rozkładu dla wlotu " + e.Name, brak);
+        ZapiszWDzienniku(-33, "Brak elementu zapowiedzi rozkładu dla wlotu " + e.Name, brak, {tRodzajOceny::bladUkladu});
     }
 }
 
@@ -300,29 +302,32 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
     TPunkt* n = p.Neighbour(t.Kierunek);
     if (n == nullptr) {
         ZapiszWDzienniku(-33, "Pociąg został zatrzymany.",
-                         Formatuj("Pociąg %s nie może wyjechać przez %s.", t.Opis().c_str(), p.Name.c_str()));
+                         Formatuj("Pociąg %s nie może wyjechać przez %s.", t.Opis().c_str(), p.Name.c_str()),
+                         {tRodzajOceny::brakDrogi, &t});
         t.StanJazdy = tStanJazdy::zatrzymany;
         return;
     }
     if (n->Stan() == tStan::nieaktywny) {
         ZapiszWDzienniku(-33, Formatuj("Pociąg %s został zatrzymany.", t.Opis().c_str()),
-                         Formatuj("Pociąg nie może jechać po torze %s wyłączonym z ruchu!", n->Name.c_str()));
+                         Formatuj("Pociąg nie może jechać po torze %s wyłączonym z ruchu!", n->Name.c_str()),
+                         {tRodzajOceny::torWylaczony, &t});
         t.StanJazdy = tStanJazdy::zatrzymany;
         return;
     }
     if (n->Stan() != tStan::utwierdzony && dynamic_cast<TWlot*>(n) == nullptr && !t.Manewrowy())
         ZapiszWDzienniku(-10, "Brak ustawionego przebiegu dla pociagu.",
-                         Formatuj("Punkt %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str()));
+                         Formatuj("Punkt %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str()),
+                         {tRodzajOceny::jazdaBezPrzebiegu, &t});
     if (auto* s = dynamic_cast<TSemafor*>(n); s != nullptr && s->Typ() == t.Kierunek) {
         const std::string opis = Formatuj("Semafor %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str());
         if (s->Status() == tSemStatus::zielony) {
             s->SetStatus(tSemStatus::czerwony);
         } else if (s->Status() == tSemStatus::bialy) {
-            ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis);
+            ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis, {tRodzajOceny::sygnalZastepczy, &t});
             s->SetStatus(tSemStatus::czerwony);
         } else if (!t.Manewrowy()) {
             t.StanJazdy = tStanJazdy::zatrzymany;
-            ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis);
+            ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis, {tRodzajOceny::stopPodSemaforem, &t});
         }
     }
     if (t.StanJazdy == tStanJazdy::jazda && MaLokomotywe(t.Sklad())) {
@@ -331,7 +336,8 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
                 const int strona = p.Neighbour(stLewy) == n ? 0 : 1;
                 TPociag* j = Polacz(strona, b, &t);
                 if (j == nullptr) {
-                    ZapiszWDzienniku(-33, "O mało co doszło do wypadku!", "Dwa pociągi znalazły się na jednym torze!");
+                    ZapiszWDzienniku(-33, "O mało co doszło do wypadku!", "Dwa pociągi znalazły się na jednym torze!",
+                                     {tRodzajOceny::zagrozenieWypadkiem, &t});
                     b->StanJazdy = tStanJazdy::zatrzymany;
                     t.StanJazdy = tStanJazdy::zatrzymany;
                 } else {
@@ -341,7 +347,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
                     doUsuniecia_.push_back(j == b ? &t : b);
                 }
             } catch (const std::exception& e) {
-                ZapiszWDzienniku(-10, e.what(), "");
+                ZapiszWDzienniku(-10, e.what(), "", {tRodzajOceny::bladLaczenia, &t});
             }
         } else if (t.DoRozdzielenia()) {
             TPociag* czolowa = nullptr;
@@ -369,18 +375,22 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
                                             n->Pociag() == &t) {
         if (!LokomotywaNaCzele(t, t.Sklad()))
             ZapiszWDzienniku(-33, "Wypuściłeś skład jadący \"na pych\"!",
-                             "Skład powinien na początku mieć lokomotywę, parowóz lub wagon motorowy autobusu szynowego.");
+                             "Skład powinien na początku mieć lokomotywę, parowóz lub wagon motorowy autobusu szynowego.",
+                             {tRodzajOceny::naPych, &t});
         const double teraz = Teraz();
         const long long odjazd = Milisekundy(t.Odjazd()), chwila = Milisekundy(teraz);
         int punkty = 0;
         std::string werdykt;
+        tRodzajOceny rodzaj = tRodzajOceny::odjazdPunktualny;
         if (chwila < odjazd) {
+            rodzaj = tRodzajOceny::odjazdPrzedCzasem;
             punkty = -2 * Minuty(t.Odjazd() - teraz);
             werdykt = "za wcześnie o " + TekstOpoznienia(t.Odjazd(), teraz);
         } else if (chwila < odjazd + Milisekundy(Minuta(2))) {
             punkty = 20;
             werdykt = "punktualnie";
         } else {
+            rodzaj = tRodzajOceny::odjazdOpozniony;
             punkty = -Minuty(t.Odjazd() - teraz);
             werdykt = "z opóźnieniem " + TekstOpoznienia(t.Odjazd(), teraz);
         }
@@ -390,7 +400,8 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             if (s->Zapowiedz != nullptr && s->Zapowiedz->Pociag() == &t)
                 s->Zapowiedz->SetPociag(nullptr);
         }
-        ZapiszWDzienniku(punkty, Formatuj("Pociąg %s opuścił stację %s.", t.Numer().c_str(), werdykt.c_str()), t.Opis());
+        ZapiszWDzienniku(punkty, Formatuj("Pociąg %s opuścił stację %s.", t.Numer().c_str(), werdykt.c_str()), t.Opis(),
+                         {rodzaj, &t});
         ZapiszWDzienniku(0, "Pamiętaj o podniesieniu rogatek.",
                          "Rogatki powinny być podniesione cały czas, z wyjątkiem sytuacji, gdy spodziewasz się pociągu.");
         n->SetPociag(nullptr);
@@ -402,7 +413,8 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             if (Milisekundy(t.Przyjazd() + Minuta(2)) < Milisekundy(teraz))
                 ZapiszWDzienniku(-2 * Minuty(t.Przyjazd() - teraz), "Przetrzymałeś pociąg!",
                                  Formatuj("Przetrzymałeś pociąg %s na wlocie do stacji o %s.", t.Numer().c_str(),
-                                          TekstOpoznienia(t.Przyjazd(), teraz).c_str()));
+                                          TekstOpoznienia(t.Przyjazd(), teraz).c_str()),
+                                 {tRodzajOceny::przetrzymanie, &t});
             t.SetPoPrzyjezdzie(true);
         }
         t.StanJazdy = tStanJazdy::zatrzymany;
@@ -411,12 +423,12 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             t.SetSkonczylBieg(true);
             t.StanJazdy = tStanJazdy::postoj;
             t.SetManewrowy(true);
-            ZapiszWDzienniku(0, "Pociąg skończył bieg.", t.Opis());
+            ZapiszWDzienniku(0, "Pociąg skończył bieg.", t.Opis(), {tRodzajOceny::postoj, &t});
             OdswiezEtykiety();
             return;
         }
         if (!t.Manewrowy()) {
-            ZapiszWDzienniku(0, "Pociąg się zatrzymał w punkcie " + n->Name, t.Opis());
+            ZapiszWDzienniku(0, "Pociąg się zatrzymał w punkcie " + n->Name, t.Opis(), {tRodzajOceny::postoj, &t});
             OdswiezEtykiety();
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulation/ocena.h"
 #include "trains/pociag.h"
 
 #include <cstdint>
@@ -18,8 +19,9 @@ class TWlotStacyjny;
 // admits, moves, stops and dispatches them, judging the dispatcher in the journal.
 class TSilnikSymulacji {
 public:
-    // One journal line: points, text, detail.
-    using TDziennik = std::function<void(std::int32_t punkty, const std::string& tekst, const std::string& opis)>;
+    // One journal line: points, text, detail, and what it judges.
+    using TDziennik =
+        std::function<void(std::int32_t punkty, const std::string& tekst, const std::string& opis, const TOcena& ocena)>;
 
     // `teraz` reads the simulated clock; `dziennik` takes every judgement of the step, whatever
     // elements the layout has.
@@ -44,7 +46,7 @@ public:
     TPociag* NastepnyPociag(const TWlot& wlot, int rodzaj) const;
     int LiczbaPociagowNaStacji() const;
     void OdswiezEtykiety();
-    void ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis);
+    void ZapiszWDzienniku(std::int32_t punkty, const std::string& tekst, const std::string& opis, TOcena ocena = {});
     TWlotStacyjny* WlotStacyjny() const;
     TWlot* ZnajdzWlot(const std::string& nazwa) const;
 

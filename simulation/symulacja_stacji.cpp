@@ -21,9 +21,13 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
       stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
       silnik_(
           rozklad, [this] { return CzasSymulacji; },
-          [this](std::int32_t p, const std::string& s1, const std::string& s2) { DodajDoDziennika(p, s1, s2); })
+          [this](std::int32_t p, const std::string& s1, const std::string& s2, const TOcena& o) {
+              DodajDoDziennika(p, s1, s2, o);
+          })
 {
     ZbudujStacje(stacja_);
+    for (std::size_t i = 0; i < ToryRaportu.size(); ++i)
+        toryRaportu_[i] = stacja_.Znajdz<TPunkt>(std::string(ToryRaportu[i]));
     // The station's own entry keeps its journal event for whatever element sends through it.
     if (auto* wlasna = stacja_.Znajdz<TWlotStacyjny>("stacja_Drelinko"))
         wlasna->OnDodajDoDziennika = [this](std::int32_t p, const std::string& s1, const std::string& s2) {
@@ -34,7 +38,11 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
 void TSymulacjaStacji::Pokaz()
 {
     silnik_.PrzygotujPociagi(stacja_);
-    DodajDoDziennika(200, "Przygotowałem pociągi do drogi.", "");
+    const bool minionyDzien = raporty_.NowyDzien(CzasSymulacji, dziennik_.Score(), silnik_.PociagiDnia());
+    DodajDoDziennika(200, "Przygotowałem pociągi do drogi.", "", {tRodzajOceny::otwarcieDnia});
+    if (minionyDzien)
+        DodajDoDziennika(0, "Raport minionego dnia jest gotowy.",
+                         "Obejrzysz go w menu Informacje, pozycja \"Raport minionego dnia\".", {tRodzajOceny::informacja});
     UstawSzybkosc(szybkosc_);
     ZdarzenieZegara();
     pokazane_ = true;
@@ -45,6 +53,7 @@ void TSymulacjaStacji::ZdarzenieZegara()
     StatusCzasBiezacy = CzasHMMSS(uslugi_.ZegarScienny.Teraz());
     StatusCzasSymulacji = CzasHHMMSS(CzasSymulacji);
     silnik_.KrokSymulacji();
+    raporty_.Probkuj(toryRaportu_, CzasSymulacji);
 }
 
 void TSymulacjaStacji::Tyknij()
@@ -100,10 +109,14 @@ void TSymulacjaStacji::Zamknij()
         TLiniaStartowa(uslugi_.Ustawienia, uslugi_.Komunikaty).ZapiszGodzine(CzasSymulacji);
 }
 
-void TSymulacjaStacji::DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis)
+void TSymulacjaStacji::DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis,
+                                        TOcena ocena)
 {
     const std::string jednaLinia = JednaLiniaDziennika(opis);
-    dziennik_.DodajLinie(punkty, tekst, jednaLinia, CzasSymulacji, uslugi_.ZegarScienny.Teraz());
+    ocena.Rodzaj = RodzajLinii(ocena.Rodzaj, punkty);
+    dziennik_.DodajLinie(punkty, tekst, jednaLinia, CzasSymulacji, uslugi_.ZegarScienny.Teraz(), ocena.Rodzaj,
+                         ocena.Pociag != nullptr ? ocena.Pociag->IdRaportu : 0);
+    raporty_.Zapisz(ocena, punkty, CzasSymulacji, dziennik_.Score());
     StatusTekst = tekst;
     StatusOpis = jednaLinia;
 }
@@ -157,7 +170,8 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
             opis += "\r\n" + Formatuj("%s: %s", e.Element->Hint.c_str(), e.Element->Name.c_str());
         uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, opis, 3);
         try {
-            DodajDoDziennika(e.Punkty, tytul, opis);
+            DodajDoDziennika(e.Punkty, tytul, opis,
+                             {e.Element != nullptr ? tRodzajOceny::bladElementu : tRodzajOceny::bladPolecenia});
         } catch (const std::exception& blad) {
             uslugi_.Komunikaty.Komunikat(blad.what());
         }

@@ -3,6 +3,7 @@
 #include "core/uslugi.h"
 #include "simulation/dziennik.h"
 #include "simulation/linia_startowa.h"
+#include "simulation/raport_dnia.h"
 #include "simulation/silnik.h"
 #include "station/stacja.h"
 
@@ -33,6 +34,8 @@ public:
     const TDziennik& Dziennik() const { return dziennik_; }
     TSilnikSymulacji& Silnik() { return silnik_; }
     const TSilnikSymulacji& Silnik() const { return silnik_; }
+    // The day's report: the running day and the last finished one.
+    const TRaporty& Raporty() const { return raporty_; }
     TKomunikaty& Komunikaty() { return uslugi_.Komunikaty; }
     // The program's timetable, from which the run's days are made and which the timetable window edits.
     TRozkladJazdy& Rozklad() { return rozklad_; }
@@ -66,7 +69,7 @@ public:
 
     // A journal entry: the description's line breaks become " • ", the line is stamped with the
     // simulated clock and its points go to the score.
-    void DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis);
+    void DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis, TOcena ocena = {});
     // A tip from "info.txt" at most every five minutes of real time.
     void PokazPorade();
 
@@ -101,6 +104,8 @@ private:
     TStacja stacja_;
     TDziennik dziennik_;
     TSilnikSymulacji silnik_;
+    TRaporty raporty_;
+    std::array<const TPunkt*, ToryRaportu.size()> toryRaportu_{};
     bool pokazane_ = false;
     int szybkosc_ = SzybkoscPoczatkowa;
     int interwal_ = 1000;

@@ -8,8 +8,9 @@
 #include "simulation/symulacja_stacji.h"
 #include "tools/sim/driver.h"
 #include "ui/obraz.h"
+#include "ui/raport_wykresy.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 
 #include <cstdlib>
@@ -21,27 +22,41 @@
 
 namespace {
 
-// Drawing needs a GUI application (for the fonts). It is made on the first render only, on the
-// offscreen platform unless the caller chose one, and lives until main returns.
+// Drawing needs an application (for the fonts; the report's charts are graphics widgets). It is made
+// on the first drawing only, on the offscreen platform unless the caller chose one, and lives until
+// main returns.
 class TRysowanie {
 public:
     bool operator()(const TSymulacjaStacji& symulacja, const std::string& plik, const std::string& strona, int skala)
     {
-        if (QGuiApplication::instance() == nullptr) {
-            if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-                setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            aplikacja_ = std::make_unique<QGuiApplication>(argc_, argv_);
-        }
+        Aplikacja();
         const TStacja& stacja = symulacja.Stacja();
         const QImage obraz = strona.empty() ? ObrazDiagramu(stacja, skala) : ObrazStrony(stacja, strona, skala);
         return obraz.save(QString::fromStdString(plik), "PNG");
     }
 
+    bool Raport(const TRaportDnia& dzien, const std::string& plik)
+    {
+        Aplikacja();
+        const QString nazwa = QString::fromStdString(plik);
+        return nazwa.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ZapiszRaportPdf(dzien, nazwa)
+                                                                          : ZapiszRaportPng(dzien, nazwa);
+    }
+
 private:
+    void Aplikacja()
+    {
+        if (QApplication::instance() == nullptr) {
+            if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+                setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            aplikacja_ = std::make_unique<QApplication>(argc_, argv_);
+        }
+    }
+
     int argc_ = 1;
     char nazwa_[16] = "drelinko-sim";
     char* argv_[2] = {nazwa_, nullptr};
-    std::unique_ptr<QGuiApplication> aplikacja_;
+    std::unique_ptr<QApplication> aplikacja_;
 };
 
 }  // namespace
@@ -63,6 +78,8 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     TRysowanie rysowanie;
     TDriverSymulacji driver(std::cout, std::ref(rysowanie));
+    driver.UstawEksportRaportu(
+        [&rysowanie](const TRaportDnia& dzien, const std::string& plik) { return rysowanie.Raport(dzien, plik); });
     if (skrypt == "-")
         return driver.Wykonaj(std::cin);
     std::ifstream we(skrypt);

@@ -25,6 +25,8 @@ public:
 
     tStanJazdy StanJazdy = tStanJazdy::postoj;
     tSemType Kierunek = stLewy;
+    // The number under which the day's report keeps a timetable train (0: none); lives only in memory.
+    std::uint32_t IdRaportu = 0;
 
     const std::string& Numer() const { return Texts[0]; }
     void SetNumer(std::string_view v) { SetText(0, v); }

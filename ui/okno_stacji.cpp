@@ -10,6 +10,7 @@
 #include "ui/etykieta_skrocona.h"
 #include "ui/o_programie.h"
 #include "ui/okno_pomocy.h"
+#include "ui/okno_raportu.h"
 #include "ui/okno_rozkladu.h"
 #include "ui/przycisk_widok.h"
 #include "ui/qplotno.h"
@@ -396,6 +397,12 @@ void TOknoStacji::ZbudujMenuGlowne()
     QAction* rozklad = info->addAction(QStringLiteral("&Rozkład jazdy..."), QKeySequence(Qt::CTRL | Qt::Key_R), this,
                                        &TOknoStacji::PokazRozkladJazdy);
     rozklad->setObjectName("Rozkadjazdy1");
+    info->addAction(QStringLiteral("Raport &dnia..."), this, [this] { PokazRaportDnia(false); })->setObjectName("Raportdnia1");
+    QAction* miniony = info->addAction(QStringLiteral("Raport mi&nionego dnia..."), this, [this] { PokazRaportDnia(true); });
+    miniony->setObjectName("Raportminionegodnia1");
+    // Only once a day has ended at midnight.
+    connect(info, &QMenu::aboutToShow, this, [this, miniony] { miniony->setEnabled(sym_.Raporty().Miniony() != nullptr); });
+    miniony->setEnabled(false);
     info->addSeparator();
     const auto pomoc = [this](const char* plik) { PokazPomoc(this, QString::fromUtf8(plik)); };
     info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); })
@@ -487,6 +494,23 @@ void TOknoStacji::PokazRozkladJazdy()
     }
     sym_.Wstrzymany = wstrzymany;
     // The focus comes back here, so that the trains run on, also where no window manager returns it.
+    activateWindow();
+    OdswiezWszystko();
+}
+
+void TOknoStacji::PokazRaportDnia(bool miniony)
+{
+    const TRaportDnia* dzien = miniony ? sym_.Raporty().Miniony() : &sym_.Raporty().Biezacy();
+    if (dzien == nullptr)
+        return;
+    // As with the timetable: the trains wait while the report is read.
+    const bool wstrzymany = sym_.Wstrzymany;
+    sym_.Wstrzymany = true;
+    {
+        TOknoRaportu raport(*dzien, miniony ? QStringLiteral("Raport minionego dnia") : QStringLiteral("Raport dnia"), this);
+        raport.exec();
+    }
+    sym_.Wstrzymany = wstrzymany;
     activateWindow();
     OdswiezWszystko();
 }

@@ -52,6 +52,9 @@ public:
     void PokazRozkladJazdy();
     // Why the clock stands ("pauza: ..."), or empty while it runs; the clock panel shows it.
     QString Pauza() const;
+    // "Raport dnia..." / "Raport minionego dnia...": the report window of the running or the last
+    // finished day, modal; the trains wait while it is open.
+    void PokazRaportDnia(bool miniony);
 
 protected:
     bool event(QEvent* e) override;

@@ -112,7 +112,9 @@ TEST_F(OknoStacji, ClockClicksMoveItPastMidnightUnwrappedUntilTheNextTick)
     const auto linie = sym.Dziennik().Linie().size();
     sym.Tyknij();
     EXPECT_LT(sym.CzasSymulacji, 0.01);
-    EXPECT_EQ(sym.Dziennik().Linie().size(), linie + 1);  // the day began again
+    // The day began again, and the finished day's report was announced.
+    EXPECT_EQ(sym.Dziennik().Linie().size(), linie + 2);
+    EXPECT_EQ(sym.Dziennik().Linie().back().Tekst, "Raport minionego dnia jest gotowy.");
     EXPECT_EQ(sym.Dziennik().Score(), 600);
 }
 

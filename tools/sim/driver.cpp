@@ -4,7 +4,11 @@
 #include "simulation/linia_startowa.h"
 #include "simulation/menu_pociagu.h"
 #include "simulation/okno_rozkladu.h"
+#include "simulation/raport_dnia.h"
 #include "simulation/symulacja_stacji.h"
+#include "core/tekst.h"
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"
@@ -193,6 +197,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"timetable", {&T::Timetable, 0, 3}},
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
+        {"report", {&T::Report, 0, 1}},
     };
     return komendy;
 }
@@ -389,6 +394,45 @@ void TDriverSymulacji::Close(Argumenty)
         Zle("the timetable window is open");
     symulacja_->Zamknij();
     symulacja_.reset();
+}
+
+void TDriverSymulacji::Report(Argumenty a)
+{
+    const TRaportDnia& dzien = symulacja_->Raporty().Biezacy();
+    const std::string rozszerzenie = a.empty() ? "" : MaleLitery(std::filesystem::path(a[0]).extension().string());
+    if (!a.empty() && rozszerzenie != ".csv" && rozszerzenie != ".png" && rozszerzenie != ".pdf")
+        Zle("the report is written as .csv, .png or .pdf");
+    if ((rozszerzenie == ".png" || rozszerzenie == ".pdf") && !eksportRaportu_)
+        Zle("not available yet");
+    const auto godzina = [](const std::optional<double>& czas) { return czas ? GodzinaRaportu(*czas) : "-"; };
+    const auto plan = [](double czas) { return GodzinaMinuty(czas - std::floor(czas)); };
+    for (const TPociagRaportu& t : dzien.Pociagi) {
+        const auto opoznienie = t.Opoznienie();
+        out_ << "REPORT train numer=" << Cytat(t.Numer) << " przyjazd_plan=" << Cytat(plan(t.PrzyjazdPlan))
+             << " przyjazd=" << Cytat(godzina(t.Przyjazd)) << " odjazd_plan=" << Cytat(plan(t.OdjazdPlan))
+             << " odjazd=" << Cytat(godzina(t.Odjazd))
+             << " opoznienie=" << (opoznienie ? std::to_string(*opoznienie) : "-") << " punkty=" << t.Punkty << '\n';
+    }
+    for (int i = 0; i < LiczbaRodzajowOceny; ++i) {
+        const TSumaRodzaju& suma = dzien.Rodzaje[static_cast<std::size_t>(i)];
+        if (suma.Ile > 0)
+            out_ << "REPORT kind=" << Cytat(NazwaRodzaju(static_cast<tRodzajOceny>(i))) << " count=" << suma.Ile
+                 << " punkty=" << suma.Punkty << '\n';
+    }
+    out_ << "REPORT total punkty=" << dzien.Punkty << " pociagi=" << dzien.Pociagi.size()
+         << " punktualne=" << dzien.Punktualne() << '\n';
+    if (a.empty())
+        return;
+    const std::string& plik = a[0];
+    if (rozszerzenie == ".csv") {
+        try {
+            ZapiszPlikCaly(plik, RaportCsv(dzien));
+        } catch (const EwktException&) {
+            throw TBladPliku("cannot write " + plik);
+        }
+    } else if (!eksportRaportu_(dzien, plik)) {
+        throw TBladPliku("cannot write " + plik);
+    }
 }
 
 void TDriverSymulacji::Param(Argumenty a)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class TElement;
+class TRaportDnia;
 class TModelRozkladu;
 class TRozkladJazdy;
 class TSymulacjaStacji;
@@ -28,6 +29,10 @@ public:
     using Renderowanie = std::function<bool(const TSymulacjaStacji&, const std::string& plik,
                                             const std::string& strona, int skala)>;
 
+    // Writes the day's report to a PNG or PDF as the report window exports it; false when the file
+    // cannot be written. Given by the program, which has the drawing; without it `report` writes CSV only.
+    using EksportRaportu = std::function<bool(const TRaportDnia&, const std::string& plik)>;
+
     static constexpr int Dobrze = 0;
     static constexpr int BladPliku = 1;
     static constexpr int ZlaLinia = 2;
@@ -37,6 +42,7 @@ public:
 
     // Runs the script; the exit status of the program.
     int Wykonaj(std::istream& skrypt);
+    void UstawEksportRaportu(EksportRaportu eksport) { eksportRaportu_ = std::move(eksport); }
 
 private:
     class Komunikaty;
@@ -81,6 +87,7 @@ private:
     void Close(Argumenty);
     void Timetable(Argumenty);
     void Param(Argumenty);
+    void Report(Argumenty);
 
     // The sub-commands of `timetable`, the window being open.
     void TimetableFilter(Argumenty);
@@ -97,6 +104,7 @@ private:
 
     std::ostream& out_;
     Renderowanie renderowanie_;
+    EksportRaportu eksportRaportu_;
     TZegaryReczne zegary_;
     std::unique_ptr<Komunikaty> komunikaty_;
     std::unique_ptr<Dzwieki> dzwieki_;

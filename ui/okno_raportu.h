@@ -1,0 +1,41 @@
+#pragma once
+
+#include "simulation/raport_dnia.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+
+// "Raport dnia": a day of the run in a table of its timetable trains (sortable, late trains shown in
+// red) and in four charts, with exports to CSV (the table), PNG and PDF (the charts and the table on
+// A4 pages). It shows the report as it was when the window opened.
+class TOknoRaportu : public QDialog {
+    Q_OBJECT
+
+public:
+    TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidget* rodzic = nullptr);
+
+    const TRaportDnia& Dzien() const { return dzien_; }
+    QTableWidget* Tabela() const { return tabela_; }
+    QTabWidget* Zakladki() const { return zakladki_; }
+
+    // The exports; false (after telling the player) when the file cannot be written.
+    bool EksportujCsv(const QString& plik);
+    bool EksportujPng(const QString& plik);
+    bool EksportujPdf(const QString& plik);
+
+protected:
+    // The file to export to; empty when the player gives up.
+    virtual QString PlikDoEksportu(const QString& filtr, const QString& rozszerzenie);
+
+private:
+    void WypelnijTabele();
+    void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
+    bool Wynik(bool zapisany, const QString& plik);
+
+    TRaportDnia dzien_;
+    QTabWidget* zakladki_ = nullptr;
+    QTableWidget* tabela_ = nullptr;
+};
