@@ -1,0 +1,177 @@
+// The report window on the offscreen platform: its table, its charts and its three exports.
+#include "simulation/raport_dnia.h"
+#include "tests/support/katalog_tymczasowy.h"
+#include "ui/okno_raportu.h"
+#include "ui/raport_wykresy.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+double G(int h, int m, int s = 0) { return (h * 3600 + m * 60 + s) / 86400.0; }
+
+// A day of three trains: one punctual, one late, one that never came; a score line and occupation.
+TRaportDnia Dzien()
+{
+    TRaportDnia d;
+    d.Poczatek = G(4, 0);
+    d.ScorePoczatkowy = 200;
+    TPociagRaportu a;
+    a.Id = 1;
+    a.Numer = "34101";
+    a.RelacjaOd = "Olszarzyna";
+    a.RelacjaDo = "Brzelany";
+    a.PrzyjazdPlan = G(4, 30);
+    a.OdjazdPlan = G(4, 35);
+    a.Przyjazd = G(4, 29, 30);
+    a.Odjazd = G(4, 35, 20);
+    a.Punktualny = true;
+    a.Punkty = 20;
+    TPociagRaportu b = a;
+    b.Id = 2;
+    b.Numer = "1034";
+    b.PrzyjazdPlan = G(5, 0);
+    b.OdjazdPlan = G(5, 5);
+    b.Przyjazd = G(5, 4);
+    b.Odjazd = G(5, 16);
+    b.Punktualny = false;
+    b.Punkty = -19;
+    TPociagRaportu c = a;
+    c.Id = 3;
+    c.Numer = "44601";
+    c.PrzyjazdPlan = G(6, 0);
+    c.OdjazdPlan = G(6, 5);
+    c.Przyjazd.reset();
+    c.Odjazd.reset();
+    c.Punktualny = false;
+    c.Punkty = 0;
+    d.Pociagi = {a, b, c};
+    d.Rodzaje[static_cast<std::size_t>(tRodzajOceny::otwarcieDnia)] = {1, 200};
+    d.Rodzaje[static_cast<std::size_t>(tRodzajOceny::odjazdPunktualny)] = {1, 20};
+    d.Rodzaje[static_cast<std::size_t>(tRodzajOceny::odjazdOpozniony)] = {1, -11};
+    d.Rodzaje[static_cast<std::size_t>(tRodzajOceny::przetrzymanie)] = {1, -8};
+    d.Punkty = 201;
+    d.Wynik = {{G(4, 0), 200}, {G(4, 0), 400}, {G(4, 35, 20), 420}, {G(5, 4), 412}, {G(5, 16), 401}};
+    d.Zajetosc = {{"p1", G(4, 29, 30), G(4, 35, 10), "34101"}, {"p2", G(5, 4), G(5, 16), "1034"}};
+    return d;
+}
+
+int Wiersz(QTableWidget* t, const QString& numer)
+{
+    for (int r = 0; r < t->rowCount(); ++r)
+        if (t->item(r, 0)->text() == numer)
+            return r;
+    return -1;
+}
+
+}  // namespace
+
+class OknoRaportuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TheTableListsEveryTrainAndLateOnesStandOut()
+    {
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        QTableWidget* t = okno.Tabela();
+        QCOMPARE(t->rowCount(), 3);
+        const int pozny = Wiersz(t, "1034"), punktualny = Wiersz(t, "34101"), brak = Wiersz(t, "44601");
+        QCOMPARE(t->item(pozny, 6)->text(), QStringLiteral("11"));
+        QCOMPARE(t->item(pozny, 7)->text(), QStringLiteral("-19"));
+        QVERIFY(t->item(pozny, 6)->font().bold());
+        QCOMPARE(t->item(pozny, 0)->background().color(), QColor(255, 220, 220));
+        QVERIFY(t->item(punktualny, 0)->background().style() == Qt::NoBrush);
+        // A train that never came has no actual times.
+        QCOMPARE(t->item(brak, 3)->text(), QStringLiteral("-"));
+        QCOMPARE(t->item(brak, 5)->text(), QStringLiteral("-"));
+        QCOMPARE(t->item(brak, 6)->text(), QStringLiteral("-"));
+    }
+
+    void ColumnsSortByTheirValuesNotTheirText()
+    {
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        QTableWidget* t = okno.Tabela();
+        t->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("1034"));  // 1034 before 34101 as numbers
+        t->sortByColumn(6, Qt::DescendingOrder);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("1034"));
+        QCOMPARE(t->item(2, 0)->text(), QStringLiteral("44601"));  // no delay comes last
+        t->sortByColumn(2, Qt::DescendingOrder);
+        QCOMPARE(t->item(0, 2)->text(), QStringLiteral("6:00"));
+    }
+
+    void TheWindowShowsItsChartsOffscreen()
+    {
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        okno.show();
+        okno.Zakladki()->setCurrentIndex(1);
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        const QImage obraz = okno.grab().toImage();
+        QVERIFY(!obraz.isNull());
+        std::set<QRgb> kolory;
+        for (int y = 0; y < obraz.height(); y += 7)
+            for (int x = 0; x < obraz.width(); x += 7)
+                kolory.insert(obraz.pixel(x, y));
+        QVERIFY(kolory.size() > 10);
+    }
+
+    void TheThreeExportsWriteTheirFiles()
+    {
+        TKatalogTymczasowy katalog;
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        const QString csv = QString::fromStdString(katalog.Sciezka("raport.csv"));
+        const QString png = QString::fromStdString(katalog.Sciezka("raport.png"));
+        const QString pdf = QString::fromStdString(katalog.Sciezka("raport.pdf"));
+        QVERIFY(okno.EksportujCsv(csv));
+        QVERIFY(okno.EksportujPng(png));
+        QVERIFY(okno.EksportujPdf(pdf));
+
+        QFile c(csv);
+        QVERIFY(c.open(QIODevice::ReadOnly));
+        QCOMPARE(c.readAll().toStdString(), RaportCsv(okno.Dzien()));
+
+        const QImage obraz(png);
+        QVERIFY(!obraz.isNull());
+        QVERIFY(obraz.width() > 500);
+        int ciemne = 0;
+        for (int y = 0; y < obraz.height(); y += 3)
+            for (int x = 0; x < obraz.width(); x += 3)
+                ciemne += qGray(obraz.pixel(x, y)) < 128;
+        QVERIFY2(ciemne > 500, "the PNG is blank");
+
+        QFile p(pdf);
+        QVERIFY(p.open(QIODevice::ReadOnly));
+        const QByteArray dane = p.readAll();
+        QVERIFY(dane.startsWith("%PDF"));
+        const int strony = static_cast<int>(dane.count("/Type /Page\n") + dane.count("/Type /Page ") +
+                                            dane.count("/Type /Page>") + dane.count("/Type /Page/"));
+        QVERIFY2(strony >= 1, dane.left(400).constData());
+        QCOMPARE(strony, LiczbaStronRaportu(okno.Dzien(), QRectF(0, 0, 1240, 1754)));
+    }
+
+    void AnExportToAFolderThatDoesNotExistFails()
+    {
+        QVERIFY(!ZapiszRaportPdf(Dzien(), QStringLiteral("/nie/ma/takiego/katalogu/raport.pdf")));
+        QVERIFY(!ZapiszRaportPng(Dzien(), QStringLiteral("/nie/ma/takiego/katalogu/raport.png")));
+    }
+
+    void ALongDayTakesMoreTablePages()
+    {
+        TRaportDnia d = Dzien();
+        const QRectF a4(0, 0, 1240, 1754);
+        const int krotki = LiczbaStronRaportu(d, a4);
+        for (int i = 0; i < 120; ++i)
+            d.Pociagi.push_back(d.Pociagi[0]);
+        QCOMPARE(krotki, 2);
+        QVERIFY(LiczbaStronRaportu(d, a4) > krotki);
+    }
+};
+
+QTEST_MAIN(OknoRaportuTest)
+#include "okno_raportu_test.moc"
