@@ -247,6 +247,9 @@ void TRaporty::Zapisz(const TOcena& ocena, std::int32_t punkty, double pora, std
     case tRodzajOceny::odjazdOpozniony:
         if (!t->Odjazd)
             t->Odjazd = czas;
+        // A train that needs no platform stop may run through between two looks at the tracks.
+        if (t->BezPeronu && !t->Przyjazd)
+            t->Przyjazd = czas;
         break;
     case tRodzajOceny::przetrzymanie:
     case tRodzajOceny::skladGotowy:

@@ -21,8 +21,9 @@ struct TPociagRaportu {
     std::uint32_t Id = 0;
     std::string Numer, RelacjaOd, RelacjaDo;
     double PrzyjazdPlan = 0.0, OdjazdPlan = 0.0;
-    // At its first platform stop (a train that needs none: when it first came onto a platform or
-    // siding track; a train that starts here: when its consist was made ready); when it left.
+    // At its first platform stop (a train that needs none: when it was first seen on a platform or
+    // siding track, or else when it left; a train that starts here: when its consist was made
+    // ready); when it left.
     std::optional<double> Przyjazd, Odjazd;
     bool ZeStacji = false;    // starts its run in the station
     bool KonczyBieg = false;  // ends its run in the station
