@@ -506,6 +506,7 @@ void TOknoStacji::PokazRaportDnia(bool miniony)
     // As with the timetable: the trains wait while the report is read.
     const bool wstrzymany = sym_.Wstrzymany;
     sym_.Wstrzymany = true;
+    OdswiezPauze();
     {
         TOknoRaportu raport(*dzien, miniony ? QStringLiteral("Raport minionego dnia") : QStringLiteral("Raport dnia"), this);
         raport.exec();
