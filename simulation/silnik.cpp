@@ -377,22 +377,24 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             ZapiszWDzienniku(-33, "Wypuściłeś skład jadący \"na pych\"!",
                              "Skład powinien na początku mieć lokomotywę, parowóz lub wagon motorowy autobusu szynowego.",
                              {tRodzajOceny::naPych, &t});
-        const double teraz = Teraz();
-        const long long odjazd = Milisekundy(t.Odjazd()), chwila = Milisekundy(teraz);
+        // Measured on the clock face, so that a train due before midnight that leaves after it is
+        // late by minutes rather than early by nearly a day.
+        const long long roznica = RoznicaPoryMs(Teraz(), t.Odjazd());
+        const double odjazd = t.Odjazd(), teraz = odjazd + ZMilisekund(roznica);
         int punkty = 0;
         std::string werdykt;
         tRodzajOceny rodzaj = tRodzajOceny::odjazdPunktualny;
-        if (chwila < odjazd) {
+        if (roznica < 0) {
             rodzaj = tRodzajOceny::odjazdPrzedCzasem;
-            punkty = -2 * Minuty(t.Odjazd() - teraz);
-            werdykt = "za wcześnie o " + TekstOpoznienia(t.Odjazd(), teraz);
-        } else if (chwila < odjazd + Milisekundy(Minuta(2))) {
+            punkty = -2 * Minuty(odjazd - teraz);
+            werdykt = "za wcześnie o " + TekstOpoznienia(odjazd, teraz);
+        } else if (roznica < Milisekundy(Minuta(2))) {
             punkty = 20;
             werdykt = "punktualnie";
         } else {
             rodzaj = tRodzajOceny::odjazdOpozniony;
-            punkty = -Minuty(t.Odjazd() - teraz);
-            werdykt = "z opóźnieniem " + TekstOpoznienia(t.Odjazd(), teraz);
+            punkty = -Minuty(odjazd - teraz);
+            werdykt = "z opóźnieniem " + TekstOpoznienia(odjazd, teraz);
         }
         if (TWlotStacyjny* s = WlotStacyjny()) {
             if (s->Pociag() == &t)

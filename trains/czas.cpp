@@ -55,6 +55,16 @@ double PoraDnia(double czas)
 
 long long SekundyDoby(double czas) { return (Milisekundy(PoraDnia(czas)) + 500) / 1000 % 86400; }
 
+long long RoznicaPoryMs(double teraz, double plan)
+{
+    long long roznica = (Milisekundy(teraz) - Milisekundy(plan)) % MsDoby;
+    if (roznica > MsDoby / 2)
+        roznica -= MsDoby;
+    else if (roznica <= -MsDoby / 2)
+        roznica += MsDoby;
+    return roznica;
+}
+
 double Minuta(int minuty) { return ZMilisekund(minuty * 60000LL); }
 double Sekunda(int sekundy) { return ZMilisekund(sekundy * 1000LL); }
 

@@ -14,6 +14,9 @@ double PoraDnia(double czas);
 long long SekundyDoby(double czas);
 double Minuta(int minuty);
 double Sekunda(int sekundy);
+// How far `teraz` lies after `plan` on the clock face, in milliseconds within (-12 h, +12 h]: a
+// train due at 23:50 that leaves at 0:05 is a quarter of an hour late, not nearly a day early.
+long long RoznicaPoryMs(double teraz, double plan);
 
 // Whole minutes in the time-of-day part of a time difference: hours * 60 + minutes.
 int Minuty(double x);

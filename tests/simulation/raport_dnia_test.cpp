@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -218,6 +219,12 @@ TEST_F(RaportDnia, ATrainThatCrossesMidnightBelongsToTheDayItStartedIn)
     ASSERT_TRUE(r.Odjazd.has_value());
     EXPECT_EQ(GodzinaRaportu(*r.Odjazd), "0:05:35");
     EXPECT_EQ(r.Opoznienie(), 15);  // not a day early
+    // The journal judges it the same way: a quarter of an hour late, not early by nearly a day.
+    const auto odjazd = std::find_if(sym.Dziennik().Linie().begin(), sym.Dziennik().Linie().end(),
+                                     [](const TLiniaDziennika& l) { return l.Tekst.starts_with("Pociąg 34101 opuścił"); });
+    ASSERT_NE(odjazd, sym.Dziennik().Linie().end());
+    EXPECT_EQ(odjazd->Tekst, "Pociąg 34101 opuścił stację z opóźnieniem  15 min..");
+    EXPECT_EQ(odjazd->Punkty, -15);
     // Its points are those of its lines, whichever day they were written in.
     EXPECT_EQ(r.Punkty, Sumy().pociagi.at(r.Id));
     EXPECT_NE(r.Punkty, 0);

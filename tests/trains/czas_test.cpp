@@ -22,6 +22,18 @@ TEST(Czas, TimesAreWrittenWithSecondsOnlyWhenTheyAreNotZero)
     EXPECT_EQ(PiszGodzine(*CzytajGodzine("5:44:30")), "5:44:30");
 }
 
+TEST(Czas, DifferencesOnTheClockFaceTakeTheShorterWayRoundMidnight)
+{
+    const auto g = [](int h, int m) { return (h * 60 + m) / 1440.0; };
+    EXPECT_EQ(RoznicaPoryMs(g(0, 5), g(23, 50)), 15 * 60000);
+    EXPECT_EQ(RoznicaPoryMs(g(23, 50), g(0, 5)), -15 * 60000);
+    EXPECT_EQ(RoznicaPoryMs(g(4, 14), g(4, 12)), 2 * 60000);
+    EXPECT_EQ(RoznicaPoryMs(g(4, 10), g(4, 12)), -2 * 60000);
+    // Half a day either way is read as late, once.
+    EXPECT_EQ(RoznicaPoryMs(g(16, 0), g(4, 0)), 12 * 3600000);
+    EXPECT_EQ(RoznicaPoryMs(g(4, 0), g(16, 0)), 12 * 3600000);
+}
+
 TEST(Czas, ClocksShowTheTimeOfDayRoundedToTheSecondWithAndWithoutLeadingZeros)
 {
     const double t = (7 * 3600 + 5 * 60 + 9.6) / 86400.0;
