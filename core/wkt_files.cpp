@@ -1,6 +1,7 @@
 #include "core/wkt_files.h"
 
 #include "core/format.h"
+#include "core/wkt_exception.h"
 #include "core/wkt_list.h"
 #include "core/wkt_sorted_list.h"
 #include "core/wkt_stream.h"
@@ -35,9 +36,18 @@ std::string ZUkosnikiem(std::string katalog)
     return katalog;
 }
 
+// The file's name without its folder, cut to 24 characters: whole letters, as a name cut inside
+// a letter is not a name the file system shows or the player can type.
 std::string NazwaBezKatalogu(const std::string& plik)
 {
-    return std::filesystem::path(plik).filename().string().substr(0, 24);
+    const std::string nazwa = std::filesystem::path(plik).filename().string();
+    int znakow = 0;
+    for (std::size_t i = 0; i < nazwa.size(); ++i) {
+        const bool poczatekZnaku = (static_cast<unsigned char>(nazwa[i]) & 0xC0) != 0x80;
+        if (poczatekZnaku && ++znakow > 24)
+            return nazwa.substr(0, i);
+    }
+    return nazwa;
 }
 
 // Anything under the name counts, a folder too: a backup must never be written over it.
@@ -56,12 +66,32 @@ std::string NumerowanaKopia(const std::string& nazwa)
     }
 }
 
+// A copy written whole or not at all: the backup it replaces stays until the new one is complete.
 std::string Skopiuj(const std::string& plik, const std::string& kopia)
 {
-    const int wynik = CopyFileLZ(plik, kopia);
-    if (wynik <= 0)
-        throw std::runtime_error(Formatuj("Błąd biblioteki LZ %d", wynik));
+    const auto tresc = CzytajCalyPlik(plik);
+    if (!tresc)
+        throw EwktException(Formatuj("Nie udało się zrobić kopii zapasowej pliku %s: nie można go odczytać.",
+                                     plik.c_str()));
+    try {
+        ZapiszPlikCaly(kopia, *tresc);
+    } catch (const EwktException& e) {
+        throw EwktException(Formatuj("Nie udało się zrobić kopii zapasowej pliku %s. %s", plik.c_str(), e.what()));
+    }
     return kopia;
+}
+
+// A backup name that holds something a backup must not replace: a folder, anything but a plain
+// file, or a file its owner protected from writing.
+bool NieDoZastapienia(const std::string& sciezka)
+{
+    std::error_code blad;
+    const auto stan = std::filesystem::status(sciezka, blad);
+    if (!std::filesystem::exists(stan))
+        return std::filesystem::is_symlink(std::filesystem::symlink_status(sciezka, blad));
+    using std::filesystem::perms;
+    return !std::filesystem::is_regular_file(stan) ||
+           (stan.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
 }
 
 std::string OpisBleduKopii(int wynik)
@@ -197,33 +227,38 @@ bool LoadFromFile(tWktList& lista, const std::string& plik)
     }
 }
 
-bool SaveToFile(const tWktList& lista, const std::string& plik, bool kopia)
+bool SaveToFile(const tWktList& lista, const std::string& plik, bool kopia, std::string* powod)
 {
     try {
         // The whole content is made first: a text the file cannot hold stops the save before
         // anything on disk is touched.
         tWktStream strumien;
         lista.Store(strumien);
-        if (kopia) {
-            try {
-                MakeBackup(plik);
-            } catch (...) {
-            }
-        }
+        // Without its backup the old file is not replaced: the player would lose it for good.
+        if (kopia)
+            MakeBackup(plik);
         strumien.SaveToFile(plik);
         return true;
+    } catch (const std::exception& e) {
+        if (powod != nullptr)
+            *powod = e.what();
+        return false;
     } catch (...) {
+        if (powod != nullptr)
+            *powod = "nieznany błąd";
         return false;
     }
 }
 
 std::string MakeBackup(const std::string& plik)
 {
-    if (!PlikIstnieje(plik))
+    // An empty file holds nothing to keep, and its copy would replace the last backup worth having.
+    std::error_code blad;
+    if (!PlikIstnieje(plik) || std::filesystem::file_size(plik, blad) == 0)
         return {};
     const std::string nazwa = NazwaBezKatalogu(plik);
     std::string kandydat = KatalogDanych() + "Kopia " + nazwa;
-    if (Zajete(kandydat) && std::remove(kandydat.c_str()) != 0)
+    if (NieDoZastapienia(kandydat))
         kandydat = NumerowanaKopia(nazwa);
     return Skopiuj(plik, kandydat);
 }

@@ -39,13 +39,15 @@ std::string PrzygotujKatalogDanych(const std::string& katalog, const std::string
 // left exactly as it was.
 bool LoadFromFile(tWktList& lista, const std::string& plik);
 
-// Writes the list to the file, replacing it atomically, after a backup copy when asked. A failed
-// backup does not stop the save. False when anything else fails; the old file then stays.
-bool SaveToFile(const tWktList& lista, const std::string& plik, bool kopia);
+// Writes the list to the file, replacing it atomically, after a backup copy when asked. False when
+// anything fails, the backup too: the old file and its last backup then stay as they were, and
+// `powod` (when given) gets the cause, naming the file.
+bool SaveToFile(const tWktList& lista, const std::string& plik, bool kopia, std::string* powod = nullptr);
 
 // Copies the file to "Kopia <name>" in the data folder (or a numbered "Kopia %d z <name>" when
-// that one cannot be replaced) and answers the copy's name; empty when the file does not exist.
-// Raises "Błąd biblioteki LZ %d" when the copy fails.
+// that one is a folder or write-protected) and answers the copy's name; empty when the file does
+// not exist or is empty. The name is cut to its first 24 characters. The copy replaces the old one
+// only when whole. Raises EwktException naming the cause when the copy cannot be made.
 std::string MakeBackup(const std::string& plik);
 
 // Copies the file to a numbered "Kopia %d z <name>" that does not exist yet, so that no later

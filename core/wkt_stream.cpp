@@ -2,6 +2,7 @@
 
 #include "core/cp1250.h"
 #include "core/format.h"
+#include "core/operacje_plikowe.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_list.h"
 #include "core/wkt_registry.h"
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <typeinfo>
 
@@ -221,26 +223,100 @@ void tWktStream::SaveToFile(const std::string& plik) const
     ZapiszPlikCaly(plik, {reinterpret_cast<const char*>(dane_.data()), dane_.size()});
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file a save replaces. A symbolic link is followed to its target, so that the link stays a
+// link and the file it points at gets the new content.
+fs::path CelZapisu(const std::string& plik)
+{
+    fs::path cel(plik);
+    std::error_code blad;
+    for (int skok = 0; fs::is_symlink(fs::symlink_status(cel, blad)); ++skok) {
+        const fs::path dokad = fs::read_symlink(cel, blad);
+        if (blad || skok >= 40)
+            throw EwktException(Formatuj("Nie można zapisać pliku %s: %s.", plik.c_str(), OpisBleduSystemu(ELOOP).c_str()));
+        cel = dokad.is_absolute() ? dokad : cel.parent_path() / dokad;
+    }
+    return cel;
+}
+
+// A save killed half way leaves its temporary file; the next save of the same file clears it.
+// Only names of our own pattern are touched, never anything the player keeps beside.
+void UsunPorzuconeTymczasowe(const fs::path& cel)
+{
+    const std::string przedrostek = cel.filename().string() + PrzyrostekTymczasowego;
+    const std::size_t dlugosc = przedrostek.size() + 6;
+    std::error_code blad;
+    const fs::path folder = cel.has_parent_path() ? cel.parent_path() : fs::path(".");
+    for (fs::directory_iterator it(folder, blad), koniec; !blad && it != koniec; it.increment(blad)) {
+        const std::string nazwa = it->path().filename().string();
+        if (nazwa.size() != dlugosc || nazwa.compare(0, przedrostek.size(), przedrostek) != 0)
+            continue;
+        std::error_code b;
+        if (fs::is_regular_file(fs::symlink_status(it->path(), b)))
+            fs::remove(it->path(), b);
+    }
+}
+
+}  // namespace
+
 void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
 {
-    std::string wzor = plik + ".XXXXXX";
-    const int fd = mkstemp(wzor.data());
-    if (fd < 0)
-        throw EwktException(Formatuj("Nie można utworzyć pliku tymczasowego obok %s.", plik.c_str()));
-    const std::string tymczasowy = wzor;
-    bool dobrze = true;
-    std::size_t zapisano = 0;
-    while (dobrze && zapisano < dane.size()) {
-        const ssize_t n = ::write(fd, dane.data() + zapisano, dane.size() - zapisano);
-        if (n < 0)
-            dobrze = (errno == EINTR);
-        else
-            zapisano += static_cast<std::size_t>(n);
+    const fs::path cel = CelZapisu(plik);
+    const auto odmowa = [&](const std::string& powod) {
+        throw EwktException(Formatuj("Nie można zapisać pliku %s: %s.", plik.c_str(), powod.c_str()));
+    };
+    mode_t tryb = 0644;
+    struct stat st {};
+    if (::stat(cel.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            odmowa("pod tą nazwą jest folder");
+        if (!S_ISREG(st.st_mode))
+            odmowa("to nie jest zwykły plik");
+        // The missing write permission is the owner's word even where the system would let us
+        // through (the administrator may write anything).
+        if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0)
+            odmowa("plik jest chroniony przed zapisem");
+        tryb = st.st_mode & 07777;
     }
-    dobrze = dobrze && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    dobrze = (::close(fd) == 0) && dobrze;
-    if (!dobrze || std::rename(tymczasowy.c_str(), plik.c_str()) != 0) {
+    UsunPorzuconeTymczasowe(cel);
+
+    TOperacjePlikowe& operacje = OperacjePlikowe();
+    std::string tymczasowy = cel.string() + PrzyrostekTymczasowego + "XXXXXX";
+    const int fd = operacje.UtworzTymczasowy(tymczasowy);
+    if (fd < 0) {
+        const std::string folder = cel.has_parent_path() ? cel.parent_path().string() : std::string(".");
+        odmowa(Formatuj("nie można utworzyć pliku w folderze %s (%s)", folder.c_str(), OpisBleduSystemu(errno).c_str()));
+    }
+    int numer = 0;
+    std::size_t zapisano = 0;
+    while (numer == 0 && zapisano < dane.size()) {
+        const ssize_t n = operacje.Pisz(fd, dane.data() + zapisano, dane.size() - zapisano);
+        if (n > 0)
+            zapisano += static_cast<std::size_t>(n);
+        else if (n == 0)
+            numer = ENOSPC;
+        else if (errno != EINTR)
+            numer = errno;
+    }
+    if (numer == 0 && ::fchmod(fd, tryb) != 0)
+        numer = errno;
+    if (numer == 0 && operacje.Synchronizuj(fd) != 0)
+        numer = errno;
+    if (operacje.Zamknij(fd) != 0 && numer == 0)
+        numer = errno;
+    if (numer == 0 && operacje.ZmienNazwe(tymczasowy, cel.string()) != 0)
+        numer = errno;
+    if (numer != 0) {
         std::remove(tymczasowy.c_str());
-        throw EwktException(Formatuj("Nie można zapisać pliku %s.", plik.c_str()));
+        odmowa(OpisBleduSystemu(numer));
+    }
+    // The new name itself is made durable with the folder.
+    const int katalog = ::open(cel.has_parent_path() ? cel.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
+    if (katalog >= 0) {
+        ::fsync(katalog);
+        ::close(katalog);
     }
 }

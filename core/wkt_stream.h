@@ -74,6 +74,11 @@ private:
 };
 
 // Writes the bytes as the whole new content of the file: into a temporary file beside it, synced,
-// then renamed over it, so that a failure at any point leaves the old file whole. Raises
-// EwktException when the file cannot be written.
+// then renamed over it, so that a failure or a kill at any point leaves the old file whole. A
+// symbolic link is written through to its target and stays; a target without write permission is
+// refused, as is anything but a plain file. Temporaries a killed save left behind are cleared.
+// Raises EwktException naming the file and the cause ("brak miejsca na dysku").
 void ZapiszPlikCaly(const std::string& plik, std::string_view dane);
+
+// The temporary files of a save are named after the file, this and six random characters.
+inline constexpr const char* PrzyrostekTymczasowego = ".zapis-";

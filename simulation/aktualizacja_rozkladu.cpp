@@ -26,13 +26,9 @@ bool CzytajCsv(const std::string& plik, tWktGenericList& lista, std::vector<std:
         bledy.push_back("Nie można otworzyć pliku.");
         return false;
     }
-    TImportCsv wynik = CzytajRozkladCsv(*tekst);
+    TImportCsv wynik = CzytajRozkladCsv(*tekst, NazwyElementow(UkladDrelinka(), "TWlot"));
     if (!wynik.Bledy.empty()) {
         bledy = std::move(wynik.Bledy);
-        return false;
-    }
-    if (wynik.Pociagi.size() > static_cast<std::size_t>(NajwiecejPociagow)) {
-        bledy.push_back(TekstNajwiecejPociagow);
         return false;
     }
     for (auto& t : wynik.Pociagi)
@@ -77,12 +73,14 @@ TAktualizacjaRozkladu AktualizujRozklad(const std::string& zrodlo, const std::st
     // cannot be kept, it is not replaced.
     try {
         wynik.Kopia = ZachowajKopie(plikRozkladu);
-    } catch (...) {
+    } catch (const std::exception& e) {
         wynik.Bledy.push_back("Nie udało się zachować kopii dotychczasowego rozkładu jazdy.");
+        wynik.Bledy.push_back(e.what());
         return wynik;
     }
-    if (!SaveToFile(lista, plikRozkladu, false)) {
+    if (std::string powod; !SaveToFile(lista, plikRozkladu, false, &powod)) {
         wynik.Bledy.push_back("Nie udało się zapisać rozkładu jazdy.");
+        wynik.Bledy.push_back(powod);
         return wynik;
     }
     wynik.Udana = true;

@@ -553,27 +553,23 @@ bool TModelRozkladu::ImportujCsv(const std::string& plik)
         komunikaty_.Komunikat(Formatuj("Nie udało się odczytać pliku %s.", plik.c_str()));
         return false;
     }
-    TImportCsv wynik = CzytajRozkladCsv(*tekst);
+    // The entries the window offers are the ones a train may use; a train through any other would
+    // never run, so such a file is refused with the rest of what `check` refuses.
+    std::vector<std::string> wloty;
+    for (const auto* lista : {&wjazdy_, &wyjazdy_})
+        for (std::size_t i = 1; i < lista->size(); ++i)
+            wloty.push_back(NazwaElementu((*lista)[i]));
+    TImportCsv wynik = CzytajRozkladCsv(*tekst, wloty);
     if (!wynik.Bledy.empty()) {
         komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s:", plik.c_str()) +
                               ListaWierszy(wynik.Bledy, "") + "\r\nRozkład jazdy nie został zmieniony.");
-        return false;
-    }
-    if (wynik.Pociagi.size() > static_cast<std::size_t>(NajwiecejPociagow)) {
-        komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s.\r\n%s Plik ma ich %zu.", plik.c_str(),
-                                       TekstNajwiecejPociagow, wynik.Pociagi.size()));
         return false;
     }
 
     std::vector<std::string> watpliwosci;
     for (std::size_t i = 0; i < wynik.Pociagi.size(); ++i) {
         const TPociag& t = *wynik.Pociagi[i];
-        auto problemy = SprawdzPociag(t);
-        if (PozycjaWlotu(tListaWlotow::wjezdza, t.Wjezdza()) < 0)
-            problemy.push_back(Formatuj("przyjeżdża przez nieznany wlot \"%s\"", t.Wjezdza().c_str()));
-        if (PozycjaWlotu(tListaWlotow::wyjezdza, t.Wyjezdza()) < 0)
-            problemy.push_back(Formatuj("odjeżdża przez nieznany wlot \"%s\"", t.Wyjezdza().c_str()));
-        for (const auto& p : problemy)
+        for (const auto& p : SprawdzPociag(t))
             watpliwosci.push_back(Formatuj("%zu (%s): %s", i + 1, t.Numer().c_str(), p.c_str()));
     }
     std::string pytanie = Formatuj("Rozkład jazdy (pociągów: %d) zostanie zastąpiony pociągami z pliku %s "
@@ -612,8 +608,8 @@ bool TModelRozkladu::EksportujCsv(const std::string& plik)
     try {
         ZapiszPlikCaly(plik, ZapiszRozkladCsv(rozklad_.Rozklad));
         return true;
-    } catch (const EwktException&) {
-        komunikaty_.Komunikat(Formatuj("Nie udało się zapisać pliku %s.", plik.c_str()));
+    } catch (const EwktException& e) {
+        komunikaty_.Komunikat(Formatuj("Nie udało się zapisać pliku %s.\r\n%s", plik.c_str(), e.what()));
         return false;
     }
 }

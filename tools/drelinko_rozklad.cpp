@@ -7,12 +7,15 @@
 // --dir DIR stands for the program folder: where FILE.dat is by default and where backups go.
 // Exit status: 0 done, 1 a file cannot be read or written, 2 bad input or a timetable with problems.
 
+#include "core/operacje_plikowe.h"
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
 #include "station/uklad.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -30,6 +33,23 @@ int Uzycie()
                  "  drelinko-rozklad [--dir KATALOG] import PLIK.csv [PLIK.dat]\n"
                  "  drelinko-rozklad [--dir KATALOG] check [PLIK.dat]\n";
     return ZleDane;
+}
+
+// The station's line entries; its own entry (TWlotStacyjny) is written as an empty name.
+std::vector<std::string> Wloty() { return NazwyElementow(UkladDrelinka(), "TWlot"); }
+
+// Standard output flushed and checked: a full disk or a closed pipe must not pass for success.
+int KoniecWyjscia(int kod)
+{
+    errno = 0;
+    std::cout.flush();
+    const bool dobrze = static_cast<bool>(std::cout) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (dobrze)
+        return kod;
+    const int numer = errno;
+    std::cerr << "drelinko-rozklad: nie udało się zapisać na standardowe wyjście"
+              << (numer != 0 ? ": " + OpisBleduSystemu(numer) : std::string()) << '\n';
+    return BladPliku;
 }
 
 bool Wczytaj(tWktGenericList& lista, const std::string& plik)
@@ -51,7 +71,7 @@ int Eksport(const std::string& plik)
     std::cout << ZapiszRozkladCsv(lista, &pominiete);
     if (pominiete > 0)
         std::cerr << "drelinko-rozklad: pominięto wpisy, które nie są pociągami: " << pominiete << '\n';
-    return Dobrze;
+    return KoniecWyjscia(Dobrze);
 }
 
 int Import(const std::string& csv, const std::string& plik)
@@ -61,24 +81,20 @@ int Import(const std::string& csv, const std::string& plik)
         std::cerr << "drelinko-rozklad: " << csv << ": nie można otworzyć pliku\n";
         return BladPliku;
     }
-    TImportCsv wynik = CzytajRozkladCsv(*tekst);
+    TImportCsv wynik = CzytajRozkladCsv(*tekst, Wloty());
     if (!wynik.Bledy.empty()) {
         for (const auto& blad : wynik.Bledy)
             std::cerr << csv << ": " << blad << '\n';
         std::cerr << "drelinko-rozklad: nic nie zapisano\n";
         return ZleDane;
     }
-    if (wynik.Pociagi.size() > static_cast<std::size_t>(NajwiecejPociagow)) {
-        std::cerr << "drelinko-rozklad: " << csv << ": " << TekstNajwiecejPociagow << " Plik ma ich "
-                  << wynik.Pociagi.size() << ".\n";
-        std::cerr << "drelinko-rozklad: nic nie zapisano\n";
-        return ZleDane;
-    }
     tWktGenericList lista;
     for (auto& t : wynik.Pociagi)
         lista.Append(std::move(t));
-    if (!SaveToFile(lista, plik, true)) {
-        std::cerr << "drelinko-rozklad: " << plik << ": nie udało się zapisać pliku\n";
+    std::string powod;
+    if (!SaveToFile(lista, plik, true, &powod)) {
+        std::cerr << "drelinko-rozklad: " << plik << ": nie udało się zapisać pliku: " << powod << '\n'
+                  << "drelinko-rozklad: poprzedni plik został bez zmian\n";
         return BladPliku;
     }
     return Dobrze;
@@ -89,13 +105,11 @@ int Sprawdz(const std::string& plik)
     tWktGenericList lista;
     if (!Wczytaj(lista, plik))
         return BladPliku;
-    // The station's line entries; its own entry (TWlotStacyjny) is written as an empty name.
-    const std::vector<std::string> wloty = NazwyElementow(UkladDrelinka(), "TWlot");
-    const auto problemy = SprawdzRozklad(lista, wloty);
+    const auto problemy = SprawdzRozklad(lista, Wloty());
     for (const auto& p : problemy)
         std::cout << plik << ": " << p << '\n';
     std::cout << plik << ": pociągów " << lista.Count() << ", problemów " << problemy.size() << '\n';
-    return problemy.empty() ? Dobrze : ZleDane;
+    return KoniecWyjscia(problemy.empty() ? Dobrze : ZleDane);
 }
 
 }  // namespace

@@ -35,9 +35,11 @@ bool TRozkladJazdy::ZapiszRozklad()
     bool zapisany = false;
     {
         TKursorNaCzas kursor(kursory_, tKursor::zapis);
-        zapisany = SaveToFile(Rozklad, plik_, true);
+        powod_.clear();
+        zapisany = SaveToFile(Rozklad, plik_, true, &powod_);
     }
     if (!zapisany)
-        komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!");
+        komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!\r\n" + powod_ +
+                              "\r\nPoprzedni rozkład jazdy na dysku jest nienaruszony.");
     return zapisany;
 }

@@ -29,11 +29,15 @@ public:
     // Loads the file; a file that is missing or cannot be read is replaced by an empty timetable
     // after a message, and a damaged one is first kept under a numbered backup name.
     void WczytajRozklad();
-    // Saves with a backup copy; a failure is reported and leaves the list as it was. True when saved.
+    // Saves with a backup copy; a failure is reported with its cause and leaves the list, the file
+    // and its backup as they were. True when saved.
     bool ZapiszRozklad();
+    // Why the last save failed; empty after a good one.
+    const std::string& PowodBledu() const { return powod_; }
 
 private:
     std::string plik_;
+    std::string powod_;
     TKomunikaty& komunikaty_;
     TKursory& kursory_;
 };

@@ -4,6 +4,7 @@
 #include "core/format.h"
 #include "core/tekst.h"
 #include "trains/czas.h"
+#include "trains/rozklad.h"
 #include "trains/sklad.h"
 
 #include <algorithm>
@@ -174,7 +175,7 @@ std::string Pole(const std::string& s)
 
 }  // namespace
 
-TImportCsv CzytajRozkladCsv(std::string_view tekst)
+TImportCsv CzytajRozkladCsv(std::string_view tekst, const std::vector<std::string>& wloty)
 {
     TImportCsv wynik;
     const std::vector<Wiersz> wiersze = Rozbij(tekst, wynik.Bledy);
@@ -185,9 +186,26 @@ TImportCsv CzytajRozkladCsv(std::string_view tekst)
     }
     if (!SprawdzNaglowek(wiersze.front(), wynik.Bledy))
         return wynik;
-    for (std::size_t i = 1; i < wiersze.size(); ++i)
-        if (auto t = Pociag(wiersze[i], wynik.Bledy))
+    for (std::size_t i = 1; i < wiersze.size(); ++i) {
+        const Wiersz& w = wiersze[i];
+        // The file counts its trains in 16 bits; the row past the limit is named, and the rest
+        // need no reading.
+        if (i > static_cast<std::size_t>(NajwiecejPociagow)) {
+            wynik.Bledy.push_back(Formatuj("wiersz %d: %s Ten wiersz jest %zu. pociągiem.", w.linia,
+                                           TekstNajwiecejPociagow, i));
+            break;
+        }
+        auto t = Pociag(w, wynik.Bledy);
+        if (t == nullptr)
+            continue;
+        // What `check` refuses in a saved timetable is refused here, before it is saved.
+        const auto problemy = ProblemyPociagu(*t, wloty);
+        for (const auto& p : problemy)
+            wynik.Bledy.push_back(p.Pole != nullptr ? Formatuj("wiersz %d, pole %s: %s", w.linia, p.Pole, p.Opis.c_str())
+                                                    : Formatuj("wiersz %d: %s", w.linia, p.Opis.c_str()));
+        if (problemy.empty())
             wynik.Pociagi.push_back(std::move(t));
+    }
     if (!wynik.Bledy.empty())
         wynik.Pociagi.clear();
     return wynik;
@@ -213,13 +231,39 @@ std::string ZapiszRozkladCsv(const tWktList& rozklad, int* pominiete)
     return csv;
 }
 
-std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vector<std::string>& wloty)
+std::vector<TProblemPociagu> ProblemyPociagu(const TPociag& t, const std::vector<std::string>& wloty)
 {
-    std::vector<std::string> problemy;
+    std::vector<TProblemPociagu> problemy;
     const auto znanyWlot = [&](const std::string& nazwa) {
         return std::any_of(wloty.begin(), wloty.end(),
                            [&](const std::string& w) { return RowneBezWielkosci(w, nazwa); });
     };
+    if (t.Numer().empty())
+        problemy.push_back({"numer", "pociąg bez numeru"});
+    for (const auto& [nazwa, czas] : {std::pair{"przyjazd", t.Przyjazd()}, std::pair{"odjazd", t.Odjazd()}})
+        if (!(czas >= 0.0 && czas < 1.0))
+            problemy.push_back({nazwa, Formatuj("%s nie jest godziną doby", nazwa)});
+    for (const auto& [nazwa, wlot] : {std::pair{"wjezdza", &t.Wjezdza()}, std::pair{"wyjezdza", &t.Wyjezdza()}})
+        if (!wlot->empty() && !znanyWlot(*wlot))
+            problemy.push_back({nazwa, Formatuj("%s przez nieznany wlot \"%s\"", nazwa, wlot->c_str())});
+    if (t.Wjezdza().empty() && t.Wyjezdza().empty())
+        problemy.push_back({"wjezdza", "pociąg ani nie przyjeżdża z linii, ani na nią nie odjeżdża"});
+    const auto pojazd = std::find_if_not(t.SkladRozkladowy().begin(), t.SkladRozkladowy().end(), ZnanyPojazd);
+    if (pojazd != t.SkladRozkladowy().end())
+        problemy.push_back({"sklad", Formatuj("nieznany pojazd '%c' w składzie \"%s\"", *pojazd,
+                                              t.SkladRozkladowy().c_str())});
+    for (int f = 0; f < tWktGenericItem::Sloty; ++f)
+        if (t.Flags[static_cast<std::size_t>(f)] > 1) {
+            problemy.push_back({nullptr, Formatuj("flaga %d ma wartość %d zamiast 0 albo 1", f,
+                                                  int{t.Flags[static_cast<std::size_t>(f)]})});
+            break;
+        }
+    return problemy;
+}
+
+std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vector<std::string>& wloty)
+{
+    std::vector<std::string> problemy;
     for (int i = 0; i < rozklad.Count(); ++i) {
         const int n = i + 1;
         const auto* t = rozklad.At<TPociag>(i);
@@ -227,27 +271,12 @@ std::vector<std::string> SprawdzRozklad(const tWktList& rozklad, const std::vect
             problemy.push_back(Formatuj("%d: pusty wpis albo wpis, który nie jest pociągiem", n));
             continue;
         }
-        const char* numer = t->Numer().c_str();
-        if (t->Numer().empty())
-            problemy.push_back(Formatuj("%d: pociąg bez numeru", n));
-        for (const auto& [nazwa, czas] : {std::pair{"przyjazd", t->Przyjazd()}, std::pair{"odjazd", t->Odjazd()}})
-            if (!(czas >= 0.0 && czas < 1.0))
-                problemy.push_back(Formatuj("%d (%s): %s nie jest godziną doby", n, numer, nazwa));
-        for (const auto& [nazwa, wlot] : {std::pair{"wjezdza", &t->Wjezdza()}, std::pair{"wyjezdza", &t->Wyjezdza()}})
-            if (!wlot->empty() && !znanyWlot(*wlot))
-                problemy.push_back(Formatuj("%d (%s): %s przez nieznany wlot \"%s\"", n, numer, nazwa, wlot->c_str()));
-        if (t->Wjezdza().empty() && t->Wyjezdza().empty())
-            problemy.push_back(Formatuj("%d (%s): pociąg ani nie przyjeżdża z linii, ani na nią nie odjeżdża", n, numer));
-        const auto pojazd = std::find_if_not(t->SkladRozkladowy().begin(), t->SkladRozkladowy().end(), ZnanyPojazd);
-        if (pojazd != t->SkladRozkladowy().end())
-            problemy.push_back(Formatuj("%d (%s): nieznany pojazd '%c' w składzie \"%s\"", n, numer, *pojazd,
-                                        t->SkladRozkladowy().c_str()));
-        for (int f = 0; f < tWktGenericItem::Sloty; ++f)
-            if (t->Flags[static_cast<std::size_t>(f)] > 1) {
-                problemy.push_back(Formatuj("%d (%s): flaga %d ma wartość %d zamiast 0 albo 1", n, numer, f,
-                                            int{t->Flags[static_cast<std::size_t>(f)]}));
-                break;
-            }
+        for (const auto& p : ProblemyPociagu(*t, wloty)) {
+            if (p.Pole != nullptr && std::string_view(p.Pole) == "numer")
+                problemy.push_back(Formatuj("%d: %s", n, p.Opis.c_str()));
+            else
+                problemy.push_back(Formatuj("%d (%s): %s", n, t->Numer().c_str(), p.Opis.c_str()));
+        }
     }
     return problemy;
 }

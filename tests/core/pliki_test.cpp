@@ -139,19 +139,16 @@ TEST(Pliki, MakeBackupOfAMissingFileMakesNone)
     EXPECT_TRUE(katalog.Pliki().empty());
 }
 
-TEST(Pliki, AnEmptyFileCannotBeBackedUpButIsStillSaved)
+TEST(Pliki, AnEmptyFileNeedsNoBackupAndTheLastBackupStays)
 {
     TKatalogTymczasowy katalog;
+    PiszBajty(katalog.Sciezka("Kopia a.dat"), {9});
     PiszBajty(katalog.Sciezka("a.dat"), {});
-    try {
-        MakeBackup(katalog.Sciezka("a.dat"));
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Błąd biblioteki LZ 0");
-    }
+    EXPECT_EQ(MakeBackup(katalog.Sciezka("a.dat")), "");
     tWktGenericList lista;
     EXPECT_TRUE(SaveToFile(lista, katalog.Sciezka("a.dat"), true));
     EXPECT_EQ(CzytajBajty(katalog.Sciezka("a.dat")).size(), 7u);
+    EXPECT_EQ(CzytajBajty(katalog.Sciezka("Kopia a.dat")), Bajty{9});
 }
 
 TEST(Pliki, WhenKopiaCannotBeReplacedTheBackupGoesToNumberedNames)

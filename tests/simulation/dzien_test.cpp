@@ -32,7 +32,7 @@ std::string Czytaj(const std::string& plik)
 TImportCsv Dzien()
 {
     ZarejestrujPociag();
-    return CzytajRozkladCsv(Czytaj(Zrodla + "/data/rozklad.csv"));
+    return CzytajRozkladCsv(Czytaj(Zrodla + "/data/rozklad.csv"), NazwyElementow(UkladDrelinka(), "TWlot"));
 }
 
 TEST(Dzien, TheShippedTimetableIsAFullDayOfTrainsOnTheStationsLines)

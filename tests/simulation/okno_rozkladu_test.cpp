@@ -2,6 +2,7 @@
 #include "simulation/symulacja_stacji.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "tests/support/usterka_plikow.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
@@ -787,8 +788,12 @@ TEST_F(NieudanyZapis, OfAnAddedTrainIsToldAndTheTrainIsNotAdded)
     const auto przed = Teksty();
     WpiszPoprawny();
     EXPECT_FALSE(m->Dodaj());
-    EXPECT_EQ(s.Komunikaty.Teksty, (std::vector<std::string>{"Nie udało się zapisać rozkładu jazdy!",
-                                                             "Pociąg nie został dodany do rozkładu jazdy."}));
+    ASSERT_EQ(s.Komunikaty.Teksty.size(), 2u);
+    // The cause names the folder that is gone.
+    EXPECT_EQ(s.Komunikaty.Teksty[0].rfind("Nie udało się zapisać rozkładu jazdy!\r\n", 0), 0u);
+    EXPECT_NE(s.Komunikaty.Teksty[0].find(folder + " (nie ma takiego pliku ani folderu)"), std::string::npos)
+        << s.Komunikaty.Teksty[0];
+    EXPECT_EQ(s.Komunikaty.Teksty[1], "Pociąg nie został dodany do rozkładu jazdy.");
     PamiecJakLista({"34101", "44712", "44713"});
     EXPECT_EQ(Teksty(), przed);
     // What was typed stays, to try again.
@@ -805,11 +810,36 @@ TEST_F(NieudanyZapis, OfAChangeIsToldAndTheTrainKeepsItsFields)
     Wpisz("godz_wyjezdza", "12:05");
     EXPECT_FALSE(m->Zmien());
     ASSERT_EQ(s.Komunikaty.Teksty.size(), 2u);
-    EXPECT_EQ(s.Komunikaty.Teksty[0], "Nie udało się zapisać rozkładu jazdy!");
+    EXPECT_EQ(s.Komunikaty.Teksty[0].rfind("Nie udało się zapisać rozkładu jazdy!\r\n", 0), 0u);
     PamiecJakLista({"34101", "44712", "44713"});
     EXPECT_EQ(Teksty(), przed);
     EXPECT_EQ(rozklad->Pociag(0)->Opis(), "osobowy");
     EXPECT_EQ(m->Zaznaczony(), 0);
+}
+
+TEST_F(OknoRozkladu, ABackupThatCannotBeMadeOnAFullDiskStopsTheSaveAndKeepsTheEditToTryAgain)
+{
+    Otworz();
+    ASSERT_TRUE(s.Rozklad.ZapiszRozklad());  // a backup exists
+    const auto plik = CzytajBajty(NazwaPlikuRozkladu());
+    const auto kopia = CzytajBajty(s.Katalog.Sciezka("Kopia rozklad.dat"));
+    WpiszPoprawny();
+    {
+        TUsterka usterka(tKrok::pisanie, 1);
+        TPodmianaOperacjiPlikowych podmiana(usterka);
+        EXPECT_FALSE(m->Dodaj());
+    }
+    ASSERT_EQ(s.Komunikaty.Teksty.size(), 2u);
+    EXPECT_NE(s.Komunikaty.Teksty[0].find("kopii zapasowej"), std::string::npos) << s.Komunikaty.Teksty[0];
+    EXPECT_NE(s.Komunikaty.Teksty[0].find("brak miejsca na dysku"), std::string::npos) << s.Komunikaty.Teksty[0];
+    EXPECT_EQ(CzytajBajty(NazwaPlikuRozkladu()), plik);
+    EXPECT_EQ(CzytajBajty(s.Katalog.Sciezka("Kopia rozklad.dat")), kopia);
+    EXPECT_EQ(s.Rozklad.Ile(), 5);
+    // The disk has room again: the same edit goes through.
+    EXPECT_EQ(m->Edytor.Numer, "77001");
+    EXPECT_TRUE(m->Dodaj());
+    EXPECT_EQ(s.Rozklad.Ile(), 6);
+    EXPECT_EQ(CzytajBajty(s.Katalog.Sciezka("Kopia rozklad.dat")), plik);
 }
 
 TEST_F(NieudanyZapis, OfADeletionIsToldAndTheTrainStaysInItsPlace)
@@ -920,16 +950,34 @@ TEST_F(Csv, ImportOfABadFileNamesTheLineAndFieldAndChangesNothing)
     EXPECT_EQ(s.Rozklad.Ile(), 5);
 }
 
-TEST_F(Csv, ImportNamesDoubtsAgainstTheLayoutAndNoKeepsTheTimetable)
+TEST_F(Csv, ImportNamesDoubtsAndNoKeepsTheTimetable)
 {
     Otworz();
     const auto dawny = CzytajBajty(NazwaPlikuRozkladu());
     const std::string plik = s.Katalog.Sciezka("watpliwy.csv");
-    PiszTekst(plik, std::string(KolumnyRozkladuCsv) + "\n1,A,B,s1,wOlsz,wKraniec,8:00,8:04,,0\n");
+    PiszTekst(plik, std::string(KolumnyRozkladuCsv) + "\n1,A,B,12,wOlsz,wBrz,8:00,8:04,,0\n");
     EXPECT_FALSE(m->ImportujCsv(plik));
     ASSERT_EQ(s.Komunikaty.Pytania.size(), 1u);
-    EXPECT_NE(s.Komunikaty.Pytania[0].find("\r\nWątpliwości:\r\n- 1 (1): odjeżdża przez nieznany wlot \"wKraniec\""),
+    EXPECT_NE(s.Komunikaty.Pytania[0].find("\r\nWątpliwości:\r\n- 1 (1): w składzie nie ma pojazdu"),
               std::string::npos);
+    EXPECT_EQ(s.Rozklad.Ile(), 5);
+    EXPECT_EQ(CzytajBajty(NazwaPlikuRozkladu()), dawny);
+}
+
+TEST_F(Csv, ImportRefusesWhatTheCheckRefusesNamingTheLineAndField)
+{
+    Otworz();
+    const auto dawny = CzytajBajty(NazwaPlikuRozkladu());
+    const std::string plik = s.Katalog.Sciezka("obcy.csv");
+    PiszTekst(plik, std::string(KolumnyRozkladuCsv) +
+                        "\n1,A,B,s1,wOlsz,wKraniec,8:00,8:04,,0\n2,A,B,s12!2,\"wOlsz \",wBrz,9:00,9:04,,0\n");
+    EXPECT_FALSE(m->ImportujCsv(plik));
+    EXPECT_TRUE(s.Komunikaty.Pytania.empty());
+    ASSERT_EQ(s.Komunikaty.Teksty.size(), 1u);
+    const std::string& t = s.Komunikaty.Teksty[0];
+    EXPECT_NE(t.find("wiersz 2, pole wyjezdza: wyjezdza przez nieznany wlot \"wKraniec\""), std::string::npos) << t;
+    EXPECT_NE(t.find("wiersz 3, pole wjezdza: wjezdza przez nieznany wlot \"wOlsz \""), std::string::npos) << t;
+    EXPECT_NE(t.find("wiersz 3, pole sklad: nieznany pojazd '!'"), std::string::npos) << t;
     EXPECT_EQ(s.Rozklad.Ile(), 5);
     EXPECT_EQ(CzytajBajty(NazwaPlikuRozkladu()), dawny);
 }
@@ -946,7 +994,8 @@ TEST_F(Csv, ImportOfMoreTrainsThanTheFileCanCountIsRefused)
     EXPECT_TRUE(s.Komunikaty.Pytania.empty());
     EXPECT_EQ(s.Komunikaty.Teksty,
               (std::vector<std::string>{"Nie można zaimportować pliku " + plik +
-                                        ".\r\nRozkład jazdy może mieć najwyżej 32767 pociągów. Plik ma ich 32768."}));
+                                        ":\r\nwiersz 32769: Rozkład jazdy może mieć najwyżej 32767 pociągów. Ten "
+                                        "wiersz jest 32768. pociągiem.\r\nRozkład jazdy nie został zmieniony."}));
     EXPECT_EQ(s.Rozklad.Ile(), 5);
 }
 

@@ -1,5 +1,6 @@
 #include "core/wkt_generic.h"
 #include "core/wkt_stream.h"
+#include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,9 @@
 namespace {
 
 const std::string Naglowek = std::string(KolumnyRozkladuCsv) + "\n";
+const std::vector<std::string> Wloty = {"wOlsz", "wBrz", "wWirowa"};
+
+TImportCsv Czytaj(std::string_view tekst) { return CzytajRozkladCsv(tekst, Wloty); }
 
 // Errors are checked by the line and field they name, not by their whole wording.
 bool Zawiera(const std::vector<std::string>& bledy, const std::string& fragment)
@@ -36,7 +40,7 @@ TEST(RozkladCsv, ImportThenExportGivesTheSameText)
                             "64213,Chrostowo,Morzyn Port,stttttt,wOlsz,wWirowa,4:52,4:53:30,towarowy,1\n"
                             "14150,Przełęcz,Plażno,p1222,wOlsz,wBrz,5:05,5:08,\"pospieszny „Żuraw”, \"\"Ż\"\"\",0\n"
                             "44611,Drelinko,Morzyn Gł.,a2,,wWirowa,5:20,5:20,\"dwie\nlinie\",0\n";
-    const TImportCsv import = CzytajRozkladCsv(csv);
+    const TImportCsv import = Czytaj(csv);
     ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
     ASSERT_EQ(import.Pociagi.size(), 4u);
     EXPECT_EQ(import.Pociagi[2]->Opis(), "pospieszny „Żuraw”, \"Ż\"");
@@ -49,7 +53,7 @@ TEST(RozkladCsv, CrLfLineEndsAByteOrderMarkAndBlankLinesAreAccepted)
 {
     const std::string csv = "\xEF\xBB\xBF" + std::string(KolumnyRozkladuCsv) +
                             "\r\n\r\n1,A,B,s,wOlsz,wBrz,4:00,4:01,,0\r\n";
-    const TImportCsv import = CzytajRozkladCsv(csv);
+    const TImportCsv import = Czytaj(csv);
     ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
     ASSERT_EQ(import.Pociagi.size(), 1u);
     EXPECT_EQ(import.Pociagi[0]->Numer(), "1");
@@ -65,7 +69,7 @@ TEST(RozkladCsv, EveryBadFieldIsNamedWithItsLineAndNoTrainIsTaken)
                             ",A,B,s,wOlsz,wBrz,4:00,4:01,,0\n"
                             "6,A→,B,s,wOlsz,wBrz,4:00,4:01,,0\n"
                             "7,A,B,s,wOlsz,wBrz,4:00,,,0\n";
-    const TImportCsv import = CzytajRozkladCsv(csv);
+    const TImportCsv import = Czytaj(csv);
     EXPECT_TRUE(import.Pociagi.empty());
     EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole przyjazd: \"25:00\""));
     EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 3, pole bez_peronu: \"2\""));
@@ -80,28 +84,28 @@ TEST(RozkladCsv, EveryBadFieldIsNamedWithItsLineAndNoTrainIsTaken)
 TEST(RozkladCsv, AHeaderWithAnUnknownOrMisplacedColumnIsRefused)
 {
     const TImportCsv nieznana =
-        CzytajRozkladCsv("numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,uwagi,bez_peronu\n");
+        Czytaj("numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,uwagi,bez_peronu\n");
     EXPECT_TRUE(Zawiera(nieznana.Bledy, "wiersz 1: nieznana kolumna \"uwagi\""));
     const TImportCsv zamienione =
-        CzytajRozkladCsv("relacja_od,numer,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n");
+        Czytaj("relacja_od,numer,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n");
     EXPECT_TRUE(Zawiera(zamienione.Bledy, "kolumna \"relacja_od\" stoi na miejscu 1"));
-    const TImportCsv krotki = CzytajRozkladCsv("numer,relacja_od\n1,A\n");
+    const TImportCsv krotki = Czytaj("numer,relacja_od\n1,A\n");
     EXPECT_TRUE(Zawiera(krotki.Bledy, "nagłówek ma 2 kolumn"));
     EXPECT_TRUE(krotki.Pociagi.empty());
-    EXPECT_FALSE(CzytajRozkladCsv("").Bledy.empty());
+    EXPECT_FALSE(Czytaj("").Bledy.empty());
 }
 
 TEST(RozkladCsv, QuotesThatDoNotCloseOrAreFollowedByTextAreErrors)
 {
-    EXPECT_TRUE(Zawiera(CzytajRozkladCsv(Naglowek + "1,\"A,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
+    EXPECT_TRUE(Zawiera(Czytaj(Naglowek + "1,\"A,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
                         "wiersz 2: cudzysłów otwarty"));
-    EXPECT_TRUE(Zawiera(CzytajRozkladCsv(Naglowek + "1,\"A\"x,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
+    EXPECT_TRUE(Zawiera(Czytaj(Naglowek + "1,\"A\"x,B,s,wOlsz,wBrz,4:00,4:01,,0\n").Bledy,
                         "wiersz 2: po zamykającym cudzysłowie pola 2"));
 }
 
 TEST(RozkladCsv, InvalidUtf8IsReportedRatherThanStored)
 {
-    const TImportCsv import = CzytajRozkladCsv(Naglowek + "1,A\xC5,B,s,wOlsz,wBrz,4:00,4:01,,0\n");
+    const TImportCsv import = Czytaj(Naglowek + "1,A\xC5,B,s,wOlsz,wBrz,4:00,4:01,,0\n");
     EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole relacja_od: tekst nie jest poprawnym UTF-8"));
 }
 
@@ -148,6 +152,37 @@ TEST(RozkladCsv, TheCheckNamesEntriesWithProblems)
     EXPECT_TRUE(Zawiera(problemy, "6 (6): flaga 7 ma wartość 2"));
     EXPECT_TRUE(Zawiera(problemy, "7: pusty wpis"));
     EXPECT_EQ(problemy.size(), 6u);
+}
+
+TEST(RozkladCsv, RowsTheCheckWouldRefuseAreRefusedWithTheirLineAndField)
+{
+    const TImportCsv import = Czytaj(Naglowek +
+                                     "1,A,B,s1,\"wOlsz \",wBrz,4:00,4:01,,0\n"
+                                     "2,A,B,s12!2,wOlsz,wBrz,4:00,4:01,,0\n"
+                                     "3,A,B,s1,,,4:00,4:01,,0\n"
+                                     "4,A,B,s1,wolsz,WBRZ,4:00,4:01,,0\n");
+    EXPECT_TRUE(import.Pociagi.empty());
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole wjezdza: wjezdza przez nieznany wlot \"wOlsz \""));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 3, pole sklad: nieznany pojazd '!' w składzie \"s12!2\""));
+    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 4, pole wjezdza: pociąg ani nie przyjeżdża"));
+    EXPECT_FALSE(Zawiera(import.Bledy, "wiersz 5"));
+    EXPECT_EQ(import.Bledy.size(), 3u);
+}
+
+TEST(RozkladCsv, MoreTrainsThanTheFileCanCountAreRefusedAtTheFirstRowPastTheLimit)
+{
+    std::string csv = Naglowek + "\n";  // a blank line: rows and lines differ
+    for (int i = 0; i <= NajwiecejPociagow + 5; ++i)
+        csv += std::to_string(i) + ",A,B,s,wOlsz,wBrz,4:00,4:01,,0\n";
+    const TImportCsv import = Czytaj(csv);
+    EXPECT_TRUE(import.Pociagi.empty());
+    ASSERT_EQ(import.Bledy.size(), 1u);
+    EXPECT_EQ(import.Bledy[0], "wiersz 32770: Rozkład jazdy może mieć najwyżej 32767 pociągów. Ten wiersz jest "
+                               "32768. pociągiem.");
+    std::string pelny = Naglowek;
+    for (int i = 0; i < NajwiecejPociagow; ++i)
+        pelny += std::to_string(i) + ",A,B,s,wOlsz,wBrz,4:00,4:01,,0\n";
+    EXPECT_EQ(Czytaj(pelny).Pociagi.size(), static_cast<std::size_t>(NajwiecejPociagow));
 }
 
 }  // namespace

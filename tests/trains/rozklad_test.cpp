@@ -126,7 +126,9 @@ TEST_F(RozkladJazdy, AFailedSaveIsReportedAndTheListStaysAsItWas)
 {
     Dodaj("漢");
     rozklad.ZapiszRozklad();
-    EXPECT_EQ(komunikaty.Teksty, (std::vector<std::string>{"Nie udało się zapisać rozkładu jazdy!"}));
+    ASSERT_EQ(komunikaty.Teksty.size(), 1u);
+    EXPECT_EQ(komunikaty.Teksty[0], "Nie udało się zapisać rozkładu jazdy!\r\nTekstu \"漢\" nie da się zapisać w "
+                                    "stronie kodowej Windows-1250.\r\nPoprzedni rozkład jazdy na dysku jest nienaruszony.");
     EXPECT_EQ(rozklad.Ile(), 1);
     EXPECT_FALSE(PlikIstnieje(rozklad.Plik()));
 }
