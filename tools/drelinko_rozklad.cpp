@@ -38,12 +38,12 @@ int Uzycie()
 // The station's line entries; its own entry (TWlotStacyjny) is written as an empty name.
 std::vector<std::string> Wloty() { return NazwyElementow(UkladDrelinka(), "TWlot"); }
 
-// Standard output flushed and checked: a full disk or a closed pipe must not pass for success.
-int KoniecWyjscia(int kod)
+// The whole output at once, checked to its last byte: a full disk or a closed pipe must not pass
+// for success with a cut text.
+int Wypisz(const std::string& tekst, int kod)
 {
     errno = 0;
-    std::cout.flush();
-    const bool dobrze = static_cast<bool>(std::cout) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const bool dobrze = std::fwrite(tekst.data(), 1, tekst.size(), stdout) == tekst.size() && std::fflush(stdout) == 0;
     if (dobrze)
         return kod;
     const int numer = errno;
@@ -68,10 +68,10 @@ int Eksport(const std::string& plik)
     if (!Wczytaj(lista, plik))
         return BladPliku;
     int pominiete = 0;
-    std::cout << ZapiszRozkladCsv(lista, &pominiete);
+    const std::string csv = ZapiszRozkladCsv(lista, &pominiete);
     if (pominiete > 0)
         std::cerr << "drelinko-rozklad: pominięto wpisy, które nie są pociągami: " << pominiete << '\n';
-    return KoniecWyjscia(Dobrze);
+    return Wypisz(csv, Dobrze);
 }
 
 int Import(const std::string& csv, const std::string& plik)
@@ -106,10 +106,11 @@ int Sprawdz(const std::string& plik)
     if (!Wczytaj(lista, plik))
         return BladPliku;
     const auto problemy = SprawdzRozklad(lista, Wloty());
+    std::string raport;
     for (const auto& p : problemy)
-        std::cout << plik << ": " << p << '\n';
-    std::cout << plik << ": pociągów " << lista.Count() << ", problemów " << problemy.size() << '\n';
-    return KoniecWyjscia(problemy.empty() ? Dobrze : ZleDane);
+        raport += plik + ": " + p + '\n';
+    raport += plik + ": pociągów " + std::to_string(lista.Count()) + ", problemów " + std::to_string(problemy.size()) + '\n';
+    return Wypisz(raport, problemy.empty() ? Dobrze : ZleDane);
 }
 
 }  // namespace

@@ -30,6 +30,65 @@ rozklad import "$tmp/zly.csv" "$tmp/r.dat" 2> "$tmp/err.txt"
 grep -q 'wiersz 2, pole odjazd' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "error must name row and field"; }
 cmp "$tmp/r.dat" "$tmp/przed.dat" || fail "bad CSV must write nothing"
 
+# What check refuses, import refuses, naming the line and the field: a spreadsheet's trailing blank,
+# an unknown vehicle code.
+printf 'numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n1,A,B,s1,wOlsz ,wBrz,4:00,4:10,,0\n2,A,B,s12!2,wOlsz,wBrz,4:00,4:10,,0\n' > "$tmp/obcy.csv"
+rozklad import "$tmp/obcy.csv" "$tmp/r.dat" 2> "$tmp/err.txt"
+[ $? -eq 2 ] || fail "a row check refuses must exit 2"
+grep -q 'wiersz 2, pole wjezdza: wjezdza przez nieznany wlot "wOlsz "' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "trailing blank"; }
+grep -q "wiersz 3, pole sklad: nieznany pojazd '!'" "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "unknown vehicle"; }
+cmp "$tmp/r.dat" "$tmp/przed.dat" || fail "a refused CSV must write nothing"
+
+# One train more than the file can count: the limit and the row are named.
+awk 'BEGIN { print "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu";
+             for (i = 0; i <= 32767; i++) print i ",A,B,s1,wOlsz,wBrz,4:00,4:10,,0" }' > "$tmp/duzy.csv"
+rozklad import "$tmp/duzy.csv" "$tmp/r.dat" 2> "$tmp/err.txt"
+[ $? -eq 2 ] || fail "too many trains must exit 2"
+grep -q 'wiersz 32769: Rozkład jazdy może mieć najwyżej 32767 pociągów' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "limit and row"; }
+
+# A failed write of standard output is a failure, not a cut CSV passed off as done.
+if [ -w /dev/full ]; then
+    rozklad export "$tmp/r.dat" > /dev/full 2> "$tmp/err.txt"
+    [ $? -eq 1 ] || fail "export to a full device must exit 1"
+    grep -q 'brak miejsca na dysku' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "export names the cause"; }
+    rozklad check "$tmp/r.dat" > /dev/full 2>/dev/null
+    [ $? -eq 1 ] || fail "check to a full device must exit 1"
+fi
+
+# Importing onto a link writes the file it points to and keeps the link; a write-protected file is
+# refused (whoever runs the test) and stays as it was.
+mkdir "$tmp/gdzie"
+cp "$tmp/przed.dat" "$tmp/gdzie/prawdziwy.dat"
+ln -s gdzie/prawdziwy.dat "$tmp/link.dat"
+rozklad import "$csv" "$tmp/link.dat" || fail "import onto a link"
+[ -L "$tmp/link.dat" ] || fail "the link must stay a link"
+cmp "$tmp/gdzie/prawdziwy.dat" "$tmp/r.dat" || fail "the link's target must hold the import"
+cp "$tmp/przed.dat" "$tmp/chroniony.dat"
+chmod 444 "$tmp/chroniony.dat"
+rozklad import "$csv" "$tmp/chroniony.dat" 2> "$tmp/err.txt"
+[ $? -eq 1 ] || fail "a write-protected target must exit 1"
+grep -q 'chroniony przed zapisem' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "protected target names the cause"; }
+cmp "$tmp/chroniony.dat" "$tmp/przed.dat" || fail "a write-protected target must stay"
+
+# A really full file system, where this machine lets us mount one: the import stops, naming the
+# cause, and the old file and its backup stay whole.
+if mkdir "$tmp/maly" && mount -t tmpfs -o size=128k tmpfs "$tmp/maly" 2>/dev/null; then
+    trap 'umount "$tmp/maly" 2>/dev/null; rm -rf "$tmp"' EXIT
+    "$tool" --dir "$tmp/maly" import "$csv" "$tmp/maly/r.dat" || fail "import onto the small disk"
+    "$tool" --dir "$tmp/maly" import "$csv" "$tmp/maly/r.dat" || fail "second import onto the small disk"
+    cp "$tmp/maly/r.dat" "$tmp/maly_przed.dat"
+    head -c 1000000 /dev/zero > "$tmp/maly/wypelnienie" 2>/dev/null
+    "$tool" --dir "$tmp/maly" import "$csv" "$tmp/maly/r.dat" 2> "$tmp/err.txt"
+    [ $? -eq 1 ] || fail "import onto a full disk must exit 1"
+    grep -q 'brak miejsca na dysku' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "full disk names the cause"; }
+    cmp "$tmp/maly/r.dat" "$tmp/maly_przed.dat" || fail "the old file must stay on a full disk"
+    cmp "$tmp/maly/Kopia r.dat" "$tmp/maly_przed.dat" || fail "the backup must stay whole on a full disk"
+    [ "$(ls "$tmp/maly")" = "$(printf 'Kopia r.dat\nr.dat\nwypelnienie')" ] || { ls "$tmp/maly"; fail "leftovers on a full disk"; }
+    umount "$tmp/maly"
+else
+    echo "(no tmpfs here: the full disk is played by the engine tests only)"
+fi
+
 rozklad export "$dane/uszkodzone/obciety_rekord.dat" > /dev/null 2>&1
 [ $? -eq 1 ] || fail "damaged file must exit 1 on export"
 rozklad check "$dane/uszkodzone/obciety_rekord.dat" > /dev/null 2>&1
