@@ -4,6 +4,7 @@
 //
 // Exit status: 0 every line ran, 1 a file could not be read or written, 2 a bad script line.
 
+#include "core/operacje_plikowe.h"
 #include "core/wkt_files.h"
 #include "simulation/symulacja_stacji.h"
 #include "tools/sim/driver.h"
@@ -13,12 +14,17 @@
 #include <QApplication>
 #include <QImage>
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <streambuf>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +65,60 @@ private:
     std::unique_ptr<QApplication> aplikacja_;
 };
 
+// Standard output that remembers why a write failed: what the script printed must all arrive, and
+// a full disk or a closed pipe is a failed run named by its cause, not a success.
+class TWyjscie : public std::streambuf {
+public:
+    TWyjscie() { setp(bufor_, bufor_ + sizeof bufor_); }
+    ~TWyjscie() override { sync(); }
+    int Blad() const { return blad_; }
+    bool Dobre() const { return !zly_; }
+
+protected:
+    int_type overflow(int_type znak) override
+    {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(znak, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(znak);
+            pbump(1);
+        }
+        return traits_type::not_eof(znak);
+    }
+    int sync() override
+    {
+        const char* p = pbase();
+        while (!zly_ && p < pptr()) {
+            const ssize_t n = ::write(1, p, static_cast<std::size_t>(pptr() - p));
+            if (n > 0) {
+                p += n;
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else {
+                zly_ = true;
+                blad_ = n < 0 ? errno : ENOSPC;
+            }
+        }
+        setp(bufor_, bufor_ + sizeof bufor_);
+        return zly_ ? -1 : 0;
+    }
+
+private:
+    char bufor_[1 << 16];
+    bool zly_ = false;
+    int blad_ = 0;
+};
+
+int SprawdzWyjscie(std::ostream& strumien, TWyjscie& wyjscie, int kod)
+{
+    strumien.flush();
+    if (wyjscie.Dobre())
+        return kod;
+    std::cerr << "drelinko-sim: nie udało się zapisać na standardowe wyjście: " << OpisBleduSystemu(wyjscie.Blad())
+              << '\n';
+    return TDriverSymulacji::BladPliku;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -77,15 +137,28 @@ int main(int argc, char** argv)
     }
     std::ios::sync_with_stdio(false);
     TRysowanie rysowanie;
-    TDriverSymulacji driver(std::cout, std::ref(rysowanie));
+    TWyjscie wyjscie;
+    std::ostream out(&wyjscie);
+    TDriverSymulacji driver(out, std::ref(rysowanie));
     driver.UstawEksportRaportu(
         [&rysowanie](const TRaportDnia& dzien, const std::string& plik) { return rysowanie.Raport(dzien, plik); });
     if (skrypt == "-")
-        return driver.Wykonaj(std::cin);
+        return SprawdzWyjscie(out, wyjscie, driver.Wykonaj(std::cin));
+    // A folder opens for reading as well, and reads as an empty script.
+    std::error_code blad;
+    if (std::filesystem::is_directory(skrypt, blad)) {
+        std::cerr << "drelinko-sim: " << skrypt << ": to jest folder, a nie skrypt\n";
+        return TDriverSymulacji::BladPliku;
+    }
     std::ifstream we(skrypt);
     if (!we) {
         std::cerr << "drelinko-sim: " << skrypt << ": nie można otworzyć pliku\n";
         return TDriverSymulacji::BladPliku;
     }
-    return driver.Wykonaj(we);
+    const int kod = driver.Wykonaj(we);
+    if (we.bad()) {
+        std::cerr << "drelinko-sim: " << skrypt << ": błąd odczytu pliku\n";
+        return TDriverSymulacji::BladPliku;
+    }
+    return SprawdzWyjscie(out, wyjscie, kod);
 }

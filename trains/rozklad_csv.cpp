@@ -199,11 +199,15 @@ TImportCsv CzytajRozkladCsv(std::string_view tekst, const std::vector<std::strin
         if (t == nullptr)
             continue;
         // What `check` refuses in a saved timetable is refused here, before it is saved.
-        const auto problemy = ProblemyPociagu(*t, wloty);
-        for (const auto& p : problemy)
+        bool dobry = true;
+        for (const auto& p : ProblemyPociagu(*t, wloty)) {
+            if (p.TylkoWatpliwosc)
+                continue;
+            dobry = false;
             wynik.Bledy.push_back(p.Pole != nullptr ? Formatuj("wiersz %d, pole %s: %s", w.linia, p.Pole, p.Opis.c_str())
                                                     : Formatuj("wiersz %d: %s", w.linia, p.Opis.c_str()));
-        if (problemy.empty())
+        }
+        if (dobry)
             wynik.Pociagi.push_back(std::move(t));
     }
     if (!wynik.Bledy.empty())
@@ -246,8 +250,9 @@ std::vector<TProblemPociagu> ProblemyPociagu(const TPociag& t, const std::vector
     for (const auto& [nazwa, wlot] : {std::pair{"wjezdza", &t.Wjezdza()}, std::pair{"wyjezdza", &t.Wyjezdza()}})
         if (!wlot->empty() && !znanyWlot(*wlot))
             problemy.push_back({nazwa, Formatuj("%s przez nieznany wlot \"%s\"", nazwa, wlot->c_str())});
+    // Such a train runs all the same (its consist stands in the station): only a doubt.
     if (t.Wjezdza().empty() && t.Wyjezdza().empty())
-        problemy.push_back({"wjezdza", "pociąg ani nie przyjeżdża z linii, ani na nią nie odjeżdża"});
+        problemy.push_back({"wjezdza", "pociąg ani nie przyjeżdża z linii, ani na nią nie odjeżdża", true});
     const auto pojazd = std::find_if_not(t.SkladRozkladowy().begin(), t.SkladRozkladowy().end(), ZnanyPojazd);
     if (pojazd != t.SkladRozkladowy().end())
         problemy.push_back({"sklad", Formatuj("nieznany pojazd '%c' w składzie \"%s\"", *pojazd,

@@ -164,9 +164,17 @@ TEST(RozkladCsv, RowsTheCheckWouldRefuseAreRefusedWithTheirLineAndField)
     EXPECT_TRUE(import.Pociagi.empty());
     EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 2, pole wjezdza: wjezdza przez nieznany wlot \"wOlsz \""));
     EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 3, pole sklad: nieznany pojazd '!' w składzie \"s12!2\""));
-    EXPECT_TRUE(Zawiera(import.Bledy, "wiersz 4, pole wjezdza: pociąg ani nie przyjeżdża"));
-    EXPECT_FALSE(Zawiera(import.Bledy, "wiersz 5"));
-    EXPECT_EQ(import.Bledy.size(), 3u);
+    EXPECT_EQ(import.Bledy.size(), 2u);
+}
+
+TEST(RozkladCsv, ATrainThatStaysInTheStationIsOnlyADoubtOfTheCheckAndIsTaken)
+{
+    const TImportCsv import = Czytaj(Naglowek + "90001,Drelinko,Drelinko,s,,,6:40,6:45,manewry,0\n");
+    ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
+    ASSERT_EQ(import.Pociagi.size(), 1u);
+    const auto problemy = ProblemyPociagu(*import.Pociagi[0], Wloty);
+    ASSERT_EQ(problemy.size(), 1u);
+    EXPECT_TRUE(problemy[0].TylkoWatpliwosc);
 }
 
 TEST(RozkladCsv, MoreTrainsThanTheFileCanCountAreRefusedAtTheFirstRowPastTheLimit)

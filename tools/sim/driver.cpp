@@ -350,7 +350,7 @@ void TDriverSymulacji::Sound(Argumenty a) { symulacja_->Stacja().OdtwarzajDzwiek
 void TDriverSymulacji::Speed(Argumenty a)
 {
     const auto v = CzytajLiczbe<int>(a[0]);
-    if (!v || *v < 0 || *v > 100)
+    if (!v || *v < 1 || *v > 100)
         Zle("speed must be 1 to 100");
     symulacja_->UstawSzybkosc(*v);
 }
@@ -525,8 +525,10 @@ void TDriverSymulacji::WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Ar
     }
     if (!wybrana->Enabled || wybrana->Separator())
         Zle("menu item " + wybrana->Caption + " cannot be chosen");
-    if (wybrana->Podmenu || !wybrana->Akcja)
+    if (wybrana->Podmenu)
         Zle("menu item " + wybrana->Caption + " opens a submenu");
+    if (!wybrana->Akcja)
+        Zle("menu item " + wybrana->Caption + " has no submenu and does nothing");
     const std::function<void()> akcja = wybrana->Akcja;
     symulacja_->Wstrzymany = true;
     symulacja_->Wykonaj(akcja);
