@@ -4,7 +4,8 @@
 #   ./build.sh run        install what is missing, build, run the game
 #   ./build.sh test       install what is missing, build, pass every test
 #   ./build.sh sanitize   the engine tests again, built with AddressSanitizer and UBSan
-#   ./build.sh fuzz [S]   the timetable loader under libFuzzer for S seconds (default 60)
+#   ./build.sh fuzz [S]   the timetable loader, then the CSV and settings readers, under libFuzzer
+#                         for S seconds in all, half each (default 60)
 #   ./build.sh bench      the benchmarks
 #   ./build.sh package    a Release build made into a Debian package (build-package/drelinko_*.deb)
 set -eu
@@ -61,11 +62,20 @@ fuzz)
     zainstaluj $PAKIETY_SILNIKA $PAKIETY_CLANG
     CXX=clang++ zbuduj build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELINKO_FUZZ=ON -DDRELINKO_SANITIZE=ON \
         -DDRELINKO_ENGINE_ONLY=ON
+    # The time is shared between the two targets: the timetable loader, then the CSV importer with
+    # the settings reader.
+    czas=${2:-60}
+    pol=$(( (czas + 1) / 2 ))
     korpus=build-fuzz/korpus
     mkdir -p "$korpus"
     cp tests/data/poprawne/* tests/data/uszkodzone/* "$korpus"/
-    build-fuzz/tests/fuzz/drelinko_fuzz_lista -max_total_time="${2:-60}" -max_len=65536 -rss_limit_mb=2048 \
+    build-fuzz/tests/fuzz/drelinko_fuzz_lista -max_total_time="$pol" -max_len=65536 -rss_limit_mb=2048 \
         -print_final_stats=1 "$korpus"
+    korpus_csv=build-fuzz/korpus-csv
+    mkdir -p "$korpus_csv"
+    cp data/rozklad.csv tests/scenarios/*.csv "$korpus_csv"/
+    build-fuzz/tests/fuzz/drelinko_fuzz_csv -max_total_time="$pol" -max_len=65536 -rss_limit_mb=2048 \
+        -print_final_stats=1 "$korpus_csv"
     ;;
 bench)
     zainstaluj $PAKIETY
@@ -81,7 +91,7 @@ package)
     ls build-package/drelinko_*.deb
     ;;
 *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -28,6 +28,9 @@ public:
     virtual ~TUstawienia() = default;
     virtual std::string Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const = 0;
     virtual void Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc) = 0;
+    // Why the last write was not kept (a read-only home); empty when it was. Read through the
+    // validating layer, TUstawieniaGry, which tells the player.
+    virtual std::string BladZapisu() const { return {}; }
 };
 
 // Everything outside the engine that the station reaches for.

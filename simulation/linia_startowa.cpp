@@ -1,6 +1,7 @@
 #include "simulation/linia_startowa.h"
 
 #include "core/tekst.h"
+#include "simulation/ustawienia_gry.h"
 #include "trains/czas.h"
 
 #include <charconv>
@@ -55,7 +56,7 @@ const TLiniaStartowa::TParametr* TLiniaStartowa::Parametr(std::string_view nazwa
 }
 
 TLiniaStartowa::TLiniaStartowa(TUstawienia& ustawienia, TKomunikaty& komunikaty)
-    : ustawienia_(ustawienia), komunikaty_(komunikaty)
+    : ustawienia_(ustawienia, &komunikaty), komunikaty_(komunikaty)
 {
 }
 
@@ -66,8 +67,7 @@ std::string TLiniaStartowa::Wartosc(std::string_view nazwa) const
         return {};
     if (!p->Edytowalny)
         return p->Domyslna;
-    const auto godzina = NormalizujGodzine(ustawienia_.Czytaj(Klucz, p->Nazwa, p->Domyslna));
-    return godzina ? *godzina : p->Domyslna;
+    return ustawienia_.Tekst(ustawienia::GodzStartu);
 }
 
 double TLiniaStartowa::GodzinaStartu() const
@@ -88,8 +88,8 @@ TLiniaStartowa::tWpis TLiniaStartowa::Wpisz(std::string_view nazwa, std::string_
         komunikaty_.Komunikat(ZlaGodzina);
         return tWpis::wpOdrzucony;
     }
-    ustawienia_.Zapisz(Klucz, p->Nazwa, *godzina);
+    ustawienia_.Zapisz(ustawienia::GodzStartu, *godzina);
     return tWpis::wpPrzyjety;
 }
 
-void TLiniaStartowa::ZapiszGodzine(double czas) { ustawienia_.Zapisz(Klucz, GodzStartu, GodzinaMinuty(czas)); }
+void TLiniaStartowa::ZapiszGodzine(double czas) { ustawienia_.Zapisz(ustawienia::GodzStartu, GodzinaMinuty(czas)); }

@@ -2,6 +2,7 @@
 
 #include "core/komunikaty.h"
 #include "core/uslugi.h"
+#include "core/ustawienia.h"
 #include "trains/czas.h"
 
 #include <optional>
@@ -82,6 +83,6 @@ public:
     void ZapiszGodzine(double czas);
 
 private:
-    TUstawienia& ustawienia_;
+    TUstawieniaGry ustawienia_;
     TKomunikaty& komunikaty_;
 };

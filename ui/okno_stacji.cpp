@@ -1,5 +1,6 @@
 #include "ui/okno_stacji.h"
 
+#include "core/ustawienia.h"
 #include "interlocking/przyciski.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
@@ -725,4 +726,7 @@ void TOknoStacji::Zapisz()
     s.setValue(klucz::Dzwieki, cbDzwieki_->isChecked());
     s.setValue(klucz::Zegar, cbZegar_->isChecked());
     s.setValue(klucz::Powiekszenie, diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie());
+    s.sync();
+    if (s.status() != QSettings::NoError)
+        TUstawieniaGry::ZglosBladZapisu(&sym_.Komunikaty(), "nie można zapisać pliku " + s.fileName().toStdString());
 }

@@ -129,7 +129,13 @@ std::string TQtUstawienia::Czytaj(const std::string& klucz, const std::string& n
 {
     QSettings s("WKT", "Drelinko");
     s.beginGroup(Grupa(klucz));
-    return s.value(QString::fromStdString(nazwa), QString::fromStdString(domyslna)).toString().toStdString();
+    const QVariant wartosc = s.value(QString::fromStdString(nazwa));
+    if (!wartosc.isValid())
+        return domyslna;
+    // Bytes (window layouts written by earlier versions) travel as base64 text, as they are written now.
+    if (wartosc.typeId() == QMetaType::QByteArray)
+        return wartosc.toByteArray().toBase64().toStdString();
+    return wartosc.toString().toStdString();
 }
 
 void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc)
@@ -137,4 +143,10 @@ void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, c
     QSettings s("WKT", "Drelinko");
     s.beginGroup(Grupa(klucz));
     s.setValue(QString::fromStdString(nazwa), QString::fromStdString(wartosc));
+    s.sync();
+    blad_.clear();
+    if (s.status() == QSettings::AccessError)
+        blad_ = "nie można zapisać pliku " + s.fileName().toStdString();
+    else if (s.status() == QSettings::FormatError)
+        blad_ = "plik " + s.fileName().toStdString() + " jest uszkodzony";
 }

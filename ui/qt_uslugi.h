@@ -63,5 +63,9 @@ class TQtUstawienia : public TUstawienia {
 public:
     std::string Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const override;
     void Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc) override;
+    std::string BladZapisu() const override { return blad_; }
     static QString Grupa(const std::string& klucz);
+
+private:
+    std::string blad_;
 };
