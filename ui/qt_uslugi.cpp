@@ -129,13 +129,7 @@ std::string TQtUstawienia::Czytaj(const std::string& klucz, const std::string& n
 {
     QSettings s("WKT", "Drelinko");
     s.beginGroup(Grupa(klucz));
-    const QVariant wartosc = s.value(QString::fromStdString(nazwa));
-    if (!wartosc.isValid())
-        return domyslna;
-    // Bytes (window layouts written by earlier versions) travel as base64 text, as they are written now.
-    if (wartosc.typeId() == QMetaType::QByteArray)
-        return wartosc.toByteArray().toBase64().toStdString();
-    return wartosc.toString().toStdString();
+    return s.value(QString::fromStdString(nazwa), QString::fromStdString(domyslna)).toString().toStdString();
 }
 
 void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc)
