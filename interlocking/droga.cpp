@@ -11,6 +11,8 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
 {
     if (start == nullptr || finish == nullptr)
         return rcOther;
+    // The point at which a refused walk stopped, shown to the dispatcher with the fault.
+    TPunkt* zatrzymanie = nullptr;
     try {
         std::vector<TPunkt*> droga;
         // The layout has no loops; a walk longer than the station has points is a broken layout,
@@ -20,11 +22,15 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
         while (p != finish && p != nullptr) {
             droga.push_back(p);
             p = p->Neighbour(kierunek);
-            if (p != nullptr && p->Stan() == tStan::nieaktywny && p != start && p != finish)
+            if (p != nullptr && p->Stan() == tStan::nieaktywny && p != start && p != finish) {
+                zatrzymanie = p;
                 throw TElemExc(start, Formatuj("Punkt %s jest niaktywny!\r\nMoże nie zamknąłeś rogatek?", p->Name.c_str()),
                                -33);
-            if (p == nullptr || droga.size() > granica)
+            }
+            if (p == nullptr || droga.size() > granica) {
+                zatrzymanie = droga.back();
                 droga.clear();
+            }
             if (droga.empty())
                 break;
         }
@@ -70,8 +76,14 @@ tRouteCheck WalkRoute(TPunkt* start, tRouteMode tryb, int kierunek, TPunkt* fini
         }
         return rcOther;
     } catch (const std::exception& e) {
-        start->Error(Formatuj("Nie można ustawić drogi od %s do %s.\r\n", start->Name.c_str(), finish->Name.c_str()) +
-                     e.what());
+        try {
+            start->Error(Formatuj("Nie można ustawić drogi od %s do %s.\r\n", start->Name.c_str(),
+                                  finish->Name.c_str()) +
+                         e.what());
+        } catch (TElemExc& blad) {
+            blad.Miejsce = zatrzymanie;
+            throw;
+        }
     }
     return rcOther;  // not reached: Error always raises
 }

@@ -74,8 +74,15 @@ TPociag* TSilnikSymulacji::Przyjmij(std::unique_ptr<TPociag> pociag)
     return pociagiDnia_.back().get();
 }
 
+std::optional<double> TSilnikSymulacji::CzasOdjazdu(const TPociag* pociag) const
+{
+    const auto it = odjazdy_.find(pociag);
+    return it == odjazdy_.end() ? std::nullopt : std::optional<double>(it->second);
+}
+
 void TSilnikSymulacji::Odlacz(TPociag* pociag)
 {
+    odjazdy_.erase(pociag);
     if (okno_ == nullptr)
         return;
     for (TPunkt* p : okno_->Wszystkie<TPunkt>())
@@ -402,6 +409,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             if (s->Zapowiedz != nullptr && s->Zapowiedz->Pociag() == &t)
                 s->Zapowiedz->SetPociag(nullptr);
         }
+        odjazdy_[&t] = teraz;
         ZapiszWDzienniku(punkty, Formatuj("Pociąg %s opuścił stację %s.", t.Numer().c_str(), werdykt.c_str()), t.Opis(),
                          {rodzaj, &t});
         ZapiszWDzienniku(0, "Pamiętaj o podniesieniu rogatek.",

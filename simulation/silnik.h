@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TRozkladJazdy;
@@ -50,6 +52,10 @@ public:
     TWlotStacyjny* WlotStacyjny() const;
     TWlot* ZnajdzWlot(const std::string& nazwa) const;
 
+    // When the train left the station through its exit, by the simulated clock; none while it has
+    // not.
+    std::optional<double> CzasOdjazdu(const TPociag* pociag) const;
+
     // Takes a train made during the run (a split-off unit) into the day's list.
     TPociag* Przyjmij(std::unique_ptr<TPociag> pociag);
     // Takes the train out of the day and frees it, after every reference to it is cleared.
@@ -70,5 +76,7 @@ private:
     std::vector<std::unique_ptr<TPociag>> pociagiDnia_;
     // Trains joined into others during a step; freed once the step is over.
     std::vector<TPociag*> doUsuniecia_;
+    // The departures of the day's trains that have left, by the simulated clock.
+    std::unordered_map<const TPociag*, double> odjazdy_;
 };
 

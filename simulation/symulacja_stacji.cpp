@@ -168,6 +168,8 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
         }
         if (e.Element != nullptr)
             opis += "\r\n" + Formatuj("%s: %s", e.Element->Hint.c_str(), e.Element->Name.c_str());
+        if (e.Miejsce != nullptr)
+            stacja_.Wyroznienia().Mignij(e.Miejsce, KolorZatrzymania, CzasMiganiaZatrzymania);
         uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, opis, 3);
         try {
             DodajDoDziennika(e.Punkty, tytul, opis,

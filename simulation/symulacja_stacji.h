@@ -22,6 +22,9 @@ class TSymulacjaStacji {
 public:
     static constexpr double GodzinaStartu = 4.0 / 24.0;
     static constexpr int SzybkoscPoczatkowa = 5;
+    // A refused route: the point where its walk stopped blinks this long, in this colour.
+    static constexpr int CzasMiganiaZatrzymania = 2000;
+    static constexpr TKolor KolorZatrzymania{255, 0, 255};
     // Where the start window keeps the start hour.
     static constexpr const char* KluczStartu = TLiniaStartowa::Klucz;
     static constexpr const char* NazwaGodzinyStartu = TLiniaStartowa::GodzStartu;

@@ -43,6 +43,7 @@ void TStacja::Usun(TKomponent* komponent)
     for (const auto& k : komponenty_)
         if (k.get() != komponent)
             k->Usuwany(komponent);
+    wyroznienia_.Zapomnij(komponent);
     std::erase(kolejnosc_, komponent);
     auto wlasny = std::move(*it);
     komponenty_.erase(it);
@@ -69,6 +70,27 @@ void TStacja::Rysuj(TPlotno& p, const std::string& kontener) const
         p.Przesun(k->Left, k->Top);
         p.Obetnij(k->ClientRect());
         k->Paint(p);
+        p.Przywroc();
+    }
+    if (kontener != TKomponent::Diagram)
+        return;
+    // Over every element, so that nothing drawn later covers them: the trains' labels beside the
+    // tracks, then the blinking frames.
+    if (EtykietyPociagow)
+        for (TKomponent* k : kolejnosc_) {
+            const auto* punkt = dynamic_cast<const TPunkt*>(k);
+            if (punkt == nullptr || !k->Visible || k->Kontener != kontener)
+                continue;
+            p.Zapisz();
+            p.Przesun(k->Left, k->Top);
+            p.BezObciecia();
+            punkt->RysujEtykietePociagu(p);
+            p.Przywroc();
+        }
+    if (!wyroznienia_.Puste()) {
+        p.Zapisz();
+        p.BezObciecia();
+        wyroznienia_.Rysuj(p);
         p.Przywroc();
     }
 }

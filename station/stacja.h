@@ -4,6 +4,7 @@
 #include "core/komunikaty.h"
 #include "core/zegary.h"
 #include "station/komponent.h"
+#include "station/wyroznienia.h"
 
 #include <functional>
 #include <memory>
@@ -78,6 +79,12 @@ public:
     TKolor KolorOkna = kolory::TloOkna;
     // The game's sounds switch ("odtwarzaj dźwięki").
     bool OdtwarzajDzwieki = true;
+    // The window's option that writes each train's label beside the track, switch or signal that
+    // holds it, where the element itself shows none. Off, the diagram is exactly the elements' own.
+    bool EtykietyPociagow = false;
+    // Frames that blink around elements for a while, drawn over the diagram.
+    TWyroznienia& Wyroznienia() { return wyroznienia_; }
+    const TWyroznienia& Wyroznienia() const { return wyroznienia_; }
     // Told of every repaint request; the window repaints the component, tests count.
     std::function<void(TKomponent*)> OnOdswiez;
     void Odswiez(TKomponent* komponent) const;
@@ -91,4 +98,5 @@ private:
     TSterowanieSemaforem* sterowanieSemaforem_ = nullptr;
     std::vector<std::unique_ptr<TKomponent>> komponenty_;
     std::vector<TKomponent*> kolejnosc_;
+    TWyroznienia wyroznienia_{*this};
 };

@@ -6,6 +6,7 @@
 #include "station/zwrotnica.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 // A new component comes to the front of the diagram already.
 TTor::TTor(TStacja& stacja) : TPunkt(stacja) {}
@@ -104,6 +105,27 @@ void TTor::Paint(TPlotno& p)
         return;
     }
     DrawTrackLine(p, KolorStanu(), Stan(), a, b);
+}
+
+TProstokat TTor::ProstokatEtykietyPociagu(unsigned& flagi) const
+{
+    constexpr int Polowa = 60, Wysokosc = 12, Odstep = 3;
+    if (LewyKoniec.x == -1 || PrawyKoniec.x == -1)
+        return TPunkt::ProstokatEtykietyPociagu(flagi);
+    const TPunktXY a{LewyKoniec.x - Left, LewyKoniec.y - Top}, b{PrawyKoniec.x - Left, PrawyKoniec.y - Top};
+    const TPunktXY srodek{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    if (std::abs(a.y - b.y) <= 2) {
+        // Level: centred above the stroke.
+        flagi = tfSrodek | tfJednaLinia | tfBezObciecia;
+        const int gora = std::min(a.y, b.y) - 2 - Odstep;
+        return {srodek.x - Polowa, gora - Wysokosc, srodek.x + Polowa, gora};
+    }
+    // Slanting: from the middle to the right, on the side the stroke leaves free there (below it
+    // when it climbs to the right, above it when it falls).
+    flagi = tfJednaLinia | tfBezObciecia;
+    const TPunktXY lewy = a.x <= b.x ? a : b, prawy = a.x <= b.x ? b : a;
+    const int gora = prawy.y < lewy.y ? srodek.y + Odstep : srodek.y - Odstep - Wysokosc;
+    return {srodek.x + Odstep + 1, gora, srodek.x + Odstep + 1 + 2 * Polowa, gora + Wysokosc};
 }
 
 void TTor::PoZmianieStanu()

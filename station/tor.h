@@ -42,6 +42,7 @@ public:
 
 protected:
     void PoZmianieStanu() override;
+    TProstokat ProstokatEtykietyPociagu(unsigned& flagi) const override;
 
 private:
     TPunkt* lewyPunkt_ = nullptr;

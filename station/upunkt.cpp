@@ -213,6 +213,39 @@ std::string TPunkt::TekstPunktu() const
     return MiejscePostoju(this) || dynamic_cast<const TZapowiedz*>(this) != nullptr ? elementy_ : std::string();
 }
 
+TCzcionka CzcionkaEtykietyPociagu()
+{
+    TCzcionka c = CzcionkaEtykiety();
+    c.Kolor = kolory::Bordowy;
+    return c;
+}
+
+// Wide enough for any train's label; the text is centred in it and never clipped.
+constexpr int PolowaSzerokosciEtykiety = 60;
+constexpr int WysokoscEtykietyPociagu = 12;
+
+TProstokat TPunkt::ProstokatEtykietyPociagu(unsigned& flagi) const
+{
+    flagi = tfSrodek | tfJednaLinia | tfBezObciecia;
+    return {Width / 2 - PolowaSzerokosciEtykiety, -WysokoscEtykietyPociagu - 1, Width / 2 + PolowaSzerokosciEtykiety, -1};
+}
+
+void TPunkt::RysujEtykietePociagu(TPlotno& p) const
+{
+    if (pociag_ == nullptr || elementy_.empty() || !TekstPunktu().empty())
+        return;
+    unsigned flagi = 0;
+    const TProstokat r = ProstokatEtykietyPociagu(flagi);
+    p.Tekst(r, elementy_, CzcionkaEtykietyPociagu(), flagi);
+}
+
+std::string TekstDymka(const TElement& element)
+{
+    if (const auto* punkt = dynamic_cast<const TPunkt*>(&element); punkt != nullptr && punkt->Pociag() != nullptr)
+        return OpisPociagu(*punkt->Pociag());
+    return element.ShowHint ? element.Hint : std::string();
+}
+
 void TPunkt::Paint(TPlotno& p)
 {
     p.Pioro(KolorStanu());

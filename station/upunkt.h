@@ -23,6 +23,9 @@ public:
 
     TElement* Element;
     std::int32_t Punkty;
+    // Where on the diagram the fault shows, when that is not the element: the point at which a
+    // refused route's walk stopped. None by default.
+    TElement* Miejsce = nullptr;
 };
 
 // A fault of the dispatcher at a component (an element, or a button acting on no element): counted
@@ -118,11 +121,18 @@ public:
 
     void DblClick() override;
     void Paint(TPlotno& p) override;
+    // The label of the train the point holds, beside the point on the parent's surface, where the
+    // point's own drawing shows no train (tracks, switches, signals); nothing elsewhere. Drawn with
+    // the origin at the point's top-left corner, over the whole diagram.
+    void RysujEtykietePociagu(TPlotno& p) const;
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
     void Usuwany(TKomponent* k) override;
 
 protected:
     TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {Width + 3, Height - 6}; }
+    // Where the train's label goes, relative to the point, and how it is placed in that rectangle:
+    // by default one line centred just above the point.
+    virtual TProstokat ProstokatEtykietyPociagu(unsigned& flagi) const;
     std::string TekstPunktu() const override;
     // Called inside SetStan after the button is updated; tracks re-evaluate their crossings.
     virtual void PoZmianieStanu() {}
@@ -152,3 +162,9 @@ void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b)
 
 // The font of the name labels.
 TCzcionka CzcionkaEtykiety();
+// The font of the trains' labels written beside tracks.
+TCzcionka CzcionkaEtykietyPociagu();
+
+// What hovering the element shows: the one-line description of the train a point holds, otherwise
+// the element's hint (nothing when it shows no hint).
+std::string TekstDymka(const TElement& element);

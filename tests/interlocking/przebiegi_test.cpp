@@ -216,3 +216,46 @@ TEST_F(Przebiegi, ButtonsTakeTheirElementsNamesColoursAndStates)
 }
 
 }  // namespace
+
+namespace {
+
+// The element of the station whose frame blinks now, or none.
+std::string Migajacy(const TStacja& stacja)
+{
+    for (const auto& k : stacja.Komponenty())
+        if (stacja.Wyroznienia().Miga(k.get()))
+            return k->Name;
+    return "-";
+}
+
+TEST_F(Przebiegi, ARefusedRouteBlinksTheInactivePointWhereItsWalkStoppedForTwoSeconds)
+{
+    Nacisnij("PunktButton10");  // rKs1 up: Tor7 inactive
+    Nacisnij("ZatwierdzButton14");
+    EXPECT_EQ(Ostatnia().Tekst, "Nie można ustawić drogi od wOlsz do p1.");
+    EXPECT_EQ(Migajacy(sym.Stacja()), "Tor7");
+    EXPECT_TRUE(sym.Stacja().Wyroznienia().Zapalone(&E("Tor7")));
+    zegary.Uplyw(TSymulacjaStacji::CzasMiganiaZatrzymania - 1);
+    EXPECT_EQ(Migajacy(sym.Stacja()), "Tor7");
+    zegary.Uplyw(1);
+    EXPECT_EQ(Migajacy(sym.Stacja()), "-");
+}
+
+TEST_F(Przebiegi, ARouteCutByASwitchBlinksTheLastPointItsWalkReached)
+{
+    Nacisnij("wktColorButton11");  // zw4 to its upper branch: the way to p1 is cut
+    Nacisnij("ZatwierdzButton14");
+    EXPECT_EQ(Ostatnia().Opis, "Brak ścieżki dojścia. • wOlsz • wOlsz • z Olszarzyny: wOlsz");
+    // The walk went on along zw4's upper branch and ended on Tor28, which meets a switch lying away.
+    EXPECT_EQ(Migajacy(sym.Stacja()), "Tor28");
+}
+
+TEST_F(Przebiegi, OtherFaultsBlinkNothing)
+{
+    Nacisnij("ZatwierdzButton14");
+    Kliknij(E("zw1"));  // locked: refused
+    EXPECT_EQ(Ostatnia().Punkty, -10);
+    EXPECT_EQ(Migajacy(sym.Stacja()), "-");
+}
+
+}  // namespace
