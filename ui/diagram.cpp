@@ -110,9 +110,11 @@ bool TDiagram::event(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip) {
         auto* pomoc = static_cast<QHelpEvent*>(e);
+        // An occupied point tells its train; any other element its hint.
         const TElement* element = ElementPod(pomoc->pos());
-        if (element != nullptr && element->ShowHint && !element->Hint.empty())
-            QToolTip::showText(pomoc->globalPos(), QString::fromStdString(element->Hint), this);
+        const std::string dymek = element != nullptr ? TekstDymka(*element) : std::string();
+        if (!dymek.empty())
+            QToolTip::showText(pomoc->globalPos(), QString::fromStdString(dymek), this);
         else
             QToolTip::hideText();
         return true;

@@ -9,6 +9,7 @@
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
 #include "ui/etykieta_skrocona.h"
+#include "ui/lista_pociagow_widok.h"
 #include "ui/o_programie.h"
 #include "ui/okno_pomocy.h"
 #include "ui/okno_raportu.h"
@@ -64,6 +65,7 @@ const char* const Strona = "strona";
 const char* const Kolor = "kolor";
 const char* const Dzwieki = "dzwieki";
 const char* const Zegar = "zegar";
+const char* const Etykiety = "etykiety";
 // The diagram's zoom; 0 is a zoom that fits the window.
 const char* const Powiekszenie = "powiekszenie";
 }  // namespace klucz
@@ -72,6 +74,7 @@ namespace domyslne {
 constexpr int Strona = 0;
 constexpr bool Dzwieki = true;
 constexpr bool Zegar = true;
+constexpr bool Etykiety = true;
 constexpr double Powiekszenie = 0;
 // The journal's height in the window's design size, and the least it gets when it follows the
 // diagram.
@@ -154,10 +157,15 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     cbZegar_ = new QCheckBox(QStringLiteral("wyświetlaj zegar wskazówkowy"), opcje);
     cbZegar_->setObjectName("cbZegar");
     cbZegar_->setChecked(true);
+    // Trains' labels beside the tracks, so that a train between stopping places can be found.
+    cbEtykiety_ = new QCheckBox(QStringLiteral("wyświetlaj etykiety pociągów przy torach"), opcje);
+    cbEtykiety_->setObjectName("cbEtykiety");
+    cbEtykiety_->setChecked(true);
     auto* uOpcje = new QVBoxLayout(opcje);
     uOpcje->addWidget(bKolorOkna, 0, Qt::AlignLeft);
     uOpcje->addWidget(cbDzwieki_);
     uOpcje->addWidget(cbZegar_);
+    uOpcje->addWidget(cbEtykiety_);
     uOpcje->addStretch();
     pcInfo1_->addTab(opcje, QStringLiteral("Opcje"));
     UstawKolorZakladek(QColor(0xEF, 0xE4, 0xD1));
@@ -261,10 +269,18 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uGora->addWidget(sterowanie);
 
     dziennik_ = new TDziennikWidok;
+    // The journal shares its place with the train list, on tabs below them.
+    pociagi_ = new TListaPociagowWidok(sym_);
+    auto* zakladkiDziennika = new QTabWidget;
+    zakladkiDziennika->setObjectName("pcDziennik");
+    zakladkiDziennika->setTabPosition(QTabWidget::South);
+    zakladkiDziennika->setDocumentMode(true);
+    zakladkiDziennika->addTab(dziennik_, QStringLiteral("Dziennik"));
+    zakladkiDziennika->addTab(pociagi_, QStringLiteral("Pociągi"));
     splitter_ = new QSplitter(Qt::Vertical);
     splitter_->setObjectName("Splitter6");
     splitter_->addWidget(gora);
-    splitter_->addWidget(dziennik_);
+    splitter_->addWidget(zakladkiDziennika);
     // The window shares its height out itself (UlozPodzial); the player may drag the handle.
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 1);
@@ -322,6 +338,11 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     });
     connect(cbDzwieki_, &QCheckBox::toggled, this, [this](bool w) { sym_.Stacja().OdtwarzajDzwieki = w; });
     connect(cbZegar_, &QCheckBox::toggled, zegar_, &QWidget::setVisible);
+    connect(cbEtykiety_, &QCheckBox::toggled, this, [this](bool w) {
+        sym_.Stacja().EtykietyPociagow = w;
+        diagram_->update();
+    });
+    connect(pociagi_, &TListaPociagowWidok::zmieniono, this, &TOknoStacji::OdswiezWszystko);
     connect(bKolorOkna, &QPushButton::clicked, this, [this] {
         const QColor kolor = QColorDialog::getColor(kolorOkna_, this, QString(), QColorDialog::DontUseNativeDialog);
         if (kolor.isValid())
@@ -569,6 +590,7 @@ void TOknoStacji::OdswiezWszystko()
         p->update();
     zegar_->update();
     OdswiezEtykiety();
+    pociagi_->Odswiez();
 }
 
 void TOknoStacji::UstawKolorOkna(const QColor& kolor)
@@ -674,6 +696,7 @@ void TOknoStacji::showEvent(QShowEvent* e)
     timer_->setInterval(sym_.Interwal());
     sym_.Stacja().OdtwarzajDzwieki = cbDzwieki_->isChecked();
     zegar_->setVisible(cbZegar_->isChecked());
+    sym_.Stacja().EtykietyPociagow = cbEtykiety_->isChecked();
     UstawKolorOkna(kolorOkna_);
     timer_->start();
 }
@@ -702,6 +725,7 @@ void TOknoStacji::Wczytaj()
         kolorOkna_ = kolor;
     cbDzwieki_->setChecked(CzytajLogiczna(s.value(klucz::Dzwieki)).value_or(domyslne::Dzwieki));
     cbZegar_->setChecked(CzytajLogiczna(s.value(klucz::Zegar)).value_or(domyslne::Zegar));
+    cbEtykiety_->setChecked(CzytajLogiczna(s.value(klucz::Etykiety)).value_or(domyslne::Etykiety));
     const double powiekszenie = s.contains(klucz::Powiekszenie)
                                     ? CzytajLiczbe(s.value(klucz::Powiekszenie), 0, TDiagram::NajwiekszePowiekszenie)
                                           .value_or(domyslne::Powiekszenie)
@@ -725,6 +749,7 @@ void TOknoStacji::Zapisz()
     s.setValue(klucz::Kolor, kolorOkna_);
     s.setValue(klucz::Dzwieki, cbDzwieki_->isChecked());
     s.setValue(klucz::Zegar, cbZegar_->isChecked());
+    s.setValue(klucz::Etykiety, cbEtykiety_->isChecked());
     s.setValue(klucz::Powiekszenie, diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie());
     s.sync();
     if (s.status() != QSettings::NoError)

@@ -20,6 +20,7 @@ class TDiagram;
 class TDziennikWidok;
 class TEtykietaSkrocona;
 class TElement;
+class TListaPociagowWidok;
 class TPrzyciskWidok;
 class TSymulacjaStacji;
 class TZegarWidok;
@@ -37,6 +38,8 @@ public:
     TDiagram* Diagram() const { return diagram_; }
     QTimer* Zegar() const { return timer_; }
     TDziennikWidok* Dziennik() const { return dziennik_; }
+    // "Pociągi", the train list on the tab beside the journal.
+    TListaPociagowWidok* ListaPociagow() const { return pociagi_; }
     QToolButton* PrzyciskStop() const { return bStop_; }
     QLabel* EtykietaScore() const { return lbScore_; }
     QLabel* EtykietaCzasu() const { return lbCzas_; }
@@ -97,6 +100,8 @@ private:
     TDziennikWidok* dziennik_ = nullptr;
     QCheckBox* cbDzwieki_ = nullptr;
     QCheckBox* cbZegar_ = nullptr;
+    QCheckBox* cbEtykiety_ = nullptr;
+    TListaPociagowWidok* pociagi_ = nullptr;
     QMenu* polecenia_ = nullptr;
     std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;
