@@ -154,6 +154,8 @@ bool TListaPociagow::Odswiez()
             w.Stan == t.StanJazdy && w.flagi_ == flagi && w.kierunek_ == t.Kierunek && w.numer_ == t.Numer() &&
             w.sklad_ == t.Sklad())
             continue;
+        const bool nowy = !w.wypelniony_;
+        const bool odjechalPrzedtem = w.Miejsce == tMiejscePociagu::odjechal;
         w.wypelniony_ = true;
         w.Miejsce = miejsce;
         w.Gdzie = gdzie;
@@ -163,46 +165,68 @@ bool TListaPociagow::Odswiez()
         w.kierunek_ = t.Kierunek;
         w.numer_ = t.Numer();
         w.sklad_ = t.Sklad();
-        Uzupelnij(w, g, teraz);
+        Uzupelnij(w, g);
+        // A train gone is shown greyed, the whole row; a new row is new everywhere.
+        if (nowy || odjechalPrzedtem != (miejsce == tMiejscePociagu::odjechal))
+            w.ZmienionePola = 0xFF;
         zmienione_.push_back(i);
     }
     return nowe;
 }
 
-void TListaPociagow::Uzupelnij(TWierszPociagu& w, const Polozenie& g, double)
+namespace {
+
+// Sets the text and notes the field in the mask when it changed.
+void Ustaw(std::string& pole, std::string wartosc, std::uint8_t& maska, std::uint8_t bit)
+{
+    if (pole != wartosc) {
+        pole = std::move(wartosc);
+        maska |= bit;
+    }
+}
+
+}  // namespace
+
+void TListaPociagow::Uzupelnij(TWierszPociagu& w, const Polozenie& g)
 {
     const TPociag& t = *w.Pociag;
+    using W = TWierszPociagu;
+    std::uint8_t& m = w.ZmienionePola;
+    m = 0;
     const bool rozkladowy = !t.Numer().empty();
-    w.Numer = rozkladowy ? t.Numer() : "(skład manewrowy)";
-    w.Relacja = rozkladowy ? t.RelacjaOd() + " - " + t.RelacjaDo() : std::string();
+    Ustaw(w.Numer, rozkladowy ? t.Numer() : "(skład manewrowy)", m, W::pNumer);
+    Ustaw(w.Relacja, rozkladowy ? t.RelacjaOd() + " - " + t.RelacjaDo() : std::string(), m, W::pRelacja);
     w.Przyjazd = t.Przyjazd();
     w.Odjazd = t.Odjazd();
-    w.PrzyjazdTekst = rozkladowy ? FormatGodziny(t, t.Przyjazd()) : std::string();
-    w.OdjazdTekst = rozkladowy ? FormatGodziny(t, t.Odjazd()) : std::string();
+    Ustaw(w.PrzyjazdTekst, rozkladowy ? FormatGodziny(t, t.Przyjazd()) : std::string(), m, W::pPrzyjazd);
+    Ustaw(w.OdjazdTekst, rozkladowy ? FormatGodziny(t, t.Odjazd()) : std::string(), m, W::pOdjazd);
+    std::string miejsce;
     switch (w.Miejsce) {
     case tMiejscePociagu::naStacji:
-        w.MiejsceTekst = g.punkt->Name;
+        miejsce = g.punkt->Name;
         break;
     case tMiejscePociagu::zapowiedziany:
     case tMiejscePociagu::czekaNaWjazd:
-        w.MiejsceTekst = std::string(NazwaMiejsca(w.Miejsce)) + ", " + g.zapowiedz->Name;
+        miejsce = std::string(NazwaMiejsca(w.Miejsce)) + ", " + g.zapowiedz->Name;
         break;
     case tMiejscePociagu::wRozkladzie:
-        w.MiejsceTekst = g.kolejka != nullptr && dynamic_cast<const TWlotStacyjny*>(g.kolejka) == nullptr
-                             ? std::string(NazwaMiejsca(w.Miejsce)) + ", " + g.kolejka->Name
-                             : std::string(NazwaMiejsca(w.Miejsce));
+        miejsce = g.kolejka != nullptr && dynamic_cast<const TWlotStacyjny*>(g.kolejka) == nullptr
+                      ? std::string(NazwaMiejsca(w.Miejsce)) + ", " + g.kolejka->Name
+                      : std::string(NazwaMiejsca(w.Miejsce));
         break;
     default:
-        w.MiejsceTekst = NazwaMiejsca(w.Miejsce);
+        miejsce = NazwaMiejsca(w.Miejsce);
     }
+    Ustaw(w.MiejsceTekst, std::move(miejsce), m, W::pMiejsce);
     if (!w.Opoznienie)
-        w.OpoznienieTekst.clear();
+        Ustaw(w.OpoznienieTekst, std::string(), m, W::pOpoznienie);
     else if (*w.Opoznienie > 0)
-        w.OpoznienieTekst = Formatuj("+%d min", *w.Opoznienie);
+        Ustaw(w.OpoznienieTekst, Formatuj("+%d min", *w.Opoznienie), m, W::pOpoznienie);
     else
-        w.OpoznienieTekst = Formatuj("%d min", *w.Opoznienie);
-    w.StanTekst = w.Miejsce == tMiejscePociagu::odjechal ? std::string() : std::string(NazwaStanu(w.Stan));
-    w.Opis = OpisPociagu(t);
+        Ustaw(w.OpoznienieTekst, Formatuj("%d min", *w.Opoznienie), m, W::pOpoznienie);
+    Ustaw(w.StanTekst, w.Miejsce == tMiejscePociagu::odjechal ? std::string() : std::string(NazwaStanu(w.Stan)), m,
+          W::pStan);
+    Ustaw(w.Opis, OpisPociagu(t), m, W::pOpis);
 }
 
 const TPociag* TListaPociagow::ZDnia(const TPociag* pociag) const

@@ -46,6 +46,19 @@ struct TWierszPociagu {
     // The one-line description, for the row's tooltip.
     std::string Opis;
 
+    // Which of the shown values the last refresh changed, so that a view redraws only those.
+    enum tPole : std::uint8_t {
+        pNumer = 1u << 0,
+        pRelacja = 1u << 1,
+        pPrzyjazd = 1u << 2,
+        pOdjazd = 1u << 3,
+        pMiejsce = 1u << 4,
+        pOpoznienie = 1u << 5,
+        pStan = 1u << 6,
+        pOpis = 1u << 7,
+    };
+    std::uint8_t ZmienionePola = 0;
+
 private:
     friend class TListaPociagow;
     // What the texts were made from, to tell a changed row from an unchanged one cheaply.
@@ -91,7 +104,7 @@ private:
         const TWlot* kolejka = nullptr;  // the entry at which it is queued
     };
     void Przebuduj();
-    void Uzupelnij(TWierszPociagu& w, const Polozenie& gdzie, double teraz);
+    void Uzupelnij(TWierszPociagu& w, const Polozenie& gdzie);
     const TPociag* ZDnia(const TPociag* pociag) const;
 
     TSymulacjaStacji& sym_;

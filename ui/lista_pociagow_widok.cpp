@@ -27,9 +27,25 @@ void TModelPociagow::Odswiez()
         endResetModel();
         return;
     }
+    // Only the cells whose values changed are redrawn: mostly a delay, once a minute.
+    static constexpr std::uint8_t Pola[kKolumn] = {TWierszPociagu::pNumer,    TWierszPociagu::pRelacja,
+                                                   TWierszPociagu::pPrzyjazd, TWierszPociagu::pOdjazd,
+                                                   TWierszPociagu::pMiejsce,  TWierszPociagu::pOpoznienie,
+                                                   TWierszPociagu::pStan};
     for (std::size_t i : lista_.Zmienione()) {
         const int w = static_cast<int>(i);
-        emit dataChanged(index(w, 0), index(w, kKolumn - 1));
+        std::uint8_t pola = lista_.Wiersze()[i].ZmienionePola;
+        // The description is every cell's tooltip.
+        if (pola & TWierszPociagu::pOpis)
+            pola = 0xFF;
+        int od = -1, do_ = -1;
+        for (int k = 0; k < kKolumn; ++k)
+            if (pola & Pola[k]) {
+                od = od < 0 ? k : od;
+                do_ = k;
+            }
+        if (od >= 0)
+            emit dataChanged(index(w, od), index(w, do_));
     }
 }
 

@@ -204,10 +204,12 @@ TEST_F(ListaPociagowDnia, OnlyTheRowsThatChangedAreReported)
     EXPECT_FALSE(lista.Odswiez());
     EXPECT_EQ(lista.Zmienione(), (std::vector<std::size_t>{1}));
     EXPECT_EQ(W("2").StanTekst, "zatrzymany");
+    EXPECT_EQ(W("2").ZmienionePola, TWierszPociagu::pStan);  // a view redraws that cell only
     P("2")->SetSklad("s12");
     lista.Odswiez();
     EXPECT_EQ(lista.Zmienione(), (std::vector<std::size_t>{1}));
     EXPECT_EQ(W("2").Opis, OpisPociagu(*P("2")));
+    EXPECT_EQ(W("2").ZmienionePola, TWierszPociagu::pOpis);
 }
 
 TEST_F(ListaPociagowDnia, AChosenTrainBlinksOnTheElementThatShowsItAndItsDialogIsItsPointsDoubleClick)

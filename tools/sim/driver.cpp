@@ -191,6 +191,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"stop", {&T::Stop, 1, 1}},
         {"speed", {&T::Speed, 1, 1}},
         {"sound", {&T::Sound, 1, 1}},
+        {"labels", {&T::Labels, 1, 1}},
         {"window", {&T::Window, 1, 1}},
         {"render", {&T::Render, 1, 3}},
         {"close", {&T::Close, 0, 0}},
@@ -346,6 +347,10 @@ void TDriverSymulacji::Score(Argumenty)
 void TDriverSymulacji::Stop(Argumenty a) { symulacja_->Stop = Wlaczone(a[0], "stop"); }
 
 void TDriverSymulacji::Sound(Argumenty a) { symulacja_->Stacja().OdtwarzajDzwieki = Wlaczone(a[0], "sound"); }
+
+// The window's option of trains' labels beside the tracks; off until a script turns it on, so that
+// pictures drawn show the diagram exactly as its elements draw it.
+void TDriverSymulacji::Labels(Argumenty a) { symulacja_->Stacja().EtykietyPociagow = Wlaczone(a[0], "labels"); }
 
 void TDriverSymulacji::Speed(Argumenty a)
 {

@@ -82,6 +82,7 @@ private:
     void Stop(Argumenty);
     void Speed(Argumenty);
     void Sound(Argumenty);
+    void Labels(Argumenty);
     void Window(Argumenty);
     void Render(Argumenty);
     void Close(Argumenty);
