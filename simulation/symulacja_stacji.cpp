@@ -43,6 +43,8 @@ void TSymulacjaStacji::Pokaz()
     if (minionyDzien)
         DodajDoDziennika(0, "Raport minionego dnia jest gotowy.",
                          "Obejrzysz go w menu Informacje, pozycja \"Raport minionego dnia\".", {tRodzajOceny::informacja});
+    if (dyspozytor_.CokolwiekWlaczone())
+        dyspozytor_.Planuj();
     UstawSzybkosc(szybkosc_);
     ZdarzenieZegara();
     pokazane_ = true;
@@ -60,6 +62,7 @@ void TSymulacjaStacji::Tyknij()
 {
     if (!pokazane_ || !OknoAktywne || Stop || Wstrzymany)
         return;
+    dyspozytor_.Dzialaj();
     ZdarzenieZegara();
     const double przedtem = CzasSymulacji;
     CzasSymulacji = PoraDnia(CzasSymulacji + Sekunda(SekIncrement));

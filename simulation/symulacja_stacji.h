@@ -2,6 +2,7 @@
 
 #include "core/uslugi.h"
 #include "simulation/dziennik.h"
+#include "simulation/dyspozytor.h"
 #include "simulation/linia_startowa.h"
 #include "simulation/raport_dnia.h"
 #include "simulation/silnik.h"
@@ -40,6 +41,8 @@ public:
     // The day's report: the running day and the last finished one.
     const TRaporty& Raporty() const { return raporty_; }
     TKomunikaty& Komunikaty() { return uslugi_.Komunikaty; }
+    // The automatic dispatcher, off until switched on; it acts at the start of every tick.
+    TAutomatycznyDyspozytor& Dyspozytor() { return dyspozytor_; }
     // The program's timetable, from which the run's days are made and which the timetable window edits.
     TRozkladJazdy& Rozklad() { return rozklad_; }
 
@@ -109,6 +112,7 @@ private:
     TSilnikSymulacji silnik_;
     TRaporty raporty_;
     std::array<const TPunkt*, ToryRaportu.size()> toryRaportu_{};
+    TAutomatycznyDyspozytor dyspozytor_{*this};
     bool pokazane_ = false;
     int szybkosc_ = SzybkoscPoczatkowa;
     int interwal_ = 1000;

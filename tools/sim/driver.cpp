@@ -138,6 +138,9 @@ TDriverSymulacji::TDriverSymulacji(std::ostream& wyjscie, Renderowanie renderowa
                  << BezLamania(l.Opis) << '\n';
     };
     symulacja_->OnPodpowiedz = [this](const std::string& tekst) { out_ << "HINT " << BezLamania(tekst) << '\n'; };
+    symulacja_->Dyspozytor().OnAkt = [this](const TAktDyspozytora& akt) {
+        out_ << "AUTO " << CzasHHMMSS(symulacja_->CzasSymulacji) << ' ' << akt.Polecenie << '\n';
+    };
 }
 
 TDriverSymulacji::~TDriverSymulacji() = default;
@@ -196,6 +199,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"render", {&T::Render, 1, 3}},
         {"close", {&T::Close, 0, 0}},
         {"timetable", {&T::Timetable, 0, 3}},
+        {"auto", {&T::Auto, 1, 2}},
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
         {"report", {&T::Report, 0, 1}},
@@ -449,6 +453,13 @@ void TDriverSymulacji::Param(Argumenty a)
     if (a.size() == 2 && linia.Wpisz(a[0], a[1]) == TLiniaStartowa::tWpis::wpStaly)
         Zle("parameter " + std::string(parametr->Nazwa) + " is a command link, its value is fixed");
     out_ << "PARAM " << parametr->Nazwa << ' ' << Cytat(linia.Wartosc(parametr->Nazwa)) << '\n';
+}
+
+void TDriverSymulacji::Auto(Argumenty a)
+{
+    const bool wlaczony = Wlaczone(a[0], "auto");
+    if (!symulacja_->Dyspozytor().Wlacz(wlaczony, a.size() > 1 ? a[1] : std::string()))
+        Zle("unknown entry " + a[1]);
 }
 
 namespace {

@@ -89,6 +89,7 @@ private:
     void Timetable(Argumenty);
     void Param(Argumenty);
     void Report(Argumenty);
+    void Auto(Argumenty);
 
     // The sub-commands of `timetable`, the window being open.
     void TimetableFilter(Argumenty);
