@@ -46,7 +46,10 @@ struct TPrzeszkoda {
 
 std::string TKonfliktDyspozytora::Tekst() const
 {
-    return Formatuj("%s pociągi %s: %s", CzasHHMMSS(Czas).c_str(), Pociagi.c_str(), Miejsce.c_str());
+    if (Pociagi.find(',') != std::string::npos)
+        return Formatuj("o %s pociągi %s potrzebują naraz: %s", CzasHHMMSS(Czas).c_str(), Pociagi.c_str(),
+                        Miejsce.c_str());
+    return Formatuj("o %s pociąg %s czeka na: %s", CzasHHMMSS(Czas).c_str(), Pociagi.c_str(), Miejsce.c_str());
 }
 
 // One move of a shunting unit, from a stop to the next, in the direction.

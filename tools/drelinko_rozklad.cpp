@@ -3,6 +3,7 @@
 //   drelinko-rozklad [--dir DIR] export [FILE.dat]            CSV to standard output
 //   drelinko-rozklad [--dir DIR] import FILE.csv [FILE.dat]   writes FILE.dat
 //   drelinko-rozklad [--dir DIR] check [FILE.dat]             exit 0 when sound
+//   drelinko-rozklad [--dir DIR] check --graj [FILE.dat]      and playable without a penalty
 //
 // --dir DIR stands for the program folder: where FILE.dat is by default and where backups go.
 // Exit status: 0 done, 1 a file cannot be read or written, 2 bad input or a timetable with problems.
@@ -10,6 +11,7 @@
 #include "core/operacje_plikowe.h"
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
+#include "simulation/proba_dnia.h"
 #include "station/uklad.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
@@ -31,7 +33,7 @@ int Uzycie()
     std::cerr << "użycie:\n"
                  "  drelinko-rozklad [--dir KATALOG] export [PLIK.dat]\n"
                  "  drelinko-rozklad [--dir KATALOG] import PLIK.csv [PLIK.dat]\n"
-                 "  drelinko-rozklad [--dir KATALOG] check [PLIK.dat]\n";
+                 "  drelinko-rozklad [--dir KATALOG] check [--graj] [PLIK.dat]\n";
     return ZleDane;
 }
 
@@ -100,7 +102,7 @@ int Import(const std::string& csv, const std::string& plik)
     return Dobrze;
 }
 
-int Sprawdz(const std::string& plik)
+int Sprawdz(const std::string& plik, bool graj)
 {
     tWktGenericList lista;
     if (!Wczytaj(lista, plik))
@@ -110,7 +112,14 @@ int Sprawdz(const std::string& plik)
     for (const auto& p : problemy)
         raport += plik + ": " + p + '\n';
     raport += plik + ": pociągów " + std::to_string(lista.Count()) + ", problemów " + std::to_string(problemy.size()) + '\n';
-    return Wypisz(raport, problemy.empty() ? Dobrze : ZleDane);
+    if (!problemy.empty() || !graj)
+        return Wypisz(raport, problemy.empty() ? Dobrze : ZleDane);
+    // Played with the automatic dispatcher: a day that cannot be played without a penalty is a
+    // timetable with a problem too.
+    const TWynikProby wynik = ZagrajDzien(plik);
+    for (const std::string& linia : wynik.Raport())
+        raport += plik + ": " + linia + '\n';
+    return Wypisz(raport, wynik.Grywalny ? Dobrze : ZleDane);
 }
 
 }  // namespace
@@ -131,7 +140,9 @@ int main(int argc, char** argv)
         return Eksport(plikDat(1));
     if (polecenie == "import" && arg.size() >= 2 && arg.size() <= 3)
         return Import(arg[1], plikDat(2));
+    if (polecenie == "check" && arg.size() >= 2 && arg[1] == "--graj" && arg.size() <= 3)
+        return Sprawdz(plikDat(2), true);
     if (polecenie == "check" && arg.size() <= 2)
-        return Sprawdz(plikDat(1));
+        return Sprawdz(plikDat(1), false);
     return Uzycie();
 }
