@@ -17,6 +17,8 @@ tPolecenieStartu PolecenieStartu(int numer)
         return tPolecenieStartu::psZacznij;
     case 414:
         return tPolecenieStartu::psZacznijOdGodziny;
+    case 99:
+        return tPolecenieStartu::psPokaz;
     default:
         return tPolecenieStartu::psBrak;
     }

@@ -18,6 +18,7 @@ enum class tPolecenieStartu {
     psInstrukcja,        // 43: the user manual "drelinko.htm"
     psZacznij,           // 44: a run from the beginning of the day
     psZacznijOdGodziny,  // 414: a run at the chosen start hour
+    psPokaz,             // 99: a run from 04:00 played by the automatic dispatcher at the highest speed
 };
 
 // The command of a number.

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -195,7 +196,8 @@ const char* const TekstPowitania =
     "i&nbsp;wyprawiasz pociągi według rozkładu jazdy. Każdą twoją czynność zapisuje i&nbsp;ocenia dziennik "
     "ruchu: za błędy i&nbsp;spóźnienia tracisz punkty, za punktualne odjazdy je zdobywasz.</p>"
     "<p>Zanim obejmiesz pierwszą zmianę, przeczytaj <a href='43' style='color:#000080'>instrukcję obsługi</a>.<br>"
-    "Pociągi dnia możesz obejrzeć i&nbsp;zmienić w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>.</p>"
+    "Pociągi dnia możesz obejrzeć i&nbsp;zmienić w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>. "
+    "<a href='99' style='color:#000080'>Pokaz</a> rozegra cały dzień sam.</p>"
     "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie, którą wskażesz poniżej. Kiedy zamkniesz stację "
     "przed 21:36, zapamiętam, do której godziny doszedłeś, i&nbsp;następnym razem możesz zacząć od niej.</p>";
 
@@ -360,6 +362,9 @@ void TeMain::Polecenie(int numer)
     case tPolecenieStartu::psZacznijOdGodziny:
         Nowy1Click(true);
         break;
+    case tPolecenieStartu::psPokaz:
+        Nowy1Click(false, true);
+        break;
     case tPolecenieStartu::psBrak:
         break;
     }
@@ -401,7 +406,7 @@ void TeMain::WpiszGodzineStartu(const QString& tekst)
     PokazLinie();
 }
 
-void TeMain::Nowy1Click(bool odGodziny)
+void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
 {
     if (bieg_)
         return;  // one run at a time
@@ -421,8 +426,12 @@ void TeMain::Nowy1Click(bool odGodziny)
     TSymulacjaStacji symulacja(uslugi_, rozklad_);
     if (odGodziny)
         symulacja.CzasSymulacji = linia_.GodzinaStartu();
+    if (pokaz)
+        symulacja.Dyspozytor().Wlacz(true);
     {
         TeStacjaBiegu eStacja(symulacja);
+        if (pokaz)
+            eStacja.Szybkosc()->setValue(eStacja.Szybkosc()->maximum());
         eStacja.setWindowModality(Qt::ApplicationModal);
         QEventLoop bieg;
         eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };

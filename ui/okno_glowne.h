@@ -45,8 +45,9 @@ public:
     // The start hour entered as the prompt gives it: checked, stored and shown, or refused with a
     // message and the old value kept.
     void WpiszGodzineStartu(const QString& tekst);
-    // One run: from 04:00, or from the stored start hour.
-    void Nowy1Click(bool odGodziny);
+    // One run: from 04:00, or from the stored start hour; the demo is a run from 04:00 that the
+    // automatic dispatcher plays at the highest speed.
+    void Nowy1Click(bool odGodziny, bool pokaz = false);
     // "&Aktualizacja...": a newer timetable from a file the player picks.
     void Aktualizacja1Click();
 

@@ -1,9 +1,11 @@
 #include "ui/okno_rozkladu.h"
 
+#include "simulation/proba_dnia.h"
 #include "trains/rozklad.h"
 #include "ui/qplotno.h"
 #include "ui/znaczniki.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -49,6 +52,7 @@ void DopasujWysokosc(QListWidget* lista)
 TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, QWidget* rodzic)
     : QDialog(rodzic), komunikaty_(this), model_(rozklad, komunikaty_, wloty), wloty_(std::move(wloty))
 {
+    plikRozkladu_ = rozklad.Plik();
     setObjectName("eRozklad");
     setWindowTitle(QStringLiteral("Rozkład jazdy"));
     setFont(NaQFont(TCzcionka{}));
@@ -219,6 +223,7 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
     connect(wktColorButton2_, &QPushButton::clicked, this, &QDialog::reject);
     connect(bImportuj_, &QPushButton::clicked, this, &TeRozklad::bImportujClick);
     connect(bEksportuj_, &QPushButton::clicked, this, &TeRozklad::bEksportujClick);
+    connect(bSprawdz_, &QPushButton::clicked, this, &TeRozklad::bSprawdzClick);
     PokazModel();
     // The design size, or as much taller as the font's lines need, so that no field is squeezed.
     QLayout* u = layout();
@@ -264,6 +269,12 @@ QLayout* TeRozklad::ZbudujFiltr(QWidget* rodzic)
     gora->setSpacing(6);
     gora->addWidget(Label1);
     gora->addWidget(eSzukaj_, 1);
+    bSprawdz_ = new QPushButton(QStringLiteral("Sprawdź"), rodzic);
+    bSprawdz_->setObjectName("bSprawdz");
+    bSprawdz_->setToolTip(
+        QStringLiteral("rozegraj cały dzień z dyżurnym automatycznym i sprawdź, czy da się go przejść bez kary"));
+    bSprawdz_->setAutoDefault(false);
+    gora->addWidget(bSprawdz_);
     u->addLayout(gora);
     auto* filtr = new QGridLayout;
     filtr->setContentsMargins(0, 0, 0, 0);
@@ -492,4 +503,19 @@ void TeRozklad::bEksportujClick()
     if (plik.isEmpty())
         return;
     model_.EksportujCsv(S(QDir::toNativeSeparators(plik)));
+}
+
+void TeRozklad::bSprawdzClick()
+{
+    // The window saves after every change, so the file is the timetable as shown.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TWynikProby wynik = ZagrajDzien(plikRozkladu_);
+    QApplication::restoreOverrideCursor();
+    QStringList linie;
+    for (const std::string& l : wynik.Raport())
+        linie << QString::fromStdString(l);
+    if (wynik.Grywalny)
+        QMessageBox::information(this, QStringLiteral("Sprawdzenie rozkładu"), linie.join('\n'));
+    else
+        QMessageBox::warning(this, QStringLiteral("Sprawdzenie rozkładu"), linie.join('\n'));
 }

@@ -61,6 +61,7 @@ private:
     void wktColorButton1Click();
     void bImportujClick();
     void bEksportujClick();
+    void bSprawdzClick();
 
     // Declared before the model, which is given them.
     TQtKomunikaty komunikaty_;
@@ -91,4 +92,7 @@ private:
     QPushButton* wktColorButton2_ = nullptr;
     QPushButton* bImportuj_ = nullptr;
     QPushButton* bEksportuj_ = nullptr;
+    // Plays the timetable with the automatic dispatcher and tells whether the day can be played.
+    QPushButton* bSprawdz_ = nullptr;
+    std::string plikRozkladu_;
 };

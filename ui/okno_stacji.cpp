@@ -161,12 +161,39 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     cbEtykiety_ = new QCheckBox(QStringLiteral("wyświetlaj etykiety pociągów przy torach"), opcje);
     cbEtykiety_->setObjectName("cbEtykiety");
     cbEtykiety_->setChecked(true);
-    auto* uOpcje = new QVBoxLayout(opcje);
+    auto* uOpcje = new QVBoxLayout;
     uOpcje->addWidget(bKolorOkna, 0, Qt::AlignLeft);
     uOpcje->addWidget(cbDzwieki_);
     uOpcje->addWidget(cbZegar_);
     uOpcje->addWidget(cbEtykiety_);
     uOpcje->addStretch();
+    // The automatic dispatcher, for every line or per line entry, in a column of its own.
+    auto* uAuto = new QVBoxLayout;
+    uAuto->setSpacing(0);
+    auto* lbAuto = new QLabel(QStringLiteral("Dyżurny automatyczny prowadzi pociągi:"), opcje);
+    uAuto->addWidget(lbAuto);
+    auto* rzad = new QHBoxLayout;
+    std::vector<std::string> wloty{""};
+    for (const std::string& w : sym_.Dyspozytor().Wloty())
+        wloty.push_back(w);
+    for (const std::string& w : wloty) {
+        const QString napis = w.empty()                                ? QStringLiteral("wszystkie")
+                              : w == TAutomatycznyDyspozytor::WlotStacji ? QStringLiteral("ze stacji")
+                                                                         : QString::fromStdString(w);
+        auto* cb = new QCheckBox(napis, opcje);
+        cb->setObjectName(QString::fromStdString("cbAuto" + (w.empty() ? std::string("Wszystkie") : w)));
+        connect(cb, &QCheckBox::clicked, this, [this, w](bool on) { WlaczDyspozytora(w, on); });
+        rzad->addWidget(cb);
+        cbAuto_.emplace_back(w, cb);
+    }
+    rzad->addStretch();
+    uAuto->addLayout(rzad);
+    uAuto->addStretch();
+    auto* uStrona = new QHBoxLayout;
+    uStrona->setContentsMargins(0, 0, 0, 0);
+    uStrona->addLayout(uOpcje);
+    uStrona->addLayout(uAuto, 1);
+    opcje->setLayout(uStrona);
     pcInfo1_->addTab(opcje, QStringLiteral("Opcje"));
     UstawKolorZakladek(QColor(0xEF, 0xE4, 0xD1));
     lbNazwa_ = new QLabel;
@@ -324,6 +351,9 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         if (lbNazwa_->text() != Q(t))
             lbNazwa_->setText(Q(t));
     };
+    sym_.Dyspozytor().OnAkt = [this](const TAktDyspozytora& akt) {
+        lbNazwa_->setText(QStringLiteral("Dyżurny automatyczny: ") + Q(akt.Opis));
+    };
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
     timer_->setInterval(sym_.Interwal());
@@ -363,6 +393,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     connect(zero, &QShortcut::activated, diagram_, &TDiagram::Dopasuj);
     kolorOkna_ = NaQColor(kolory::TloOkna);
     Wczytaj();
+    OdswiezDyspozytora();
 }
 
 TOknoStacji::~TOknoStacji()
@@ -371,6 +402,7 @@ TOknoStacji::~TOknoStacji()
     sym_.Dziennik().OnLinia = nullptr;
     sym_.Dziennik().OnScore = nullptr;
     sym_.OnPodpowiedz = nullptr;
+    sym_.Dyspozytor().OnAkt = nullptr;
 }
 
 QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
@@ -404,6 +436,15 @@ void TOknoStacji::ZbudujMenuGlowne()
         DodajPozycje(polecenia_, pozycje);
         if (!polecenia_->actions().isEmpty())
             polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
+        polecenia_->addSeparator();
+        QMenu* automat = polecenia_->addMenu(QStringLiteral("Dyżurny &automatyczny"));
+        for (const auto& [w, cb] : cbAuto_) {
+            QAction* a = automat->addAction(cb->text());
+            a->setCheckable(true);
+            a->setChecked(cb->isChecked());
+            const std::string wlot = w;
+            connect(a, &QAction::triggered, this, [this, wlot](bool on) { WlaczDyspozytora(wlot, on); });
+        }
     });
     connect(polecenia_, &QMenu::aboutToHide, this, [this] {
         sym_.Wstrzymany = false;
@@ -754,4 +795,17 @@ void TOknoStacji::Zapisz()
     s.sync();
     if (s.status() != QSettings::NoError)
         TUstawieniaGry::ZglosBladZapisu(&sym_.Komunikaty(), "nie można zapisać pliku " + s.fileName().toStdString());
+}
+
+void TOknoStacji::WlaczDyspozytora(const std::string& wlot, bool wlaczony)
+{
+    sym_.Dyspozytor().Wlacz(wlaczony, wlot);
+    OdswiezDyspozytora();
+}
+
+void TOknoStacji::OdswiezDyspozytora()
+{
+    TAutomatycznyDyspozytor& d = sym_.Dyspozytor();
+    for (const auto& [w, cb] : cbAuto_)
+        cb->setChecked(w.empty() ? d.WlaczonyDlaWszystkich() : d.Wlaczony(w));
 }

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -80,6 +82,9 @@ private:
     void Zapisz();
     void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje);
     void OtworzMenu(TElement* element, QPoint gdzie);
+    // The automatic dispatcher's switches: every line, or one entry's trains ("" for all).
+    void WlaczDyspozytora(const std::string& wlot, bool wlaczony);
+    void OdswiezDyspozytora();
 
     TSymulacjaStacji& sym_;
     TMenuPociagu menuPociagu_;
@@ -102,6 +107,8 @@ private:
     QCheckBox* cbZegar_ = nullptr;
     QCheckBox* cbEtykiety_ = nullptr;
     TListaPociagowWidok* pociagi_ = nullptr;
+    // "wszystkie linie" first, then one per entry, named by the entry.
+    std::vector<std::pair<std::string, QCheckBox*>> cbAuto_;
     QMenu* polecenia_ = nullptr;
     std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -96,6 +97,46 @@ private slots:
         QVERIFY(przycisk != nullptr);
         QTest::mouseClick(przycisk, Qt::LeftButton);
         QCOMPARE(t.sym.Stacja().Znajdz<TPunkt>("Tor7")->Stan(), tStan::utwierdzony);
+    }
+
+    void theAutomaticDispatcherIsSwitchedFromTheOptionsPageAndTheCommandsMenuAndShowsItsActsInTheHintLine()
+    {
+        TStanowisko t;
+        auto* wirowa = t.okno.findChild<QCheckBox*>("cbAutowWirowa");
+        auto* wszystkie = t.okno.findChild<QCheckBox*>("cbAutoWszystkie");
+        QVERIFY(wirowa != nullptr && wszystkie != nullptr);
+        for (const char* nazwa : {"cbAutowOlsz", "cbAutowBrz", "cbAutostacja_Drelinko"})
+            QVERIFY2(t.okno.findChild<QCheckBox*>(nazwa) != nullptr, nazwa);
+        wirowa->click();
+        QVERIFY(t.sym.Dyspozytor().Wlaczony("wWirowa"));
+        QVERIFY(!t.sym.Dyspozytor().Wlaczony("wOlsz"));
+        QVERIFY(!wszystkie->isChecked());
+
+        // The commands menu shows the same switches; choosing "wszystkie" checks every box.
+        QMenu* polecenia = nullptr;
+        for (QAction* a : t.okno.menuBar()->actions())
+            if (a->text() == QStringLiteral("&Polecenia"))
+                polecenia = a->menu();
+        QVERIFY(polecenia != nullptr);
+        emit polecenia->aboutToShow();
+        QMenu* automat = nullptr;
+        for (QAction* a : polecenia->actions())
+            if (a->text() == QStringLiteral("Dyżurny &automatyczny"))
+                automat = a->menu();
+        QVERIFY(automat != nullptr);
+        QCOMPARE(automat->actions().size(), 5);
+        QVERIFY(!automat->actions().at(0)->isChecked());
+        QVERIFY(automat->actions().at(3)->isChecked());  // wWirowa
+        automat->actions().at(0)->trigger();
+        emit polecenia->aboutToHide();
+        QVERIFY(t.sym.Dyspozytor().WlaczonyDlaWszystkich());
+        QVERIFY(wszystkie->isChecked());
+        QVERIFY(t.okno.findChild<QCheckBox*>("cbAutowOlsz")->isChecked());
+
+        // Nothing is due on an empty day but the barriers, which go up: the hint line says so.
+        t.okno.Tyknij();
+        QVERIFY2(t.okno.findChild<QLabel*>("lbNazwa")->text().startsWith(QStringLiteral("Dyżurny automatyczny: podnoszę rogatki")),
+                 qPrintable(t.okno.findChild<QLabel*>("lbNazwa")->text()));
     }
 
     void theClockMovesOnlyWhileTheWindowIsActiveAndStopIsUp()
