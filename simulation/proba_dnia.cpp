@@ -9,6 +9,8 @@
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
 
+#include <set>
+
 namespace {
 
 // The world of a day played with nobody watching: no boxes, no sound, a still wall clock.
@@ -39,20 +41,29 @@ TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
     TSymulacjaStacji sym(uslugi, rozklad);
     sym.Stacja().OdtwarzajDzwieki = false;
     sym.CzasSymulacji = TSymulacjaStacji::GodzinaStartu;
-    sym.Dziennik().OnLinia = [&wynik](const TLiniaDziennika& l) {
+    std::set<std::string> punktualne;
+    sym.Dziennik().OnLinia = [&wynik, &punktualne](const TLiniaDziennika& l) {
         if (l.Porada)
             return;
         wynik.Punkty += l.Punkty;
         if (l.Punkty < 0)
             wynik.Kary.push_back(Formatuj("%s %d %s | %s", CzasHHMMSS(l.Czas).c_str(), l.Punkty, l.Tekst.c_str(),
                                           l.Opis.c_str()));
-        if (l.Punkty > 0 && l.Tekst.find("opuścił stację punktualnie") != std::string::npos)
+        // "Pociąg NUMBER opuścił stację punktualnie."
+        const std::string przed = "Pociąg ", po = " opuścił stację punktualnie.";
+        if (l.Punkty > 0 && l.Tekst.rfind(przed, 0) == 0 && l.Tekst.size() > przed.size() + po.size() &&
+            l.Tekst.compare(l.Tekst.size() - po.size(), po.size(), po) == 0) {
             ++wynik.Punktualne;
+            punktualne.insert(l.Tekst.substr(przed.size(), l.Tekst.size() - przed.size() - po.size()));
+        }
     };
     sym.Dyspozytor().Wlacz(true);
     sym.Pokaz();
+    std::vector<std::string> odjezdzajace;
     for (const auto& t : sym.Silnik().PociagiDnia())
-        wynik.Odjazdy += !t->Wyjezdza().empty();
+        if (!t->Wyjezdza().empty())
+            odjezdzajace.push_back(t->Numer());
+    wynik.Odjazdy = static_cast<int>(odjezdzajace.size());
     // Ticks until the clock passes midnight (the next day's opening line is not the day's).
     bool polnoc = false;
     for (int i = 0; i < 86400 / sym.SekIncrement && !polnoc; ++i) {
@@ -62,6 +73,9 @@ TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
     }
     if (polnoc)
         wynik.Punkty -= 200;  // the new day's opening line
+    for (const std::string& numer : odjezdzajace)
+        if (!punktualne.count(numer))
+            wynik.Spoznione.push_back(numer);
     if (!sym.Dyspozytor().Konflikty().empty())
         wynik.Konflikt = sym.Dyspozytor().Konflikty().front();
     wynik.Grywalny = polnoc && wynik.Kary.empty() && wynik.Punktualne == wynik.Odjazdy;
@@ -82,6 +96,12 @@ std::vector<std::string> TWynikProby::Raport() const
         r.push_back("Pierwszy konflikt: " + Konflikt->Tekst());
     if (!Kary.empty())
         r.push_back("Pierwsza kara: " + Kary.front());
+    if (!Spoznione.empty()) {
+        std::string lista;
+        for (const std::string& n : Spoznione)
+            lista += (lista.empty() ? "" : ", ") + n;
+        r.push_back("Nie odjechały na czas: " + lista + ".");
+    }
     return r;
 }
 

@@ -30,6 +30,7 @@
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -423,7 +424,17 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
         PokazLinie();
     });
     postep.Pokaz(QStringLiteral("Tworzę układ stacji"));
-    TSymulacjaStacji symulacja(uslugi_, rozklad_);
+    // The demo plays the shipped day from a copy of its own, so that nothing done meanwhile (the
+    // timetable window saves after every change) touches the shipped file or the player's own.
+    QTemporaryDir katalogPokazu;
+    std::unique_ptr<TRozkladJazdy> rozkladPokazu;
+    if (pokaz && katalogPokazu.isValid()) {
+        const QString kopia = katalogPokazu.filePath(QStringLiteral("rozklad.dat"));
+        if (QFile::copy(Q(ProgramDir() + "rozklad.dat"), kopia))
+            rozkladPokazu = std::make_unique<TRozkladJazdy>(QFile::encodeName(kopia).toStdString(),
+                                                            uslugi_.Komunikaty, uslugi_.Kursory);
+    }
+    TSymulacjaStacji symulacja(uslugi_, rozkladPokazu != nullptr ? *rozkladPokazu : rozklad_);
     if (odGodziny)
         symulacja.CzasSymulacji = linia_.GodzinaStartu();
     if (pokaz)

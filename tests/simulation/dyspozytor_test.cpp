@@ -210,7 +210,8 @@ TEST_F(Dyspozytor, TwoTrainsAnnouncedFromAndSentOntoOneSingleTrackLineAtOnceAreA
     EXPECT_EQ(CzasHHMMSS(wynik.Konflikt->Czas), "04:30:00");
     ASSERT_FALSE(wynik.Kary.empty());
     EXPECT_NE(wynik.Kary.front().find("opuścił stację z opóźnieniem"), std::string::npos);
-    EXPECT_EQ(wynik.Raport().size(), 4u);
+    EXPECT_EQ(wynik.Spoznione, std::vector<std::string>{"44601"});
+    EXPECT_EQ(wynik.Raport().size(), 5u);
 }
 
 TEST_F(Dyspozytor, ADayLaidOutWithoutConflictsIsPlayable)
@@ -222,6 +223,7 @@ TEST_F(Dyspozytor, ADayLaidOutWithoutConflictsIsPlayable)
     EXPECT_EQ(wynik.Odjazdy, 2);
     EXPECT_EQ(wynik.Punktualne, 2);
     EXPECT_FALSE(wynik.Konflikt.has_value());
+    EXPECT_TRUE(wynik.Spoznione.empty());
 }
 
 std::string Czytaj(const std::string& plik)

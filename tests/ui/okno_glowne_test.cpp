@@ -2,6 +2,7 @@
 // guard.
 #include "simulation/linia_startowa.h"
 #include "simulation/symulacja_stacji.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -299,6 +301,30 @@ private slots:
         // Closing at 04:00 stored 4:00 as the next start hour, and the line shows it.
         QCOMPARE(t.Zapisana(), std::string("4:00"));
         QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("godziny 4:00,"));
+    }
+
+    void theDemoLinkPlaysACopyOfTheShippedDayWithTheAutomaticDispatcherAtTheHighestSpeed()
+    {
+        TStanowisko t;
+        QVERIFY(t.eMain.Powitanie()->text().contains("href='99'"));
+        QVERIFY(Tekst(t.eMain.Powitanie()).contains("Pokaz"));
+        t.s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"}));
+        QVERIFY(t.s.Rozklad.ZapiszRozklad());
+        bool wszystkie = false, kopia = false;
+        int szybkosc = 0;
+        std::size_t pociagi = 0;
+        t.Bieg([&] { t.eMain.HTMLabel1AnchorClick("99"); },
+               [&](TOknoStacji& s) {
+                   wszystkie = s.Symulacja().Dyspozytor().WlaczonyDlaWszystkich();
+                   szybkosc = s.Szybkosc()->value();
+                   kopia = &s.Symulacja().Rozklad() != &t.s.Rozklad;
+                   pociagi = s.Symulacja().Silnik().PociagiDnia().size();
+               });
+        QVERIFY(wszystkie);
+        QCOMPARE(szybkosc, 100);
+        QVERIFY(kopia);
+        QCOMPARE(pociagi, std::size_t{1});
     }
 
     void aRunEndedAt1420MakesTheNextRunAtTheChosenHourStartAt1420()

@@ -552,6 +552,30 @@ private slots:
         QCOMPARE(t.W<QLineEdit>("eOpis")->text(), QStringLiteral("pośpieszny"));
     }
 
+    void checkPlaysTheTimetableAsShownAndTellsAPlayableDayFromOneThatIsNot()
+    {
+        TStanowisko t;
+        {
+            TOdpowiadajacy odpowiedzi("OK");
+            QTest::mouseClick(t.W<QPushButton>("bSprawdz"), Qt::LeftButton);
+            QCOMPARE(odpowiedzi.Teksty.size(), 1);
+            QCOMPARE(odpowiedzi.Ikony[0], QMessageBox::Information);
+            QVERIFY2(odpowiedzi.Teksty[0].contains(QStringLiteral("Odjazdów 4, punktualnych 4, kar 0")),
+                     qPrintable(odpowiedzi.Teksty[0]));
+            QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("Dzień można rozegrać bez żadnej kary.")));
+        }
+        // Without the rail bus that ends here, the one that should start from it never leaves.
+        t.Kliknij("44712");
+        QTest::mouseClick(t.W<QPushButton>("wktColorButton1"), Qt::LeftButton);
+        TOdpowiadajacy odpowiedzi("OK");
+        QTest::mouseClick(t.W<QPushButton>("bSprawdz"), Qt::LeftButton);
+        QCOMPARE(odpowiedzi.Teksty.size(), 1);
+        QCOMPARE(odpowiedzi.Ikony[0], QMessageBox::Warning);
+        QVERIFY2(odpowiedzi.Teksty[0].contains(QStringLiteral("Odjazdów 4, punktualnych 3")), qPrintable(odpowiedzi.Teksty[0]));
+        QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("Tego dnia nie da się rozegrać bez kary.")));
+        QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("Nie odjechały na czas: 44713.")));
+    }
+
     void deletingATrainSavesTheFileWithoutAsking()
     {
         TStanowisko t;
