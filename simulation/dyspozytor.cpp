@@ -2,7 +2,6 @@
 
 #include "core/format.h"
 #include "core/tekst.h"
-#include "interlocking/droga.h"
 #include "interlocking/przyciski.h"
 #include "simulation/menu_pociagu.h"
 #include "simulation/symulacja_stacji.h"
