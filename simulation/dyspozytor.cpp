@@ -266,7 +266,11 @@ void TAutomatycznyDyspozytor::Planuj()
         if (z->Wjazd == nullptr)
             continue;
         const double od = z->TerminWjazdu() - Minuta(1);
-        const double do_ = (z->Nastepca != nullptr ? z->Nastepca->Odjazd : z->Odjazd) + Minuta(2);
+        // A consist that ends here and is used by no train stays on its platform for the rest of
+        // the day.
+        const double do_ = z->Nastepca != nullptr ? z->Nastepca->Odjazd + Minuta(2)
+                           : z->Wyjazd != nullptr ? z->Odjazd + Minuta(2)
+                                                  : 1.0;
         if (z->Peron == nullptr) {
             std::size_t najkrotsza = SIZE_MAX;
             for (TPeron* p : perony) {

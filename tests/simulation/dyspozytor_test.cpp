@@ -146,6 +146,24 @@ TEST_F(Dyspozytor, AConsistThatEndsHereHasItsLocomotiveRunRoundAndLeavesAsTheTra
     EXPECT_EQ(Punktualne(), 1);
 }
 
+TEST_F(Dyspozytor, AConsistThatEndsHereForGoodKeepsItsPlatformAndLaterTrainsAreGivenTheOther)
+{
+    Dodaj({"44610", "Wirowa", "Drelinko", "a2", "wWirowa", "", "4:20", "4:20", "szynobus"});
+    Dodaj({"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:30", "4:35", "osobowy"});
+    Dodaj({"34103", "Bartnica", "Zagórnik", "s122", "wOlsz", "wBrz", "9:30", "9:35", "osobowy"});
+    sym.Dyspozytor().Wlacz(true);
+    sym.Pokaz();
+    const TPunkt* peron = sym.Dyspozytor().PlanowanyPeron("44610");
+    ASSERT_NE(peron, nullptr);
+    for (const char* numer : {"34101", "34103"}) {
+        ASSERT_NE(sym.Dyspozytor().PlanowanyPeron(numer), nullptr) << numer;
+        EXPECT_NE(sym.Dyspozytor().PlanowanyPeron(numer), peron) << numer;
+    }
+    Do("4:40");
+    EXPECT_EQ(Kary(), 0);
+    EXPECT_EQ(Punktualne(), 1);
+}
+
 TEST_F(Dyspozytor, ThePlayerTakingOverMidwayIsLeftAloneAndHisActsAreNeverUndone)
 {
     Dodaj(Osobowy);
