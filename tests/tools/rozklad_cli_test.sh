@@ -93,6 +93,17 @@ rozklad export "$dane/uszkodzone/obciety_rekord.dat" > /dev/null 2>&1
 [ $? -eq 1 ] || fail "damaged file must exit 1 on export"
 rozklad check "$dane/uszkodzone/obciety_rekord.dat" > /dev/null 2>&1
 [ $? -eq 1 ] || fail "damaged file must exit 1 on check"
+# Played with the automatic dispatcher: the shipped day goes without a penalty; a departure onto the
+# Olszarzyna line while a train is announced from it is named as the day's first conflict.
+rozklad check --graj "$tmp/r.dat" > "$tmp/graj.txt" || { cat "$tmp/graj.txt"; fail "the shipped day must play"; }
+grep -q 'Dzień można rozegrać bez żadnej kary.' "$tmp/graj.txt" || { cat "$tmp/graj.txt"; fail "playable verdict"; }
+printf 'numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n44601,Wirowa,Chrostowo,a2a,wWirowa,wOlsz,4:20,4:30,,0\n34101,Olszarzyna,Brzelany,s122,wOlsz,wBrz,4:35,4:40,,0\n' > "$tmp/konflikt.csv"
+rozklad import "$tmp/konflikt.csv" "$tmp/konflikt.dat" || fail "import of the conflicting day"
+rozklad check --graj "$tmp/konflikt.dat" > "$tmp/graj.txt"
+[ $? -eq 2 ] || { cat "$tmp/graj.txt"; fail "an unplayable day must exit 2"; }
+grep -q 'Pierwszy konflikt: o 04:30:00 pociągi 44601, 34101 potrzebują naraz: linia wOlsz' "$tmp/graj.txt" ||
+    { cat "$tmp/graj.txt"; fail "the first conflict must be named"; }
+
 rozklad frobnicate > /dev/null 2>&1
 [ $? -eq 2 ] || fail "unknown command must exit 2"
 echo "ok"
