@@ -2,6 +2,7 @@
 // day (goal: under 0.5 ms, the step's own budget being 50 ms at the fastest speed), its planning of
 // a whole day, and a whole day played with it.
 #include "simulation/symulacja_stacji.h"
+#include "station/uklad.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad_csv.h"
@@ -29,7 +30,7 @@ void DzienZRozkladu(TRozkladJazdy& rozklad)
     std::ifstream we(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv", std::ios::binary);
     std::ostringstream tekst;
     tekst << we.rdbuf();
-    for (auto& t : CzytajRozkladCsv(tekst.str()).Pociagi)
+    for (auto& t : CzytajRozkladCsv(tekst.str(), NazwyElementow(UkladDrelinka(), "TWlot")).Pociagi)
         rozklad.Rozklad.Append(std::move(t));
 }
 

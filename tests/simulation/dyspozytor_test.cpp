@@ -7,6 +7,7 @@
 #include "simulation/proba_dnia.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/peron.h"
+#include "station/uklad.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "tools/sim/driver.h"
@@ -264,7 +265,8 @@ std::string Uruchom(const std::string& skrypt)
 TEST(DyspozytorDnia, ItPlaysTheShippedDayToMidnightWithoutAPenaltyAndItsActsReplayAsAScript)
 {
     ZarejestrujPociag();
-    const TImportCsv dzien = CzytajRozkladCsv(Czytaj(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv"));
+    const TImportCsv dzien = CzytajRozkladCsv(Czytaj(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv"),
+                                              NazwyElementow(UkladDrelinka(), "TWlot"));
     ASSERT_TRUE(dzien.Bledy.empty());
     TKatalogTymczasowy katalog;
     int odjazdy = 0;
