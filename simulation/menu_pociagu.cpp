@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 namespace {
 
@@ -270,4 +271,36 @@ std::vector<TPozycjaMenu> TMenuPociagu::Polecenia()
         menu.push_back(brak);
     }
     return menu;
+}
+
+const TPozycjaMenu* ZnajdzPozycje(const std::vector<TPozycjaMenu>& pozycje, const std::string& nazwa)
+{
+    std::vector<const TPozycjaMenu*> widoczne;
+    for (const auto& p : pozycje)
+        if (p.Visible)
+            widoczne.push_back(&p);
+    for (const auto* p : widoczne)
+        if (p->Caption == nazwa)
+            return p;
+    int numer = 0;
+    const auto [koniec, blad] = std::from_chars(nazwa.data(), nazwa.data() + nazwa.size(), numer);
+    if (nazwa.empty() || blad != std::errc() || koniec != nazwa.data() + nazwa.size())
+        return nullptr;
+    if (numer >= 1 && numer <= static_cast<int>(widoczne.size()))
+        return widoczne[static_cast<std::size_t>(numer - 1)];
+    return nullptr;
+}
+
+std::string NazwaPozycji(const std::vector<TPozycjaMenu>& pozycje, const TPozycjaMenu& pozycja)
+{
+    if (ZnajdzPozycje(pozycje, pozycja.Caption) == &pozycja)
+        return pozycja.Caption;
+    int numer = 0;
+    for (const auto& p : pozycje) {
+        if (p.Visible)
+            ++numer;
+        if (&p == &pozycja)
+            break;
+    }
+    return std::to_string(numer);
 }

@@ -25,6 +25,13 @@ struct TPozycjaMenu {
     bool Separator() const { return Caption == "-"; }
 };
 
+// The visible item named by its caption or by its 1-based position among the visible items; nullptr
+// when none is.
+const TPozycjaMenu* ZnajdzPozycje(const std::vector<TPozycjaMenu>& pozycje, const std::string& nazwa);
+// The name under which the item is found again: its caption, or its position when an item before it
+// has the same caption or the caption reads as another position.
+std::string NazwaPozycji(const std::vector<TPozycjaMenu>& pozycje, const TPozycjaMenu& pozycja);
+
 // The train command menu of the station's points, and the train list of the "&Polecenia" menu.
 class TMenuPociagu {
 public:

@@ -16,11 +16,18 @@
 #include <sstream>
 
 TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
-    : uslugi_(uslugi),
-      rozklad_(rozklad),
-      stacja_(uslugi.Zegary, uslugi.Dzwieki, uslugi.Komunikaty),
+    : TSymulacjaStacji(uslugi, &rozklad, nullptr)
+{
+}
+
+TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy* rozklad, std::unique_ptr<TRozkladJazdy> wlasny)
+    : wlasnyRozklad_(std::move(wlasny)),
+      zapis_(uslugi),
+      uslugi_(zapis_.Uslugi()),
+      rozklad_(rozklad != nullptr ? *rozklad : *wlasnyRozklad_),
+      stacja_(uslugi_.Zegary, uslugi_.Dzwieki, uslugi_.Komunikaty),
       silnik_(
-          rozklad, [this] { return CzasSymulacji; },
+          rozklad_, [this] { return CzasSymulacji; },
           [this](std::int32_t p, const std::string& s1, const std::string& s2, const TOcena& o) {
               DodajDoDziennika(p, s1, s2, o);
           })
@@ -33,7 +40,10 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
         wlasna->OnDodajDoDziennika = [this](std::int32_t p, const std::string& s1, const std::string& s2) {
             DodajDoDziennika(p, s1, s2);
         };
+    zapis_.Zapisz = [this](std::vector<std::string> slowa) { ZapiszWejscie(std::move(slowa)); };
 }
+
+TSymulacjaStacji::~TSymulacjaStacji() = default;
 
 void TSymulacjaStacji::Pokaz()
 {
@@ -60,8 +70,9 @@ void TSymulacjaStacji::ZdarzenieZegara()
 
 void TSymulacjaStacji::Tyknij()
 {
-    if (!pokazane_ || !OknoAktywne || Stop || Wstrzymany)
+    if (!pokazane_ || !OknoAktywne || Stop || Wstrzymany || zapis_.WAkcie)
         return;
+    zapis_.OdswiezZegar();
     dyspozytor_.Dzialaj();
     ZdarzenieZegara();
     const double przedtem = CzasSymulacji;
@@ -75,6 +86,7 @@ void TSymulacjaStacji::Tyknij()
                                   : Liczebnik("%d %s w obrębie stacji", n, "pociąg", "pociągi", "pociągów");
     }
     PokazPorade();
+    ++takty_;
     if (OnTyk)
         OnTyk();
 }

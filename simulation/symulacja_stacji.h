@@ -6,14 +6,29 @@
 #include "simulation/linia_startowa.h"
 #include "simulation/raport_dnia.h"
 #include "simulation/silnik.h"
+#include "simulation/uslugi_zapisu.h"
+#include "simulation/zapis_gry.h"
 #include "station/stacja.h"
 
 #include <cstdint>
+#include <deque>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class TRozkladJazdy;
+class TSymulacjaStacji;
+
+// A game read from its file: the station as it was when saved, or why the file was refused.
+struct TWczytanaGra {
+    std::unique_ptr<TSymulacjaStacji> Symulacja;
+    std::string Blad;
+    // Answers queued for questions still to come (drelinko-sim's `answer` before the save).
+    std::deque<tOdpowiedz> Odpowiedzi;
+};
 
 // What the station window does that is not drawing: it holds the station built from the layout,
 // the simulation, the simulated clock, the journal with the score, and the window's duties at
@@ -31,6 +46,7 @@ public:
     static constexpr const char* NazwaGodzinyStartu = TLiniaStartowa::GodzStartu;
 
     TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad);
+    ~TSymulacjaStacji();
 
     TStacja& Stacja() { return stacja_; }
     const TStacja& Stacja() const { return stacja_; }
@@ -73,6 +89,37 @@ public:
     // Closing: the start hour for next time, unless the day is nearly over.
     void Zamknij();
 
+    // The one way in of the player's acts, each written as drelinko-sim's command: `start`, `time
+    // H:MM[:SS]`, `clock click|dblclick`, `click NAME`, `dblclick NAME`, `press NAME`, `menu NAME
+    // ITEM [SUBITEM]`, `commands ITEM [SUBITEM]`, `stop on|off`, `speed P`, `sound on|off`, `window
+    // active|inactive`, `journal clear`. The act is done and written into the game's record; an act
+    // that cannot be done changes nothing and answers why.
+    std::string Akt(const std::vector<std::string>& slowa);
+    // Real time passing for the elements' own timers on manual timers (drelinko-sim's `wait`).
+    void UzyjZegarowRecznych(TZegaryReczne& zegary) { zapis_.UzyjZegarowRecznych(zegary); }
+    void Czekaj(std::int64_t ms) { zapis_.Czekaj(ms); }
+    // The timetable was changed during the game; the change goes into the record, as the next day
+    // is made from it.
+    void ZapiszZmianeRozkladu();
+    // Ticks that have moved the clock since the start.
+    std::int64_t Takty() const { return takty_; }
+
+    // The whole game as its file holds it, with answers still waiting for their questions; empty,
+    // with `blad` set, when the game cannot be saved (not started yet).
+    std::string ZapisGry(std::string& blad, const std::deque<tOdpowiedz>& oczekujace = {});
+    // Saves it to the file in one step (a temporary file renamed over it). False, with `blad` set,
+    // when it was not saved; the file then stays as it was.
+    bool ZapiszGre(const std::string& plik, std::string& blad, const std::deque<tOdpowiedz>& oczekujace = {});
+    // Rebuilds a saved game: the whole file is checked first, then its inputs are replayed on a new
+    // station without sounds, boxes or waiting. The timetable is the game's own, saved under
+    // `plikRozkladu` when the timetable window changes it. Given manual timers, the game's timers
+    // run on them (drelinko-sim); otherwise they go over to the services' own at the end. A refused
+    // file changes nothing.
+    static TWczytanaGra Wczytaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu,
+                                TZegaryReczne* reczne = nullptr);
+    static TWczytanaGra WczytajPlik(const std::string& plik, TUslugi& uslugi, const std::string& plikRozkladu,
+                                    TZegaryReczne* reczne = nullptr);
+
     // A journal entry: the description's line breaks become " • ", the line is stamped with the
     // simulated clock and its points go to the score.
     void DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis, TOcena ocena = {});
@@ -105,6 +152,18 @@ public:
     std::function<void()> OnTyk;
 
 private:
+    TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy* rozklad, std::unique_ptr<TRozkladJazdy> wlasny);
+    std::string WykonajAkt(const std::vector<std::string>& slowa);
+    void ZapiszWejscie(std::vector<std::string> slowa);
+    void ZapiszStanOkna();
+    std::vector<std::uint8_t> BajtyRozkladu() const;
+    std::string Odtworz(const TZapisGry& gra);
+    bool DoTaktu(std::int64_t takt);
+
+    // A loaded game's own timetable.
+    std::unique_ptr<TRozkladJazdy> wlasnyRozklad_;
+    // The services as the record sees them; the station is given these.
+    TUslugiZapisu zapis_;
     TUslugi& uslugi_;
     TRozkladJazdy& rozklad_;
     TStacja stacja_;
@@ -119,6 +178,12 @@ private:
     int licznikTag_ = 555555;
     std::string licznikPociagow_;
     double ostatniaPorada_ = 0.0;
+    // The record of the game so far.
+    TZapisGry gra_;
+    std::int64_t takty_ = 0;
+    bool zapisaneOknoAktywne_ = true;
+    std::vector<std::uint8_t> zapisanyRozklad_;
+    std::string bladRozkladu_;
 
     void ZdarzenieZegara();
     void UstawPodpowiedz(const std::string& tekst);

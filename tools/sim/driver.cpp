@@ -100,9 +100,10 @@ private:
 // script prints the same; settings live as long as the run.
 class TDriverSymulacji::Uslugi : public TZegarScienny, public TUstawienia, public TKursory {
 public:
-    explicit Uslugi(const TZegaryReczne& zegary) : zegary_(zegary) {}
+    explicit Uslugi(const TZegaryReczne& zegary) : zegary_(&zegary) {}
 
-    double Teraz() const override { return 46000.5 + zegary_.Teraz() / 86400000.0; }
+    double Teraz() const override { return 46000.5 + zegary_->Teraz() / 86400000.0; }
+    void UstawZegary(const TZegaryReczne& zegary) { zegary_ = &zegary; }
     std::string Czytaj(const std::string& k, const std::string& n, const std::string& d) const override
     {
         const auto it = wartosci_.find(k + "\\" + n);
@@ -114,22 +115,30 @@ public:
     TLosowanieProste Losowanie;
 
 private:
-    const TZegaryReczne& zegary_;
+    const TZegaryReczne* zegary_;
     std::map<std::string, std::string> wartosci_;
 };
 
 TDriverSymulacji::TDriverSymulacji(std::ostream& wyjscie, Renderowanie renderowanie)
     : out_(wyjscie),
       renderowanie_(std::move(renderowanie)),
+      zegary_(std::make_unique<TZegaryReczne>()),
       komunikaty_(std::make_unique<Komunikaty>(wyjscie)),
       dzwieki_(std::make_unique<Dzwieki>(wyjscie)),
-      uslugi_(std::make_unique<Uslugi>(zegary_))
+      uslugi_(std::make_unique<Uslugi>(*zegary_))
 {
     ZarejestrujPociag();
-    uslugiSymulacji_ = std::make_unique<TUslugi>(TUslugi{zegary_, *dzwieki_, *komunikaty_, *uslugi_, *uslugi_,
+    uslugiSymulacji_ = std::make_unique<TUslugi>(TUslugi{*zegary_, *dzwieki_, *komunikaty_, *uslugi_, *uslugi_,
                                                           uslugi_->Losowanie, *uslugi_});
     rozklad_ = std::make_unique<TRozkladJazdy>(NazwaPlikuRozkladu(), *komunikaty_, *uslugi_);
     symulacja_ = std::make_unique<TSymulacjaStacji>(*uslugiSymulacji_, *rozklad_);
+    symulacja_->UzyjZegarowRecznych(*zegary_);
+    PodlaczSymulacje();
+}
+
+// What the station run tells goes to the output as the window would show it.
+void TDriverSymulacji::PodlaczSymulacje()
+{
     symulacja_->Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
         if (l.Porada)
             out_ << "TIP " << BezLamania(l.Tekst) << " | " << BezLamania(l.Opis) << '\n';
@@ -203,6 +212,9 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
         {"report", {&T::Report, 0, 1}},
+        {"clock", {&T::Clock, 1, 1}},
+        {"save", {&T::Save, 1, 1}},
+        {"load", {&T::Load, 1, 1}},
     };
     return komendy;
 }
@@ -247,11 +259,16 @@ bool Wlaczone(const std::string& slowo, const std::string& komenda)
 
 void TDriverSymulacji::Time(Argumenty a)
 {
-    const auto czas = CzytajGodzine(a[0]);
-    if (!czas)
-        Zle("bad time " + a[0]);
-    symulacja_->CzasSymulacji = *czas;
+    Akt({"time", a[0]});
 }
+
+void TDriverSymulacji::Akt(std::vector<std::string> slowa)
+{
+    if (const std::string powod = symulacja_->Akt(slowa); !powod.empty())
+        Zle(powod);
+}
+
+void TDriverSymulacji::Clock(Argumenty a) { Akt({"clock", a[0]}); }
 
 void TDriverSymulacji::Start(Argumenty)
 {
@@ -259,7 +276,7 @@ void TDriverSymulacji::Start(Argumenty)
         Zle("already started");
     if (oknoRozkladu_ != nullptr)
         Zle("the timetable window is open");
-    symulacja_->Wykonaj([this] { symulacja_->Pokaz(); });
+    Akt({"start"});
 }
 
 void TDriverSymulacji::Tick(Argumenty a)
@@ -295,7 +312,7 @@ void TDriverSymulacji::Wait(Argumenty a)
     const auto sekundy = CzytajLiczbe<double>(a[0]);
     if (!sekundy || *sekundy < 0 || *sekundy > 86400)
         Zle("bad number of seconds " + a[0]);
-    zegary_.Uplyw(std::llround(*sekundy * 1000));
+    symulacja_->Czekaj(std::llround(*sekundy * 1000));
 }
 
 TElement& TDriverSymulacji::ElementDiagramu(const std::string& nazwa) const
@@ -306,32 +323,11 @@ TElement& TDriverSymulacji::ElementDiagramu(const std::string& nazwa) const
     return *e;
 }
 
-void TDriverSymulacji::Click(Argumenty a)
-{
-    TElement* e = &ElementDiagramu(a[0]);
-    symulacja_->Wykonaj([e] { e->Click(); });
-}
+void TDriverSymulacji::Click(Argumenty a) { Akt({"click", a[0]}); }
 
-void TDriverSymulacji::DblClick(Argumenty a)
-{
-    auto* punkt = dynamic_cast<TPunkt*>(&ElementDiagramu(a[0]));
-    if (punkt == nullptr)
-        Zle(a[0] + " is not a point");
-    symulacja_->Wykonaj([punkt] { punkt->DblClick(); });
-}
+void TDriverSymulacji::DblClick(Argumenty a) { Akt({"dblclick", a[0]}); }
 
-void TDriverSymulacji::Press(Argumenty a)
-{
-    auto* b = dynamic_cast<TWktColorButton*>(symulacja_->Stacja().Znajdz(a[0]));
-    if (b == nullptr)
-        Zle("unknown button " + a[0]);
-    symulacja_->Wykonaj([b] {
-        b->MouseEnter();
-        b->MouseDown();
-        b->MouseUp(true);
-    });
-    b->MouseLeave();
-}
+void TDriverSymulacji::Press(Argumenty a) { Akt({"press", a[0]}); }
 
 void TDriverSymulacji::Answer(Argumenty a)
 {
@@ -348,9 +344,9 @@ void TDriverSymulacji::Score(Argumenty)
     out_ << "SCORE " << symulacja_->Dziennik().Score() << '\n';
 }
 
-void TDriverSymulacji::Stop(Argumenty a) { symulacja_->Stop = Wlaczone(a[0], "stop"); }
+void TDriverSymulacji::Stop(Argumenty a) { Akt({"stop", a[0]}); }
 
-void TDriverSymulacji::Sound(Argumenty a) { symulacja_->Stacja().OdtwarzajDzwieki = Wlaczone(a[0], "sound"); }
+void TDriverSymulacji::Sound(Argumenty a) { Akt({"sound", a[0]}); }
 
 // The window's option of trains' labels beside the tracks; off until a script turns it on, so that
 // pictures drawn show the diagram exactly as its elements draw it.
@@ -361,7 +357,7 @@ void TDriverSymulacji::Speed(Argumenty a)
     const auto v = CzytajLiczbe<int>(a[0]);
     if (!v || *v < 1 || *v > 100)
         Zle("speed must be 1 to 100");
-    symulacja_->UstawSzybkosc(*v);
+    Akt({"speed", std::to_string(*v)});
 }
 
 void TDriverSymulacji::Window(Argumenty a)
@@ -372,7 +368,7 @@ void TDriverSymulacji::Window(Argumenty a)
     if (oknoRozkladu_ != nullptr)
         oknoStacjiAktywne_ = aktywne;
     else
-        symulacja_->OknoAktywne = aktywne;
+        Akt({"window", a[0]});
 }
 
 void TDriverSymulacji::Render(Argumenty a)
@@ -462,6 +458,41 @@ void TDriverSymulacji::Auto(Argumenty a)
         Zle("unknown entry " + a[1]);
 }
 
+void TDriverSymulacji::Save(Argumenty a)
+{
+    if (oknoRozkladu_ != nullptr)
+        Zle("the timetable window is open");
+    if (!symulacja_->Pokazane())
+        Zle("not started");
+    std::string blad;
+    if (!symulacja_->ZapiszGre(a[0], blad, komunikaty_->Odpowiedzi))
+        throw TBladPliku("cannot save " + a[0] + ": " + BezLamania(blad));
+    out_ << "SAVED " << a[0] << '\n';
+}
+
+// The loaded game takes the place of the station not yet started, with timers of its own; a refused
+// file leaves everything as it was.
+void TDriverSymulacji::Load(Argumenty a)
+{
+    if (symulacja_->Pokazane())
+        Zle("already started");
+    if (oknoRozkladu_ != nullptr)
+        Zle("the timetable window is open");
+    auto zegary = std::make_unique<TZegaryReczne>();
+    auto uslugi = std::make_unique<TUslugi>(TUslugi{*zegary, *dzwieki_, *komunikaty_, *uslugi_, *uslugi_,
+                                                    uslugi_->Losowanie, *uslugi_});
+    TWczytanaGra gra = TSymulacjaStacji::WczytajPlik(a[0], *uslugi, NazwaPlikuRozkladu(), zegary.get());
+    if (gra.Symulacja == nullptr)
+        throw TBladPliku(BezLamania(gra.Blad));
+    symulacja_.reset();
+    uslugiSymulacji_ = std::move(uslugi);
+    zegary_ = std::move(zegary);
+    uslugi_->UstawZegary(*zegary_);
+    symulacja_ = std::move(gra.Symulacja);
+    komunikaty_->Odpowiedzi.insert(komunikaty_->Odpowiedzi.begin(), gra.Odpowiedzi.begin(), gra.Odpowiedzi.end());
+    PodlaczSymulacje();
+}
+
 namespace {
 
 void Wypisz(std::ostream& out, const std::vector<TPozycjaMenu>& pozycje, const std::string& wciecie)
@@ -487,68 +518,32 @@ void Wypisz(std::ostream& out, const std::vector<TPozycjaMenu>& pozycje, const s
     }
 }
 
-// The visible item named by its caption or its 1-based position among the visible items.
-const TPozycjaMenu* Wybierz(const std::vector<TPozycjaMenu>& pozycje, const std::string& nazwa)
-{
-    std::vector<const TPozycjaMenu*> widoczne;
-    for (const auto& p : pozycje)
-        if (p.Visible)
-            widoczne.push_back(&p);
-    for (const auto* p : widoczne)
-        if (p->Caption == nazwa)
-            return p;
-    const auto numer = CzytajLiczbe<int>(nazwa);
-    if (numer && *numer >= 1 && *numer <= static_cast<int>(widoczne.size()))
-        return widoczne[static_cast<std::size_t>(*numer - 1)];
-    return nullptr;
-}
-
 }  // namespace
 
 void TDriverSymulacji::Menu(Argumenty a)
 {
-    TElement& e = ElementDiagramu(a[0]);
-    TMenuPociagu menu(*symulacja_);
-    if (!menu.Otworz(dynamic_cast<TPunkt*>(&e))) {
-        if (a.size() > 1)
-            Zle("no menu opens on " + a[0]);
+    if (a.size() > 1) {
+        std::vector<std::string> slowa{"menu"};
+        slowa.insert(slowa.end(), a.begin(), a.end());
+        Akt(std::move(slowa));
         return;
     }
-    WybierzZMenu(menu.Pozycje(), a.subspan(1));
+    TElement& e = ElementDiagramu(a[0]);
+    TMenuPociagu menu(*symulacja_);
+    if (menu.Otworz(dynamic_cast<TPunkt*>(&e)))
+        Wypisz(out_, menu.Pozycje(), "");
 }
 
 void TDriverSymulacji::Commands(Argumenty a)
 {
-    TMenuPociagu menu(*symulacja_);
-    WybierzZMenu(menu.Polecenia(), a);
-}
-
-// With no item given the menu is only printed. The chosen action is copied out before it runs, as
-// running it may change the menu's items.
-void TDriverSymulacji::WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Argumenty wybor)
-{
-    if (wybor.empty()) {
-        Wypisz(out_, pozycje, "");
+    if (!a.empty()) {
+        std::vector<std::string> slowa{"commands"};
+        slowa.insert(slowa.end(), a.begin(), a.end());
+        Akt(std::move(slowa));
         return;
     }
-    const TPozycjaMenu* wybrana = nullptr;
-    const std::vector<TPozycjaMenu>* poziom = &pozycje;
-    for (const std::string& nazwa : wybor) {
-        wybrana = Wybierz(*poziom, nazwa);
-        if (wybrana == nullptr)
-            Zle("no menu item " + nazwa);
-        poziom = &wybrana->Submenu;
-    }
-    if (!wybrana->Enabled || wybrana->Separator())
-        Zle("menu item " + wybrana->Caption + " cannot be chosen");
-    if (wybrana->Podmenu)
-        Zle("menu item " + wybrana->Caption + " opens a submenu");
-    if (!wybrana->Akcja)
-        Zle("menu item " + wybrana->Caption + " has no submenu and does nothing");
-    const std::function<void()> akcja = wybrana->Akcja;
-    symulacja_->Wstrzymany = true;
-    symulacja_->Wykonaj(akcja);
-    symulacja_->Wstrzymany = false;
+    TMenuPociagu menu(*symulacja_);
+    Wypisz(out_, menu.Polecenia(), "");
 }
 
 void TDriverSymulacji::Trains(Argumenty)
@@ -666,7 +661,7 @@ void TDriverSymulacji::Timetable(Argumenty a)
     }
     if (oknoRozkladu_ != nullptr)
         Zle("the timetable window is already open");
-    oknoRozkladu_ = std::make_unique<TModelRozkladu>(*rozklad_, *komunikaty_, WlotyStacji(symulacja_->Stacja()));
+    oknoRozkladu_ = std::make_unique<TModelRozkladu>(symulacja_->Rozklad(), *komunikaty_, WlotyStacji(symulacja_->Stacja()));
     // The dialog takes the focus from the station window, whose ticks then leave the clock alone.
     oknoStacjiAktywne_ = symulacja_->OknoAktywne;
     symulacja_->OknoAktywne = false;
@@ -734,6 +729,7 @@ void TDriverSymulacji::TimetableClose(Argumenty)
 {
     oknoRozkladu_.reset();
     symulacja_->OknoAktywne = oknoStacjiAktywne_;
+    symulacja_->ZapiszZmianeRozkladu();
 }
 
 void TDriverSymulacji::WypiszWiersze()

@@ -90,6 +90,12 @@ private:
     void Param(Argumenty);
     void Report(Argumenty);
     void Auto(Argumenty);
+    void Clock(Argumenty);
+    void Save(Argumenty);
+    void Load(Argumenty);
+    // A player's act through the station's one way in; a refused act is a bad line.
+    void Akt(std::vector<std::string> slowa);
+    void PodlaczSymulacje();
 
     // The sub-commands of `timetable`, the window being open.
     void TimetableFilter(Argumenty);
@@ -101,13 +107,13 @@ private:
     void WypiszEdytor();
 
     TElement& ElementDiagramu(const std::string& nazwa) const;
-    void WybierzZMenu(const std::vector<TPozycjaMenu>& pozycje, Argumenty wybor);
     [[noreturn]] static void Zle(const std::string& powod);
 
     std::ostream& out_;
     Renderowanie renderowanie_;
     EksportRaportu eksportRaportu_;
-    TZegaryReczne zegary_;
+    // The game's timers; a loaded game brings its own.
+    std::unique_ptr<TZegaryReczne> zegary_;
     std::unique_ptr<Komunikaty> komunikaty_;
     std::unique_ptr<Dzwieki> dzwieki_;
     std::unique_ptr<Uslugi> uslugi_;

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "core/uslugi.h"
+#include "core/zegary_reczne.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The services as the game's record sees them. Recording, each passes the call on and writes down
+// what came back into the engine: the answer to a question, a number drawn, the wall-clock time, a
+// timer's tick. Replaying, nothing reaches outside: answers, numbers and times come from the file,
+// timers run on a manual clock, and messages and sounds are dropped.
+class TUslugiZapisu : public TZegary, public TKomunikaty, public TZegarScienny, public TLosowanie, public TDzwieki {
+public:
+    explicit TUslugiZapisu(TUslugi& zewnetrzne);
+    ~TUslugiZapisu() override;
+    TUslugiZapisu(const TUslugiZapisu&) = delete;
+    TUslugiZapisu& operator=(const TUslugiZapisu&) = delete;
+
+    // What the engine is given.
+    TUslugi& Uslugi() { return uslugi_; }
+
+    // Takes the words of every input written down while recording.
+    std::function<void(std::vector<std::string>)> Zapisz;
+
+    // An act of the player runs: a timer's tick waits for it to end (a question box lets the
+    // window's timers run meanwhile).
+    bool WAkcie = false;
+
+    // Manual timers on which `wait` passes real time (drelinko-sim's); none in the window.
+    void UzyjZegarowRecznych(TZegaryReczne& reczne) { reczne_ = &reczne; }
+    bool MaZegaryReczne() const { return reczne_ != nullptr || odtwarzanie_; }
+    // Lets real time pass on the manual timers, firing what falls due.
+    void Czekaj(std::int64_t ms);
+
+    // The wall-clock time for the event about to run: read once, so that one tick, act or timer
+    // sees one time, and written down when it moved.
+    void OdswiezZegar();
+
+    // Replaying: from now on everything comes from the file. The timers run on the manual timers,
+    // or on a clock of the replay's own when there are none; at the end they go over to the real
+    // ones, running on from there.
+    void ZacznijOdtwarzanie();
+    void ZakonczOdtwarzanie();
+    bool Odtwarzanie() const { return odtwarzanie_; }
+    void UstawZegar(double teraz);
+    void DodajOdpowiedz(tOdpowiedz o) { odpowiedzi_.push_back(o); }
+    void DodajLosowa(int n, int wynik) { losowe_.emplace_back(n, wynik); }
+    // Fires the timer of that number as its real tick did; false when no such timer runs.
+    bool Odpal(std::int64_t numer);
+    // Answers given by the file but not yet asked for.
+    const std::deque<tOdpowiedz>& Odpowiedzi() const { return odpowiedzi_; }
+    void UsunOdpowiedzi() { odpowiedzi_.clear(); }
+    // Set when the engine asked the replay for something the file did not give at that point.
+    std::string Rozbieznosc;
+
+    // The services' own calls.
+    std::unique_ptr<TZegar> Uruchom(int interwalMs, std::function<void()> tykniecie) override;
+    void Komunikat(const std::string& tekst) override;
+    tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) override;
+    void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,
+                     int sekundy) override;
+    double Teraz() const override { return teraz_; }
+    void Zasiej(std::uint64_t ziarno) override;
+    int Losuj(int n) override;
+    void Odtworz(const std::string& plik) override;
+
+    static const char* NazwaOdpowiedzi(tOdpowiedz o);
+
+private:
+    struct Wpis {
+        std::int64_t numer;
+        int interwal;
+        std::function<void()> tykniecie;
+        std::unique_ptr<TZegar> wewnetrzny;
+    };
+    class Uchwyt;
+    void Tykniecie(std::int64_t numer);
+    TZegary& Zegary();
+
+    TUslugi& zewnetrzne_;
+    TUslugi uslugi_;
+    TZegaryReczne* reczne_ = nullptr;
+    std::unique_ptr<TZegaryReczne> wlasneReczne_;
+    std::map<std::int64_t, std::shared_ptr<Wpis>> zegary_;
+    std::int64_t kolejnyZegar_ = 0;
+    bool odtwarzanie_ = false;
+    bool wUplywie_ = false;
+    double teraz_ = 0.0;
+    double zapisanyCzas_ = -1.0;
+    bool czasZapisany_ = false;
+    std::deque<tOdpowiedz> odpowiedzi_;
+    std::deque<std::pair<int, int>> losowe_;
+    TLosowanieProste zapasowe_;
+};

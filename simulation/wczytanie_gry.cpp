@@ -1,0 +1,196 @@
+// Saving a game as its record, and rebuilding one by replaying it.
+
+#include "simulation/symulacja_stacji.h"
+
+#include "core/format.h"
+#include "core/wkt_exception.h"
+#include "core/wkt_files.h"
+#include "core/wkt_stream.h"
+#include "trains/rozklad.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#ifndef DRELINKO_WERSJA
+#define DRELINKO_WERSJA "?"
+#endif
+
+namespace {
+
+void WczytajRozklad(TRozkladJazdy& rozklad, const std::vector<std::uint8_t>& bajty)
+{
+    tWktStream strumien(bajty);
+    rozklad.Rozklad.FreeAll();
+    rozklad.Rozklad.Load(strumien);
+}
+
+}  // namespace
+
+std::string TSymulacjaStacji::ZapisGry(std::string& blad, const std::deque<tOdpowiedz>& oczekujace)
+{
+    if (!pokazane_) {
+        blad = "Gra jeszcze się nie zaczęła.";
+        return {};
+    }
+    ZapiszStanOkna();
+    ZapiszZmianeRozkladu();
+    if (!bladRozkladu_.empty()) {
+        blad = "Rozkładu jazdy tej gry nie da się zapisać: " + bladRozkladu_;
+        return {};
+    }
+    gra_.Program = DRELINKO_WERSJA;
+    gra_.Takty = takty_;
+    const std::size_t ile = gra_.Wejscia.size();
+    for (const tOdpowiedz o : oczekujace)
+        ZapiszWejscie({"answer", TUslugiZapisu::NazwaOdpowiedzi(o)});
+    std::string tekst = TekstZapisu(gra_);
+    gra_.Wejscia.resize(ile);
+    return tekst;
+}
+
+bool TSymulacjaStacji::ZapiszGre(const std::string& plik, std::string& blad, const std::deque<tOdpowiedz>& oczekujace)
+{
+    const std::string tekst = ZapisGry(blad, oczekujace);
+    if (tekst.empty())
+        return false;
+    try {
+        ZapiszPlikCaly(plik, tekst);
+        return true;
+    } catch (const std::exception& e) {
+        blad = e.what();
+        return false;
+    }
+}
+
+TWczytanaGra TSymulacjaStacji::WczytajPlik(const std::string& plik, TUslugi& uslugi, const std::string& plikRozkladu,
+                                           TZegaryReczne* reczne)
+{
+    std::error_code blad;
+    const auto rozmiar = std::filesystem::file_size(plik, blad);
+    if (!blad && rozmiar > TZapisGry::NajwiekszyPlik)
+        return {nullptr, Formatuj("Plik %s jest za duży na zapis gry.", plik.c_str()), {}};
+    const auto tekst = CzytajCalyPlik(plik);
+    if (!tekst)
+        return {nullptr, Formatuj("Nie można odczytać pliku %s.", plik.c_str()), {}};
+    TWczytanaGra gra = Wczytaj(*tekst, uslugi, plikRozkladu, reczne);
+    if (!gra.Blad.empty())
+        gra.Blad = plik + ", " + gra.Blad;
+    return gra;
+}
+
+TWczytanaGra TSymulacjaStacji::Wczytaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu,
+                                       TZegaryReczne* reczne)
+{
+    TZapisGry zapis;
+    TBladZapisu blad;
+    if (!CzytajZapis(tekst, zapis, blad))
+        return {nullptr, Formatuj("wiersz %d: %s", blad.Wiersz, blad.Powod.c_str()), {}};
+    auto rozklad = std::make_unique<TRozkladJazdy>(plikRozkladu, uslugi.Komunikaty, uslugi.Kursory);
+    try {
+        WczytajRozklad(*rozklad, zapis.Rozklad);
+    } catch (const std::exception& e) {
+        return {nullptr, Formatuj("rozkład jazdy jest uszkodzony: %s", e.what()), {}};
+    }
+    std::unique_ptr<TSymulacjaStacji> symulacja(new TSymulacjaStacji(uslugi, nullptr, std::move(rozklad)));
+    if (reczne != nullptr)
+        symulacja->UzyjZegarowRecznych(*reczne);
+    std::string powod = symulacja->Odtworz(zapis);
+    if (!powod.empty())
+        return {nullptr, std::move(powod), {}};
+    TWczytanaGra wynik;
+    wynik.Odpowiedzi = symulacja->zapis_.Odpowiedzi();
+    symulacja->zapis_.UsunOdpowiedzi();
+    wynik.Symulacja = std::move(symulacja);
+    return wynik;
+}
+
+bool TSymulacjaStacji::DoTaktu(std::int64_t takt)
+{
+    while (takty_ < takt) {
+        if (!pokazane_)
+            return false;
+        // The record counts only the ticks that moved the clock, so each of them runs here
+        // whatever held the others back.
+        const bool aktywne = OknoAktywne, stop = Stop, wstrzymany = Wstrzymany;
+        OknoAktywne = true;
+        Stop = false;
+        Wstrzymany = false;
+        const std::int64_t przedtem = takty_;
+        Wykonaj([this] { Tyknij(); });
+        OknoAktywne = aktywne;
+        Stop = stop;
+        Wstrzymany = wstrzymany;
+        if (takty_ == przedtem || !zapis_.Rozbieznosc.empty())
+            return false;
+    }
+    return true;
+}
+
+std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
+{
+    gra_.Godzina = zapis.Godzina;
+    gra_.Ziarno = zapis.Ziarno;
+    gra_.Rozklad = zapis.Rozklad;
+    zapisanyRozklad_ = zapis.Rozklad;
+    zapis_.ZacznijOdtwarzanie();
+    const auto rozbieznosc = [this](int wiersz) {
+        return Formatuj("wiersz %d: gra nie odtwarza się tak samo (%s)", wiersz, zapis_.Rozbieznosc.c_str());
+    };
+    for (const TWejscieGry& w : zapis.Wejscia) {
+        if (!DoTaktu(w.Takt))
+            return zapis_.Rozbieznosc.empty() ? Formatuj("wiersz %d: takty nie biegną przed startem gry", w.Wiersz)
+                                              : rozbieznosc(w.Wiersz);
+        const std::vector<std::string>& s = w.Slowa;
+        const std::string& slowo = s[0];
+        std::string powod;
+        if (slowo == "wall") {
+            double teraz = 0;
+            CzytajLiczbeZapisu(s[1], teraz);
+            zapis_.UstawZegar(teraz);
+        } else if (slowo == "random") {
+            zapis_.DodajLosowa(std::stoi(s[1]), std::stoi(s[2]));
+        } else if (slowo == "answer") {
+            zapis_.DodajOdpowiedz(s[1] == "yes" ? tOdpowiedz::tak : s[1] == "no" ? tOdpowiedz::nie : tOdpowiedz::anuluj);
+        } else if (slowo == "fire") {
+            std::int64_t numer = 0;
+            CzytajCalkowitaZapisu(s[1], numer);
+            if (!zapis_.Odpal(numer))
+                powod = "nie działa zegar numer " + s[1];
+        } else if (slowo == "wait") {
+            std::int64_t ms = 0;
+            CzytajCalkowitaZapisu(s[1], ms);
+            zapis_.Czekaj(ms);
+        } else if (slowo == "timetable") {
+            try {
+                WczytajRozklad(rozklad_, w.Rozklad);
+            } catch (const std::exception& e) {
+                powod = std::string("rozkład jazdy jest uszkodzony: ") + e.what();
+            }
+            zapisanyRozklad_ = w.Rozklad;
+        } else {
+            powod = Akt(s);
+        }
+        if (!powod.empty())
+            return Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
+        if (!zapis_.Rozbieznosc.empty())
+            return rozbieznosc(w.Wiersz);
+    }
+    if (!DoTaktu(zapis.Takty))
+        return zapis_.Rozbieznosc.empty() ? "takty nie biegną przed startem gry" : rozbieznosc(0);
+    if (!pokazane_)
+        return "zapis nie zawiera startu gry";
+
+    // The record goes on from the file's, without the answers still waiting: those are handed back.
+    gra_.Wejscia = zapis.Wejscia;
+    std::size_t czekajace = zapis_.Odpowiedzi().size();
+    for (auto it = gra_.Wejscia.end(); czekajace > 0 && it != gra_.Wejscia.begin();) {
+        --it;
+        if (it->Slowa[0] == "answer") {
+            it = gra_.Wejscia.erase(it);
+            --czekajace;
+        }
+    }
+    zapisaneOknoAktywne_ = OknoAktywne;
+    zapis_.ZakonczOdtwarzanie();
+    return {};
+}
