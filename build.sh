@@ -4,8 +4,8 @@
 #   ./build.sh run        install what is missing, build, run the game
 #   ./build.sh test       install what is missing, build, pass every test
 #   ./build.sh sanitize   the engine tests again, built with AddressSanitizer and UBSan
-#   ./build.sh fuzz [S]   the timetable loader, then the CSV and settings readers, under libFuzzer
-#                         for S seconds in all, half each (default 60)
+#   ./build.sh fuzz [S]   the timetable loader, the CSV and settings readers and the saved-game
+#                         loader under libFuzzer for S seconds in all, a third each (default 60)
 #   ./build.sh bench      the benchmarks
 #   ./build.sh package    a Release build made into a Debian package (build-package/drelinko_*.deb)
 set -eu
@@ -62,10 +62,10 @@ fuzz)
     zainstaluj $PAKIETY_SILNIKA $PAKIETY_CLANG
     CXX=clang++ zbuduj build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELINKO_FUZZ=ON -DDRELINKO_SANITIZE=ON \
         -DDRELINKO_ENGINE_ONLY=ON
-    # The time is shared between the two targets: the timetable loader, then the CSV importer with
-    # the settings reader.
+    # The time is shared between the three targets: the timetable loader, the CSV importer with the
+    # settings reader, the saved-game loader.
     czas=${2:-60}
-    pol=$(( (czas + 1) / 2 ))
+    pol=$(( (czas + 2) / 3 ))
     korpus=build-fuzz/korpus
     mkdir -p "$korpus"
     cp tests/data/poprawne/* tests/data/uszkodzone/* "$korpus"/
@@ -76,6 +76,12 @@ fuzz)
     cp data/rozklad.csv tests/scenarios/*.csv "$korpus_csv"/
     build-fuzz/tests/fuzz/drelinko_fuzz_csv -max_total_time="$pol" -max_len=65536 -rss_limit_mb=2048 \
         -print_final_stats=1 "$korpus_csv"
+    # The saved-game loader, from a saved game.
+    korpus_zapisow=build-fuzz/korpus-zapisow
+    mkdir -p "$korpus_zapisow"
+    cp tests/data/zapisy/* "$korpus_zapisow"/
+    build-fuzz/tests/fuzz/drelinko_fuzz_zapis -max_total_time="$pol" -max_len=65536 -rss_limit_mb=2048 \
+        -timeout=30 -print_final_stats=1 "$korpus_zapisow"
     ;;
 bench)
     zainstaluj $PAKIETY

@@ -427,6 +427,8 @@ bool CzytajZapis(std::string_view tekst, TZapisGry& wynik, TBladZapisu& blad)
             w.Slowa = Slowa(wiersz, numer);
             if (w.Slowa.size() < 2 || !CzytajCalkowitaZapisu(w.Slowa[0], w.Takt) || w.Takt < 0)
                 throw TBlad(numer, "wiersz nie zaczyna się od liczby taktów");
+            if (w.Takt > TZapisGry::NajwiecejTaktow)
+                throw TBlad(numer, "za dużo taktów jak na jedną grę");
             if (w.Takt < poprzedni)
                 throw TBlad(numer, "liczba taktów się cofa");
             poprzedni = w.Takt;

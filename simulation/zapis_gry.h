@@ -26,6 +26,8 @@ struct TZapisGry {
     static constexpr int WersjaFormatu = 1;
     // The longest file taken: a whole day played in the window is a few megabytes.
     static constexpr std::size_t NajwiekszyPlik = 64u * 1024u * 1024u;
+    // A hundred days of ticks: more is taken for damage, not for a game.
+    static constexpr std::int64_t NajwiecejTaktow = 100 * 17280;
 
     std::string Program;
     // The simulated clock at the start, a fraction of a day.

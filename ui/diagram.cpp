@@ -91,7 +91,7 @@ void TDiagram::mousePressEvent(QMouseEvent* e)
     if (element == nullptr)
         return;
     if (e->button() == Qt::LeftButton)
-        sym_.Wykonaj([element] { element->Click(); });
+        sym_.Akt({"click", element->Name});
     else if (e->button() == Qt::RightButton)
         emit menuPunktu(element, e->globalPosition().toPoint());
     update();
@@ -102,7 +102,7 @@ void TDiagram::mouseDoubleClickEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     if (auto* punkt = dynamic_cast<TPunkt*>(ElementPod(e->position().toPoint())))
-        sym_.Wykonaj([punkt] { punkt->DblClick(); });
+        sym_.Akt({"dblclick", punkt->Name});
     update();
 }
 

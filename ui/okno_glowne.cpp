@@ -1,7 +1,9 @@
 #include "ui/okno_glowne.h"
 
+#include "core/format.h"
 #include "core/uslugi.h"
 #include "core/wkt_files.h"
+#include "core/wkt_stream.h"
 #include "simulation/aktualizacja_rozkladu.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
@@ -36,6 +38,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -290,6 +293,17 @@ void TeMain::ZbudujMenu()
                                               QKeySequence(Qt::CTRL | Qt::Key_M), this, [this] { Nowy1Click(true); });
     odGodziny->setObjectName("Zacznijodwskazanejgodziny1");
     symulacja->addSeparator();
+    wznow_ = symulacja->addAction(QStringLiteral("&Wznów ostatnią grę"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
+                                  &TeMain::WznowGre);
+    wznow_->setObjectName("Wznowostatniagre1");
+    QAction* wczytaj = symulacja->addAction(QStringLiteral("Wczytaj grę..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                                            &TeMain::WczytajGre);
+    wczytaj->setObjectName("Wczytajgre1");
+    zapiszGre_ = symulacja->addAction(QStringLiteral("Zapisz grę..."), this, &TeMain::ZapiszGre);
+    zapiszGre_->setObjectName("Zapiszgre1");
+    connect(symulacja, &QMenu::aboutToShow, this, &TeMain::OdswiezPozycjeGry);
+    OdswiezPozycjeGry();
+    symulacja->addSeparator();
     QAction* zamknij = symulacja->addAction(QStringLiteral("&Zamknij"), this, [this] {
         if (stacja_ != nullptr)
             stacja_->close();
@@ -411,6 +425,14 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
 {
     if (bieg_)
         return;  // one run at a time
+    auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
+    if (odGodziny)
+        symulacja->CzasSymulacji = linia_.GodzinaStartu();
+    Bieg(std::move(symulacja));
+}
+
+void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja)
+{
     bieg_ = true;
     showMinimized();
     TOknoPostepu& postep = OknoPostepu();
@@ -422,38 +444,111 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
         raise();
         activateWindow();
         PokazLinie();
+        OdswiezPozycjeGry();
     });
-    postep.Pokaz(QStringLiteral("Tworzę układ stacji"));
-    // The demo plays the shipped day from a copy of its own, so that nothing done meanwhile (the
-    // timetable window saves after every change) touches the shipped file or the player's own.
-    QTemporaryDir katalogPokazu;
-    std::unique_ptr<TRozkladJazdy> rozkladPokazu;
-    if (pokaz && katalogPokazu.isValid()) {
-        const QString kopia = katalogPokazu.filePath(QStringLiteral("rozklad.dat"));
-        if (QFile::copy(Q(ProgramDir() + "rozklad.dat"), kopia))
-            rozkladPokazu = std::make_unique<TRozkladJazdy>(QFile::encodeName(kopia).toStdString(),
-                                                            uslugi_.Komunikaty, uslugi_.Kursory);
+    while (symulacja != nullptr) {
+        postep.Pokaz(QStringLiteral("Tworzę układ stacji"));
+        std::unique_ptr<TSymulacjaStacji> nastepna;
+        {
+            TeStacjaBiegu eStacja(*symulacja);
+            if (pokaz)
+                eStacja.Szybkosc()->setValue(eStacja.Szybkosc()->maximum());
+            pokaz = false;
+            eStacja.setWindowModality(Qt::ApplicationModal);
+            QEventLoop bieg;
+            eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };
+            // A game loaded from the station window takes its place once it has closed.
+            eStacja.OnWczytajGre = [this, &nastepna](const QString& plik) {
+                nastepna = Wczytaj(plik);
+                return nastepna != nullptr;
+            };
+            stacja_ = &eStacja;
+            emit stacjaUtworzona(&eStacja);
+            eStacja.show();
+            bieg.exec();
+            postep.UstawTekst(QStringLiteral("Zamykam stację na cztery spusty"));
+            stacja_ = nullptr;
+            emit stacjaZamknieta();
+        }
+        symulacja = std::move(nastepna);
     }
-    TSymulacjaStacji symulacja(uslugi_, rozkladPokazu != nullptr ? *rozkladPokazu : rozklad_);
-    if (odGodziny)
-        symulacja.CzasSymulacji = linia_.GodzinaStartu();
-    if (pokaz)
-        symulacja.Dyspozytor().Wlacz(true);
-    {
-        TeStacjaBiegu eStacja(symulacja);
-        if (pokaz)
-            eStacja.Szybkosc()->setValue(eStacja.Szybkosc()->maximum());
-        eStacja.setWindowModality(Qt::ApplicationModal);
-        QEventLoop bieg;
-        eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };
-        stacja_ = &eStacja;
-        emit stacjaUtworzona(&eStacja);
-        eStacja.show();
-        bieg.exec();
-        postep.UstawTekst(QStringLiteral("Zamykam stację na cztery spusty"));
-        stacja_ = nullptr;
-        emit stacjaZamknieta();
+}
+
+std::unique_ptr<TSymulacjaStacji> TeMain::Wczytaj(const QString& plik)
+{
+    OknoPostepu().Pokaz(QStringLiteral("Odtwarzam zapisaną grę"));
+    TWczytanaGra gra =
+        TSymulacjaStacji::WczytajPlik(QFile::encodeName(plik).toStdString(), uslugi_, rozklad_.Plik());
+    OknoPostepu().Ukryj();
+    if (gra.Symulacja == nullptr)
+        uslugi_.Komunikaty.Komunikat("Nie można wczytać gry.\r\n" + gra.Blad);
+    return std::move(gra.Symulacja);
+}
+
+bool TeMain::UruchomZapis(const QString& plik)
+{
+    if (bieg_)
+        return false;
+    auto symulacja = Wczytaj(plik);
+    if (symulacja == nullptr)
+        return false;
+    Bieg(std::move(symulacja));
+    return true;
+}
+
+void TeMain::WznowGre()
+{
+    if (QFile::exists(TOknoStacji::PlikAutozapisu()))
+        UruchomZapis(TOknoStacji::PlikAutozapisu());
+}
+
+void TeMain::WczytajGre()
+{
+    const QString plik = PlikGry();
+    if (!plik.isEmpty())
+        UruchomZapis(plik);
+}
+
+void TeMain::ZapiszGre()
+{
+    const QString zrodlo = TOknoStacji::PlikAutozapisu();
+    if (!QFile::exists(zrodlo))
+        return;
+    QString plik = PlikZapisuGry();
+    if (plik.isEmpty())
+        return;
+    if (!plik.contains('.'))
+        plik += QStringLiteral(".gra");
+    // The kept game is checked on the way, and written whole or not at all.
+    const auto tekst = CzytajCalyPlik(QFile::encodeName(zrodlo).toStdString());
+    try {
+        if (!tekst)
+            throw std::runtime_error(Formatuj("Nie można odczytać pliku %s.", zrodlo.toStdString().c_str()));
+        ZapiszPlikCaly(QFile::encodeName(plik).toStdString(), *tekst);
+    } catch (const std::exception& e) {
+        uslugi_.Komunikaty.Komunikat(std::string("Nie udało się zapisać gry.\r\n") + e.what());
     }
+}
+
+void TeMain::OdswiezPozycjeGry()
+{
+    const bool jest = QFile::exists(TOknoStacji::PlikAutozapisu());
+    if (wznow_ != nullptr)
+        wznow_->setEnabled(jest);
+    if (zapiszGre_ != nullptr)
+        zapiszGre_->setEnabled(jest);
+}
+
+QString TeMain::PlikGry()
+{
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Wczytaj grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra);;Wszystkie pliki (*)"));
+}
+
+QString TeMain::PlikZapisuGry()
+{
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra)"));
 }
 
 QString TeMain::PlikAktualizacji()

@@ -5,10 +5,13 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class TOknoStacji;
 class TRozkladJazdy;
+class TSymulacjaStacji;
 struct TUslugi;
 
 // The start window: the welcome text with its command links, the start line with the start hour,
@@ -48,6 +51,14 @@ public:
     // One run: from 04:00, or from the stored start hour; the demo is a run from 04:00 that the
     // automatic dispatcher plays at the highest speed.
     void Nowy1Click(bool odGodziny, bool pokaz = false);
+    // "Wznów ostatnią grę": the game kept when the station window last closed, as it was.
+    void WznowGre();
+    // "&Wczytaj grę...": a saved game the player picks; "&Zapisz grę...": the last game to a file
+    // the player names.
+    void WczytajGre();
+    void ZapiszGre();
+    // Loads a saved game and runs it; a refused file is told and changes nothing. False when refused.
+    bool UruchomZapis(const QString& plik);
     // "&Aktualizacja...": a newer timetable from a file the player picks.
     void Aktualizacja1Click();
 
@@ -60,11 +71,18 @@ protected:
     void showEvent(QShowEvent* e) override;
     // The file to update the timetable from; empty when the player gives up.
     virtual QString PlikAktualizacji();
+    // The saved game to load, and the file to save the last game to; empty when the player gives up.
+    virtual QString PlikGry();
+    virtual QString PlikZapisuGry();
 
 private:
     void ZbudujMenu();
     void PokazLinie();
     void ZapytajOGodzine();
+    // One life of a station window for the game; a game the window asks to load meanwhile runs next.
+    void Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz = false);
+    std::unique_ptr<TSymulacjaStacji> Wczytaj(const QString& plik);
+    void OdswiezPozycjeGry();
 
     TUslugi& uslugi_;
     TRozkladJazdy& rozklad_;
@@ -76,6 +94,8 @@ private:
     TOknoStacji* stacja_ = nullptr;
     // From the first step of a run to its last: the window is minimised and restored meanwhile.
     bool bieg_ = false;
+    QAction* wznow_ = nullptr;
+    QAction* zapiszGre_ = nullptr;
 };
 
 // Qt's own dialogs and buttons in Polish, from the translations of the system's Qt; false when they

@@ -1,6 +1,7 @@
 #include "ui/okno_stacji.h"
 
 #include "core/ustawienia.h"
+#include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
@@ -20,10 +21,14 @@
 
 #include <QActionGroup>
 #include <QAbstractButton>
+#include <QFile>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSignalBlocker>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -43,6 +48,7 @@
 
 #include <cmath>
 #include <optional>
+#include <algorithm>
 
 namespace {
 
@@ -347,6 +353,9 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         }
     };
     sym_.Dziennik().OnScore = [this](std::int32_t) { OdswiezEtykiety(); };
+    // A loaded game comes with its journal.
+    for (const TLiniaDziennika& l : sym_.Dziennik().Linie())
+        sym_.Dziennik().OnLinia(l);
     sym_.OnPodpowiedz = [this](const std::string& t) {
         if (lbNazwa_->text() != Q(t))
             lbNazwa_->setText(Q(t));
@@ -359,11 +368,11 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     timer_->setInterval(sym_.Interwal());
     connect(timer_, &QTimer::timeout, this, &TOknoStacji::Tyknij);
     connect(bStop_, &QToolButton::toggled, this, [this](bool w) {
-        sym_.Stop = w;
+        sym_.Akt({"stop", w ? "on" : "off"});
         OdswiezPauze();
     });
     connect(rxSl_, &QScrollBar::valueChanged, this, [this](int p) {
-        sym_.UstawSzybkosc(p);
+        sym_.Akt({"speed", std::to_string(p)});
         timer_->setInterval(sym_.Interwal());
     });
     connect(cbDzwieki_, &QCheckBox::toggled, this, [this](bool w) { sym_.Stacja().OdtwarzajDzwieki = w; });
@@ -379,7 +388,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
             UstawKolorOkna(kolor);
     });
     connect(diagram_, &TDiagram::menuPunktu, this, &TOknoStacji::OtworzMenu);
-    connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Dziennik().Wyczysc(); });
+    connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Akt({"journal", "clear"}); });
     diagram_->installEventFilter(this);
     for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(pScore_), static_cast<QWidget*>(rxSl_)})
         w->setStatusTip(w->toolTip());
@@ -426,6 +435,13 @@ void TOknoStacji::ZbudujMenuGlowne()
     QMenu* stacja = menuBar()->addMenu(QStringLiteral("&Stacja"));
     stacja->addAction(QStringLiteral("&Odśwież"), QKeySequence(Qt::Key_F5), this, [this] { OdswiezWszystko(); });
     stacja->addSeparator();
+    stacja->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { ZapiszGre(); })
+        ->setObjectName("Zapiszgre1");
+    wczytaj_ = stacja->addAction(QStringLiteral("&Wczytaj grę..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                                 &TOknoStacji::WczytajGre);
+    wczytaj_->setObjectName("Wczytajgre1");
+    wczytaj_->setVisible(false);
+    stacja->addSeparator();
     stacja->addAction(QStringLiteral("&Zamknij"), this, &QWidget::close);
     polecenia_ = menuBar()->addMenu(QStringLiteral("&Polecenia"));
     connect(polecenia_, &QMenu::aboutToShow, this, [this] {
@@ -433,7 +449,7 @@ void TOknoStacji::ZbudujMenuGlowne()
         sym_.Wstrzymany = true;
         OdswiezPauze();
         auto pozycje = menuPociagu_.Polecenia();
-        DodajPozycje(polecenia_, pozycje);
+        DodajPozycje(polecenia_, pozycje, {"commands"});
         if (!polecenia_->actions().isEmpty())
             polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
         polecenia_->addSeparator();
@@ -452,8 +468,8 @@ void TOknoStacji::ZbudujMenuGlowne()
     });
     auto* zwolnij = new QShortcut(QKeySequence(Qt::Key_F9), this);
     connect(zwolnij, &QShortcut::activated, this, [this] {
-        if (auto* b = sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij"))
-            sym_.Wykonaj([b] { b->Click(); });
+        if (sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij") != nullptr)
+            sym_.Akt({"press", "bZerwij"});
         OdswiezWszystko();
     });
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Informacje"));
@@ -478,7 +494,8 @@ void TOknoStacji::ZbudujMenuGlowne()
         ->setObjectName("Oprogramie1");
 }
 
-void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje)
+void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje,
+                               const std::vector<std::string>& akt)
 {
     for (const auto& p : pozycje) {
         if (!p.Visible)
@@ -488,10 +505,12 @@ void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& poz
             continue;
         }
         QString tekst = Q(p.Caption);
+        std::vector<std::string> slowa = akt;
+        slowa.push_back(NazwaPozycji(pozycje, p));
         if (p.Podmenu) {
             QMenu* pod = menu->addMenu(tekst);
             pod->setEnabled(p.Enabled && !p.Submenu.empty());
-            DodajPozycje(pod, p.Submenu);
+            DodajPozycje(pod, p.Submenu, slowa);
             continue;
         }
         QAction* a = menu->addAction(tekst);
@@ -510,10 +529,8 @@ void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& poz
         }
         if (p.Default)
             menu->setDefaultAction(a);
-        const auto akcja = p.Akcja;
-        connect(a, &QAction::triggered, this, [this, akcja] {
-            if (akcja)
-                sym_.Wykonaj(akcja);
+        connect(a, &QAction::triggered, this, [this, slowa] {
+            sym_.Akt(slowa);
             OdswiezWszystko();
         });
     }
@@ -525,7 +542,7 @@ QMenu* TOknoStacji::ZbudujMenu(TElement* element)
         return nullptr;
     auto* menu = new QMenu(this);
     menu->setObjectName("pmPociag");
-    DodajPozycje(menu, menuPociagu_.Pozycje());
+    DodajPozycje(menu, menuPociagu_.Pozycje(), {"menu", element->Name});
     return menu;
 }
 
@@ -555,6 +572,7 @@ void TOknoStacji::PokazRozkladJazdy()
         TeRozklad eRozklad(sym_.Rozklad(), WlotyStacji(sym_.Stacja()), this);
         eRozklad.exec();
     }
+    sym_.ZapiszZmianeRozkladu();
     sym_.Wstrzymany = wstrzymany;
     // The focus comes back here, so that the trains run on, also where no window manager returns it.
     activateWindow();
@@ -711,10 +729,10 @@ bool TOknoStacji::eventFilter(QObject* obiekt, QEvent* e)
     if (obiekt == scb_ && (e->type() == QEvent::Resize || e->type() == QEvent::Show))
         diagram_->UstawObszar(scb_->maximumViewportSize());
     if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonPress) {
-        sym_.KliknijZegar();
+        sym_.Akt({"clock", "click"});
         OdswiezEtykiety();
     } else if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonDblClick) {
-        sym_.DwuklikZegara();
+        sym_.Akt({"clock", "dblclick"});
         OdswiezEtykiety();
     } else if (obiekt == diagram_ && e->type() == QEvent::MouseMove) {
         // The hint line follows the element under the mouse.
@@ -733,7 +751,17 @@ void TOknoStacji::showEvent(QShowEvent* e)
     if (pokazane_)
         return;
     pokazane_ = true;
-    sym_.Pokaz();
+    wczytaj_->setVisible(static_cast<bool>(OnWczytajGre));
+    // A loaded game has started already; its speed and STOP show as they were.
+    if (!sym_.Pokazane())
+        sym_.Akt({"start"});
+    {
+        const QSignalBlocker s1(rxSl_), s2(bStop_);
+        rxSl_->setValue(std::max(1, sym_.Szybkosc()));
+        bStop_->setChecked(sym_.Stop);
+        if (!sym_.LinijkaPodpowiedzi.empty())
+            lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
+    }
     timer_->setInterval(sym_.Interwal());
     sym_.Stacja().OdtwarzajDzwieki = cbDzwieki_->isChecked();
     zegar_->setVisible(cbZegar_->isChecked());
@@ -747,7 +775,49 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
     timer_->stop();
     sym_.Zamknij();
     Zapisz();
+    // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
+    std::string blad;
+    if (sym_.Pokazane() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
     QMainWindow::closeEvent(e);
+}
+
+QString TOknoStacji::PlikAutozapisu() { return Q(KatalogDanych() + "ostatnia.gra"); }
+
+QString TOknoStacji::PlikDoZapisu()
+{
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra)"));
+}
+
+QString TOknoStacji::PlikDoWczytania()
+{
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Wczytaj grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra);;Wszystkie pliki (*)"));
+}
+
+bool TOknoStacji::ZapiszGre()
+{
+    QString plik = PlikDoZapisu();
+    if (plik.isEmpty())
+        return false;
+    if (!plik.contains('.'))
+        plik += QStringLiteral(".gra");
+    std::string blad;
+    if (!sym_.ZapiszGre(QFile::encodeName(plik).toStdString(), blad)) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zapisać gry.\n%1").arg(Q(blad)));
+        return false;
+    }
+    return true;
+}
+
+void TOknoStacji::WczytajGre()
+{
+    if (!OnWczytajGre)
+        return;
+    const QString plik = PlikDoWczytania();
+    if (!plik.isEmpty() && OnWczytajGre(plik))
+        close();
 }
 
 void TOknoStacji::Wczytaj()

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,7 +62,20 @@ public:
     // finished day, modal; the trains wait while it is open.
     void PokazRaportDnia(bool miniony);
 
+    // Where closing the window saves the game, for "Wznów ostatnią grę": in the player's data folder.
+    static QString PlikAutozapisu();
+    // "&Zapisz grę...": the game to a file the player names; false when not saved (told why).
+    bool ZapiszGre();
+    // "&Wczytaj grę...": a saved game in place of this one. The file is handed to whoever started
+    // the run, who loads it (a refused file changes nothing) and answers whether this window is to
+    // close for it; the action is hidden while nobody takes it.
+    void WczytajGre();
+    std::function<bool(const QString& plik)> OnWczytajGre;
+
 protected:
+    // The files the player picks; empty when the player gives up.
+    virtual QString PlikDoZapisu();
+    virtual QString PlikDoWczytania();
     bool event(QEvent* e) override;
     bool eventFilter(QObject* obiekt, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -80,7 +94,8 @@ private:
     void UlozPodzial();
     void Wczytaj();
     void Zapisz();
-    void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje);
+    // The items' acts are written as the menu's act (`menu POINT` or `commands`) and the items' names.
+    void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje, const std::vector<std::string>& akt);
     void OtworzMenu(TElement* element, QPoint gdzie);
     // The automatic dispatcher's switches: every line, or one entry's trains ("" for all).
     void WlaczDyspozytora(const std::string& wlot, bool wlaczony);
@@ -110,6 +125,7 @@ private:
     // "wszystkie linie" first, then one per entry, named by the entry.
     std::vector<std::pair<std::string, QCheckBox*>> cbAuto_;
     QMenu* polecenia_ = nullptr;
+    QAction* wczytaj_ = nullptr;
     std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;
     QTimer* timer_ = nullptr;

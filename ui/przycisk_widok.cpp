@@ -47,7 +47,14 @@ void TPrzyciskWidok::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const bool nad = rect().contains(e->position().toPoint());
-    sym_.Wykonaj([&] { przycisk_.MouseUp(nad); });
+    if (nad) {
+        // The press goes in as the player's act, which the game's record keeps; the mouse stays
+        // over the button.
+        sym_.Akt({"press", przycisk_.Name});
+        przycisk_.MouseEnter();
+    } else {
+        przycisk_.MouseUp(false);
+    }
     update();
     if (nad)
         emit nacisniety();

@@ -4,9 +4,13 @@
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "core/wkt_files.h"
+#include "trains/rozklad_csv.h"
 #include "trains/sklad.h"
 
 #include <benchmark/benchmark.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -117,9 +121,49 @@ void ListaPociagowOdNowa(benchmark::State& stan)
     }
 }
 
+// Restoring a game of the shipped day saved at 23:59 (goal: under half a second). The game is
+// played as in the window: the wall clock moves a second each tick, so the file holds a line of it
+// for every tick, and the first train of each line is let in over its route.
+void WznowienieDnia(benchmark::State& stan)
+{
+    TSrodowiskoTestowe s;
+    const auto csv = CzytajCalyPlik(DRELINKO_SOURCE_DIR "/data/rozklad.csv");
+    if (!csv)
+        throw std::runtime_error("no data/rozklad.csv");
+    TImportCsv dzien = CzytajRozkladCsv(*csv);
+    for (auto& t : dzien.Pociagi)
+        s.Rozklad.Rozklad.Append(std::move(t));
+    std::string tekst;
+    {
+        TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+        sym.Akt({"start"});
+        sym.Akt({"speed", "20"});
+        while (sym.CzasSymulacji < G(23, 59)) {
+            s.Zegary.Uplyw(1000);
+            sym.Tyknij();
+            if (sym.Takty() == 300)
+                sym.Akt({"press", "ZatwierdzButton14"});
+            if (sym.Takty() == 310)
+                sym.Akt({"press", "bSK1"});
+        }
+        std::string blad;
+        tekst = sym.ZapisGry(blad);
+    }
+    TZegaryReczne zegary;
+    TUslugi uslugi{zegary, s.Dzwieki, s.Komunikaty, s.Kursory, s.ZegarScienny, s.Losowanie, s.Ustawienia};
+    for (auto _ : stan) {
+        TWczytanaGra gra = TSymulacjaStacji::Wczytaj(tekst, uslugi, NazwaPlikuRozkladu());
+        if (gra.Symulacja == nullptr)
+            throw std::runtime_error(gra.Blad);
+        benchmark::DoNotOptimize(gra.Symulacja->Dziennik().Score());
+    }
+    stan.counters["bajty"] = static_cast<double>(tekst.size());
+}
+
 BENCHMARK(KrokZatloczonejStacji);
 BENCHMARK(ListaPociagowNaTyk)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ListaPociagowOdNowa)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WznowienieDnia)->Unit(benchmark::kMillisecond);
 BENCHMARK(CalyDzien)->Arg(120)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,0 +1,191 @@
+// Saved games in the windows on the offscreen platform: the game kept when the station window
+// closes, "Wznów ostatnią grę" in the start window, saving from the station window's menu.
+#include "simulation/symulacja_stacji.h"
+#include "station/upunkt.h"
+#include "tests/support/pociag_testowy.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
+#include "trains/rozklad.h"
+#include "ui/okno_glowne.h"
+#include "ui/okno_stacji.h"
+#include "ui/qplotno.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Runs the action; the first station window that opens meanwhile is handed to `wTrakcie` and then
+// closed. False when none opened.
+bool Bieg(const std::function<void()>& start, const std::function<void(TOknoStacji&)>& wTrakcie)
+{
+    bool byla = false;
+    QTimer straz;
+    straz.setInterval(10);
+    QObject::connect(&straz, &QTimer::timeout, [&] {
+        auto* stacja = qobject_cast<TOknoStacji*>(QApplication::activeModalWidget());
+        if (stacja == nullptr || !stacja->isVisible() || byla)
+            return;
+        byla = true;
+        wTrakcie(*stacja);
+        stacja->close();
+    });
+    straz.start();
+    start();
+    straz.stop();
+    return byla;
+}
+
+struct TStanowisko {
+    TSrodowiskoTestowe s;
+    TeMain eMain{s.Uslugi, s.Rozklad};
+    TStanowisko()
+    {
+        s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s221", "wOlsz", "wBrz", "14:30", "14:35", "os. 34101"}));
+        s.Rozklad.ZapiszRozklad();
+        eMain.show();
+    }
+    QAction* Akcja(const char* nazwa) { return eMain.findChild<QAction*>(nazwa); }
+};
+
+// What a player sees of the station, to be found again after resuming.
+struct TObraz {
+    QString Czas, Score, Tor7, Przyciski;
+    int Linie = 0;
+    QString Ostatnia;
+    double CzasRzeczywisty = 0;
+    bool Stop = false;
+    int Szybkosc = 0;
+
+    static TObraz Z(TOknoStacji& okno)
+    {
+        TSymulacjaStacji& sym = okno.Symulacja();
+        TObraz o;
+        o.Czas = QString::fromStdString(CzasHHMMSS(sym.CzasSymulacji));
+        o.Score = okno.EtykietaScore()->text();
+        o.Tor7 = QString::number(static_cast<int>(sym.Stacja().Znajdz<TPunkt>("Tor7")->Stan()));
+        o.Linie = static_cast<int>(sym.Dziennik().Linie().size());
+        if (o.Linie > 0) {
+            o.Ostatnia = QString::fromStdString(sym.Dziennik().Linie().back().Tekst);
+            o.CzasRzeczywisty = sym.Dziennik().Linie().back().CzasRzeczywisty;
+        }
+        o.Stop = okno.PrzyciskStop()->isChecked();
+        o.Szybkosc = okno.Szybkosc()->value();
+        return o;
+    }
+};
+
+}  // namespace
+
+class ZapisGryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("WKT", "Drelinko").clear();
+        ZaladujCzcionki();
+    }
+
+    void closingAt1420KeepsTheGameAndResumingFindsTheStationExactlyAsItWas()
+    {
+        TStanowisko t;
+        QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
+        QVERIFY(!t.Akcja("Wznowostatniagre1")->isEnabled());
+        TObraz przed;
+        QVERIFY(Bieg([&] { t.Akcja("Nowy1")->trigger(); },
+                     [&](TOknoStacji& okno) {
+                         TSymulacjaStacji& sym = okno.Symulacja();
+                         sym.Akt({"time", "14:06"});
+                         // The window's ticks run only while it is the active one; these stand for them.
+                         for (int i = 0; i < 60; ++i) {
+                             sym.OknoAktywne = true;
+                             sym.Tyknij();
+                         }
+                         sym.Akt({"press", "ZatwierdzButton14"});
+                         sym.Akt({"click", "zw1"});
+                         okno.Szybkosc()->setValue(30);
+                         okno.PrzyciskStop()->click();
+                         przed = TObraz::Z(okno);
+                     }));
+        QCOMPARE(przed.Czas, QStringLiteral("14:11:00"));
+        QVERIFY(przed.Linie >= 2);
+        QVERIFY(przed.Stop);
+        QVERIFY(QFile::exists(TOknoStacji::PlikAutozapisu()));
+        QVERIFY(t.Akcja("Wznowostatniagre1")->isEnabled());
+
+        TObraz po;
+        QVERIFY(Bieg([&] { t.Akcja("Wznowostatniagre1")->trigger(); },
+                     [&](TOknoStacji& okno) { po = TObraz::Z(okno); }));
+        QCOMPARE(po.Czas, przed.Czas);
+        QCOMPARE(po.Score, przed.Score);
+        QCOMPARE(po.Tor7, przed.Tor7);
+        QCOMPARE(po.Linie, przed.Linie);
+        QCOMPARE(po.Ostatnia, przed.Ostatnia);
+        // The journal keeps the wall-clock time its lines were written at.
+        QCOMPARE(po.CzasRzeczywisty, przed.CzasRzeczywisty);
+        QCOMPARE(po.Stop, true);
+        QCOMPARE(po.Szybkosc, 30);
+    }
+
+    void aDamagedKeptGameIsRefusedWithItsMessageAndNoRunStarts()
+    {
+        TStanowisko t;
+        {
+            QFile f(TOknoStacji::PlikAutozapisu());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("DRELINKO-GAME 1\nprogram 0.1\nhour x\n");
+        }
+        const bool bieg = Bieg([&] { t.eMain.WznowGre(); }, [](TOknoStacji&) {});
+        QVERIFY(!bieg);
+        QVERIFY(t.eMain.Stacja() == nullptr);
+        QCOMPARE(t.s.Komunikaty.Teksty.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(t.s.Komunikaty.Teksty[0]),
+                 QStringLiteral("Nie można wczytać gry.\r\n%1, wiersz 3: zła godzina startu")
+                     .arg(TOknoStacji::PlikAutozapisu()));
+    }
+
+    void theStationMenuSavesTheGameToANamedFileThatLoads()
+    {
+        TSrodowiskoTestowe s;
+        TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+        class TOkno : public TOknoStacji {
+        public:
+            using TOknoStacji::TOknoStacji;
+            QString plik;
+
+        protected:
+            QString PlikDoZapisu() override { return plik; }
+        } okno(sym);
+        okno.plik = QString::fromStdString(s.Katalog.Sciezka("moja_gra"));
+        okno.show();
+        sym.Akt({"click", "zw1"});
+        auto* zapisz = okno.findChild<QAction*>("Zapiszgre1");
+        QVERIFY(zapisz != nullptr);
+        QCOMPARE(zapisz->text(), QStringLiteral("Zapisz &grę..."));
+        // Nobody takes a loaded game from this window: loading is not offered.
+        QVERIFY(!okno.findChild<QAction*>("Wczytajgre1")->isVisible());
+        zapisz->trigger();
+        const std::string plik = s.Katalog.Sciezka("moja_gra.gra");
+        TWczytanaGra gra = TSymulacjaStacji::WczytajPlik(plik, s.Uslugi, NazwaPlikuRozkladu());
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        QCOMPARE(gra.Symulacja->Dziennik().Score(), sym.Dziennik().Score());
+        QCOMPARE(gra.Symulacja->Stacja().Znajdz<TPunkt>("zw1")->Stan(), sym.Stacja().Znajdz<TPunkt>("zw1")->Stan());
+        okno.close();
+    }
+};
+
+QTEST_MAIN(ZapisGryTest)
+#include "zapis_gry_test.moc"
