@@ -60,6 +60,14 @@ std::function<void()> WybranaAkcja(const std::vector<TPozycjaMenu>& pozycje, std
 
 std::string TSymulacjaStacji::Akt(const std::vector<std::string>& slowa)
 {
+    // The game played back is not the player's until taken over.
+    if (odtwarzany_ != nullptr)
+        return "the game is being played back";
+    return AktGracza(slowa);
+}
+
+std::string TSymulacjaStacji::AktGracza(const std::vector<std::string>& slowa)
+{
     if (slowa.empty())
         return "no act";
     // An act while another one waits for an answer (a box of the window) is not taken.

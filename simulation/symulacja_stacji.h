@@ -120,6 +120,17 @@ public:
     static TWczytanaGra WczytajPlik(const std::string& plik, TUslugi& uslugi, const std::string& plikRozkladu,
                                     TZegaryReczne* reczne = nullptr);
 
+    // Plays a saved game back from its start, one tick at a time, for the player to watch: the whole
+    // file is checked first, then each KrokOdtwarzania replays the inputs up to the next tick and
+    // the tick. Meanwhile the player's acts are refused; Przejmij makes the game the player's from
+    // where the playback stands, the rest of the record dropped. The end of the record hands it
+    // over too.
+    static TWczytanaGra Odtwarzaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu);
+    bool Odtwarzana() const { return odtwarzany_ != nullptr; }
+    // False at the end of the record, or on a fault, with `blad` set.
+    bool KrokOdtwarzania(std::string& blad);
+    void Przejmij();
+
     // A journal entry: the description's line breaks become " • ", the line is stamped with the
     // simulated clock and its points go to the score.
     void DodajDoDziennika(std::int32_t punkty, const std::string& tekst, const std::string& opis, TOcena ocena = {});
@@ -158,7 +169,13 @@ private:
     void ZapiszStanOkna();
     std::vector<std::uint8_t> BajtyRozkladu() const;
     std::string Odtworz(const TZapisGry& gra);
+    void ZacznijOdtwarzanie(const TZapisGry& gra);
+    std::string OdtworzWejscie(const TWejscieGry& w);
+    void ZakonczOdtwarzanie(std::vector<TWejscieGry> wejscia);
+    std::string AktGracza(const std::vector<std::string>& slowa);
     bool DoTaktu(std::int64_t takt);
+    static std::unique_ptr<TSymulacjaStacji> NowaDoOdtworzenia(const TZapisGry& zapis, TUslugi& uslugi,
+                                                               const std::string& plikRozkladu, std::string& blad);
 
     // A loaded game's own timetable.
     std::unique_ptr<TRozkladJazdy> wlasnyRozklad_;
@@ -184,6 +201,9 @@ private:
     bool zapisaneOknoAktywne_ = true;
     std::vector<std::uint8_t> zapisanyRozklad_;
     std::string bladRozkladu_;
+    // The record played back step by step, and how far.
+    std::unique_ptr<TZapisGry> odtwarzany_;
+    std::size_t odtworzone_ = 0;
 
     void ZdarzenieZegara();
     void UstawPodpowiedz(const std::string& tekst);

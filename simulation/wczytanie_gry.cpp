@@ -28,6 +28,10 @@ void WczytajRozklad(TRozkladJazdy& rozklad, const std::vector<std::uint8_t>& baj
 
 std::string TSymulacjaStacji::ZapisGry(std::string& blad, const std::deque<tOdpowiedz>& oczekujace)
 {
+    if (odtwarzany_ != nullptr) {
+        blad = "Gra jest odtwarzana; przejmij ją, aby ją zapisać.";
+        return {};
+    }
     if (!pokazane_) {
         blad = "Gra jeszcze się nie zaczęła.";
         return {};
@@ -78,6 +82,20 @@ TWczytanaGra TSymulacjaStacji::WczytajPlik(const std::string& plik, TUslugi& usl
     return gra;
 }
 
+std::unique_ptr<TSymulacjaStacji> TSymulacjaStacji::NowaDoOdtworzenia(const TZapisGry& zapis, TUslugi& uslugi,
+                                                                       const std::string& plikRozkladu,
+                                                                       std::string& blad)
+{
+    auto rozklad = std::make_unique<TRozkladJazdy>(plikRozkladu, uslugi.Komunikaty, uslugi.Kursory);
+    try {
+        WczytajRozklad(*rozklad, zapis.Rozklad);
+    } catch (const std::exception& e) {
+        blad = Formatuj("rozkład jazdy jest uszkodzony: %s", e.what());
+        return nullptr;
+    }
+    return std::unique_ptr<TSymulacjaStacji>(new TSymulacjaStacji(uslugi, nullptr, std::move(rozklad)));
+}
+
 TWczytanaGra TSymulacjaStacji::Wczytaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu,
                                        TZegaryReczne* reczne)
 {
@@ -85,16 +103,13 @@ TWczytanaGra TSymulacjaStacji::Wczytaj(std::string_view tekst, TUslugi& uslugi, 
     TBladZapisu blad;
     if (!CzytajZapis(tekst, zapis, blad))
         return {nullptr, Formatuj("wiersz %d: %s", blad.Wiersz, blad.Powod.c_str()), {}};
-    auto rozklad = std::make_unique<TRozkladJazdy>(plikRozkladu, uslugi.Komunikaty, uslugi.Kursory);
-    try {
-        WczytajRozklad(*rozklad, zapis.Rozklad);
-    } catch (const std::exception& e) {
-        return {nullptr, Formatuj("rozkład jazdy jest uszkodzony: %s", e.what()), {}};
-    }
-    std::unique_ptr<TSymulacjaStacji> symulacja(new TSymulacjaStacji(uslugi, nullptr, std::move(rozklad)));
+    std::string powod;
+    std::unique_ptr<TSymulacjaStacji> symulacja = NowaDoOdtworzenia(zapis, uslugi, plikRozkladu, powod);
+    if (symulacja == nullptr)
+        return {nullptr, std::move(powod), {}};
     if (reczne != nullptr)
         symulacja->UzyjZegarowRecznych(*reczne);
-    std::string powod = symulacja->Odtworz(zapis);
+    powod = symulacja->Odtworz(zapis);
     if (!powod.empty())
         return {nullptr, std::move(powod), {}};
     TWczytanaGra wynik;
@@ -102,6 +117,57 @@ TWczytanaGra TSymulacjaStacji::Wczytaj(std::string_view tekst, TUslugi& uslugi, 
     symulacja->zapis_.UsunOdpowiedzi();
     wynik.Symulacja = std::move(symulacja);
     return wynik;
+}
+
+TWczytanaGra TSymulacjaStacji::Odtwarzaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu)
+{
+    auto zapis = std::make_unique<TZapisGry>();
+    TBladZapisu blad;
+    if (!CzytajZapis(tekst, *zapis, blad))
+        return {nullptr, Formatuj("wiersz %d: %s", blad.Wiersz, blad.Powod.c_str()), {}};
+    std::string powod;
+    std::unique_ptr<TSymulacjaStacji> symulacja = NowaDoOdtworzenia(*zapis, uslugi, plikRozkladu, powod);
+    if (symulacja == nullptr)
+        return {nullptr, std::move(powod), {}};
+    symulacja->ZacznijOdtwarzanie(*zapis);
+    symulacja->odtwarzany_ = std::move(zapis);
+    TWczytanaGra wynik;
+    wynik.Symulacja = std::move(symulacja);
+    return wynik;
+}
+
+bool TSymulacjaStacji::KrokOdtwarzania(std::string& blad)
+{
+    if (odtwarzany_ == nullptr)
+        return false;
+    const std::vector<TWejscieGry>& wejscia = odtwarzany_->Wejscia;
+    while (odtworzone_ < wejscia.size() && wejscia[odtworzone_].Takt <= takty_) {
+        const TWejscieGry& w = wejscia[odtworzone_++];
+        if (std::string powod = OdtworzWejscie(w); !powod.empty()) {
+            blad = Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
+            return false;
+        }
+    }
+    if (odtworzone_ >= wejscia.size() && takty_ >= odtwarzany_->Takty)
+        return false;
+    if (!DoTaktu(takty_ + 1)) {
+        blad = zapis_.Rozbieznosc.empty() ? "takty nie biegną przed startem gry"
+                                          : "gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")";
+        return false;
+    }
+    return true;
+}
+
+void TSymulacjaStacji::Przejmij()
+{
+    if (odtwarzany_ == nullptr)
+        return;
+    std::vector<TWejscieGry> wejscia(odtwarzany_->Wejscia.begin(),
+                                     odtwarzany_->Wejscia.begin() + static_cast<std::ptrdiff_t>(odtworzone_));
+    odtwarzany_.reset();
+    odtworzone_ = 0;
+    ZakonczOdtwarzanie(std::move(wejscia));
+    zapis_.UsunOdpowiedzi();
 }
 
 bool TSymulacjaStacji::DoTaktu(std::int64_t takt)
@@ -126,62 +192,78 @@ bool TSymulacjaStacji::DoTaktu(std::int64_t takt)
     return true;
 }
 
-std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
+void TSymulacjaStacji::ZacznijOdtwarzanie(const TZapisGry& zapis)
 {
     gra_.Godzina = zapis.Godzina;
     gra_.Ziarno = zapis.Ziarno;
     gra_.Rozklad = zapis.Rozklad;
     zapisanyRozklad_ = zapis.Rozklad;
     zapis_.ZacznijOdtwarzanie();
-    const auto rozbieznosc = [this](int wiersz) {
-        return Formatuj("wiersz %d: gra nie odtwarza się tak samo (%s)", wiersz, zapis_.Rozbieznosc.c_str());
-    };
+}
+
+std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
+{
+    ZacznijOdtwarzanie(zapis);
     for (const TWejscieGry& w : zapis.Wejscia) {
         if (!DoTaktu(w.Takt))
-            return zapis_.Rozbieznosc.empty() ? Formatuj("wiersz %d: takty nie biegną przed startem gry", w.Wiersz)
-                                              : rozbieznosc(w.Wiersz);
-        const std::vector<std::string>& s = w.Slowa;
-        const std::string& slowo = s[0];
-        std::string powod;
-        if (slowo == "wall") {
-            double teraz = 0;
-            CzytajLiczbeZapisu(s[1], teraz);
-            zapis_.UstawZegar(teraz);
-        } else if (slowo == "random") {
-            zapis_.DodajLosowa(std::stoi(s[1]), std::stoi(s[2]));
-        } else if (slowo == "answer") {
-            zapis_.DodajOdpowiedz(s[1] == "yes" ? tOdpowiedz::tak : s[1] == "no" ? tOdpowiedz::nie : tOdpowiedz::anuluj);
-        } else if (slowo == "fire") {
-            std::int64_t numer = 0;
-            CzytajCalkowitaZapisu(s[1], numer);
-            if (!zapis_.Odpal(numer))
-                powod = "nie działa zegar numer " + s[1];
-        } else if (slowo == "wait") {
-            std::int64_t ms = 0;
-            CzytajCalkowitaZapisu(s[1], ms);
-            zapis_.Czekaj(ms);
-        } else if (slowo == "timetable") {
-            try {
-                WczytajRozklad(rozklad_, w.Rozklad);
-            } catch (const std::exception& e) {
-                powod = std::string("rozkład jazdy jest uszkodzony: ") + e.what();
-            }
-            zapisanyRozklad_ = w.Rozklad;
-        } else {
-            powod = Akt(s);
-        }
-        if (!powod.empty())
+            return zapis_.Rozbieznosc.empty()
+                       ? Formatuj("wiersz %d: takty nie biegną przed startem gry", w.Wiersz)
+                       : Formatuj("wiersz %d: gra nie odtwarza się tak samo (%s)", w.Wiersz, zapis_.Rozbieznosc.c_str());
+        if (const std::string powod = OdtworzWejscie(w); !powod.empty())
             return Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
-        if (!zapis_.Rozbieznosc.empty())
-            return rozbieznosc(w.Wiersz);
     }
     if (!DoTaktu(zapis.Takty))
-        return zapis_.Rozbieznosc.empty() ? "takty nie biegną przed startem gry" : rozbieznosc(0);
+        return zapis_.Rozbieznosc.empty() ? "takty nie biegną przed startem gry"
+                                          : "gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")";
     if (!pokazane_)
         return "zapis nie zawiera startu gry";
+    ZakonczOdtwarzanie(zapis.Wejscia);
+    return {};
+}
 
-    // The record goes on from the file's, without the answers still waiting: those are handed back.
-    gra_.Wejscia = zapis.Wejscia;
+// One line of the record, the ticks before it having run; why it cannot be replayed, or nothing.
+std::string TSymulacjaStacji::OdtworzWejscie(const TWejscieGry& w)
+{
+    const std::vector<std::string>& s = w.Slowa;
+    const std::string& slowo = s[0];
+    std::string powod;
+    if (slowo == "wall") {
+        double teraz = 0;
+        CzytajLiczbeZapisu(s[1], teraz);
+        zapis_.UstawZegar(teraz);
+    } else if (slowo == "random") {
+        zapis_.DodajLosowa(std::stoi(s[1]), std::stoi(s[2]));
+    } else if (slowo == "answer") {
+        zapis_.DodajOdpowiedz(s[1] == "yes" ? tOdpowiedz::tak : s[1] == "no" ? tOdpowiedz::nie : tOdpowiedz::anuluj);
+    } else if (slowo == "fire") {
+        std::int64_t numer = 0;
+        CzytajCalkowitaZapisu(s[1], numer);
+        if (!zapis_.Odpal(numer))
+            powod = "nie działa zegar numer " + s[1];
+    } else if (slowo == "wait") {
+        std::int64_t ms = 0;
+        CzytajCalkowitaZapisu(s[1], ms);
+        zapis_.Czekaj(ms);
+    } else if (slowo == "timetable") {
+        try {
+            WczytajRozklad(rozklad_, w.Rozklad);
+        } catch (const std::exception& e) {
+            powod = std::string("rozkład jazdy jest uszkodzony: ") + e.what();
+        }
+        zapisanyRozklad_ = w.Rozklad;
+    } else {
+        powod = AktGracza(s);
+    }
+    if (powod.empty() && !zapis_.Rozbieznosc.empty())
+        powod = "gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")";
+    return powod;
+}
+
+// The record goes on from the replayed one, without the answers still waiting: those are handed
+// back to whoever queued them.
+void TSymulacjaStacji::ZakonczOdtwarzanie(std::vector<TWejscieGry> wejscia)
+{
+    gra_.Wejscia = std::move(wejscia);
     std::size_t czekajace = zapis_.Odpowiedzi().size();
     for (auto it = gra_.Wejscia.end(); czekajace > 0 && it != gra_.Wejscia.begin();) {
         --it;
@@ -192,5 +274,4 @@ std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
     }
     zapisaneOknoAktywne_ = OknoAktywne;
     zapis_.ZakonczOdtwarzanie();
-    return {};
 }

@@ -20,6 +20,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -38,6 +39,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -301,6 +303,7 @@ void TeMain::ZbudujMenu()
     wczytaj->setObjectName("Wczytajgre1");
     zapiszGre_ = symulacja->addAction(QStringLiteral("Zapisz grę..."), this, &TeMain::ZapiszGre);
     zapiszGre_->setObjectName("Zapiszgre1");
+    symulacja->addAction(QStringLiteral("&Odtwórz zapis..."), this, &TeMain::OdtworzZapis)->setObjectName("Odtworzzapis1");
     connect(symulacja, &QMenu::aboutToShow, this, &TeMain::OdswiezPozycjeGry);
     OdswiezPozycjeGry();
     symulacja->addSeparator();
@@ -528,6 +531,29 @@ void TeMain::ZapiszGre()
     } catch (const std::exception& e) {
         uslugi_.Komunikaty.Komunikat(std::string("Nie udało się zapisać gry.\r\n") + e.what());
     }
+}
+
+void TeMain::OdtworzZapis()
+{
+    if (bieg_)
+        return;
+    const QString plik = PlikGry();
+    if (plik.isEmpty())
+        return;
+    const std::string nazwa = QFile::encodeName(plik).toStdString();
+    const auto tekst = QFileInfo(plik).size() <= static_cast<qint64>(TZapisGry::NajwiekszyPlik)
+                           ? CzytajCalyPlik(nazwa)
+                           : std::nullopt;
+    if (!tekst) {
+        uslugi_.Komunikaty.Komunikat(Formatuj("Nie można odczytać pliku %s.", nazwa.c_str()));
+        return;
+    }
+    TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(*tekst, uslugi_, rozklad_.Plik());
+    if (gra.Symulacja == nullptr) {
+        uslugi_.Komunikaty.Komunikat("Nie można odtworzyć gry.\r\n" + nazwa + ", " + gra.Blad);
+        return;
+    }
+    Bieg(std::move(gra.Symulacja));
 }
 
 void TeMain::OdswiezPozycjeGry()

@@ -57,6 +57,8 @@ public:
     // the player names.
     void WczytajGre();
     void ZapiszGre();
+    // "Odtwórz zapis...": a saved game played back in the station window from its start.
+    void OdtworzZapis();
     // Loads a saved game and runs it; a refused file is told and changes nothing. False when refused.
     bool UruchomZapis(const QString& plik);
     // "&Aktualizacja...": a newer timetable from a file the player picks.

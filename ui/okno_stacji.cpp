@@ -368,10 +368,18 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     timer_->setInterval(sym_.Interwal());
     connect(timer_, &QTimer::timeout, this, &TOknoStacji::Tyknij);
     connect(bStop_, &QToolButton::toggled, this, [this](bool w) {
-        sym_.Akt({"stop", w ? "on" : "off"});
+        if (sym_.Odtwarzana())
+            pauzaOdtwarzania_ = w;
+        else
+            sym_.Akt({"stop", w ? "on" : "off"});
         OdswiezPauze();
     });
     connect(rxSl_, &QScrollBar::valueChanged, this, [this](int p) {
+        // A game played back keeps its own speed; the slider sets only how fast it is shown.
+        if (sym_.Odtwarzana()) {
+            timer_->setInterval(std::max(1, sym_.SekIncrement * 1000 / std::max(1, p)));
+            return;
+        }
         sym_.Akt({"speed", std::to_string(p)});
         timer_->setInterval(sym_.Interwal());
     });
@@ -441,6 +449,10 @@ void TOknoStacji::ZbudujMenuGlowne()
                                  &TOknoStacji::WczytajGre);
     wczytaj_->setObjectName("Wczytajgre1");
     wczytaj_->setVisible(false);
+    przejmij_ = stacja->addAction(QStringLiteral("&Przejmij grę"), QKeySequence(Qt::CTRL | Qt::Key_P), this,
+                                  &TOknoStacji::PrzejmijGre);
+    przejmij_->setObjectName("Przejmijgre1");
+    przejmij_->setVisible(false);
     stacja->addSeparator();
     stacja->addAction(QStringLiteral("&Zamknij"), this, &QWidget::close);
     polecenia_ = menuBar()->addMenu(QStringLiteral("&Polecenia"));
@@ -604,6 +616,18 @@ bool TOknoStacji::Aktywne() const
 
 void TOknoStacji::Tyknij()
 {
+    if (sym_.Odtwarzana()) {
+        std::string blad;
+        if (!pauzaOdtwarzania_ && !sym_.KrokOdtwarzania(blad)) {
+            // The end of the record, or a line that does not replay: the player goes on from here.
+            if (!blad.empty())
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("Odtwarzanie zapisu przerwane.\n%1").arg(Q(blad)));
+            PrzejmijGre();
+        }
+        OdswiezWszystko();
+        return;
+    }
     sym_.OknoAktywne = Aktywne();
     sym_.Wykonaj([this] { sym_.Tyknij(); });
     OdswiezWszystko();
@@ -625,7 +649,10 @@ void TOknoStacji::OdswiezEtykiety()
     OdswiezPauze();
 }
 
-QString TOknoStacji::Pauza() const { return PowodPauzy(sym_.Stop, sym_.Wstrzymany, Aktywne()); }
+QString TOknoStacji::Pauza() const
+{
+    return PowodPauzy(sym_.Stop || pauzaOdtwarzania_, sym_.Wstrzymany, Aktywne());
+}
 
 void TOknoStacji::OdswiezPauze()
 {
@@ -752,17 +779,13 @@ void TOknoStacji::showEvent(QShowEvent* e)
         return;
     pokazane_ = true;
     wczytaj_->setVisible(static_cast<bool>(OnWczytajGre));
-    // A loaded game has started already; its speed and STOP show as they were.
-    if (!sym_.Pokazane())
+    przejmij_->setVisible(sym_.Odtwarzana());
+    if (sym_.Odtwarzana())
+        setWindowTitle(windowTitle() + QStringLiteral(" - odtwarzanie zapisu"));
+    // A loaded game has started already; a game played back starts with its record.
+    if (!sym_.Pokazane() && !sym_.Odtwarzana())
         sym_.Akt({"start"});
-    {
-        const QSignalBlocker s1(rxSl_), s2(bStop_);
-        rxSl_->setValue(std::max(1, sym_.Szybkosc()));
-        bStop_->setChecked(sym_.Stop);
-        if (!sym_.LinijkaPodpowiedzi.empty())
-            lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
-    }
-    timer_->setInterval(sym_.Interwal());
+    PokazStanGry();
     sym_.Stacja().OdtwarzajDzwieki = cbDzwieki_->isChecked();
     zegar_->setVisible(cbZegar_->isChecked());
     sym_.Stacja().EtykietyPociagow = cbEtykiety_->isChecked();
@@ -777,9 +800,36 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
     Zapisz();
     // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
     std::string blad;
-    if (sym_.Pokazane() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
+    // A game only watched is not the player's: the kept one stays.
+    if (sym_.Pokazane() && !sym_.Odtwarzana() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
         QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
     QMainWindow::closeEvent(e);
+}
+
+// The speed and STOP of the game as it stands: a loaded one shows them as they were.
+void TOknoStacji::PokazStanGry()
+{
+    {
+        const QSignalBlocker s1(rxSl_), s2(bStop_);
+        rxSl_->setValue(std::max(1, sym_.Szybkosc()));
+        bStop_->setChecked(sym_.Stop);
+        if (!sym_.LinijkaPodpowiedzi.empty())
+            lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
+    }
+    timer_->setInterval(sym_.Interwal());
+    OdswiezPauze();
+}
+
+void TOknoStacji::PrzejmijGre()
+{
+    if (!sym_.Odtwarzana())
+        return;
+    sym_.Przejmij();
+    pauzaOdtwarzania_ = false;
+    przejmij_->setVisible(false);
+    setWindowTitle(windowTitle().remove(QStringLiteral(" - odtwarzanie zapisu")));
+    PokazStanGry();
+    OdswiezWszystko();
 }
 
 QString TOknoStacji::PlikAutozapisu() { return Q(KatalogDanych() + "ostatnia.gra"); }

@@ -71,6 +71,9 @@ public:
     // close for it; the action is hidden while nobody takes it.
     void WczytajGre();
     std::function<bool(const QString& plik)> OnWczytajGre;
+    // A game played back ("Odtwórz zapis..."): each tick of the window plays one tick of it at the
+    // speed chosen on the slider, STOP pauses it; "&Przejmij grę" makes it the player's from there.
+    void PrzejmijGre();
 
 protected:
     // The files the player picks; empty when the player gives up.
@@ -87,6 +90,7 @@ private:
     void ZbudujMenuGlowne();
     QWidget* ZbudujStrone(const std::string& kontener);
     void OdswiezWszystko();
+    void PokazStanGry();
     void OdswiezEtykiety();
     void UstawKolorOkna(const QColor& kolor);
     void UstawKolorZakladek(const QColor& kolor);
@@ -126,6 +130,8 @@ private:
     std::vector<std::pair<std::string, QCheckBox*>> cbAuto_;
     QMenu* polecenia_ = nullptr;
     QAction* wczytaj_ = nullptr;
+    QAction* przejmij_ = nullptr;
+    bool pauzaOdtwarzania_ = false;
     std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;
     QTimer* timer_ = nullptr;

@@ -158,6 +158,50 @@ TEST_F(ZapisGry, TimersFiredByTheWindowAreReplayedAndGoOverToTheRealOnes)
     EXPECT_EQ(gra.Symulacja->Stacja().Znajdz<TSemafor>("sB")->Status(), tSemStatus::czerwony);
 }
 
+TEST_F(ZapisGry, APlaybackTickByTickEndsAsTheGameAndIsThePlayersOnceTakenOver)
+{
+    Graj(true);
+    const std::string tekst = Zapis();
+    TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(tekst, drugie, NazwaPlikuRozkladu());
+    ASSERT_NE(gra.Symulacja, nullptr) << gra.Blad;
+    TSymulacjaStacji& odtwarzana = *gra.Symulacja;
+    EXPECT_EQ(odtwarzana.Akt({"click", "zw1"}), "the game is being played back");
+    std::string blad;
+    EXPECT_EQ(odtwarzana.ZapisGry(blad), "");
+    EXPECT_NE(blad, "");
+    blad.clear();
+    int kroki = 0;
+    while (odtwarzana.KrokOdtwarzania(blad))
+        ++kroki;
+    EXPECT_EQ(blad, "");
+    EXPECT_EQ(kroki, sym.Takty());
+    odtwarzana.Przejmij();
+    OczekujTakichSamych(sym, odtwarzana);
+    EXPECT_EQ(odtwarzana.ZapisGry(blad), tekst);
+}
+
+TEST_F(ZapisGry, TakenOverHalfwayTheGameKeepsWhatWasPlayedBackAndGoesOnAsThePlayers)
+{
+    Graj(true);
+    TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(Zapis(), drugie, NazwaPlikuRozkladu());
+    ASSERT_NE(gra.Symulacja, nullptr) << gra.Blad;
+    TSymulacjaStacji& odtwarzana = *gra.Symulacja;
+    std::string blad;
+    for (int i = 0; i < 320; ++i)
+        ASSERT_TRUE(odtwarzana.KrokOdtwarzania(blad)) << blad;
+    odtwarzana.Przejmij();
+    EXPECT_FALSE(odtwarzana.Odtwarzana());
+    EXPECT_EQ(odtwarzana.Takty(), 320);
+    // The route was set before the cut, the substitute signal after it.
+    EXPECT_EQ(odtwarzana.Stacja().Znajdz<TPunkt>("Tor7")->Stan(), tStan::utwierdzony);
+    EXPECT_EQ(odtwarzana.Stacja().Znajdz<TSemafor>("sB")->Status(), tSemStatus::czerwony);
+    EXPECT_EQ(odtwarzana.Akt({"click", "zw1"}), "");
+    const std::string tekst = odtwarzana.ZapisGry(blad);
+    TWczytanaGra druga = Wczytaj(tekst);
+    ASSERT_NE(druga.Symulacja, nullptr) << druga.Blad;
+    OczekujTakichSamych(odtwarzana, *druga.Symulacja);
+}
+
 TEST_F(ZapisGry, AGameIsSavedOnlyOnceStartedAndItsFileIsWrittenWhole)
 {
     std::string blad;

@@ -157,6 +157,57 @@ private slots:
                      .arg(TOknoStacji::PlikAutozapisu()));
     }
 
+    void aSavedGamePlaysBackInTheWindowAndThePlayerTakesOver()
+    {
+        TStanowisko t;
+        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
+        {
+            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
+            sym.Akt({"time", "14:00"});
+            sym.Akt({"start"});
+            for (int i = 0; i < 20; ++i)
+                sym.Tyknij();
+            sym.Akt({"press", "ZatwierdzButton14"});
+            for (int i = 0; i < 20; ++i)
+                sym.Tyknij();
+            std::string blad;
+            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
+        }
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikGry() override { return plik; }
+        } eMain(t.s.Uslugi, t.s.Rozklad);
+        eMain.plik = QString::fromStdString(plik);
+        eMain.show();
+        QString tytul, czasPoDwudziestu, tytulPo;
+        QString odmowa, poPrzejeciu;
+        bool przejmijWidoczne = false;
+        QVERIFY(Bieg([&] { eMain.findChild<QAction*>("Odtworzzapis1")->trigger(); },
+                     [&](TOknoStacji& okno) {
+                         TSymulacjaStacji& sym = okno.Symulacja();
+                         tytul = okno.windowTitle();
+                         przejmijWidoczne = okno.findChild<QAction*>("Przejmijgre1")->isVisible();
+                         for (int i = 0; i < 21; ++i)
+                             okno.Tyknij();
+                         czasPoDwudziestu = QString::fromStdString(CzasHHMMSS(sym.CzasSymulacji));
+                         odmowa = QString::fromStdString(sym.Akt({"click", "zw1"}));
+                         okno.findChild<QAction*>("Przejmijgre1")->trigger();
+                         tytulPo = okno.windowTitle();
+                         poPrzejeciu = QString::fromStdString(sym.Akt({"click", "zw1"}));
+                     }));
+        QCOMPARE(tytul, QStringLiteral("Drelinko 99 - odtwarzanie zapisu"));
+        QVERIFY(przejmijWidoczne);
+        // The first tick of the window starts the game and plays its first tick.
+        QCOMPARE(czasPoDwudziestu, QStringLiteral("14:01:45"));
+        QCOMPARE(odmowa, QStringLiteral("the game is being played back"));
+        QCOMPARE(tytulPo, QStringLiteral("Drelinko 99"));
+        QCOMPARE(poPrzejeciu, QString());
+    }
+
     void theStationMenuSavesTheGameToANamedFileThatLoads()
     {
         TSrodowiskoTestowe s;
