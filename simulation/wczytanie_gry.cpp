@@ -206,9 +206,10 @@ std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
     ZacznijOdtwarzanie(zapis);
     for (const TWejscieGry& w : zapis.Wejscia) {
         if (!DoTaktu(w.Takt))
-            return zapis_.Rozbieznosc.empty()
-                       ? Formatuj("wiersz %d: takty nie biegną przed startem gry", w.Wiersz)
-                       : Formatuj("wiersz %d: gra nie odtwarza się tak samo (%s)", w.Wiersz, zapis_.Rozbieznosc.c_str());
+            return Formatuj("wiersz %d: %s", w.Wiersz,
+                            zapis_.Rozbieznosc.empty()
+                                ? "takty nie biegną przed startem gry"
+                                : ("gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")").c_str());
         if (const std::string powod = OdtworzWejscie(w); !powod.empty())
             return Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
     }

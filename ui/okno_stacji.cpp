@@ -443,7 +443,8 @@ void TOknoStacji::ZbudujMenuGlowne()
     QMenu* stacja = menuBar()->addMenu(QStringLiteral("&Stacja"));
     stacja->addAction(QStringLiteral("&Odśwież"), QKeySequence(Qt::Key_F5), this, [this] { OdswiezWszystko(); });
     stacja->addSeparator();
-    stacja->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { ZapiszGre(); })
+    stacja
+        ->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { ZapiszGre(); })
         ->setObjectName("Zapiszgre1");
     wczytaj_ = stacja->addAction(QStringLiteral("&Wczytaj grę..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                                  &TOknoStacji::WczytajGre);
@@ -802,7 +803,8 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
     std::string blad;
     // A game only watched is not the player's: the kept one stays.
     if (sym_.Pokazane() && !sym_.Odtwarzana() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
     QMainWindow::closeEvent(e);
 }
 
