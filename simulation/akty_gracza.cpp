@@ -179,6 +179,9 @@ std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
     } else if (akt == "sound") {
         argumentow(1, 1);
         stacja_.OdtwarzajDzwieki = Wlaczone(s[1], "sound");
+    } else if (akt == "labels") {
+        argumentow(1, 1);
+        stacja_.EtykietyPociagow = Wlaczone(s[1], "labels");
     } else if (akt == "speed") {
         argumentow(1, 1);
         int v = -1;

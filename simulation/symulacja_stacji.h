@@ -91,8 +91,8 @@ public:
 
     // The one way in of the player's acts, each written as drelinko-sim's command: `start`, `time
     // H:MM[:SS]`, `clock click|dblclick`, `click NAME`, `dblclick NAME`, `press NAME`, `menu NAME
-    // ITEM [SUBITEM]`, `commands ITEM [SUBITEM]`, `stop on|off`, `speed P`, `sound on|off`, `window
-    // active|inactive`, `journal clear`. The act is done and written into the game's record; an act
+    // ITEM [SUBITEM]`, `commands ITEM [SUBITEM]`, `stop on|off`, `speed P`, `sound on|off`, `labels on|off`,
+    // `window active|inactive`, `journal clear`. The act is done and written into the game's record; an act
     // that cannot be done changes nothing and answers why.
     std::string Akt(const std::vector<std::string>& slowa);
     // Real time passing for the elements' own timers on manual timers (drelinko-sim's `wait`).

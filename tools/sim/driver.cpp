@@ -350,7 +350,7 @@ void TDriverSymulacji::Sound(Argumenty a) { Akt({"sound", a[0]}); }
 
 // The window's option of trains' labels beside the tracks; off until a script turns it on, so that
 // pictures drawn show the diagram exactly as its elements draw it.
-void TDriverSymulacji::Labels(Argumenty a) { symulacja_->Stacja().EtykietyPociagow = Wlaczone(a[0], "labels"); }
+void TDriverSymulacji::Labels(Argumenty a) { Akt({"labels", a[0]}); }
 
 void TDriverSymulacji::Speed(Argumenty a)
 {
