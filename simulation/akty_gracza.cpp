@@ -179,6 +179,11 @@ std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
     } else if (akt == "sound") {
         argumentow(1, 1);
         stacja_.OdtwarzajDzwieki = Wlaczone(s[1], "sound");
+    } else if (akt == "auto") {
+        argumentow(1, 2);
+        const bool wlaczony = Wlaczone(s[1], "auto");
+        if (!dyspozytor_.Wlacz(wlaczony, s.size() > 2 ? s[2] : std::string()))
+            throw TOdmowa("unknown entry " + s[2]);
     } else if (akt == "labels") {
         argumentow(1, 1);
         stacja_.EtykietyPociagow = Wlaczone(s[1], "labels");

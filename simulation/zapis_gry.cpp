@@ -102,7 +102,7 @@ const std::map<std::string_view, TRodzajWejscia>& RodzajeWejsc()
         {"stop", {1, 1}},     {"speed", {1, 1}},    {"sound", {1, 1}},  {"window", {1, 1}},
         {"journal", {1, 1}},  {"labels", {1, 1}},   {"wait", {1, 1}},   {"fire", {1, 1}},
         {"wall", {1, 1}},     {"random", {2, 2}},   {"answer", {1, 1}}, {"timetable", {2, 2}},
-        {"end", {0, 0}},
+        {"auto", {1, 2}},     {"end", {0, 0}},
     };
     return rodzaje;
 }
@@ -125,7 +125,7 @@ std::string SprawdzArgumenty(const std::vector<std::string>& s)
         return "zła godzina „" + s[1] + "”";
     if (w == "clock" && !JedenZ(s[1], {"click", "dblclick"}))
         return "zegar przyjmuje tylko click albo dblclick";
-    if ((w == "stop" || w == "sound" || w == "labels") && !JedenZ(s[1], {"on", "off"}))
+    if ((w == "stop" || w == "sound" || w == "labels" || w == "auto") && !JedenZ(s[1], {"on", "off"}))
         return w + " przyjmuje tylko on albo off";
     if (w == "window" && !JedenZ(s[1], {"active", "inactive"}))
         return "window przyjmuje tylko active albo inactive";

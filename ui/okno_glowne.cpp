@@ -428,13 +428,26 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
 {
     if (bieg_)
         return;  // one run at a time
-    auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
+    // The demo plays the shipped day from a copy of its own, so that nothing done meanwhile (the
+    // timetable window saves after every change) touches the shipped file or the player's own.
+    QTemporaryDir katalogPokazu;
+    std::unique_ptr<TRozkladJazdy> rozkladPokazu;
+    if (pokaz && katalogPokazu.isValid()) {
+        const QString kopia = katalogPokazu.filePath(QStringLiteral("rozklad.dat"));
+        if (QFile::copy(Q(ProgramDir() + "rozklad.dat"), kopia))
+            rozkladPokazu = std::make_unique<TRozkladJazdy>(QFile::encodeName(kopia).toStdString(),
+                                                            uslugi_.Komunikaty, uslugi_.Kursory);
+    }
+    auto symulacja =
+        std::make_unique<TSymulacjaStacji>(uslugi_, rozkladPokazu != nullptr ? *rozkladPokazu : rozklad_);
     if (odGodziny)
         symulacja->CzasSymulacji = linia_.GodzinaStartu();
-    Bieg(std::move(symulacja));
+    if (pokaz)
+        symulacja->Akt({"auto", "on"});
+    Bieg(std::move(symulacja), pokaz);
 }
 
-void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja)
+void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz)
 {
     bieg_ = true;
     showMinimized();

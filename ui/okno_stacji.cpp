@@ -921,7 +921,11 @@ void TOknoStacji::Zapisz()
 
 void TOknoStacji::WlaczDyspozytora(const std::string& wlot, bool wlaczony)
 {
-    sym_.Dyspozytor().Wlacz(wlaczony, wlot);
+    // Through the player's way in, so that the game's record has it.
+    std::vector<std::string> akt{"auto", wlaczony ? "on" : "off"};
+    if (!wlot.empty())
+        akt.push_back(wlot);
+    sym_.Akt(akt);
     OdswiezDyspozytora();
 }
 

@@ -453,9 +453,9 @@ void TDriverSymulacji::Param(Argumenty a)
 
 void TDriverSymulacji::Auto(Argumenty a)
 {
-    const bool wlaczony = Wlaczone(a[0], "auto");
-    if (!symulacja_->Dyspozytor().Wlacz(wlaczony, a.size() > 1 ? a[1] : std::string()))
-        Zle("unknown entry " + a[1]);
+    std::vector<std::string> slowa{"auto"};
+    slowa.insert(slowa.end(), a.begin(), a.end());
+    Akt(std::move(slowa));
 }
 
 void TDriverSymulacji::Save(Argumenty a)
