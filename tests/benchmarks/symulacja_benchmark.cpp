@@ -160,10 +160,34 @@ void WznowienieDnia(benchmark::State& stan)
     stan.counters["bajty"] = static_cast<double>(tekst.size());
 }
 
+// Midnight and closing with a crowded day: every train of the old day is still queued at its entry,
+// so midnight drops each with a journal line and queues the new day's, and closing frees them all.
+// Both must stay linear in the number of trains.
+void PolnocIZamkniecie(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        Rozklad(s->Rozklad, static_cast<int>(stan.range(0)));
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        sym->Pokaz();
+        sym->CzasSymulacji = G(23, 59) + 58.0 / 86400;
+        stan.ResumeTiming();
+        sym->Tyknij();
+        benchmark::DoNotOptimize(sym->Dziennik().Linie().size());
+        sym.reset();
+        stan.PauseTiming();
+        s.reset();
+        stan.ResumeTiming();
+    }
+    stan.SetItemsProcessed(stan.iterations() * stan.range(0));
+}
+
 BENCHMARK(KrokZatloczonejStacji);
 BENCHMARK(ListaPociagowNaTyk)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ListaPociagowOdNowa)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WznowienieDnia)->Unit(benchmark::kMillisecond);
 BENCHMARK(CalyDzien)->Arg(120)->Unit(benchmark::kMillisecond);
+BENCHMARK(PolnocIZamkniecie)->Arg(1000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
