@@ -13,8 +13,8 @@
 #include "trains/sklad.h"
 
 #include <algorithm>
-#include <set>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace {
 
@@ -43,15 +43,17 @@ TSilnikSymulacji::TSilnikSymulacji(TRozkladJazdy& rozklad, std::function<double(
 TSilnikSymulacji::~TSilnikSymulacji()
 {
     // The station may outlive the engine's trains only without references to them.
+    std::unordered_set<const TPociag*> wszystkie;
     for (const auto& t : pociagiDnia_)
-        Odlacz(t.get());
+        wszystkie.insert(t.get());
+    Odlacz(wszystkie);
 }
 
 TWlotStacyjny* TSilnikSymulacji::WlotStacyjny() const
 {
     for (TWlot* w : Wloty)
-        if (auto* s = dynamic_cast<TWlotStacyjny*>(w))
-            return s;
+        if (w->Jest(rpWlotStacyjny))
+            return static_cast<TWlotStacyjny*>(w);
     return nullptr;
 }
 
@@ -61,8 +63,9 @@ TWlot* TSilnikSymulacji::ZnajdzWlot(const std::string& nazwa) const
         return nullptr;
     if (nazwa.empty()) {
         TWlot* ostatni = nullptr;
-        for (auto* s : okno_->Wszystkie<TWlotStacyjny>())
-            ostatni = s;
+        for (TWlot* w : okno_->Wloty())
+            if (w->Jest(rpWlotStacyjny))
+                ostatni = w;
         return ostatni;
     }
     return dynamic_cast<TWlot*>(okno_->Znajdz(nazwa));
@@ -85,13 +88,26 @@ void TSilnikSymulacji::Odlacz(TPociag* pociag)
     odjazdy_.erase(pociag);
     if (okno_ == nullptr)
         return;
-    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
+    for (TPunkt* p : okno_->Punkty())
         if (p->Pociag() == pociag) {
             // An announcement field forgets quietly; a point is freed as a train leaving it.
             p->SetPociag(nullptr);
         }
     for (TWlot* w : Wloty)
         std::erase(w->Pociagi, pociag);
+}
+
+void TSilnikSymulacji::Odlacz(const std::unordered_set<const TPociag*>& pociagi)
+{
+    // One walk over the points and the queues for all of them: midnight and closing let go of the
+    // whole day at once.
+    if (okno_ == nullptr || pociagi.empty())
+        return;
+    for (TPunkt* p : okno_->Punkty())
+        if (p->Pociag() != nullptr && pociagi.count(p->Pociag()))
+            p->SetPociag(nullptr);
+    for (TWlot* w : Wloty)
+        std::erase_if(w->Pociagi, [&pociagi](const TPociag* t) { return pociagi.count(t) != 0; });
 }
 
 void TSilnikSymulacji::Usun(TPociag* pociag)
@@ -117,31 +133,36 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
 
     // The old day: trains on the layout carry on; the others leave the day, and those still waiting
     // to come in (queued or announced) are named in the journal as they go.
-    std::set<TPociag*> naTorach;
-    for (TPunkt* p : okno.Wszystkie<TPunkt>())
-        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+    std::unordered_set<const TPociag*> naTorach;
+    for (TPunkt* p : okno.Punkty())
+        if (p->Pociag() != nullptr && !p->Jest(rpZapowiedz))
             naTorach.insert(p->Pociag());
     std::vector<TPociag*> przepadle;
     if (!pierwszyRaz) {
+        std::unordered_set<const TPociag*> wymienione;
+        const auto dopisz = [&](TPociag* t) {
+            if (!naTorach.count(t) && wymienione.insert(t).second)
+                przepadle.push_back(t);
+        };
         for (TWlot* w : Wloty) {
             for (TPociag* t : w->Pociagi)
-                if (!naTorach.count(t) && std::find(przepadle.begin(), przepadle.end(), t) == przepadle.end())
-                    przepadle.push_back(t);
+                dopisz(t);
             for (TZapowiedz* z : {w->Zapowiedz, w->ZapowiedzRozkladu})
-                if (z != nullptr && z->Pociag() != nullptr && !naTorach.count(z->Pociag()) &&
-                    std::find(przepadle.begin(), przepadle.end(), z->Pociag()) == przepadle.end())
-                    przepadle.push_back(z->Pociag());
+                if (z != nullptr && z->Pociag() != nullptr)
+                    dopisz(z->Pociag());
         }
     }
     std::vector<std::unique_ptr<TPociag>> zostaja;
+    std::unordered_set<const TPociag*> odchodza;
     for (auto& t : pociagiDnia_) {
         if (naTorach.count(t.get()))
             zostaja.push_back(std::move(t));
         else
-            Odlacz(t.get());
+            odchodza.insert(t.get());
     }
+    Odlacz(odchodza);
     Wloty.clear();
-    for (TWlot* w : okno.Wszystkie<TWlot>()) {
+    for (TWlot* w : okno.Wloty()) {
         w->Pociagi.clear();
         Wloty.push_back(w);
     }
@@ -173,7 +194,7 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
             TWlot* wlot = ZnajdzWlot(t->Wjezdza());
             if (wlot == nullptr)
                 continue;
-            if (dynamic_cast<TWlotStacyjny*>(wlot) != nullptr) {
+            if (wlot->Jest(rpWlotStacyjny)) {
                 t->SetSklad("");
                 t->SetPoPrzyjezdzie(true);
                 if (TWlot* wyjazd = ZnajdzWlot(t->Wyjezdza()))
@@ -212,20 +233,14 @@ TPociag* TSilnikSymulacji::NastepnyPociag(const TWlot& wlot, int rodzaj) const
 
 int TSilnikSymulacji::LiczbaPociagowNaStacji() const
 {
-    if (okno_ == nullptr)
-        return 0;
-    int n = 0;
-    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
-        if (p->Pociag() != nullptr && dynamic_cast<TWlot*>(p) == nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
-            ++n;
-    return n;
+    return okno_ == nullptr ? 0 : okno_->PociagiNaStacji();
 }
 
 void TSilnikSymulacji::OdswiezEtykiety()
 {
     if (okno_ == nullptr)
         return;
-    for (TPunkt* p : okno_->Wszystkie<TPunkt>())
+    for (TPunkt* p : okno_->Punkty())
         if (p->Pociag() != nullptr)
             p->SetElementy(EtykietaPunktu(*p->Pociag()));
 }
@@ -263,11 +278,9 @@ void TSilnikSymulacji::KrokSymulacji()
         }
     }
     // In component order; a train moved onto a later point is met again and moves again.
-    for (const auto& k : okno_->Komponenty()) {
-        auto* p = dynamic_cast<TPunkt*>(k.get());
-        if (p != nullptr && p->Pociag() != nullptr && p->Pociag()->StanJazdy == tStanJazdy::jazda)
+    for (TPunkt* p : okno_->Punkty())
+        if (p->Pociag() != nullptr && p->Pociag()->StanJazdy == tStanJazdy::jazda)
             PrzesunPociag(*p, *p->Pociag());
-    }
     ZwolnijOdlozone();
 }
 
@@ -304,7 +317,7 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
 
 void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
 {
-    if (dynamic_cast<TZapowiedz*>(&p) != nullptr)
+    if (p.Jest(rpZapowiedz))
         return;
     TPunkt* n = p.Neighbour(t.Kierunek);
     if (n == nullptr) {
@@ -321,11 +334,11 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         t.StanJazdy = tStanJazdy::zatrzymany;
         return;
     }
-    if (n->Stan() != tStan::utwierdzony && dynamic_cast<TWlot*>(n) == nullptr && !t.Manewrowy())
+    if (n->Stan() != tStan::utwierdzony && !n->Jest(rpWlot) && !t.Manewrowy())
         ZapiszWDzienniku(-10, "Brak ustawionego przebiegu dla pociagu.",
                          Formatuj("Punkt %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str()),
                          {tRodzajOceny::jazdaBezPrzebiegu, &t});
-    if (auto* s = dynamic_cast<TSemafor*>(n); s != nullptr && s->Typ() == t.Kierunek) {
+    if (auto* s = n->Jest(rpSemafor) ? static_cast<TSemafor*>(n) : nullptr; s != nullptr && s->Typ() == t.Kierunek) {
         const std::string opis = Formatuj("Semafor %s, pociąg %s.", n->Name.c_str(), t.Opis().c_str());
         if (s->Status() == tSemStatus::zielony) {
             s->SetStatus(tSemStatus::czerwony);
@@ -377,7 +390,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
     }
     // Departure through the train's own exit. (Only a train that has reached the exit departs: a
     // near-collision at the exit must not take the other train off the layout.)
-    if (auto* w = dynamic_cast<TWlot*>(n); w != nullptr && w->RodzajWlotu() != rwWlot && w->Typ() == t.Kierunek &&
+    if (auto* w = n->Jest(rpWlot) ? static_cast<TWlot*>(n) : nullptr; w != nullptr && w->RodzajWlotu() != rwWlot && w->Typ() == t.Kierunek &&
                                             RowneBezWielkosci(w->Name, t.Wyjezdza()) && !t.Manewrowy() &&
                                             n->Pociag() == &t) {
         if (!LokomotywaNaCzele(t, t.Sklad()))
@@ -418,7 +431,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         return;
     }
     if (MiejscePostoju(t, n)) {
-        if (!t.PoPrzyjezdzie() && !t.Manewrowy() && (t.NieWymagaPeronu() || dynamic_cast<TPeron*>(n) != nullptr)) {
+        if (!t.PoPrzyjezdzie() && !t.Manewrowy() && (t.NieWymagaPeronu() || n->Jest(rpPeron))) {
             const double teraz = Teraz();
             if (Milisekundy(t.Przyjazd() + Minuta(2)) < Milisekundy(teraz))
                 ZapiszWDzienniku(-2 * Minuty(t.Przyjazd() - teraz), "Przetrzymałeś pociąg!",
@@ -428,7 +441,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             t.SetPoPrzyjezdzie(true);
         }
         t.StanJazdy = tStanJazdy::zatrzymany;
-        if (!t.Numer().empty() && dynamic_cast<TPeron*>(n) != nullptr && t.Wyjezdza().empty()) {
+        if (!t.Numer().empty() && n->Jest(rpPeron) && t.Wyjezdza().empty()) {
             t.SetNumer("skład po " + t.Numer());
             t.SetSkonczylBieg(true);
             t.StanJazdy = tStanJazdy::postoj;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TRozkladJazdy;
@@ -67,6 +68,7 @@ private:
     double Teraz() const { return teraz_(); }
     // Clears every point, announcement field and queue holding the train.
     void Odlacz(TPociag* pociag);
+    void Odlacz(const std::unordered_set<const TPociag*>& pociagi);
     void ZwolnijOdlozone();
 
     TRozkladJazdy& rozklad_;

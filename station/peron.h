@@ -7,6 +7,7 @@ class TPeron : public TPunkt {
 public:
     using TPunkt::TPunkt;
     const char* NazwaKlasy() const override { return "TPeron"; }
+    unsigned Rodzaje() const override { return rpPeron; }
 
     // stPrawy: the track runs along the top of the element; stLewy: along the bottom.
     tSemType Typ() const { return typ_; }

@@ -8,9 +8,9 @@ bool MiejscePostoju(const TPociag& pociag, const TPunkt* punkt)
 {
     if (punkt == nullptr)
         return false;
-    const bool bocznica = dynamic_cast<const TBocznica*>(punkt) != nullptr;
-    const bool peron = dynamic_cast<const TPeron*>(punkt) != nullptr;
+    const bool bocznica = punkt->Jest(rpBocznica);
+    const bool peron = punkt->Jest(rpPeron);
     if (pociag.Manewrowy())
-        return bocznica || peron || dynamic_cast<const TPunktTorowy*>(punkt) != nullptr;
+        return bocznica || peron || punkt->Jest(rpPunktTorowy);
     return bocznica || (peron && !pociag.NieWymagaPeronu());
 }

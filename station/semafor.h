@@ -43,6 +43,7 @@ public:
 
     explicit TSemafor(TStacja& stacja);
     const char* NazwaKlasy() const override { return "TSemafor"; }
+    unsigned Rodzaje() const override { return rpSemafor; }
     const char* PlikDzwieku() const override { return "pzsem.wav"; }
 
     tSemStatus Status() const { return status_; }

@@ -1,7 +1,11 @@
 #include "station/stacja.h"
 
 #include "core/tekst.h"
+#include "station/przycisk_elementu.h"
+#include "station/semafor.h"
 #include "station/upunkt.h"
+#include "station/wlot.h"
+#include "station/zwrotnica.h"
 
 #include <algorithm>
 
@@ -16,12 +20,32 @@ TStacja::~TStacja()
     // later components go before the components they point at.
     OnOdswiez = nullptr;
     kolejnosc_.clear();
+    punkty_.clear();
+    wloty_.clear();
+    semafory_.clear();
+    zwrotnice_.clear();
+    przyciski_.clear();
     while (!komponenty_.empty())
         komponenty_.pop_back();
 }
 
 void TStacja::Przyjmij(std::unique_ptr<TKomponent> komponent)
 {
+    // The one type lookup per component: the lists by kind are made here, in creation order.
+    TKomponent* k = komponent.get();
+    if (auto* p = dynamic_cast<TPunkt*>(k)) {
+        punkty_.push_back(p);
+        if (p->Jest(rpWlot))
+            wloty_.push_back(static_cast<TWlot*>(p));
+        if (p->Jest(rpSemafor))
+            semafory_.push_back(static_cast<TSemafor*>(p));
+        if (p->Jest(rpZwrotnica))
+            zwrotnice_.push_back(static_cast<TZwrotnica*>(p));
+        if (p->Pociag() != nullptr && p->LiczySieDoStacji())
+            ++pociagiNaStacji_;
+    }
+    if (auto* b = dynamic_cast<TPrzyciskElementu*>(k))
+        przyciski_.push_back(b);
     kolejnosc_.push_back(komponent.get());
     komponenty_.push_back(std::move(komponent));
 }
@@ -45,6 +69,19 @@ void TStacja::Usun(TKomponent* komponent)
             k->Usuwany(komponent);
     wyroznienia_.Zapomnij(komponent);
     std::erase(kolejnosc_, komponent);
+    if (auto* p = dynamic_cast<TPunkt*>(komponent)) {
+        if (p->Pociag() != nullptr && p->LiczySieDoStacji())
+            --pociagiNaStacji_;
+        std::erase(punkty_, p);
+        if (p->Jest(rpWlot))
+            std::erase(wloty_, static_cast<TWlot*>(p));
+        if (p->Jest(rpSemafor))
+            std::erase(semafory_, static_cast<TSemafor*>(p));
+        if (p->Jest(rpZwrotnica))
+            std::erase(zwrotnice_, static_cast<TZwrotnica*>(p));
+    }
+    if (auto* b = dynamic_cast<TPrzyciskElementu*>(komponent))
+        std::erase(przyciski_, b);
     auto wlasny = std::move(*it);
     komponenty_.erase(it);
 }

@@ -12,7 +12,12 @@
 #include <vector>
 
 class TElement;
+class TPunkt;
+class TPrzyciskElementu;
+class TSemafor;
 class TSterowanieSemaforem;
+class TWlot;
+class TZwrotnica;
 
 // The model of the station window's components: it owns every component in creation order, which
 // is the order of every walk over them, and keeps the drawing order of the diagram.
@@ -41,6 +46,19 @@ public:
         return dynamic_cast<T*>(Znajdz(nazwa));
     }
     const std::vector<std::unique_ptr<TKomponent>>& Komponenty() const { return komponenty_; }
+    // The components the simulation walks on every step, by kind, each in creation order; kept as
+    // components come and go.
+    const std::vector<TPunkt*>& Punkty() const { return punkty_; }
+    const std::vector<TWlot*>& Wloty() const { return wloty_; }
+    const std::vector<TSemafor*>& Semafory() const { return semafory_; }
+    const std::vector<TZwrotnica*>& Zwrotnice() const { return zwrotnice_; }
+    // Every button that shows an element.
+    const std::vector<TPrzyciskElementu*>& Przyciski() const { return przyciski_; }
+    // How many points that count as the station (TPunkt::LiczySieDoStacji) hold a train; the
+    // points tell of every change.
+    int PociagiNaStacji() const { return pociagiNaStacji_; }
+    void ZmienPociagiNaStacji(int zmiana) { pociagiNaStacji_ += zmiana; }
+
     // Every component of the class, in creation order.
     template <typename T>
     std::vector<T*> Wszystkie() const
@@ -99,4 +117,10 @@ private:
     std::vector<std::unique_ptr<TKomponent>> komponenty_;
     std::vector<TKomponent*> kolejnosc_;
     TWyroznienia wyroznienia_{*this};
+    std::vector<TPunkt*> punkty_;
+    std::vector<TWlot*> wloty_;
+    std::vector<TSemafor*> semafory_;
+    std::vector<TZwrotnica*> zwrotnice_;
+    std::vector<TPrzyciskElementu*> przyciski_;
+    int pociagiNaStacji_ = 0;
 };

@@ -83,8 +83,8 @@ TPunkt* TTor::Neighbour(int strona) const
         return nullptr;
     TPunkt* punkt = strona == stLewy ? lewyPunkt_ : prawyPunkt_;
     // A switch lying against this track gives no way on.
-    if (auto* z = dynamic_cast<TZwrotnica*>(punkt))
-        return z->Neighbour(strona == stLewy ? stPrawy : stLewy) == this ? z : nullptr;
+    if (punkt != nullptr && punkt->Jest(rpZwrotnica))
+        return punkt->Neighbour(strona == stLewy ? stPrawy : stLewy) == this ? punkt : nullptr;
     return punkt;
 }
 

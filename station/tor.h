@@ -11,6 +11,7 @@ class TTor : public TPunkt {
 public:
     explicit TTor(TStacja& stacja);
     const char* NazwaKlasy() const override { return "TTor"; }
+    unsigned Rodzaje() const override { return rpTor; }
 
     // Where the track meets its end points, in diagram coordinates; (-1, -1) while not located.
     TPunktXY LewyKoniec{-1, -1};

@@ -31,8 +31,8 @@ TElement::TElement(TStacja& stacja) : TKomponent(stacja) {}
 
 void TElement::RepaintButtons()
 {
-    for (const auto& k : Stacja().Komponenty())
-        if (auto* p = dynamic_cast<TPrzyciskElementu*>(k.get()); p != nullptr && p->ElementPrzycisku() == this)
+    for (TPrzyciskElementu* p : Stacja().Przyciski())
+        if (p->ElementPrzycisku() == this)
             p->OdswiezPrzycisk();
 }
 
@@ -154,9 +154,11 @@ void TPunkt::SetPociag(TPociag* wartosc)
                                                          : wartosc->Sklad() + " " + elementy_);
         }
     }
+    if ((pociag_ == nullptr) != (wartosc == nullptr) && LiczySieDoStacji())
+        Stacja().ZmienPociagiNaStacji(wartosc != nullptr ? 1 : -1);
     pociag_ = wartosc;
     SetElementy(wartosc != nullptr ? EtykietaPunktu(*wartosc) : std::string());
-    if (wartosc != nullptr && !wartosc->Manewrowy() && dynamic_cast<TWlot*>(this) != nullptr)
+    if (wartosc != nullptr && !wartosc->Manewrowy() && Jest(rpWlot))
         PlaySound();
     Repaint();
     RepaintButtons();
@@ -199,7 +201,7 @@ void TPunkt::DblClick()
         return;
     }
     std::string tekst = glowa + "\r\n" + OpisPociagu(*pociag_);
-    if (pociag_->StanJazdy == tStanJazdy::jazda || dynamic_cast<TZapowiedz*>(this) != nullptr) {
+    if (pociag_->StanJazdy == tStanJazdy::jazda || Jest(rpZapowiedz)) {
         komunikaty.Komunikat(tekst);
         return;
     }
@@ -210,7 +212,7 @@ void TPunkt::DblClick()
 
 std::string TPunkt::TekstPunktu() const
 {
-    return MiejscePostoju(this) || dynamic_cast<const TZapowiedz*>(this) != nullptr ? elementy_ : std::string();
+    return MiejscePostoju(this) || Jest(rpZapowiedz) ? elementy_ : std::string();
 }
 
 TCzcionka CzcionkaEtykietyPociagu()
@@ -280,9 +282,7 @@ void TPunkt::Usuwany(TKomponent* k)
 
 bool MiejscePostoju(const TPunkt* punkt)
 {
-    return punkt != nullptr && dynamic_cast<const TTor*>(punkt) == nullptr &&
-           dynamic_cast<const TZwrotnica*>(punkt) == nullptr && dynamic_cast<const TSemafor*>(punkt) == nullptr &&
-           dynamic_cast<const TZapowiedz*>(punkt) == nullptr;
+    return punkt != nullptr && !punkt->Jest(rpTor | rpZwrotnica | rpSemafor | rpZapowiedz);
 }
 
 void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b)

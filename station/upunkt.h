@@ -92,11 +92,31 @@ protected:
     virtual std::string TekstPunktu() const { return {}; }
 };
 
+// The kinds of point the simulation asks about on every step. A point answers with the kinds of its
+// class and of every class it derives from, so the step needs no run-time type lookup.
+enum tRodzajPunktu : unsigned {
+    rpTor = 1u << 0,
+    rpZwrotnica = 1u << 1,
+    rpSemafor = 1u << 2,
+    rpZapowiedz = 1u << 3,
+    rpPeron = 1u << 4,
+    rpBocznica = 1u << 5,
+    rpWlot = 1u << 6,
+    rpWlotStacyjny = 1u << 7,
+    rpPunktTorowy = 1u << 8,
+};
+
 // A point: has a state, may hold one train, shows its label, and joins the tracks on its sides.
 class TPunkt : public TElement {
 public:
     explicit TPunkt(TStacja& stacja);
     const char* NazwaKlasy() const override { return "TPunkt"; }
+
+    virtual unsigned Rodzaje() const { return 0; }
+    bool Jest(unsigned rodzaj) const { return (Rodzaje() & rodzaj) != 0; }
+    // Whether a train held here counts as a train in the station: every point but the entries and
+    // the announcement fields.
+    bool LiczySieDoStacji() const { return !Jest(rpWlot | rpZapowiedz); }
 
     tStan Stan() const { return stan_; }
     virtual void SetStan(tStan wartosc);
@@ -150,6 +170,7 @@ class TPunktTorowy : public TPunkt {
 public:
     using TPunkt::TPunkt;
     const char* NazwaKlasy() const override { return "TPunktTorowy"; }
+    unsigned Rodzaje() const override { return rpPunktTorowy; }
 };
 
 // Whether a train may stop at the point: every point but tracks, switches, signals and

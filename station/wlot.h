@@ -13,6 +13,7 @@ class TBocznica : public TPunkt {
 public:
     using TPunkt::TPunkt;
     const char* NazwaKlasy() const override { return "TBocznica"; }
+    unsigned Rodzaje() const override { return rpBocznica; }
 
     tSemType Typ() const { return typ_; }
     void SetTyp(tSemType t);
@@ -41,6 +42,7 @@ class TWlot : public TBocznica {
 public:
     using TBocznica::TBocznica;
     const char* NazwaKlasy() const override { return "TWlot"; }
+    unsigned Rodzaje() const override { return TBocznica::Rodzaje() | rpWlot; }
     const char* PlikDzwieku() const override { return "pipipi.wav"; }
 
     TRodzajWlotu RodzajWlotu() const { return rodzaj_; }
@@ -81,6 +83,7 @@ class TWlotStacyjny : public TWlot {
 public:
     using TWlot::TWlot;
     const char* NazwaKlasy() const override { return "TWlotStacyjny"; }
+    unsigned Rodzaje() const override { return TWlot::Rodzaje() | rpWlotStacyjny; }
 
     TDodajDoDziennikaProc OnDodajDoDziennika;
     void DoDodajDoDziennika(std::int32_t punkty, const std::string& s1, const std::string& s2);

@@ -7,6 +7,7 @@ class TZapowiedz : public TPunkt {
 public:
     explicit TZapowiedz(TStacja& stacja);
     const char* NazwaKlasy() const override { return "TZapowiedz"; }
+    unsigned Rodzaje() const override { return rpZapowiedz; }
     const char* PlikDzwieku() const override { return "zap.wav"; }
 
     // Announcement lead in minutes.

@@ -9,6 +9,7 @@ class TZwrotnica : public TPunkt {
 public:
     explicit TZwrotnica(TStacja& stacja);
     const char* NazwaKlasy() const override { return "TZwrotnica"; }
+    unsigned Rodzaje() const override { return rpZwrotnica; }
     const char* PlikDzwieku() const override { return "pzwr.wav"; }
 
     tZwrStatus Status() const { return status_; }

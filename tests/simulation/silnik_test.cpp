@@ -286,6 +286,44 @@ TEST_F(Silnik, AnUncoupledConsistSplitsAndTheFrontUnitDrivesAway)
     EXPECT_EQ(silnik.PociagiDnia().size(), przedtem + 1);
 }
 
+// The count of trains in the station, kept as points change, agrees with a recount of the points
+// on every step: through a join, a split, an exit, and midnight with trains still queued.
+TEST_F(Silnik, TheCountOfTrainsInTheStationAgreesWithARecountThroughJoinsSplitsExitsAndMidnight)
+{
+    const auto policz = [this] {
+        int n = 0;
+        for (TPunkt* p : sym.Stacja().Punkty())
+            if (p->Pociag() != nullptr && dynamic_cast<TWlot*>(p) == nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+                ++n;
+        return n;
+    };
+    Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 35));
+    Rozkladowy("2", "wBrz", "wOlsz", G(23, 0), G(23, 5));
+    sym.Pokaz();
+    Nacisnij("ZatwierdzButton3");  // pM1 - p1
+    TPociag& wagony = Postaw("pM1", "2211", stLewy, true);
+    wagony.StanJazdy = tStanJazdy::postoj;
+    Postaw("Tor13", "s", stLewy, true);
+    Postaw("Tor7", "s+2211", stPrawy, true);
+    Postaw("Tor45", "s", stPrawy);
+    Rozprzegnij(wagony);
+    EXPECT_EQ(silnik.LiczbaPociagowNaStacji(), policz());
+    for (int i = 0; i < 20; ++i) {
+        if (i == 3)
+            UstawStanJazdy(wagony, tStanJazdy::jazda);
+        Krok();
+        ASSERT_EQ(silnik.LiczbaPociagowNaStacji(), policz()) << "step " << i;
+    }
+    EXPECT_GT(policz(), 0);
+    sym.CzasSymulacji = G(23, 59, 58);
+    sym.Tyknij();
+    EXPECT_LT(sym.CzasSymulacji, G(0, 1));
+    EXPECT_EQ(silnik.LiczbaPociagowNaStacji(), policz());
+    EXPECT_EQ(sym.LicznikPociagow(), policz() == 0 ? std::string("żadnych pociągów w obrębie stacji")
+                                                   : Liczebnik("%d %s w obrębie stacji", policz(), "pociąg", "pociągi",
+                                                               "pociągów"));
+}
+
 class Odjazd : public Silnik {
 protected:
     // A train waiting at p1 to leave for wBrz at 4:35 over a locked route with sL cleared; it needs
