@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QTextEdit(rodzic)
+TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QPlainTextEdit(rodzic)
 {
     setObjectName("reInfo");
     setReadOnly(true);
