@@ -306,9 +306,14 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
     if (TZapowiedz* r = e.ZapowiedzRozkladu) {
         r->SetPociag(NastepnyPociag(e, 0));
         if (r->Pociag() != nullptr) {
-            r->Font.Kolor = static_cast<double>(r->Czas) >= r->Pociag()->Przyjazd() + Minuta(10) ? kolory::Czarny
-                                                                                                   : kolory::Bordowy;
-            r->ParentFont = false;
+            const TKolor kolor = static_cast<double>(r->Czas) >= r->Pociag()->Przyjazd() + Minuta(10) ? kolory::Czarny
+                                                                                                      : kolory::Bordowy;
+            // The window repaints only what asks for it.
+            if (r->ParentFont || r->Font.Kolor != kolor) {
+                r->Font.Kolor = kolor;
+                r->ParentFont = false;
+                r->Repaint();
+            }
         }
     } else {
         ZapiszWDzienniku(-33, "Brak elementu zapowiedzi rozkładu dla wlotu " + e.Name, brak, {tRodzajOceny::bladUkladu});

@@ -98,10 +98,10 @@ void TStacja::NaSpod(TKomponent* komponent)
     kolejnosc_.insert(kolejnosc_.begin(), komponent);
 }
 
-void TStacja::Rysuj(TPlotno& p, const std::string& kontener) const
+void TStacja::Rysuj(TPlotno& p, const std::string& kontener, const std::function<bool(TKomponent&)>& filtr) const
 {
     for (TKomponent* k : kolejnosc_) {
-        if (!k->Visible || k->Kontener != kontener)
+        if (!k->Visible || k->Kontener != kontener || (filtr && !filtr(*k)))
             continue;
         p.Zapisz();
         p.Przesun(k->Left, k->Top);

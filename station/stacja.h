@@ -78,8 +78,10 @@ public:
     void NaWierzch(TKomponent* komponent);
     void NaSpod(TKomponent* komponent);
 
-    // Draws every visible component of the container, back to front, each at its place.
-    void Rysuj(TPlotno& p, const std::string& kontener = TKomponent::Diagram) const;
+    // Draws every visible component of the container, back to front, each at its place; with a
+    // filter, only those it lets through.
+    void Rysuj(TPlotno& p, const std::string& kontener = TKomponent::Diagram,
+               const std::function<bool(TKomponent&)>& filtr = {}) const;
     // The topmost visible element under the point of the diagram: the one target of clicks, double
     // clicks, hints and menus.
     TElement* ElementW(TPunktXY punkt) const;

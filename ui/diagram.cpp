@@ -3,10 +3,12 @@
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "ui/obraz.h"
+#include "ui/plotno_zasiegu.h"
 #include "ui/qplotno.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -76,13 +78,56 @@ TElement* TDiagram::ElementPod(QPoint punkt) const
     return sym_.Stacja().ElementW({static_cast<int>(punkt.x() / powiekszenie_), static_cast<int>(punkt.y() / powiekszenie_)});
 }
 
-void TDiagram::paintEvent(QPaintEvent*)
+QRect TDiagram::ZasiegKomponentu(TKomponent& k) const
+{
+    if (!k.Visible || k.Kontener != TKomponent::Diagram)
+        return {};
+    TPlotnoZasiegu zasieg;
+    zasieg.Przesun(k.Left, k.Top);
+    k.Paint(zasieg);
+    return zasieg.Zasieg().united(QRect(k.Left, k.Top, k.Width, k.Height));
+}
+
+QRect TDiagram::NaWidzet(const QRect& logiczny) const
+{
+    // A pixel more all round: the zoom rounds edges either way.
+    const QRectF r(logiczny.x() * powiekszenie_, logiczny.y() * powiekszenie_, logiczny.width() * powiekszenie_,
+                   logiczny.height() * powiekszenie_);
+    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void TDiagram::OdswiezKomponent(TKomponent& k)
+{
+    QRect obszar = ZasiegKomponentu(k);
+    const auto it = zasiegi_.find(&k);
+    if (it != zasiegi_.end()) {
+        obszar = obszar.united(it->second);
+        it->second = obszar;
+    } else {
+        zasiegi_[&k] = obszar;
+    }
+    if (!obszar.isEmpty())
+        update(NaWidzet(obszar));
+}
+
+void TDiagram::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    p.fillRect(rect(), NaQColor(sym_.Stacja().KolorOkna));
+    p.fillRect(e->rect(), NaQColor(sym_.Stacja().KolorOkna));
     p.scale(powiekszenie_, powiekszenie_);
     TQPlotno plotno(p);
-    sym_.Stacja().Rysuj(plotno);
+    const QRect naruszony = e->region().boundingRect();
+    if (naruszony.contains(rect())) {
+        sym_.Stacja().Rysuj(plotno);
+        return;
+    }
+    // Only the components that reach into the part to repaint; the painter clips the rest.
+    sym_.Stacja().Rysuj(plotno, TKomponent::Diagram, [this, &e](TKomponent& k) {
+        auto it = zasiegi_.find(&k);
+        if (it == zasiegi_.end())
+            it = zasiegi_.emplace(&k, ZasiegKomponentu(k)).first;
+        return e->region().intersects(NaWidzet(it->second));
+    });
 }
 
 void TDiagram::mousePressEvent(QMouseEvent* e)

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
+#include <unordered_map>
+
 class TSymulacjaStacji;
 class TElement;
+class TKomponent;
 
 // The station diagram: every element drawn in its drawing order through the canvas, at a zoom,
 // crisp at the screen's pixel ratio. Clicks, double clicks, hints and the train menu all go to the
@@ -30,6 +33,9 @@ public:
     // The element under a point of the widget, or none.
     TElement* ElementPod(QPoint punkt) const;
     QSize sizeHint() const override;
+    // The component changed its look: repaints where it was drawn and where it is drawn now, and
+    // nothing else.
+    void OdswiezKomponent(TKomponent& komponent);
 
 signals:
     // A right click on a point: the window opens the train menu there.
@@ -45,8 +51,16 @@ protected:
 
 private:
     void UstawSkale(double p);
+    // Where the component draws, in the diagram's own coordinates (before the zoom); empty when it
+    // is not drawn on the diagram.
+    QRect ZasiegKomponentu(TKomponent& komponent) const;
+    // The widget's pixels that show a rectangle of the diagram's own coordinates.
+    QRect NaWidzet(const QRect& logiczny) const;
 
     TSymulacjaStacji& sym_;
+    // Where each component drew last time; a repaint of part of the diagram draws only the
+    // components that reach into it.
+    mutable std::unordered_map<const TKomponent*, QRect> zasiegi_;
     double powiekszenie_ = 1.0;
     bool dopasowane_ = true;
     QSize obszar_;

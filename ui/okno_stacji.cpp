@@ -5,6 +5,7 @@
 #include "interlocking/przyciski.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
+#include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
 #include "trains/czas.h"
 #include "ui/diagram.h"
@@ -339,10 +340,11 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     ZbudujMenuGlowne();
 
     // The engine tells; the window shows.
-    sym_.Stacja().OnOdswiez = [this](TKomponent*) {
+    sym_.Stacja().OnOdswiez = [this](TKomponent* k) {
+        zmienione_.insert(k);
         if (!doOdswiezenia_) {
             doOdswiezenia_ = true;
-            QTimer::singleShot(0, this, [this] { OdswiezWszystko(); });
+            QTimer::singleShot(0, this, [this] { OdswiezZmienione(); });
         }
     };
     sym_.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
@@ -433,6 +435,8 @@ QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
         auto* w = new TPrzyciskWidok(sym_, *b, strona);
         connect(w, &TPrzyciskWidok::nacisniety, this, [this] { OdswiezWszystko(); });
         przyciski_.push_back(w);
+        if (auto* e = dynamic_cast<TPrzyciskElementu*>(b))
+            przyciskiElementow_.emplace_back(e, w);
     }
     strona->setMinimumSize(ZasiegDzieci(strona));
     return strona;
@@ -631,19 +635,27 @@ void TOknoStacji::Tyknij()
     }
     sym_.OknoAktywne = Aktywne();
     sym_.Wykonaj([this] { sym_.Tyknij(); });
-    OdswiezWszystko();
+    OdswiezZmienione();
 }
 
 void TOknoStacji::OdswiezEtykiety()
 {
-    lbScore_->setText(QString::number(sym_.Dziennik().Score()));
-    QPalette paleta = pScore_->palette();
-    paleta.setColor(QPalette::Window, NaQColor(sym_.Dziennik().KolorScore()));
-    pScore_->setPalette(paleta);
-    lbCzas_->setText(Q(sym_.EtykietaCzasu()));
-    lbCzasSek_->setText(Q(sym_.EtykietaSekund()));
+    // A label given the text it shows already would still be laid out and repainted.
+    const auto ustaw = [](QLabel* etykieta, const QString& tekst) {
+        if (etykieta->text() != tekst)
+            etykieta->setText(tekst);
+    };
+    ustaw(lbScore_, QString::number(sym_.Dziennik().Score()));
+    const QColor kolorScore = NaQColor(sym_.Dziennik().KolorScore());
+    if (pScore_->palette().color(QPalette::Window) != kolorScore) {
+        QPalette paleta = pScore_->palette();
+        paleta.setColor(QPalette::Window, kolorScore);
+        pScore_->setPalette(paleta);
+    }
+    ustaw(lbCzas_, Q(sym_.EtykietaCzasu()));
+    ustaw(lbCzasSek_, Q(sym_.EtykietaSekund()));
     if (!sym_.LicznikPociagow().empty())
-        lbIloscPoc_->setText(Q(sym_.LicznikPociagow()));
+        ustaw(lbIloscPoc_, Q(sym_.LicznikPociagow()));
     status_[2]->UstawTekst(Q(sym_.StatusCzasBiezacy));
     // The clock as it is now, also after a click on it while the ticks stand.
     status_[3]->UstawTekst(Q(CzasHHMMSS(sym_.CzasSymulacji)));
@@ -672,12 +684,41 @@ void TOknoStacji::OdswiezPauze()
 void TOknoStacji::OdswiezWszystko()
 {
     doOdswiezenia_ = false;
+    zmienione_.clear();
     diagram_->update();
     for (auto* p : przyciski_)
         p->update();
+    czasZegara_ = sym_.CzasSymulacji;
     zegar_->update();
     OdswiezEtykiety();
     pociagi_->Odswiez();
+}
+
+void TOknoStacji::OdswiezZmienione()
+{
+    doOdswiezenia_ = false;
+    if (!zmienione_.empty()) {
+        // Through the station's own list, so that a component removed meanwhile is never touched.
+        for (const auto& k : sym_.Stacja().Komponenty()) {
+            if (!zmienione_.count(k.get()))
+                continue;
+            if (k->Kontener == TKomponent::Diagram)
+                diagram_->OdswiezKomponent(*k);
+            for (auto* p : przyciski_)
+                if (&p->Przycisk() == k.get())
+                    p->update();
+            // The buttons that show an element draw its state and its fault count.
+            for (const auto& [przycisk, widok] : przyciskiElementow_)
+                if (static_cast<const TKomponent*>(przycisk->ElementPrzycisku()) == k.get())
+                    widok->update();
+        }
+        zmienione_.clear();
+    }
+    if (sym_.CzasSymulacji != czasZegara_) {
+        czasZegara_ = sym_.CzasSymulacji;
+        zegar_->update();
+    }
+    OdswiezEtykiety();
 }
 
 void TOknoStacji::UstawKolorOkna(const QColor& kolor)

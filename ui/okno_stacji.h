@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,9 @@ class TDiagram;
 class TDziennikWidok;
 class TEtykietaSkrocona;
 class TElement;
+class TKomponent;
 class TListaPociagowWidok;
+class TPrzyciskElementu;
 class TPrzyciskWidok;
 class TSymulacjaStacji;
 class TZegarWidok;
@@ -91,6 +94,9 @@ private:
     QWidget* ZbudujStrone(const std::string& kontener);
     void OdswiezWszystko();
     void PokazStanGry();
+    // Repaints only what the engine asked to since the last time: the diagram's rectangles of the
+    // changed components, their buttons, and the labels and the clock whose text or time moved.
+    void OdswiezZmienione();
     void OdswiezEtykiety();
     void UstawKolorOkna(const QColor& kolor);
     void UstawKolorZakladek(const QColor& kolor);
@@ -141,4 +147,8 @@ private:
     // diagram.
     double udzialDziennika_ = -1;
     bool doOdswiezenia_ = false;
+    std::unordered_set<const TKomponent*> zmienione_;
+    // The buttons that show an element, with their views.
+    std::vector<std::pair<TPrzyciskElementu*, TPrzyciskWidok*>> przyciskiElementow_;
+    double czasZegara_ = -1.0;  // the simulated time the clock was last drawn at
 };

@@ -1,0 +1,206 @@
+// The station window repaints only what changed: nothing for a tick that changes nothing, the
+// rectangles of the changed elements and their buttons for a tick that moves a train.
+#include "interlocking/wktcolorbutton.h"
+#include "simulation/symulacja_stacji.h"
+#include "station/przycisk_elementu.h"
+#include "station/upunkt.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "trains/sklad.h"
+#include "ui/diagram.h"
+#include "ui/okno_stacji.h"
+#include "ui/przycisk_widok.h"
+
+#include <QPaintEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+class TOknoTestowe : public TOknoStacji {
+public:
+    using TOknoStacji::TOknoStacji;
+    bool Aktywne() const override { return true; }
+};
+
+// Every paint a widget gets, with the region it repaints.
+class TMalowania : public QObject {
+public:
+    std::map<QObject*, QRegion> Obszary;
+    void Obserwuj(QWidget* w) { w->installEventFilter(this); }
+    bool Malowany(QObject* w) const { return Obszary.count(w) != 0; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            Obszary[o] += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+struct TStanowisko {
+    TSrodowiskoTestowe s;
+    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
+    TOknoTestowe okno{sym};
+    TMalowania malowania;
+
+    TStanowisko()
+    {
+        s.Rozklad.ZapiszRozklad();
+        okno.resize(900, 600);
+        okno.show();
+        okno.Zegar()->stop();
+        // The page with the signal and switch buttons in sight: hidden buttons are never painted.
+        auto* strony = okno.findChild<QTabWidget*>("pcInfo1");
+        strony->setCurrentWidget(strony->findChild<QWidget*>("tsSterowanie"));
+        okno.Tyknij();
+        Ustal();
+        malowania.Obserwuj(okno.Diagram());
+        for (TPrzyciskWidok* p : okno.Przyciski())
+            malowania.Obserwuj(p);
+    }
+    // Everything pending is painted.
+    void Przetworz()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    // What is counted starts from here.
+    void Ustal()
+    {
+        Przetworz();
+        malowania.Obszary.clear();
+    }
+    TPunkt& P(const char* nazwa) { return *sym.Stacja().Znajdz<TPunkt>(nazwa); }
+    QPoint Srodek(const char* nazwa)
+    {
+        const TPunkt& p = P(nazwa);
+        const double z = okno.Diagram()->Powiekszenie();
+        return QPoint(static_cast<int>((p.Left + p.Width / 2) * z), static_cast<int>((p.Top + p.Height / 2) * z));
+    }
+};
+
+}  // namespace
+
+class OdswiezanieTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("WKT", "Drelinko").clear();
+    }
+
+    void aTickThatChangesNothingRepaintsNeitherTheDiagramNorAnyButton()
+    {
+        TStanowisko t;
+        for (int i = 0; i < 5; ++i) {
+            t.okno.Tyknij();
+            t.Przetworz();
+        }
+        QVERIFY(!t.malowania.Malowany(t.okno.Diagram()));
+        for (TPrzyciskWidok* p : t.okno.Przyciski())
+            QVERIFY2(!t.malowania.Malowany(p), qPrintable(p->objectName()));
+    }
+
+    void aTickThatMovesOneTrainRepaintsOnlyTheChangedElementsAndTheirButtons()
+    {
+        TStanowisko t;
+        auto pociag = std::make_unique<TPociag>();
+        pociag->SetSklad("s");
+        pociag->Kierunek = stPrawy;
+        pociag->SetManewrowy(true);
+        TPociag* p = t.sym.Silnik().Przyjmij(std::move(pociag));
+        t.P("Tor7").SetPociag(p);
+        UstawStanJazdy(*p, tStanJazdy::jazda);
+        t.Ustal();
+
+        // What the engine asks to repaint during the tick, passed on to the window.
+        std::set<const TKomponent*> zmienione;
+        auto okna = t.sym.Stacja().OnOdswiez;
+        t.sym.Stacja().OnOdswiez = [&](TKomponent* k) {
+            zmienione.insert(k);
+            okna(k);
+        };
+        t.okno.Tyknij();
+        t.Przetworz();
+        t.sym.Stacja().OnOdswiez = okna;
+        QCOMPARE(t.P("Tor7").Pociag(), nullptr);
+        QVERIFY(zmienione.count(&t.P("sA")));  // it moved on over the signal
+
+        const QRegion diagram = t.malowania.Obszary[t.okno.Diagram()];
+        QVERIFY(diagram.contains(t.Srodek("Tor7")));
+        QVERIFY(diagram.contains(t.Srodek("sA")));
+        // No point that did not change and lies away from those that did is repainted.
+        int daleko = 0;
+        for (TPunkt* punkt : t.sym.Stacja().Punkty()) {
+            if (zmienione.count(punkt) || !punkt->Visible || punkt->Kontener != TKomponent::Diagram)
+                continue;
+            const QRect r(punkt->Left, punkt->Top, punkt->Width, punkt->Height);
+            const bool blisko = std::any_of(zmienione.begin(), zmienione.end(), [&](const TKomponent* k) {
+                return k->Kontener == TKomponent::Diagram &&
+                       QRect(k->Left, k->Top, k->Width, k->Height).adjusted(-60, -30, 60, 30).intersects(r);
+            });
+            if (blisko)
+                continue;
+            ++daleko;
+            QVERIFY2(!diagram.contains(t.Srodek(punkt->Name.c_str())), punkt->Name.c_str());
+        }
+        QVERIFY(daleko > 20);
+        const QRect calosc = t.okno.Diagram()->rect();
+        QVERIFY(diagram.boundingRect().width() * diagram.boundingRect().height() <
+                calosc.width() * calosc.height() / 4);
+
+        // Only buttons that changed or show a changed element are repainted, the signal's among them
+        // (and a neighbour where their rectangles touch, which Qt paints together).
+        const auto zmieniony = [&](TPrzyciskWidok* w) {
+            auto* e = dynamic_cast<TPrzyciskElementu*>(&w->Przycisk());
+            return zmienione.count(&w->Przycisk()) || (e != nullptr && zmienione.count(e->ElementPrzycisku()));
+        };
+        bool sygnal = false;
+        int niemalowane = 0;
+        for (TPrzyciskWidok* w : t.okno.Przyciski()) {
+            if (!t.malowania.Malowany(w)) {
+                niemalowane += w->isVisible();
+                continue;
+            }
+            const bool sasiad = std::any_of(t.okno.Przyciski().begin(), t.okno.Przyciski().end(), [&](TPrzyciskWidok* inny) {
+                return inny->parentWidget() == w->parentWidget() && zmieniony(inny) &&
+                       inny->geometry().adjusted(-1, -1, 1, 1).intersects(w->geometry());
+            });
+            QVERIFY2(zmieniony(w) || sasiad, qPrintable(w->objectName()));
+            auto* e = dynamic_cast<TPrzyciskElementu*>(&w->Przycisk());
+            sygnal = sygnal || (e != nullptr && e->ElementPrzycisku() == &t.P("sA"));
+        }
+        QVERIFY(sygnal);
+        QVERIFY(niemalowane > 10);
+    }
+
+    void aComponentsOldPlaceIsRepaintedWhenItsTextShrinks()
+    {
+        TStanowisko t;
+        TPunkt& p1 = t.P("p1");
+        p1.SetElementy("2211 2211 2211 2211 2211 2211");
+        t.Ustal();
+        p1.SetElementy("s");
+        t.Przetworz();
+        const QRegion diagram = t.malowania.Obszary[t.okno.Diagram()];
+        QVERIFY(!diagram.isEmpty());
+        const QRect szeroki = diagram.boundingRect();
+        const double z = t.okno.Diagram()->Powiekszenie();
+        // The long text reached well beyond the point on both sides; all of it is repainted.
+        QVERIFY(szeroki.left() < p1.Left * z);
+        QVERIFY(szeroki.right() > (p1.Left + p1.Width) * z);
+    }
+};
+
+QTEST_MAIN(OdswiezanieTest)
+#include "odswiezanie_test.moc"
