@@ -68,7 +68,12 @@ TWlot* TSilnikSymulacji::ZnajdzWlot(const std::string& nazwa) const
                 ostatni = w;
         return ostatni;
     }
-    return dynamic_cast<TWlot*>(okno_->Znajdz(nazwa));
+    // The component of that name, when it is an entry.
+    const TKomponent* k = okno_->Znajdz(nazwa);
+    for (TWlot* w : okno_->Wloty())
+        if (w == k)
+            return w;
+    return nullptr;
 }
 
 TPociag* TSilnikSymulacji::Przyjmij(std::unique_ptr<TPociag> pociag)
@@ -286,7 +291,7 @@ void TSilnikSymulacji::KrokSymulacji()
 
 void TSilnikSymulacji::ObsluzWlot(TWlot& e)
 {
-    const std::string brak = "Powiadom o tym błędzie producenta programu.";
+    static constexpr const char* brak = "Powiadom o tym błędzie producenta programu.";
     if (TZapowiedz* z = e.Zapowiedz) {
         if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size()))
             z->SetPociag(NastepnyPociag(e, 1));

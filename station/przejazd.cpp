@@ -38,13 +38,19 @@ void TPrzejazd::SetTyp(tZwrStatus t)
 
 void TPrzejazd::PrzeliczMiganie()
 {
+    // Asked whenever a track changes its state, so on the simulation's every step: the station's
+    // points, without a type lookup.
     bool migaj = false;
-    for (TTor* t : Stacja().Wszystkie<TTor>())
+    for (TPunkt* p : Stacja().Punkty()) {
+        if (!p->Jest(rpTor))
+            continue;
+        const auto* t = static_cast<const TTor*>(p);
         if ((t->PrzejazdDolne == this || t->PrzejazdGorne == this) &&
             (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety)) {
             migaj = true;
             break;
         }
+    }
     if (migaj != migajacy_)
         SetMigajacy(migaj);
 }
