@@ -21,7 +21,10 @@ TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QPlainTextEdit(rodzic)
 
 void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
 {
+    // The runs of a line are one edit: the pane lays the line out once, not after every run (nor
+    // to place the cursor at the end).
     QTextCursor c(document());
+    c.beginEditBlock();
     c.movePosition(QTextCursor::End);
     QTextCharFormat zwykly;
     zwykly.setForeground(Qt::black);
@@ -31,6 +34,7 @@ void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
         c.insertText("\n");
         c.insertText(QString::fromStdString(l.Tekst), gruby);
         c.insertText(" " + QString::fromStdString(l.Opis), zwykly);
+        c.endEditBlock();
         Przewin();
         return;
     }
@@ -45,6 +49,7 @@ void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
     tekst.setForeground(NaQColor(kolor_));
     c.insertText(QString::fromStdString(l.Tekst), tekst);
     c.insertText(QString::fromStdString(KoncowkaLinii(l)), zwykly);
+    c.endEditBlock();
     kolor_ = kolory::Czarny;
     Przewin();
 }
