@@ -334,6 +334,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         auto* l = new TEtykietaSkrocona(QString::fromUtf8(teksty[i]));
         l->setObjectName(QStringLiteral("status%1").arg(i));
         l->setMinimumWidth(szerokosci[i]);
+        // Opaque, so that the times changing on every tick do not repaint the bar under them.
+        l->setAutoFillBackground(true);
         statusBar()->addWidget(l, i >= 4 ? 1 : 0);
         status_.push_back(l);
     }
@@ -688,7 +690,6 @@ void TOknoStacji::OdswiezWszystko()
     diagram_->update();
     for (auto* p : przyciski_)
         p->update();
-    czasZegara_ = sym_.CzasSymulacji;
     zegar_->update();
     OdswiezEtykiety();
     pociagi_->Odswiez();
@@ -714,10 +715,7 @@ void TOknoStacji::OdswiezZmienione()
         }
         zmienione_.clear();
     }
-    if (sym_.CzasSymulacji != czasZegara_) {
-        czasZegara_ = sym_.CzasSymulacji;
-        zegar_->update();
-    }
+    zegar_->Odswiez();
     OdswiezEtykiety();
 }
 

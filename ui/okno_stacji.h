@@ -150,5 +150,4 @@ private:
     std::unordered_set<const TKomponent*> zmienione_;
     // The buttons that show an element, with their views.
     std::vector<std::pair<TPrzyciskElementu*, TPrzyciskWidok*>> przyciskiElementow_;
-    double czasZegara_ = -1.0;  // the simulated time the clock was last drawn at
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -11,10 +12,18 @@ class TZegarWidok : public QWidget {
 public:
     explicit TZegarWidok(std::function<double()> czas, QWidget* rodzic = nullptr);
     QSize sizeHint() const override { return {97, 96}; }
+    // Repaints when a hand's tip has moved to another pixel since the last paint: a few simulated
+    // seconds move it less than that.
+    void Odswiez();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // Where the hands' tips are at the time, in whole pixels.
+    QList<int> Wskazowki(double czas) const;
+
     std::function<double()> czas_;
+    QList<int> narysowane_;
+    QPixmap tarcza_;
 };
