@@ -1,5 +1,7 @@
 #include "ui/qplotno.h"
 
+#include "ui/tekst_pamiec.h"
+
 #include <QFontMetrics>
 #include <QPolygon>
 
@@ -44,6 +46,13 @@ QStringList RodzinyCzcionki(const std::string& nazwa)
 
 QFont NaQFont(const TCzcionka& c)
 {
+    // A repaint asks for the same few fonts for every label: each is made once.
+    static std::vector<std::pair<TCzcionka, QFont>> zrobione;
+    for (const auto& [czcionka, font] : zrobione)
+        if (czcionka == c)
+            return font;
+    if (zrobione.size() >= 64)
+        zrobione.clear();
     QFont f;
     f.setFamilies(RodzinyCzcionki(c.Nazwa));
     if (c.Piksele)
@@ -52,6 +61,7 @@ QFont NaQFont(const TCzcionka& c)
         f.setPointSize(c.Rozmiar);
     f.setBold(c.Pogrubiona);
     f.setHintingPreference(QFont::PreferFullHinting);
+    zrobione.emplace_back(c, f);
     return f;
 }
 
@@ -187,7 +197,7 @@ void TQPlotno::Tekst(const TProstokat& r, const std::string& tekst, const TCzcio
         wyrownanie |= Qt::TextSingleLine;
     if (flagi & tfBezObciecia)
         wyrownanie |= Qt::TextDontClip;
-    p_.drawText(prostokat, wyrownanie, s);
+    RysujTekstZPamieci(p_, prostokat, wyrownanie, s);
 }
 
 void TQPlotno::Odwracanie(bool wlaczone)
