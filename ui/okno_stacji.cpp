@@ -717,6 +717,8 @@ void TOknoStacji::OdswiezZmienione()
     }
     zegar_->Odswiez();
     OdswiezEtykiety();
+    // The train list redraws only its cells that changed.
+    pociagi_->Odswiez();
 }
 
 void TOknoStacji::UstawKolorOkna(const QColor& kolor)
