@@ -85,7 +85,13 @@ QRect TDiagram::ZasiegKomponentu(TKomponent& k) const
     TPlotnoZasiegu zasieg;
     zasieg.Przesun(k.Left, k.Top);
     k.Paint(zasieg);
-    return zasieg.Zasieg().united(QRect(k.Left, k.Top, k.Width, k.Height));
+    // What the station draws over every element for it: the train's label beside a track...
+    if (sym_.Stacja().EtykietyPociagow)
+        if (const auto* punkt = dynamic_cast<const TPunkt*>(&k))
+            punkt->RysujEtykietePociagu(zasieg);
+    // ...and the blinking frame a few pixels clear of it.
+    constexpr int Ramka = 6;
+    return zasieg.Zasieg().united(QRect(k.Left, k.Top, k.Width, k.Height).adjusted(-Ramka, -Ramka, Ramka, Ramka));
 }
 
 QRect TDiagram::NaWidzet(const QRect& logiczny) const
