@@ -6,6 +6,7 @@
 #include "simulation/okno_rozkladu.h"
 #include "simulation/raport_dnia.h"
 #include "simulation/symulacja_stacji.h"
+#include "simulation/uslugi_zapisu.h"
 #include "core/tekst.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
@@ -40,19 +41,6 @@ struct TBladPliku : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-const char* NazwaOdpowiedzi(tOdpowiedz o)
-{
-    switch (o) {
-    case tOdpowiedz::tak:
-        return "yes";
-    case tOdpowiedz::nie:
-        return "no";
-    case tOdpowiedz::anuluj:
-        return "cancel";
-    }
-    return "cancel";
-}
-
 }  // namespace
 
 // Message and question boxes as output lines; questions take the queued answers.
@@ -69,7 +57,7 @@ public:
             o = Odpowiedzi.front();
             Odpowiedzi.pop_front();
         }
-        out_ << "QUESTION " << BezLamania(tekst) << " -> " << NazwaOdpowiedzi(o) << '\n';
+        out_ << "QUESTION " << BezLamania(tekst) << " -> " << TUslugiZapisu::NazwaOdpowiedzi(o) << '\n';
         return o;
     }
 
