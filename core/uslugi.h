@@ -22,12 +22,27 @@ public:
     virtual int Losuj(int n) = 0;
 };
 
+// What a setting's text stands for, so that a store may keep it in a form of its own: a colour
+// goes through as "#rrggbb", bytes as base64 text.
+enum class tPostacUstawienia { tekst, kolor, dane };
+
 // The per-user settings store: values by key path and name.
 class TUstawienia {
 public:
     virtual ~TUstawienia() = default;
     virtual std::string Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const = 0;
     virtual void Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc) = 0;
+    // The same for a value of the given form; a store that keeps only text keeps it as it is given.
+    virtual std::string CzytajJako(tPostacUstawienia, const std::string& klucz, const std::string& nazwa,
+                                   const std::string& domyslna) const
+    {
+        return Czytaj(klucz, nazwa, domyslna);
+    }
+    virtual void ZapiszJako(tPostacUstawienia, const std::string& klucz, const std::string& nazwa,
+                            const std::string& wartosc)
+    {
+        Zapisz(klucz, nazwa, wartosc);
+    }
     // Why the last write was not kept (a read-only home); empty when it was. Read through the
     // validating layer, TUstawieniaGry, which tells the player.
     virtual std::string BladZapisu() const { return {}; }

@@ -29,13 +29,6 @@ std::optional<double> CzytajRzeczywista(std::string_view t)
     return v;
 }
 
-std::string PiszRzeczywista(double v)
-{
-    char bufor[64];
-    const auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, v);
-    return blad == std::errc() ? std::string(bufor, koniec) : std::string();
-}
-
 constexpr std::string_view ZnakiBase64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 }  // namespace
@@ -65,7 +58,7 @@ std::optional<std::string> UstawienieRzeczywiste(std::string_view tekst, const T
     const auto v = CzytajRzeczywista(Przytnij(tekst));
     if (!v || !WZakresie(*v, opis))
         return std::nullopt;
-    return PiszRzeczywista(*v);
+    return TekstLiczby(*v);
 }
 
 std::optional<std::string> UstawienieKolor(std::string_view tekst, const TOpisUstawienia&)
@@ -81,6 +74,22 @@ std::optional<std::string> UstawienieDane(std::string_view tekst, const TOpisUst
     if (!ZBase64(tekst))
         return std::nullopt;
     return std::string(tekst);
+}
+
+std::string TekstLiczby(double v)
+{
+    char bufor[64];
+    const auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, v);
+    return blad == std::errc() ? std::string(bufor, koniec) : std::string();
+}
+
+tPostacUstawienia Postac(const TOpisUstawienia& opis)
+{
+    if (opis.Sprawdz == UstawienieKolor)
+        return tPostacUstawienia::kolor;
+    if (opis.Sprawdz == UstawienieDane)
+        return tPostacUstawienia::dane;
+    return tPostacUstawienia::tekst;
 }
 
 std::string Base64(std::string_view bajty)
@@ -133,7 +142,7 @@ std::optional<std::string> ZBase64(std::string_view tekst)
 
 std::string TUstawieniaGry::Tekst(const TOpisUstawienia& opis) const
 {
-    const std::string surowy = magazyn_.Czytaj(opis.Klucz, opis.Nazwa, opis.Domyslna);
+    const std::string surowy = magazyn_.CzytajJako(Postac(opis), opis.Klucz, opis.Nazwa, opis.Domyslna);
     if (auto wartosc = opis.Sprawdz(surowy, opis))
         return *wartosc;
     return opis.Sprawdz(opis.Domyslna, opis).value_or(opis.Domyslna);
@@ -161,21 +170,18 @@ bool TUstawieniaGry::Zapisz(const TOpisUstawienia& opis, std::string_view wartos
     const auto sprawdzona = opis.Sprawdz(wartosc, opis);
     if (!sprawdzona)
         return false;
-    magazyn_.Zapisz(opis.Klucz, opis.Nazwa, *sprawdzona);
+    magazyn_.ZapiszJako(Postac(opis), opis.Klucz, opis.Nazwa, *sprawdzona);
     const std::string blad = magazyn_.BladZapisu();
     if (blad.empty())
         return true;
-    ZglosBladZapisu(komunikaty_, blad);
+    // Told once in the program's run: a home that cannot be written stays so for every later write.
+    if (!PowiedzianoOBledzie() && komunikaty_ != nullptr) {
+        PowiedzianoOBledzie() = true;
+        komunikaty_->Komunikat(Formatuj(TekstBleduZapisu, blad.c_str()));
+    }
     return false;
 }
 
-void TUstawieniaGry::ZglosBladZapisu(TKomunikaty* komunikaty, const std::string& powod)
-{
-    if (PowiedzianoOBledzie() || komunikaty == nullptr)
-        return;
-    PowiedzianoOBledzie() = true;
-    komunikaty->Komunikat(Formatuj(TekstBleduZapisu, powod.c_str()));
-}
 
 bool TUstawieniaGry::ZapiszLogiczne(const TOpisUstawienia& opis, bool wartosc)
 {
@@ -186,7 +192,7 @@ bool TUstawieniaGry::ZapiszCalkowite(const TOpisUstawienia& opis, int wartosc) {
 
 bool TUstawieniaGry::ZapiszRzeczywiste(const TOpisUstawienia& opis, double wartosc)
 {
-    return Zapisz(opis, PiszRzeczywista(wartosc));
+    return Zapisz(opis, TekstLiczby(wartosc));
 }
 
 bool TUstawieniaGry::ZapiszDane(const TOpisUstawienia& opis, std::string_view bajty) { return Zapisz(opis, Base64(bajty)); }

@@ -27,6 +27,11 @@ std::optional<std::string> UstawienieKolor(std::string_view tekst, const TOpisUs
 // Bytes kept as base64 text (window layouts).
 std::optional<std::string> UstawienieDane(std::string_view tekst, const TOpisUstawienia& opis);
 
+// The form the store is given the setting's text in.
+tPostacUstawienia Postac(const TOpisUstawienia& opis);
+// A number in the one form settings keep it in (shortest, with a point whatever the locale).
+std::string TekstLiczby(double v);
+
 std::string Base64(std::string_view bajty);
 std::optional<std::string> ZBase64(std::string_view tekst);
 
@@ -54,9 +59,6 @@ public:
     static constexpr const char* TekstBleduZapisu =
         "Nie udało się zachować ustawień gry (%s).\r\nZmiany obowiązują do końca tej gry, ale po ponownym "
         "uruchomieniu programu ustawienia będą takie jak poprzednio.";
-    // Tells the player that settings were not kept, unless told already in this run (for stores
-    // written outside the layer, such as the station window's layout).
-    static void ZglosBladZapisu(TKomunikaty* komunikaty, const std::string& powod);
     // For tests: the next failed write tells the player again.
     static void ZapomnijOBledzie();
 

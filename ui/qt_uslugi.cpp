@@ -4,6 +4,7 @@
 #include "ui/okno_ostrzezenia.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDateTime>
 #include <QFile>
 #include <QMessageBox>
@@ -127,16 +128,53 @@ QString TQtUstawienia::Grupa(const std::string& klucz)
 
 std::string TQtUstawienia::Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const
 {
+    return CzytajJako(tPostacUstawienia::tekst, klucz, nazwa, domyslna);
+}
+
+std::string TQtUstawienia::CzytajJako(tPostacUstawienia postac, const std::string& klucz, const std::string& nazwa,
+                                      const std::string& domyslna) const
+{
     QSettings s("WKT", "Drelinko");
     s.beginGroup(Grupa(klucz));
-    return s.value(QString::fromStdString(nazwa), QString::fromStdString(domyslna)).toString().toStdString();
+    const QVariant v = s.value(QString::fromStdString(nazwa));
+    if (!v.isValid())
+        return domyslna;
+    // Only a value of the form asked for converts; anything else goes on as text for the layer
+    // to refuse.
+    if (postac == tPostacUstawienia::kolor && v.typeId() == QMetaType::QColor)
+        return v.value<QColor>().name().toStdString();
+    if (postac == tPostacUstawienia::dane && v.typeId() == QMetaType::QByteArray)
+        return v.toByteArray().toBase64().toStdString();
+    return v.toString().toStdString();
 }
 
 void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc)
 {
+    ZapiszJako(tPostacUstawienia::tekst, klucz, nazwa, wartosc);
+}
+
+void TQtUstawienia::ZapiszJako(tPostacUstawienia postac, const std::string& klucz, const std::string& nazwa,
+                               const std::string& wartosc)
+{
+    const QString tekst = QString::fromStdString(wartosc);
+    switch (postac) {
+    case tPostacUstawienia::kolor:
+        Zapisz(klucz, nazwa, QVariant(QColor::fromString(tekst)));
+        break;
+    case tPostacUstawienia::dane:
+        Zapisz(klucz, nazwa, QVariant(QByteArray::fromBase64(tekst.toLatin1())));
+        break;
+    case tPostacUstawienia::tekst:
+        Zapisz(klucz, nazwa, QVariant(tekst));
+        break;
+    }
+}
+
+void TQtUstawienia::Zapisz(const std::string& klucz, const std::string& nazwa, const QVariant& wartosc)
+{
     QSettings s("WKT", "Drelinko");
     s.beginGroup(Grupa(klucz));
-    s.setValue(QString::fromStdString(nazwa), QString::fromStdString(wartosc));
+    s.setValue(QString::fromStdString(nazwa), wartosc);
     s.sync();
     blad_.clear();
     if (s.status() == QSettings::AccessError)

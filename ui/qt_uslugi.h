@@ -63,9 +63,17 @@ class TQtUstawienia : public TUstawienia {
 public:
     std::string Czytaj(const std::string& klucz, const std::string& nazwa, const std::string& domyslna) const override;
     void Zapisz(const std::string& klucz, const std::string& nazwa, const std::string& wartosc) override;
+    // A colour is kept as a QColor and bytes as a QByteArray, as the station window has always
+    // kept them, so that stores written by earlier versions read the same.
+    std::string CzytajJako(tPostacUstawienia postac, const std::string& klucz, const std::string& nazwa,
+                           const std::string& domyslna) const override;
+    void ZapiszJako(tPostacUstawienia postac, const std::string& klucz, const std::string& nazwa,
+                    const std::string& wartosc) override;
     std::string BladZapisu() const override { return blad_; }
     static QString Grupa(const std::string& klucz);
 
 private:
+    void Zapisz(const std::string& klucz, const std::string& nazwa, const QVariant& wartosc);
+
     std::string blad_;
 };
