@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulation/ustawienia_gry.h"
+
 #include <QWidget>
 
 #include <unordered_map>
@@ -19,8 +21,8 @@ public:
 
     // The zoom fits the diagram to the space it has until the player chooses one; Dopasuj goes back
     // to fitting.
-    static constexpr double NajmniejszePowiekszenie = 0.5;
-    static constexpr double NajwiekszePowiekszenie = 4.0;
+    static constexpr double NajmniejszePowiekszenie = ustawienia::NajmniejszePowiekszenie;
+    static constexpr double NajwiekszePowiekszenie = ustawienia::NajwiekszePowiekszenie;
     double Powiekszenie() const { return powiekszenie_; }
     bool Dopasowane() const { return dopasowane_; }
     void UstawPowiekszenie(double p);

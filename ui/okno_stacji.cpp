@@ -5,6 +5,7 @@
 #include "interlocking/przyciski.h"
 #include "simulation/okno_rozkladu.h"
 #include "simulation/symulacja_stacji.h"
+#include "simulation/ustawienia_gry.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
 #include "trains/czas.h"
@@ -38,7 +39,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -50,6 +50,7 @@
 #include <cmath>
 #include <optional>
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -59,56 +60,11 @@ const char* const Strony[][2] = {{"Szlak", "tsSzlak"},           {"Stacja", "tsS
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The window's stored values, each under one key here with the value it takes when the stored one
-// is missing or bad. A bad stored value is only skipped, never written over, until the window
-// closes and stores what it shows then.
-namespace klucz {
-const char* const Grupa = "Stacja";
-const char* const Geometria = "geometria";
-// The journal's share of the height below the menu, 0 to 1, once the player has dragged the
-// splitter; absent, the journal takes whatever the fitted diagram leaves.
-const char* const UdzialDziennika = "udzialDziennika";
-const char* const Strona = "strona";
-const char* const Kolor = "kolor";
-const char* const Dzwieki = "dzwieki";
-const char* const Zegar = "zegar";
-const char* const Etykiety = "etykiety";
-// The diagram's zoom; 0 is a zoom that fits the window.
-const char* const Powiekszenie = "powiekszenie";
-}  // namespace klucz
-
 namespace domyslne {
-constexpr int Strona = 0;
-constexpr bool Dzwieki = true;
-constexpr bool Zegar = true;
-constexpr bool Etykiety = true;
-constexpr double Powiekszenie = 0;
 // The journal's height in the window's design size, and the least it gets when it follows the
 // diagram.
 constexpr int Dziennik = 88;
-constexpr double UdzialDziennika = -1;  // follows the diagram
 }  // namespace domyslne
-
-std::optional<bool> CzytajLogiczna(const QVariant& v)
-{
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool();
-    const QString t = v.toString().trimmed().toLower();
-    if (t == u"true" || t == u"1")
-        return true;
-    if (t == u"false" || t == u"0")
-        return false;
-    return std::nullopt;
-}
-
-std::optional<double> CzytajLiczbe(const QVariant& v, double od, double doLiczby)
-{
-    bool ok = false;
-    const double x = v.toString().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(x) || x < od || x > doLiczby)
-        return std::nullopt;
-    return x;
-}
 
 // The pause of the clock panel: why the clock stands, or nothing while it runs.
 QString PowodPauzy(bool stop, bool wstrzymany, bool aktywne)
@@ -134,7 +90,7 @@ QSize ZasiegDzieci(const QWidget* strona)
 }  // namespace
 
 TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
-    : QMainWindow(rodzic), sym_(symulacja), menuPociagu_(symulacja)
+    : QMainWindow(rodzic), sym_(symulacja), ustawienia_(magazyn_, &symulacja.Komunikaty()), menuPociagu_(symulacja)
 {
     setObjectName("eStacja");
     setWindowTitle("Drelinko 99");
@@ -413,6 +369,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* zero = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
     connect(zero, &QShortcut::activated, diagram_, &TDiagram::Dopasuj);
     kolorOkna_ = NaQColor(kolory::TloOkna);
+    static_assert(std::size(Strony) + 1 == ustawienia::LiczbaStron, "the pages and the stored page agree");
     Wczytaj();
     OdswiezDyspozytora();
 }
@@ -832,6 +789,11 @@ void TOknoStacji::showEvent(QShowEvent* e)
     zegar_->setVisible(cbZegar_->isChecked());
     sym_.Stacja().EtykietyPociagow = cbEtykiety_->isChecked();
     UstawKolorOkna(kolorOkna_);
+    // The place the window opens at, stored or not, is not a change of the player's. Its size is
+    // known now; its position only once the frame is added, after the event loop's turn.
+    rozmiarPrzyPokazaniu_ = size();
+    stanPrzyPokazaniu_ = windowState();
+    QTimer::singleShot(0, this, [this] { polozeniePrzyPokazaniu_ = pos(); });
     timer_->start();
 }
 
@@ -913,51 +875,59 @@ void TOknoStacji::WczytajGre()
         close();
 }
 
+// Every stored value goes through the one settings layer: a bad one reads as its default. Only a
+// value the player has changed since is written when the window closes, so a bad value stays as
+// it is rather than being replaced by a default the player never chose.
 void TOknoStacji::Wczytaj()
 {
-    QSettings s("WKT", "Drelinko");
-    s.beginGroup(klucz::Grupa);
-    if (s.contains(klucz::Geometria))
-        restoreGeometry(s.value(klucz::Geometria).toByteArray());
-    udzialDziennika_ = s.contains(klucz::UdzialDziennika)
-                           ? CzytajLiczbe(s.value(klucz::UdzialDziennika), 0, 1).value_or(domyslne::UdzialDziennika)
-                           : domyslne::UdzialDziennika;
-    const auto strona = CzytajLiczbe(s.value(klucz::Strona), 0, pcInfo1_->count() - 1);
-    pcInfo1_->setCurrentIndex(strona && *strona == std::floor(*strona) ? static_cast<int>(*strona) : domyslne::Strona);
-    const QColor kolor = s.value(klucz::Kolor).value<QColor>();
-    if (kolor.isValid())
-        kolorOkna_ = kolor;
-    cbDzwieki_->setChecked(CzytajLogiczna(s.value(klucz::Dzwieki)).value_or(domyslne::Dzwieki));
-    cbZegar_->setChecked(CzytajLogiczna(s.value(klucz::Zegar)).value_or(domyslne::Zegar));
-    cbEtykiety_->setChecked(CzytajLogiczna(s.value(klucz::Etykiety)).value_or(domyslne::Etykiety));
-    const double powiekszenie = s.contains(klucz::Powiekszenie)
-                                    ? CzytajLiczbe(s.value(klucz::Powiekszenie), 0, TDiagram::NajwiekszePowiekszenie)
-                                          .value_or(domyslne::Powiekszenie)
-                                    : domyslne::Powiekszenie;
-    if (powiekszenie >= TDiagram::NajmniejszePowiekszenie)
+    const std::string geometria = ustawienia_.Dane(ustawienia::Geometria);
+    if (!geometria.empty())
+        restoreGeometry(QByteArray(geometria.data(), static_cast<qsizetype>(geometria.size())));
+    udzialDziennika_ = ustawienia_.Rzeczywiste(ustawienia::UdzialDziennika);
+    pcInfo1_->setCurrentIndex(ustawienia_.Calkowite(ustawienia::Strona));
+    kolorOkna_ = QColor::fromString(QString::fromStdString(ustawienia_.Tekst(ustawienia::KolorOkna)));
+    cbDzwieki_->setChecked(ustawienia_.Logiczne(ustawienia::Dzwieki));
+    cbZegar_->setChecked(ustawienia_.Logiczne(ustawienia::Zegar));
+    cbEtykiety_->setChecked(ustawienia_.Logiczne(ustawienia::Etykiety));
+    const double powiekszenie = ustawienia_.Rzeczywiste(ustawienia::Powiekszenie);
+    if (powiekszenie > 0)
         diagram_->UstawPowiekszenie(powiekszenie);
     else
         diagram_->Dopasuj();
+    for (const auto& [opis, wartosc] : Stan())
+        wczytane_[opis] = wartosc;
+}
+
+std::vector<std::pair<const TOpisUstawienia*, std::string>> TOknoStacji::Stan() const
+{
+    return {
+        {&ustawienia::UdzialDziennika, TekstLiczby(udzialDziennika_)},
+        {&ustawienia::Strona, std::to_string(pcInfo1_->currentIndex())},
+        {&ustawienia::KolorOkna, kolorOkna_.name().toStdString()},
+        {&ustawienia::Dzwieki, cbDzwieki_->isChecked() ? "true" : "false"},
+        {&ustawienia::Zegar, cbZegar_->isChecked() ? "true" : "false"},
+        {&ustawienia::Etykiety, cbEtykiety_->isChecked() ? "true" : "false"},
+        {&ustawienia::Powiekszenie, TekstLiczby(diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie())},
+    };
 }
 
 void TOknoStacji::Zapisz()
 {
-    QSettings s("WKT", "Drelinko");
-    s.beginGroup(klucz::Grupa);
-    s.setValue(klucz::Geometria, saveGeometry());
-    if (udzialDziennika_ >= 0)
-        s.setValue(klucz::UdzialDziennika, udzialDziennika_);
-    else
-        s.remove(klucz::UdzialDziennika);
-    s.setValue(klucz::Strona, pcInfo1_->currentIndex());
-    s.setValue(klucz::Kolor, kolorOkna_);
-    s.setValue(klucz::Dzwieki, cbDzwieki_->isChecked());
-    s.setValue(klucz::Zegar, cbZegar_->isChecked());
-    s.setValue(klucz::Etykiety, cbEtykiety_->isChecked());
-    s.setValue(klucz::Powiekszenie, diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie());
-    s.sync();
-    if (s.status() != QSettings::NoError)
-        TUstawieniaGry::ZglosBladZapisu(&sym_.Komunikaty(), "nie można zapisać pliku " + s.fileName().toStdString());
+    for (const auto& [opis, wartosc] : Stan()) {
+        std::string& wczytana = wczytane_[opis];
+        if (wartosc != wczytana && ustawienia_.Zapisz(*opis, wartosc))
+            wczytana = wartosc;
+    }
+    const bool przesuniete = polozeniePrzyPokazaniu_ && pos() != *polozeniePrzyPokazaniu_;
+    if (pokazane_ && (size() != rozmiarPrzyPokazaniu_ || windowState() != stanPrzyPokazaniu_ || przesuniete)) {
+        const QByteArray geometria = saveGeometry();
+        if (ustawienia_.ZapiszDane(ustawienia::Geometria,
+                                   std::string_view(geometria.constData(), static_cast<std::size_t>(geometria.size())))) {
+            rozmiarPrzyPokazaniu_ = size();
+            stanPrzyPokazaniu_ = windowState();
+            polozeniePrzyPokazaniu_ = pos();
+        }
+    }
 }
 
 void TOknoStacji::WlaczDyspozytora(const std::string& wlot, bool wlaczony)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/ustawienia.h"
 #include "simulation/menu_pociagu.h"
+#include "ui/qt_uslugi.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -104,6 +108,8 @@ private:
     void UlozPodzial();
     void Wczytaj();
     void Zapisz();
+    // The window's stored values as it holds them now, in the settings' own text (its place aside).
+    std::vector<std::pair<const TOpisUstawienia*, std::string>> Stan() const;
     // The items' acts are written as the menu's act (`menu POINT` or `commands`) and the items' names.
     void DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje, const std::vector<std::string>& akt);
     void OtworzMenu(TElement* element, QPoint gdzie);
@@ -112,6 +118,14 @@ private:
     void OdswiezDyspozytora();
 
     TSymulacjaStacji& sym_;
+    TQtUstawienia magazyn_;
+    TUstawieniaGry ustawienia_;
+    // Each stored value as the window last read or wrote it: only a change is written.
+    std::map<const TOpisUstawienia*, std::string> wczytane_;
+    // The window's place as it opened: only a change of it is written.
+    QSize rozmiarPrzyPokazaniu_;
+    Qt::WindowStates stanPrzyPokazaniu_;
+    std::optional<QPoint> polozeniePrzyPokazaniu_;
     TMenuPociagu menuPociagu_;
     TDiagram* diagram_ = nullptr;
     QScrollArea* scb_ = nullptr;

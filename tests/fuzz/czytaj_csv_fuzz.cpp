@@ -7,7 +7,6 @@
 #include "trains/pociag.h"
 #include "trains/rozklad_csv.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,14 +15,6 @@
 #include <string_view>
 
 namespace {
-
-// Settings of every kind, as a window would describe its own.
-const TOpisUstawienia Powiekszenie{"Test", "powiekszenie", "1", UstawienieRzeczywiste, 0.5, 4.0};
-const TOpisUstawienia Strona{"Test", "strona", "0", UstawienieCalkowite, 0, 9};
-const TOpisUstawienia KolorOkna{"Test", "kolor", "#e8d8bd", UstawienieKolor};
-const TOpisUstawienia Dzwieki{"Test", "dzwieki", "true", UstawienieLogiczne};
-const TOpisUstawienia Zegar{"Test", "zegar", "true", UstawienieLogiczne};
-const TOpisUstawienia Geometria{"Test", "geometria", "", UstawienieDane};
 
 // Every key holds the same bytes.
 class TUstawieniaZDanych : public TUstawienia {
@@ -54,17 +45,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
 
     TUstawieniaZDanych magazyn{std::string(tekst)};
     const TUstawieniaGry u(magazyn, nullptr);
-    const double powiekszenie = u.Rzeczywiste(Powiekszenie);
-    if (!std::isfinite(powiekszenie) || powiekszenie < 0.5 || powiekszenie > 4.0)
+    // Every setting of the game, each of its own kind.
+    const double powiekszenie = u.Rzeczywiste(ustawienia::Powiekszenie);
+    if (powiekszenie != 0.0 && !(powiekszenie >= ustawienia::NajmniejszePowiekszenie &&
+                                 powiekszenie <= ustawienia::NajwiekszePowiekszenie))
         std::abort();
-    const int strona = u.Calkowite(Strona);
-    if (strona < 0 || strona > 9)
+    const double udzial = u.Rzeczywiste(ustawienia::UdzialDziennika);
+    if (udzial != -1.0 && !(udzial >= 0.0 && udzial <= 1.0))
         std::abort();
-    if (u.Tekst(KolorOkna).size() != 7)
+    const int strona = u.Calkowite(ustawienia::Strona);
+    if (strona < 0 || strona >= ustawienia::LiczbaStron)
         std::abort();
-    u.Logiczne(Dzwieki);
+    const std::string kolor = u.Tekst(ustawienia::KolorOkna);
+    if (kolor.size() != 7 || kolor[0] != '#')
+        std::abort();
+    u.Logiczne(ustawienia::Dzwieki);
+    u.Logiczne(ustawienia::Zegar);
+    u.Logiczne(ustawienia::Etykiety);
     u.Tekst(ustawienia::GodzStartu);
-    u.Dane(Geometria);
+    u.Dane(ustawienia::Geometria);
     // Bytes written as base64 read back unchanged.
     if (ZBase64(Base64(tekst)) != std::string(tekst))
         std::abort();

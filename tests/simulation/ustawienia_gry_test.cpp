@@ -1,5 +1,6 @@
 #include "core/ustawienia.h"
 #include "simulation/ustawienia_gry.h"
+#include "station/kolor.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "tests/support/zapisujace.h"
 
@@ -7,6 +8,7 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -107,6 +109,87 @@ TEST(Ustawienia, SettingsThatCannotBeKeptAreToldToThePlayerOnceInARun)
                                          0),
               0u);
     TUstawieniaGry::ZapomnijOBledzie();
+}
+
+TEST(Ustawienia, TheStationWindowsSettingsReadTheirDefaultsForEveryKindOfBadValue)
+{
+    TUstawieniaPamiec magazyn;
+    const TUstawieniaGry u(magazyn, nullptr);
+    // Missing: the defaults, the window's colour that of the drawing.
+    EXPECT_EQ(u.Rzeczywiste(ustawienia::Powiekszenie), 0.0);
+    EXPECT_EQ(u.Rzeczywiste(ustawienia::UdzialDziennika), -1.0);
+    EXPECT_EQ(u.Calkowite(ustawienia::Strona), 0);
+    EXPECT_EQ(u.Tekst(ustawienia::KolorOkna), "#e8d8bd");
+    EXPECT_EQ(kolory::TloOkna, (TKolor{0xE8, 0xD8, 0xBD}));
+    EXPECT_TRUE(u.Logiczne(ustawienia::Etykiety));
+    EXPECT_EQ(u.Dane(ustawienia::Geometria), "");
+
+    for (const char* zla : {"nan", "inf", "-inf", "0.4", "-0.5", "4.01", "1e999", "duzo", "1.5.", " "}) {
+        magazyn.Wartosci[Klucz(ustawienia::Powiekszenie)] = zla;
+        EXPECT_EQ(u.Rzeczywiste(ustawienia::Powiekszenie), 0.0) << zla;
+        magazyn.Wartosci[Klucz(ustawienia::UdzialDziennika)] = zla;
+        EXPECT_EQ(u.Rzeczywiste(ustawienia::UdzialDziennika), zla == std::string("0.4") ? 0.4 : -1.0) << zla;
+    }
+    // 0 fits the diagram to the window; the ends of the range are zooms of their own.
+    for (const char* dobra : {"0", "0.0", "-0", "0.5", "4", "1.5625"}) {
+        magazyn.Wartosci[Klucz(ustawienia::Powiekszenie)] = dobra;
+        EXPECT_EQ(u.Rzeczywiste(ustawienia::Powiekszenie), std::stod(dobra) == 0 ? 0.0 : std::stod(dobra)) << dobra;
+    }
+    for (const char* zla : {"-1", "6", "2.0", "dwa", ""}) {
+        magazyn.Wartosci[Klucz(ustawienia::Strona)] = zla;
+        EXPECT_EQ(u.Calkowite(ustawienia::Strona), 0) << zla;
+    }
+    magazyn.Wartosci[Klucz(ustawienia::Strona)] = "5";
+    EXPECT_EQ(u.Calkowite(ustawienia::Strona), ustawienia::LiczbaStron - 1);
+    for (const char* zly : {"zielony", "#e8d8b", "e8d8bd", "#e8d8bdff", "@Variant(zielony)"}) {
+        magazyn.Wartosci[Klucz(ustawienia::KolorOkna)] = zly;
+        EXPECT_EQ(u.Tekst(ustawienia::KolorOkna), "#e8d8bd") << zly;
+    }
+    for (const char* zla : {"moze", "2", "tak", ""}) {
+        magazyn.Wartosci[Klucz(ustawienia::Etykiety)] = zla;
+        EXPECT_TRUE(u.Logiczne(ustawienia::Etykiety)) << zla;
+    }
+    magazyn.Wartosci[Klucz(ustawienia::Geometria)] = "@ByteArray(okno)";
+    EXPECT_EQ(u.Dane(ustawienia::Geometria), "");
+    // None of it was written over.
+    EXPECT_EQ(magazyn.Wartosci[Klucz(ustawienia::KolorOkna)], "@Variant(zielony)");
+    EXPECT_EQ(magazyn.Wartosci[Klucz(ustawienia::Geometria)], "@ByteArray(okno)");
+}
+
+// A store that keeps colours and bytes in forms of its own, as the Qt one does.
+class TUstawieniaZPostacia : public TUstawieniaPamiec {
+public:
+    std::string CzytajJako(tPostacUstawienia postac, const std::string& k, const std::string& n,
+                           const std::string& d) const override
+    {
+        Czytane.push_back(postac);
+        return Czytaj(k, n, d);
+    }
+    void ZapiszJako(tPostacUstawienia postac, const std::string& k, const std::string& n, const std::string& w) override
+    {
+        Zapisane.push_back(postac);
+        Zapisz(k, n, w);
+    }
+    mutable std::vector<tPostacUstawienia> Czytane;
+    std::vector<tPostacUstawienia> Zapisane;
+};
+
+TEST(Ustawienia, TheStoreIsToldWhatAColourOrBytesAreSoThatItKeepsTheirOldForm)
+{
+    TUstawieniaZPostacia magazyn;
+    TUstawieniaGry u(magazyn, nullptr);
+    u.Tekst(ustawienia::KolorOkna);
+    u.Dane(ustawienia::Geometria);
+    u.Rzeczywiste(ustawienia::Powiekszenie);
+    EXPECT_EQ(magazyn.Czytane, (std::vector{tPostacUstawienia::kolor, tPostacUstawienia::dane, tPostacUstawienia::tekst}));
+    EXPECT_TRUE(u.Zapisz(ustawienia::KolorOkna, "#112233"));
+    EXPECT_TRUE(u.ZapiszDane(ustawienia::Geometria, "\x01\x02"));
+    EXPECT_TRUE(u.ZapiszLogiczne(ustawienia::Zegar, false));
+    EXPECT_EQ(magazyn.Zapisane, (std::vector{tPostacUstawienia::kolor, tPostacUstawienia::dane, tPostacUstawienia::tekst}));
+    // A NaN zoom or a word for a colour never reaches the store.
+    EXPECT_FALSE(u.ZapiszRzeczywiste(ustawienia::Powiekszenie, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(u.Zapisz(ustawienia::KolorOkna, "zielony"));
+    EXPECT_EQ(magazyn.Zapisane.size(), 3u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the clock's pause, and the texts of its menus, status bar and warning dialog.
 #include "simulation/symulacja_stacji.h"
 #include "station/upunkt.h"
+#include "station/kolor.h"
 #include "station/plotno.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "ui/diagram.h"
@@ -11,6 +12,9 @@
 #include "ui/qplotno.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QPushButton>
 #include <QActionGroup>
 #include <QImage>
 #include <QLabel>
@@ -238,6 +242,79 @@ private slots:
             QCOMPARE(QSettings("WKT", "Drelinko").value("Stacja/powiekszenie").toString(), QString::fromUtf8(zla));
             QCOMPARE(QSettings("WKT", "Drelinko").value("Stacja/strona").toString(), QStringLiteral("siedem"));
         }
+    }
+
+    void aWindowGivenBadSettingsShowsTheDefaultsAndWritesNothingBack()
+    {
+        {
+            QSettings s("WKT", "Drelinko");
+            s.setValue("Stacja/powiekszenie", "nan");
+            s.setValue("Stacja/udzialDziennika", "inf");
+            s.setValue("Stacja/strona", "-1");
+            s.setValue("Stacja/kolor", "zielony");
+            s.setValue("Stacja/geometria", "to nie jest okno");
+            s.setValue("Stacja/dzwieki", "moze");
+            s.setValue("Stacja/zegar", "2");
+            s.setValue("Stacja/etykiety", "");
+        }
+        const auto zapisane = [] {
+            QSettings s("WKT", "Drelinko");
+            QMap<QString, QString> wartosci;
+            for (const QString& k : s.allKeys())
+                wartosci[k] = s.value(k).toString();
+            return wartosci;
+        };
+        const QMap<QString, QString> przed = zapisane();
+        QCOMPARE(przed.size(), 8);
+        {
+            TStanowisko t;
+            QVERIFY(t.okno.Diagram()->Dopasowane());
+            QVERIFY(t.okno.Diagram()->height() > 0);
+            QCOMPARE(t.okno.findChild<QTabWidget*>("pcInfo1")->currentIndex(), 0);
+            QCOMPARE(t.okno.palette().color(QPalette::Window), QColor(0xE8, 0xD8, 0xBD));
+            QVERIFY(t.sym.Stacja().KolorOkna == kolory::TloOkna);
+            QVERIFY(t.okno.findChild<QCheckBox*>("cbDzwieki")->isChecked());
+            QVERIFY(t.okno.findChild<QCheckBox*>("cbZegar")->isChecked());
+            QVERIFY(t.okno.findChild<QCheckBox*>("cbEtykiety")->isChecked());
+            QVERIFY(t.sym.Stacja().OdtwarzajDzwieki);
+            QVERIFY(t.sym.Stacja().EtykietyPociagow);
+            t.okno.close();
+        }
+        QCOMPARE(zapisane(), przed);
+
+        // A change of the player's is written, and that alone.
+        {
+            TStanowisko t;
+            t.okno.findChild<QCheckBox*>("cbDzwieki")->click();
+            t.okno.close();
+        }
+        QMap<QString, QString> oczekiwane = przed;
+        oczekiwane["Stacja/dzwieki"] = "false";
+        QCOMPARE(zapisane(), oczekiwane);
+    }
+
+    void theWindowKeepsItsColourAndPlaceInTheFormsEarlierVersionsWrote()
+    {
+        {
+            TStanowisko t;
+            t.Rozmiar(900, 640);
+            QTimer::singleShot(0, [] {
+                auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                dialog->setCurrentColor(QColor(0x11, 0x22, 0x33));
+                dialog->accept();
+            });
+            t.okno.findChild<QPushButton*>("bKolorOkna")->click();
+            t.okno.close();
+        }
+        QSettings s("WKT", "Drelinko");
+        QCOMPARE(s.value("Stacja/kolor").typeId(), int(QMetaType::QColor));
+        QCOMPARE(s.value("Stacja/kolor").value<QColor>(), QColor(0x11, 0x22, 0x33));
+        QCOMPARE(s.value("Stacja/geometria").typeId(), int(QMetaType::QByteArray));
+        QVERIFY(!s.contains("Stacja/powiekszenie"));  // never changed, never written
+        TStanowisko t;
+        QCOMPARE(t.okno.size(), QSize(900, 640));
+        QCOMPARE(t.okno.palette().color(QPalette::Window), QColor(0x11, 0x22, 0x33));
     }
 
     void theClockPanelShowsThePauseAndWhy()
