@@ -2,16 +2,22 @@
 
 #include "station/kolor.h"
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
+#include <QTextLayout>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 struct TLiniaDziennika;
 
-// The journal pane: every line appended in place as three runs (the underlined head with the mark
-// and the time, the bold headline in the colour of its points, the plain detail with the wall-clock
-// time), tips in bold and plain; the newest line stands at the bottom. Every line is a block of its
-// own, and the plain text layout lays out only the blocks in sight, so a line costs the same after
-// a whole day of them and a burst of lines at midnight does not hold the window up.
-class TDziennikWidok : public QPlainTextEdit {
+// The journal pane: every line kept as three runs (the underlined head with the mark and the time,
+// the bold headline in the colour of its points, the plain detail with the wall-clock time), tips in
+// bold and plain; the newest line stands at the bottom. Only the lines in sight are laid out (a few
+// layouts are kept for the next paint), and a line appended at the bottom moves the pixels up by its
+// height, so only its own strip is painted: a line costs the same after a whole day of them.
+// The scroll bar counts lines; at its end the newest line stands on the bottom edge.
+class TDziennikWidok : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
@@ -20,13 +26,68 @@ public:
     // "Wyczyść": the text goes, the score stays.
     void Wyczysc();
 
+    int LiczbaLinii() const { return static_cast<int>(linie_.size()); }
+    QString TekstLinii(int i) const { return linie_[static_cast<std::size_t>(i)].Tekst; }
+    const QList<QTextLayout::FormatRange>& CzesciLinii(int i) const { return linie_[static_cast<std::size_t>(i)].Czesci; }
+    // The whole text as shown, a line a line.
+    QString toPlainText() const;
+    // The selected text as shown, lines joined by line breaks.
+    QString ZaznaczonyTekst() const;
+    // The width the lines wrap at.
+    int SzerokoscZawijania() const;
+    // The height of line i laid out at the pane's width.
+    int WysokoscLinii(int i);
+
+public slots:
+    void selectAll();
+    void copy();
+
 signals:
     void wyczyszczony();
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
-    void Przewin();
-    TKolor kolor_ = kolory::Czarny;  // the bold text of a 0-point line keeps the colour before it
+    struct TLinia {
+        QString Tekst;
+        QList<QTextLayout::FormatRange> Czesci;
+    };
+    // A place in the text: a line and a character in it.
+    struct TMiejsce {
+        int Linia = 0;
+        int Znak = 0;
+        auto operator<=>(const TMiejsce&) const = default;
+    };
+    // A line painted last time: where it stood, for the mouse.
+    struct TWidoczna {
+        int Linia;
+        int Gora;
+    };
+
+    void DodajLinie(TLinia linia);
+    QTextLayout& Uklad(int i);
+    void UstawPasek();
+    bool NaKoncu() const;
+    TMiejsce MiejscePod(QPoint p);
+    int Margines() const { return 4; }
+
+    std::vector<TLinia> linie_;
+    std::unordered_map<int, std::unique_ptr<QTextLayout>> uklady_;
+    int szerokoscUkladow_ = -1;
+    std::vector<TWidoczna> widoczne_;
+    TMiejsce kotwica_, kursor_;
+    bool zaznaczanie_ = false;
+    bool calyDoOdmalowania_ = false;  // a repaint of everything is due: no more pixel moves till then
+    int przesuniecie_ = 0;            // pixels moved up since the last paint
+    TKolor kolor_ = kolory::Czarny;   // the bold text of a 0-point line keeps the colour before it
 };

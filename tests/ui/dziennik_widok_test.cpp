@@ -1,31 +1,82 @@
-// The journal pane: every line kept however many, the text copied as shown, "Wyczyść".
+// The journal pane: every line kept however many, the text copied as shown, selecting with the
+// mouse, lines wrapped at the pane's width, the newest line painted in place, "Wyczyść".
 #include "simulation/dziennik.h"
 #include "ui/dziennik_widok.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTextBlock>
 #include <QtTest>
+
+namespace {
+
+TLiniaDziennika Linia(int i)
+{
+    return {i % 2 == 0 ? -10 : 0, "Linia " + std::to_string(i), "opis", 0.25, 46000.5, false};
+}
+
+}  // namespace
 
 class DziennikWidokTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyLineIsKeptAsABlockOfItsOwnAndTheNewestStaysInSight()
+    void everyLineIsKeptAsALineOfItsOwnAndTheNewestStaysInSight()
     {
         TDziennikWidok widok;
         widok.resize(600, 120);
         widok.show();
         for (int i = 0; i < 3000; ++i)
-            widok.Dodaj({i % 2 == 0 ? -10 : 0, "Linia " + std::to_string(i), "opis", 0.25, 46000.5, false});
+            widok.Dodaj(Linia(i));
         QApplication::processEvents();
-        QCOMPARE(widok.document()->blockCount(), 3001);  // the greeting and every line
-        QCOMPARE(widok.document()->firstBlock().text(), QStringLiteral("Dzień dobry, witamy w Drelinku."));
-        QCOMPARE(widok.document()->lastBlock().text(), QStringLiteral("06:00 -> Linia 2999 opis (12:00:00) "));
+        QCOMPARE(widok.LiczbaLinii(), 3001);  // the greeting and every line
+        QCOMPARE(widok.TekstLinii(0), QStringLiteral("Dzień dobry, witamy w Drelinku."));
+        QCOMPARE(widok.TekstLinii(3000), QStringLiteral("06:00 -> Linia 2999 opis (12:00:00) "));
         QCOMPARE(widok.verticalScrollBar()->value(), widok.verticalScrollBar()->maximum());
         QVERIFY(widok.verticalScrollBar()->maximum() > 0);
+        // The lines filled while hidden are in sight at the end once the pane is shown.
+        TDziennikWidok ukryty;
+        for (int i = 0; i < 50; ++i)
+            ukryty.Dodaj(Linia(i));
+        ukryty.resize(600, 120);
+        ukryty.show();
+        QApplication::processEvents();
+        QVERIFY(ukryty.verticalScrollBar()->maximum() > 0);
+        QCOMPARE(ukryty.verticalScrollBar()->value(), ukryty.verticalScrollBar()->maximum());
+    }
+
+    void aLineReadAboveStaysPutWhenNewLinesCome()
+    {
+        TDziennikWidok widok;
+        widok.resize(600, 120);
+        widok.show();
+        for (int i = 0; i < 100; ++i)
+            widok.Dodaj(Linia(i));
+        widok.verticalScrollBar()->setValue(10);
+        widok.Dodaj(Linia(100));
+        QCOMPARE(widok.verticalScrollBar()->value(), 10);
+    }
+
+    void theNewestLinePaintedInPlaceLooksAsTheWholePanePaintedAgain()
+    {
+        // A line at the bottom moves the pixels above it up and paints only its own strip: what
+        // the screen shows must be what a full repaint would draw.
+        TDziennikWidok widok;
+        widok.resize(500, 140);
+        widok.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widok));
+        for (int i = 0; i < 40; ++i) {
+            widok.Dodaj(Linia(i));
+            if (i % 7 == 0)
+                widok.Dodaj({0, "Porada", "Rogatki opuszczaj wcześnie, zanim pociąg minie semafor wjazdowy na tor.", 0, 0, true});
+            QApplication::processEvents();
+        }
+        const QImage naEkranie = widok.screen()->grabWindow(widok.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage odNowa = widok.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(naEkranie.size(), odNowa.size());
+        QVERIFY(naEkranie == odNowa);
     }
 
     void theTextIsCopiedAsShownAndATipIsBoldThenPlain()
@@ -33,9 +84,10 @@ private slots:
         TDziennikWidok widok;
         widok.Dodaj({20, "Odjazd", "34101", 0.25, 46000.5, false});
         widok.Dodaj({0, "Porada", "Rogatki opuszczaj wcześnie.", 0, 0, true});
-        const QTextBlock porada = widok.document()->lastBlock();
-        QCOMPARE(porada.begin().fragment().text(), QStringLiteral("Porada"));
-        QCOMPARE(porada.begin().fragment().charFormat().fontWeight(), static_cast<int>(QFont::Bold));
+        const auto porada = widok.CzesciLinii(2);
+        QCOMPARE(widok.TekstLinii(2).mid(porada[0].start, porada[0].length), QStringLiteral("Porada"));
+        QCOMPARE(porada[0].format.fontWeight(), static_cast<int>(QFont::Bold));
+        QVERIFY(porada[1].format.fontWeight() != QFont::Bold);
         widok.selectAll();
         widok.copy();
         QCOMPARE(QApplication::clipboard()->text(),
@@ -43,16 +95,68 @@ private slots:
                                 "Porada Rogatki opuszczaj wcześnie."));
     }
 
+    void draggingTheMouseOverLinesSelectsTheirTextAndCtrlCCopiesIt()
+    {
+        TDziennikWidok widok;
+        widok.resize(600, 200);
+        widok.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widok));
+        widok.Dodaj({20, "Odjazd", "34101", 0.25, 46000.5, false});
+        widok.Dodaj({-10, "Kara", "34102", 0.25, 46000.5, false});
+        QApplication::processEvents();
+        QWidget* v = widok.viewport();
+        const int wiersz = widok.WysokoscLinii(0);
+        // From the start of the greeting to the far right of the second journal line.
+        QTest::mousePress(v, Qt::LeftButton, {}, QPoint(1, 4 + wiersz / 2));
+        QMouseEvent ruch(QEvent::MouseMove, QPointF(v->width() - 2, 4 + 2 * wiersz + wiersz / 2),
+                         v->mapToGlobal(QPointF(v->width() - 2, 4 + 2 * wiersz + wiersz / 2)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(v, &ruch);
+        QTest::mouseRelease(v, Qt::LeftButton, {}, QPoint(v->width() - 2, 4 + 2 * wiersz + wiersz / 2));
+        QCOMPARE(widok.ZaznaczonyTekst(), QStringLiteral("Dzień dobry, witamy w Drelinku.\n(premia 20 pkt) 06:00 -> Odjazd 34101 "
+                                                          "(12:00:00) \n(kara 10 pkt) 06:00 -> Kara 34102 (12:00:00) "));
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&widok, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), widok.ZaznaczonyTekst());
+        // A click without a drag selects nothing.
+        QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(5, 4 + wiersz / 2));
+        QVERIFY(widok.ZaznaczonyTekst().isEmpty());
+    }
+
+    void aLongLineWrapsAtThePanesWidthAndAgainWhenItNarrows()
+    {
+        TDziennikWidok widok;
+        widok.resize(700, 150);
+        widok.show();
+        QApplication::processEvents();
+        const std::string dlugi = "Pociąg osobowy 34101 Olszarzyna - Brzelany stoi przed semaforem wjazdowym od dłuższego czasu.";
+        widok.Dodaj({-10, "Brak ustawionego przebiegu dla pociagu.", dlugi, 0.3, 46000.5, false});
+        QApplication::processEvents();
+        const int jedna = widok.WysokoscLinii(0);
+        const int szeroko = widok.WysokoscLinii(1);
+        QCOMPARE(widok.SzerokoscZawijania(), widok.viewport()->width() - 8);
+        widok.resize(220, 150);
+        QApplication::processEvents();
+        QCOMPARE(widok.SzerokoscZawijania(), widok.viewport()->width() - 8);
+        const int waski = widok.WysokoscLinii(1);
+        QCOMPARE(widok.WysokoscLinii(0), jedna);  // the greeting still fits
+        QVERIFY(waski >= 3 * jedna);
+        QVERIFY(waski > szeroko);
+        QCOMPARE(widok.verticalScrollBar()->value(), widok.verticalScrollBar()->maximum());
+    }
+
     void clearingEmptiesThePaneAndSaysSo()
     {
         TDziennikWidok widok;
         widok.Dodaj({-5, "Kara", "", 0.25, 46000.5, false});
+        widok.selectAll();
         QSignalSpy wyczyszczony(&widok, &TDziennikWidok::wyczyszczony);
         widok.Wyczysc();
         QCOMPARE(wyczyszczony.count(), 1);
         QVERIFY(widok.toPlainText().isEmpty());
+        QVERIFY(widok.ZaznaczonyTekst().isEmpty());
         widok.Dodaj({-5, "Kara", "", 0.25, 46000.5, false});
-        QVERIFY(widok.toPlainText().endsWith(QStringLiteral("Kara  (12:00:00) ")));
+        QCOMPARE(widok.toPlainText(), QStringLiteral("(kara 5 pkt) 06:00 -> Kara  (12:00:00) "));
     }
 };
 

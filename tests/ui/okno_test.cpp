@@ -182,20 +182,20 @@ private slots:
     {
         TDziennikWidok widok;
         widok.Dodaj({-33, "O mało co doszło do wypadku!", "Dwa pociągi", 8.25 / 24, 46000.5, false});
-        const QTextBlock blok = widok.document()->lastBlock();
-        QVector<QTextFragment> czesci;
-        for (auto it = blok.begin(); !it.atEnd(); ++it)
-            czesci << it.fragment();
+        const int ostatnia = widok.LiczbaLinii() - 1;
+        const QString tekst = widok.TekstLinii(ostatnia);
+        const auto czesci = widok.CzesciLinii(ostatnia);
         QCOMPARE(czesci.size(), 3);
-        QCOMPARE(czesci[0].text(), QStringLiteral("(kara 33 pkt) 08:15 -> "));
-        QVERIFY(czesci[0].charFormat().fontUnderline());
-        QCOMPARE(czesci[1].text(), QStringLiteral("O mało co doszło do wypadku!"));
-        QCOMPARE(czesci[1].charFormat().fontWeight(), static_cast<int>(QFont::Bold));
-        QCOMPARE(czesci[1].charFormat().foreground().color(), QColor(128, 0, 0));
-        QCOMPARE(czesci[2].text(), QStringLiteral(" Dwa pociągi (12:00:00) "));
-        QVERIFY(!czesci[2].charFormat().fontUnderline());
+        auto napis = [&](int i) { return tekst.mid(czesci[i].start, czesci[i].length); };
+        QCOMPARE(napis(0), QStringLiteral("(kara 33 pkt) 08:15 -> "));
+        QVERIFY(czesci[0].format.fontUnderline());
+        QCOMPARE(napis(1), QStringLiteral("O mało co doszło do wypadku!"));
+        QCOMPARE(czesci[1].format.fontWeight(), static_cast<int>(QFont::Bold));
+        QCOMPARE(czesci[1].format.foreground().color(), QColor(128, 0, 0));
+        QCOMPARE(napis(2), QStringLiteral(" Dwa pociągi (12:00:00) "));
+        QVERIFY(!czesci[2].format.fontUnderline());
         widok.Dodaj({20, "Odjazd", "", 8.25 / 24, 46000.5, false});
-        QCOMPARE(widok.document()->lastBlock().begin().fragment().charFormat().fontUnderline(), true);
+        QCOMPARE(widok.CzesciLinii(widok.LiczbaLinii() - 1).front().format.fontUnderline(), true);
     }
 
     void theSettingsSurviveARestart()
