@@ -37,6 +37,12 @@ TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QAbstractScrollArea(rodzic)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setSingleStep(1);
+    pasek_.setSingleShot(true);
+    pasek_.setInterval(40);
+    connect(&pasek_, &QTimer::timeout, this, [this] {
+        const QSignalBlocker cisza(verticalScrollBar());
+        UstawPasek();
+    });
     QTextCharFormat zwykly;
     zwykly.setForeground(Qt::black);
     const QString powitanie = QStringLiteral("Dzień dobry, witamy w Drelinku.");
@@ -81,38 +87,37 @@ void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
 
 void TDziennikWidok::DodajLinie(TLinia linia)
 {
-    const bool naKoncu = NaKoncu();
-    const bool bylPelny = verticalScrollBar()->maximum() > 0;
     linie_.push_back(std::move(linia));
     if (!isVisible()) {
         // Laid out when shown.
         calyDoOdmalowania_ = true;
         return;
     }
-    const QSignalBlocker cisza(verticalScrollBar());
-    UstawPasek();
-    if (!naKoncu)
-        return;  // the player reads older lines: they stay where they are
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    if (!naKoncu_ || !pelny_) {
+        // The player reads older lines (they stay where they are), or the pane is not full yet.
+        const QSignalBlocker cisza(verticalScrollBar());
+        UstawPasek();
+        if (naKoncu_) {
+            calyDoOdmalowania_ = true;
+            viewport()->update();
+        }
+        return;
+    }
+    if (!pasek_.isActive())
+        pasek_.start();
     const int h = WysokoscLinii(LiczbaLinii() - 1);
-    if (!bylPelny || calyDoOdmalowania_ || przesuniecie_ + h >= viewport()->height()) {
-        // Below the last line while the pane is not full, or a burst that outruns the pane: one
-        // repaint of everything.
+    if (calyDoOdmalowania_ || przesuniecie_ + h >= viewport()->height()) {
+        // A burst that outruns the pane: one repaint of everything.
         calyDoOdmalowania_ = true;
         viewport()->update();
         return;
     }
     // The newest line stands on the bottom edge: the lines above move up by its height and only
-    // its strip is painted.
-    // The bottom margin moved up with them, so the strip starts above the exposed pixels.
+    // its strip is painted. The bottom margin moved up with them, so the strip starts above the
+    // exposed pixels.
     przesuniecie_ += h;
     viewport()->scroll(0, -h);
     viewport()->update(0, viewport()->height() - Margines() - h, viewport()->width(), h + Margines());
-}
-
-bool TDziennikWidok::NaKoncu() const
-{
-    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
 }
 
 int TDziennikWidok::SzerokoscZawijania() const
@@ -171,6 +176,9 @@ void TDziennikWidok::UstawPasek()
     }
     verticalScrollBar()->setPageStep(std::max(1, mieszcza));
     verticalScrollBar()->setRange(0, std::max(0, LiczbaLinii() - std::max(1, mieszcza)));
+    pelny_ = verticalScrollBar()->maximum() > 0;
+    if (naKoncu_)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void TDziennikWidok::paintEvent(QPaintEvent* e)
@@ -204,7 +212,7 @@ void TDziennikWidok::paintEvent(QPaintEvent* e)
         Uklad(i).draw(&p, QPointF(Margines(), gora), zaznaczenie);
     };
     const int wysokosc = viewport()->height();
-    if (NaKoncu() && verticalScrollBar()->maximum() > 0) {
+    if (naKoncu_ && pelny_) {
         // At the end the newest line stands on the bottom edge, whatever the heights above it.
         int dol = wysokosc - Margines();
         for (int i = LiczbaLinii() - 1; i >= 0 && dol > 0; --i) {
@@ -224,13 +232,10 @@ void TDziennikWidok::paintEvent(QPaintEvent* e)
 
 void TDziennikWidok::resizeEvent(QResizeEvent* e)
 {
-    const bool naKoncu = NaKoncu();
     QAbstractScrollArea::resizeEvent(e);
     {
         const QSignalBlocker cisza(verticalScrollBar());
         UstawPasek();
-        if (naKoncu)
-            verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     }
     calyDoOdmalowania_ = true;
     viewport()->update();
@@ -238,6 +243,8 @@ void TDziennikWidok::resizeEvent(QResizeEvent* e)
 
 void TDziennikWidok::scrollContentsBy(int, int)
 {
+    // The player moved the scroll bar: at its end the pane follows the newest line again.
+    naKoncu_ = verticalScrollBar()->value() == verticalScrollBar()->maximum();
     calyDoOdmalowania_ = true;
     viewport()->update();
 }
@@ -247,7 +254,6 @@ bool TDziennikWidok::event(QEvent* e)
     if (e->type() == QEvent::Show) {
         const QSignalBlocker cisza(verticalScrollBar());
         UstawPasek();
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     }
     if (e->type() == QEvent::ShortcutOverride) {
         auto* k = static_cast<QKeyEvent*>(e);
@@ -379,6 +385,9 @@ void TDziennikWidok::Wyczysc()
     uklady_.clear();
     widoczne_.clear();
     kotwica_ = kursor_ = {};
+    naKoncu_ = true;
+    pelny_ = false;
+    pasek_.stop();
     {
         const QSignalBlocker cisza(verticalScrollBar());
         verticalScrollBar()->setRange(0, 0);

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <memory>
 #include <unordered_map>
@@ -77,7 +78,7 @@ private:
     void DodajLinie(TLinia linia);
     QTextLayout& Uklad(int i);
     void UstawPasek();
-    bool NaKoncu() const;
+    bool NaKoncu() const { return naKoncu_; }
     TMiejsce MiejscePod(QPoint p);
     int Margines() const { return 4; }
 
@@ -87,6 +88,11 @@ private:
     std::vector<TWidoczna> widoczne_;
     TMiejsce kotwica_, kursor_;
     bool zaznaczanie_ = false;
+    bool naKoncu_ = true;  // the newest line is in sight and stays so
+    bool pelny_ = false;   // the lines fill the pane: a new one moves the others up
+    // Following the newest line, the scroll bar is brought up to date a little later, once for a
+    // run of lines: repainting it cost more than the line.
+    QTimer pasek_;
     bool calyDoOdmalowania_ = false;  // a repaint of everything is due: no more pixel moves till then
     int przesuniecie_ = 0;            // pixels moved up since the last paint
     TKolor kolor_ = kolory::Czarny;   // the bold text of a 0-point line keeps the colour before it
