@@ -207,6 +207,9 @@ const char* const TekstPowitania =
     "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie, którą wskażesz poniżej. Kiedy zamkniesz stację "
     "przed 21:36, zapamiętam, do której godziny doszedłeś, i&nbsp;następnym razem możesz zacząć od niej.</p>";
 
+// The welcome text's link to the kept game.
+const char* const LinkWznowienia = "wznow";
+
 }  // namespace
 
 TeMain::TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic)
@@ -394,7 +397,13 @@ void TeMain::ZadaniePomocy(int kod, int dane)
         Polecenie(dane);
 }
 
-void TeMain::HTMLabel1AnchorClick(const QString& cel) { Polecenie(NumerLinku(cel.toStdString())); }
+void TeMain::HTMLabel1AnchorClick(const QString& cel)
+{
+    if (cel == QString::fromUtf8(LinkWznowienia))
+        WznowGre();
+    else
+        Polecenie(NumerLinku(cel.toStdString()));
+}
 
 void TeMain::rulMainAnchorClick(const QString& parametr)
 {
@@ -576,6 +585,15 @@ void TeMain::OdswiezPozycjeGry()
         wznow_->setEnabled(jest);
     if (zapiszGre_ != nullptr)
         zapiszGre_->setEnabled(jest);
+    // A kept game is offered where the player looks first, not only in the menu.
+    // A line of the last paragraph, not a paragraph of its own, so that it fits the welcome's space.
+    QString tekst = QString::fromUtf8(TekstPowitania);
+    if (jest)
+        tekst.insert(tekst.lastIndexOf(QStringLiteral("</p>")),
+                     QStringLiteral("<br>Możesz też <a href='%1' style='color:#000080'>wznowić ostatnią grę</a>.")
+                         .arg(QString::fromUtf8(LinkWznowienia)));
+    if (HTMLabel1_ != nullptr)
+        HTMLabel1_->setText(tekst);
 }
 
 QString TeMain::PlikGry()

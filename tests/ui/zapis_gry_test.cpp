@@ -104,6 +104,7 @@ private slots:
         TStanowisko t;
         QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
         QVERIFY(!t.Akcja("Wznowostatniagre1")->isEnabled());
+        QVERIFY(!t.eMain.findChild<QLabel*>("HTMLabel1")->text().contains(QStringLiteral("wznowić")));
         TObraz przed;
         QVERIFY(Bieg([&] { t.Akcja("Nowy1")->trigger(); },
                      [&](TOknoStacji& okno) {
@@ -125,9 +126,13 @@ private slots:
         QVERIFY(przed.Stop);
         QVERIFY(QFile::exists(TOknoStacji::PlikAutozapisu()));
         QVERIFY(t.Akcja("Wznowostatniagre1")->isEnabled());
+        // The welcome text offers it too; its link resumes the game.
+        auto* powitanie = t.eMain.findChild<QLabel*>("HTMLabel1");
+        QVERIFY(powitanie != nullptr);
+        QVERIFY(powitanie->text().contains(QStringLiteral("wznowić ostatnią grę")));
 
         TObraz po;
-        QVERIFY(Bieg([&] { t.Akcja("Wznowostatniagre1")->trigger(); },
+        QVERIFY(Bieg([&] { emit powitanie->linkActivated(QStringLiteral("wznow")); },
                      [&](TOknoStacji& okno) { po = TObraz::Z(okno); }));
         QCOMPARE(po.Czas, przed.Czas);
         QCOMPARE(po.Score, przed.Score);
