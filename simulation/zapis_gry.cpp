@@ -170,17 +170,9 @@ public:
     // The next line that is neither blank nor a comment; false at the end of the text.
     bool Nastepny(std::string_view& wiersz)
     {
-        while (pozycja_ < tekst_.size()) {
-            const std::size_t koniec = tekst_.find('\n', pozycja_);
-            const std::size_t k = koniec == std::string_view::npos ? tekst_.size() : koniec;
-            wiersz = tekst_.substr(pozycja_, k - pozycja_);
-            pozycja_ = koniec == std::string_view::npos ? tekst_.size() : koniec + 1;
-            ++numer_;
-            if (!wiersz.empty() && wiersz.back() == '\r')
-                wiersz.remove_suffix(1);
+        while (Surowy(wiersz))
             if (!wiersz.empty() && wiersz.front() != '#')
                 return true;
-        }
         return false;
     }
     // The next line as it is, for the timetable's lines.

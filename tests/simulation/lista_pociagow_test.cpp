@@ -3,6 +3,7 @@
 #include "simulation/lista_pociagow.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/test_stacji.h"
 #include "trains/czas.h"
 #include "trains/sklad.h"
@@ -20,16 +21,7 @@ protected:
     void Rozkladowy(const std::string& numer, const std::string& wjezdza, const std::string& wyjezdza, double przyjazd,
                     double odjazd)
     {
-        auto t = std::make_unique<TPociag>();
-        t->SetNumer(numer);
-        t->SetRelacjaOd("Olszarzyna");
-        t->SetRelacjaDo("Brzelany");
-        t->SetWjezdza(wjezdza);
-        t->SetWyjezdza(wyjezdza);
-        t->SetPrzyjazd(przyjazd);
-        t->SetOdjazd(odjazd);
-        t->SetSkladRozkladowy("s122");
-        t->SetOpis("poc. " + numer);
+        auto t = PociagOlszarzynaBrzelany(numer, wjezdza, wyjezdza, przyjazd, odjazd);
         srodowisko.Rozklad.Rozklad.Append(std::move(t));
     }
     // The day begun at the hour.

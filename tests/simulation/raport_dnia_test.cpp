@@ -4,6 +4,7 @@
 #include "simulation/raport_dnia.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/sklad.h"
@@ -28,16 +29,7 @@ protected:
     void Rozkladowy(const std::string& numer, const std::string& wjezdza, const std::string& wyjezdza, double przyjazd,
                     double odjazd)
     {
-        auto t = std::make_unique<TPociag>();
-        t->SetNumer(numer);
-        t->SetRelacjaOd("Olszarzyna");
-        t->SetRelacjaDo("Brzelany");
-        t->SetWjezdza(wjezdza);
-        t->SetWyjezdza(wyjezdza);
-        t->SetPrzyjazd(przyjazd);
-        t->SetOdjazd(odjazd);
-        t->SetSkladRozkladowy("s122");
-        t->SetOpis("poc. " + numer);
+        auto t = PociagOlszarzynaBrzelany(numer, wjezdza, wyjezdza, przyjazd, odjazd);
         s.Rozklad.Rozklad.Append(std::move(t));
     }
     TPociag* Pociag(const std::string& numer)

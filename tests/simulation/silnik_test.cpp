@@ -7,6 +7,7 @@
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/sklad.h"
@@ -28,16 +29,7 @@ protected:
     TPociag& Rozkladowy(const std::string& numer, const std::string& wjezdza, const std::string& wyjezdza,
                         double przyjazd, double odjazd, const std::string& sklad = "s122")
     {
-        auto t = std::make_unique<TPociag>();
-        t->SetNumer(numer);
-        t->SetRelacjaOd("Olszarzyna");
-        t->SetRelacjaDo("Brzelany");
-        t->SetWjezdza(wjezdza);
-        t->SetWyjezdza(wyjezdza);
-        t->SetPrzyjazd(przyjazd);
-        t->SetOdjazd(odjazd);
-        t->SetSkladRozkladowy(sklad);
-        t->SetOpis("poc. " + numer);
+        auto t = PociagOlszarzynaBrzelany(numer, wjezdza, wyjezdza, przyjazd, odjazd, sklad);
         TPociag& r = *t;
         s.Rozklad.Rozklad.Append(std::move(t));
         return r;

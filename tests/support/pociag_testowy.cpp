@@ -22,3 +22,20 @@ std::unique_ptr<TPociag> PociagTestowy(const TDanePociagu& d)
     t->SetNieWymagaPeronu(d.BezPeronu);
     return t;
 }
+
+std::unique_ptr<TPociag> PociagOlszarzynaBrzelany(const std::string& numer, const std::string& wjezdza,
+                                                  const std::string& wyjezdza, double przyjazd, double odjazd,
+                                                  const std::string& sklad)
+{
+    auto t = std::make_unique<TPociag>();
+    t->SetNumer(numer);
+    t->SetRelacjaOd("Olszarzyna");
+    t->SetRelacjaDo("Brzelany");
+    t->SetWjezdza(wjezdza);
+    t->SetWyjezdza(wyjezdza);
+    t->SetPrzyjazd(przyjazd);
+    t->SetOdjazd(odjazd);
+    t->SetSkladRozkladowy(sklad);
+    t->SetOpis("poc. " + numer);
+    return t;
+}

@@ -12,3 +12,8 @@ struct TDanePociagu {
 };
 
 std::unique_ptr<TPociag> PociagTestowy(const TDanePociagu& d);
+
+// The engine tests' usual train from Olszarzyna to Brzelany, its description "poc. " and its number.
+std::unique_ptr<TPociag> PociagOlszarzynaBrzelany(const std::string& numer, const std::string& wjezdza,
+                                                  const std::string& wyjezdza, double przyjazd, double odjazd,
+                                                  const std::string& sklad = "s122");
