@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextLine>
 
 #include <cmath>
 
@@ -17,6 +16,23 @@ namespace {
 
 // Enough layouts for the lines in sight of a tall pane and those just scrolled past.
 constexpr std::size_t NajwiecejUkladow = 256;
+
+// The end of the piece of a line that starts at j: a run of spaces, a word, or one other sign (a
+// digit, a mark): times and numbers are made of kept digits rather than of words seen once.
+int KoniecKawalka(const QString& t, int j, int koniec)
+{
+    int dalej = j + 1;
+    if (t[j].isSpace()) {
+        while (dalej < koniec && t[dalej].isSpace())
+            ++dalej;
+    } else if (t[j].isLetter()) {
+        while (dalej < koniec && (t[dalej].isLetter() || t[dalej].isMark()))
+            ++dalej;
+    } else if (t[j].isHighSurrogate() && dalej < koniec && t[dalej].isLowSurrogate()) {
+        ++dalej;
+    }
+    return dalej;
+}
 
 QTextLayout::FormatRange Czesc(int poczatek, int dlugosc, const QTextCharFormat& format)
 {
@@ -87,6 +103,8 @@ void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
 
 void TDziennikWidok::DodajLinie(TLinia linia)
 {
+    if (kafelki_.Porzadkuj())
+        rozklady_.clear();
     linie_.push_back(std::move(linia));
     if (!isVisible()) {
         // Laid out when shown.
@@ -125,41 +143,194 @@ int TDziennikWidok::SzerokoscZawijania() const
     return std::max(1, viewport()->width() - 2 * Margines());
 }
 
-QTextLayout& TDziennikWidok::Uklad(int i)
+void TDziennikWidok::Przygotuj()
 {
+    const qreal skala = viewport()->devicePixelRatioF();
+    const bool inneSlowa = skala != kafelki_.Skala() || font() != czcionkaUkladow_;
     const int szerokosc = SzerokoscZawijania();
-    if (szerokosc != szerokoscUkladow_ || uklady_.size() >= NajwiecejUkladow) {
-        uklady_.clear();
-        szerokoscUkladow_ = szerokosc;
+    if (!inneSlowa && szerokosc == szerokoscUkladow_)
+        return;
+    if (inneSlowa) {
+        kafelki_.Ustaw(font(), skala);
+        czcionkaUkladow_ = font();
     }
-    auto& u = uklady_[i];
-    if (!u) {
-        const TLinia& linia = linie_[static_cast<std::size_t>(i)];
-        u = std::make_unique<QTextLayout>(linia.Tekst, font(), viewport());
-        u->setFormats(linia.Czesci);
-        QTextOption opcje;
-        opcje.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        u->setTextOption(opcje);
-        u->setCacheEnabled(true);
-        qreal y = 0;
-        u->beginLayout();
-        for (QTextLine w = u->createLine(); w.isValid(); w = u->createLine()) {
-            w.setLineWidth(szerokosc);
-            w.setPosition(QPointF(0, y));
-            y += w.height();
+    szerokoscUkladow_ = szerokosc;
+    rozklady_.clear();
+    wysokosci_.assign(linie_.size(), 0);
+}
+
+const TDziennikWidok::TRozklad& TDziennikWidok::Rozklad(int i)
+{
+    Przygotuj();
+    if (const auto it = rozklady_.find(i); it != rozklady_.end())
+        return it->second;
+    if (rozklady_.size() >= NajwiecejUkladow)
+        rozklady_.clear();
+    TRozklad& kawalki = rozklady_[i];
+    const TLinia& linia = linie_[static_cast<std::size_t>(i)];
+    const QString& t = linia.Tekst;
+    const qreal szerokosc = szerokoscUkladow_;
+    qreal x = 0;
+    int wiersz = 0;
+    bool cos = false;  // the row holds more than spaces
+    auto poloz = [&](TKawalek k) {
+        k.X = x;
+        k.Wiersz = wiersz;
+        x += k.Kafelek->Przesun;
+        kawalki.push_back(k);
+    };
+    auto nowyWiersz = [&] {
+        ++wiersz;
+        x = 0;
+        cos = false;
+    };
+    // The run of pieces between two spaces goes whole onto a row, or onto the next row.
+    std::vector<TKawalek> ciag;
+    qreal dlugoscCiagu = 0;
+    auto polozCiag = [&] {
+        if (ciag.empty())
+            return;
+        if (cos && x + dlugoscCiagu > szerokosc)
+            nowyWiersz();
+        if (dlugoscCiagu <= szerokosc) {
+            for (const TKawalek& k : ciag)
+                poloz(k);
+        } else {
+            // Wider than the pane: broken anywhere, a letter at a time where a word is too wide.
+            for (const TKawalek& k : ciag) {
+                const bool rozbic = k.Kafelek->Przesun > szerokosc && k.Dlugosc > 1;
+                for (int z = 0; z < (rozbic ? k.Dlugosc : 1); ++z) {
+                    TKawalek czesc = k;
+                    if (rozbic) {
+                        czesc.Poczatek = k.Poczatek + z;
+                        czesc.Dlugosc = 1;
+                        czesc.Kafelek = &kafelki_.Kafelek(QStringView(t).mid(czesc.Poczatek, 1), k.Gruby);
+                    }
+                    if (cos && x + czesc.Kafelek->Przesun > szerokosc)
+                        nowyWiersz();
+                    poloz(czesc);
+                    cos = true;
+                }
+            }
         }
-        u->endLayout();
+        cos = true;
+        ciag.clear();
+        dlugoscCiagu = 0;
+    };
+    for (const QTextLayout::FormatRange& czesc : linia.Czesci) {
+        const bool gruby = czesc.format.fontWeight() >= QFont::Bold;
+        const bool podkreslony = czesc.format.fontUnderline();
+        const QRgb kolor = czesc.format.foreground().color().rgb();
+        const int koniec = std::min(static_cast<int>(t.size()), czesc.start + czesc.length);
+        for (int j = czesc.start, dalej = j; j < koniec; j = dalej) {
+            dalej = KoniecKawalka(t, j, koniec);
+            TKawalek k;
+            k.Poczatek = j;
+            k.Dlugosc = dalej - j;
+            k.Kolor = kolor;
+            k.Gruby = gruby;
+            k.Podkreslony = podkreslony;
+            k.Kafelek = &kafelki_.Kafelek(QStringView(t).mid(j, dalej - j), gruby);
+            if (t[j].isSpace()) {
+                // Spaces never break a row: at its end they hang past the edge.
+                polozCiag();
+                poloz(k);
+            } else {
+                ciag.push_back(k);
+                dlugoscCiagu += k.Kafelek->Przesun;
+            }
+        }
     }
-    return *u;
+    polozCiag();
+    if (wysokosci_.size() < linie_.size())
+        wysokosci_.resize(linie_.size(), 0);
+    wysokosci_[static_cast<std::size_t>(i)] = (wiersz + 1) * kafelki_.WysokoscWiersza();
+    return kawalki;
 }
 
 int TDziennikWidok::WysokoscLinii(int i)
 {
-    const QTextLayout& u = Uklad(i);
-    if (u.lineCount() == 0)
-        return fontMetrics().lineSpacing();
-    const QTextLine ostatnia = u.lineAt(u.lineCount() - 1);
-    return static_cast<int>(std::ceil(ostatnia.y() + ostatnia.height()));
+    Przygotuj();
+    const auto n = static_cast<std::size_t>(i);
+    if (n >= wysokosci_.size() || wysokosci_[n] == 0)
+        Rozklad(i);
+    return wysokosci_[n];
+}
+
+qreal TDziennikWidok::XZnaku(int linia, const TKawalek& k, int znak) const
+{
+    if (znak <= k.Poczatek)
+        return k.X;
+    if (znak >= k.Poczatek + k.Dlugosc)
+        return k.X + k.Kafelek->Przesun;
+    const QString& t = linie_[static_cast<std::size_t>(linia)].Tekst;
+    return k.X + kafelki_.Szerokosc(QStringView(t).mid(k.Poczatek, znak - k.Poczatek), k.Gruby);
+}
+
+void TDziennikWidok::RysujLinie(QPainter& p, int i, int gora, int od, int doo)
+{
+    const int wys = static_cast<int>(std::ceil(WysokoscLinii(i) * kafelki_.Skala()));
+    const TRozklad& kawalki = Rozklad(i);
+    const qreal s = kafelki_.Skala();
+    const int wiersz = static_cast<int>(std::ceil(kafelki_.WysokoscWiersza() * s));
+    const int szer = static_cast<int>(std::ceil((viewport()->width() - Margines()) * s));
+    if (linia_.width() < szer || linia_.height() < wys)
+        linia_ = QImage(std::max(szer, linia_.width()), std::max(wys, linia_.height()), QImage::Format_RGB32);
+    const QRgb tlo = viewport()->palette().color(viewport()->backgroundRole()).rgb();
+    uchar* bity = linia_.bits();
+    const qsizetype bajtyWiersza = linia_.bytesPerLine();
+    const auto wypelnij = [&](int r, int a, int b, QRgb kolor) {
+        if (r < 0 || r >= linia_.height())
+            return;
+        auto* d = reinterpret_cast<QRgb*>(bity + r * bajtyWiersza);
+        std::fill(d + std::clamp(a, 0, linia_.width()), d + std::clamp(b, 0, linia_.width()), 0xff000000u | kolor);
+    };
+    for (int r = 0; r < wys; ++r)
+        wypelnij(r, 0, szer, tlo);
+    const auto naEkran = [s](qreal x) { return static_cast<int>(std::lround(x * s)); };
+    const QRgb zaznaczonyTekst = palette().color(QPalette::HighlightedText).rgb();
+    const int podkreslenie = static_cast<int>(std::lround(kafelki_.PozycjaPodkreslenia() * s));
+    const int grubosc = std::max(1, static_cast<int>(std::lround(kafelki_.GruboscPodkreslenia() * s)));
+    // The selected part of each piece: the background under it first, then every word over it,
+    // so a glyph that leans into its neighbour is not covered.
+    std::vector<std::pair<int, int>> zaznaczenie(kawalki.size(), {0, 0});
+    if (od < doo)
+        for (std::size_t n = 0; n < kawalki.size(); ++n) {
+            const TKawalek& k = kawalki[n];
+            const int a = std::max(od, k.Poczatek), b = std::min(doo, k.Poczatek + k.Dlugosc);
+            if (a >= b)
+                continue;
+            zaznaczenie[n] = {naEkran(XZnaku(i, k, a)), naEkran(XZnaku(i, k, b))};
+            const int y = k.Wiersz * wiersz;
+            for (int r = y; r < y + wiersz; ++r)
+                wypelnij(r, zaznaczenie[n].first, zaznaczenie[n].second, palette().color(QPalette::Highlight).rgb());
+        }
+    for (std::size_t n = 0; n < kawalki.size(); ++n) {
+        const TKawalek& k = kawalki[n];
+        const int x = naEkran(k.X);
+        const int y = k.Wiersz * wiersz;
+        const auto [za, zb] = zaznaczenie[n];
+        const auto kreska = [&](int a, int b, QRgb kolor) {
+            for (int r = y + podkreslenie; r < y + podkreslenie + grubosc; ++r)
+                wypelnij(r, a, b, kolor);
+        };
+        const int koniec = naEkran(k.X + k.Kafelek->Przesun);
+        if (za < zb) {
+            NalozKafelek(linia_, *k.Kafelek, x, y, k.Kolor, INT_MIN, za);
+            NalozKafelek(linia_, *k.Kafelek, x, y, zaznaczonyTekst, za, zb);
+            NalozKafelek(linia_, *k.Kafelek, x, y, k.Kolor, zb, INT_MAX);
+            if (k.Podkreslony) {
+                kreska(x, za, k.Kolor);
+                kreska(za, zb, zaznaczonyTekst);
+                kreska(zb, koniec, k.Kolor);
+            }
+        } else {
+            NalozKafelek(linia_, *k.Kafelek, x, y, k.Kolor, INT_MIN, INT_MAX);
+            if (k.Podkreslony)
+                kreska(x, koniec, k.Kolor);
+        }
+    }
+    p.drawImage(QRectF(Margines(), gora, szer / s, wys / s), linia_, QRectF(0, 0, szer, wys));
 }
 
 void TDziennikWidok::UstawPasek()
@@ -183,6 +354,8 @@ void TDziennikWidok::UstawPasek()
 
 void TDziennikWidok::paintEvent(QPaintEvent* e)
 {
+    if (kafelki_.Porzadkuj())
+        rozklady_.clear();
     QPainter p(viewport());
     const QRect obszar = e->rect();
     calyDoOdmalowania_ = false;
@@ -192,24 +365,17 @@ void TDziennikWidok::paintEvent(QPaintEvent* e)
         return;
     const TMiejsce od = std::min(kotwica_, kursor_);
     const TMiejsce doo = std::max(kotwica_, kursor_);
-    QTextCharFormat zaznaczony;
-    zaznaczony.setBackground(palette().brush(QPalette::Highlight));
-    zaznaczony.setForeground(palette().brush(QPalette::HighlightedText));
     auto rysuj = [&](int i, int gora) {
         const int h = WysokoscLinii(i);
         widoczne_.push_back({i, gora});
-        // An underline reaches a little below its line: a line just above the painted strip is
-        // drawn again (clipped) so the strip does not cut it off.
-        if (gora + h + Margines() <= obszar.top() || gora >= obszar.bottom() + 1)
+        if (gora + h <= obszar.top() || gora >= obszar.bottom() + 1)
             return;
-        QList<QTextLayout::FormatRange> zaznaczenie;
+        int poczatek = 0, koniec = 0;
         if (od != doo && i >= od.Linia && i <= doo.Linia) {
-            const int poczatek = i == od.Linia ? od.Znak : 0;
-            const int koniec = i == doo.Linia ? doo.Znak : static_cast<int>(linie_[static_cast<std::size_t>(i)].Tekst.size());
-            if (koniec > poczatek)
-                zaznaczenie.push_back(Czesc(poczatek, koniec - poczatek, zaznaczony));
+            poczatek = i == od.Linia ? od.Znak : 0;
+            koniec = i == doo.Linia ? doo.Znak : static_cast<int>(linie_[static_cast<std::size_t>(i)].Tekst.size());
         }
-        Uklad(i).draw(&p, QPointF(Margines(), gora), zaznaczenie);
+        RysujLinie(p, i, gora, poczatek, koniec);
     };
     const int wysokosc = viewport()->height();
     if (naKoncu_ && pelny_) {
@@ -239,6 +405,16 @@ void TDziennikWidok::resizeEvent(QResizeEvent* e)
     }
     calyDoOdmalowania_ = true;
     viewport()->update();
+}
+
+void TDziennikWidok::changeEvent(QEvent* e)
+{
+    QAbstractScrollArea::changeEvent(e);
+    // Another face or size: every line is laid out again at the next paint.
+    if (e->type() == QEvent::FontChange) {
+        calyDoOdmalowania_ = true;
+        viewport()->update();
+    }
 }
 
 void TDziennikWidok::scrollContentsBy(int, int)
@@ -275,12 +451,33 @@ TDziennikWidok::TMiejsce TDziennikWidok::MiejscePod(QPoint p)
         const int h = WysokoscLinii(w.Linia);
         if (p.y() >= w.Gora + h)
             continue;
-        const QTextLayout& u = Uklad(w.Linia);
-        for (int j = 0; j < u.lineCount(); ++j) {
-            const QTextLine wiersz = u.lineAt(j);
-            if (p.y() - w.Gora < wiersz.y() + wiersz.height() || j == u.lineCount() - 1)
-                return {w.Linia, wiersz.xToCursor(p.x() - Margines())};
+        // The row under the point, then the piece under it, then the nearest edge of a character.
+        const int wiersz = std::max(0, (p.y() - w.Gora) / kafelki_.WysokoscWiersza());
+        const qreal x = p.x() - Margines();
+        const TRozklad& kawalki = Rozklad(w.Linia);
+        int znak = -1;
+        for (const TKawalek& k : kawalki) {
+            if (k.Wiersz != wiersz)
+                continue;
+            if (x < k.X) {
+                if (znak < 0)
+                    znak = k.Poczatek;
+                break;
+            }
+            if (x >= k.X + k.Kafelek->Przesun) {
+                znak = k.Poczatek + k.Dlugosc;
+                continue;
+            }
+            znak = k.Poczatek;
+            qreal najblizej = x - k.X;
+            for (int z = k.Poczatek + 1; z <= k.Poczatek + k.Dlugosc; ++z)
+                if (const qreal odleglosc = std::abs(XZnaku(w.Linia, k, z) - x); odleglosc < najblizej) {
+                    najblizej = odleglosc;
+                    znak = z;
+                }
+            break;
         }
+        return {w.Linia, std::max(znak, 0)};
     }
     const int ostatnia = widoczne_.back().Linia;
     return {ostatnia, static_cast<int>(linie_[static_cast<std::size_t>(ostatnia)].Tekst.size())};
@@ -382,7 +579,8 @@ QString TDziennikWidok::toPlainText() const
 void TDziennikWidok::Wyczysc()
 {
     linie_.clear();
-    uklady_.clear();
+    rozklady_.clear();
+    wysokosci_.clear();
     widoczne_.clear();
     kotwica_ = kursor_ = {};
     naKoncu_ = true;

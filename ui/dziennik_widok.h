@@ -1,12 +1,14 @@
 #pragma once
 
 #include "station/kolor.h"
+#include "ui/kafelki_slow.h"
 
 #include <QAbstractScrollArea>
 #include <QTextLayout>
 #include <QTimer>
 
-#include <memory>
+#include <QImage>
+
 #include <unordered_map>
 #include <vector>
 
@@ -14,9 +16,10 @@ struct TLiniaDziennika;
 
 // The journal pane: every line kept as three runs (the underlined head with the mark and the time,
 // the bold headline in the colour of its points, the plain detail with the wall-clock time), tips in
-// bold and plain; the newest line stands at the bottom. Only the lines in sight are laid out (a few
-// layouts are kept for the next paint), and a line appended at the bottom moves the pixels up by its
-// height, so only its own strip is painted: a line costs the same after a whole day of them.
+// bold and plain; the newest line stands at the bottom. Only the lines in sight are laid out, word by
+// word from masks kept for each word (see TKafelkiSlow), wrapped at spaces and, for a word wider than
+// the pane, anywhere. A line appended at the bottom moves the pixels up by its height, so only its
+// own strip is painted: a line costs the same after a whole day of them.
 // The scroll bar counts lines; at its end the newest line stands on the bottom edge.
 class TDziennikWidok : public QAbstractScrollArea {
     Q_OBJECT
@@ -38,6 +41,8 @@ public:
     int SzerokoscZawijania() const;
     // The height of line i laid out at the pane's width.
     int WysokoscLinii(int i);
+    // The words drawn so far, kept for the next lines.
+    qsizetype ZachowaneSlowa() const { return kafelki_.Liczba(); }
 
 public slots:
     void selectAll();
@@ -57,6 +62,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     struct TLinia {
@@ -74,17 +80,39 @@ private:
         int Linia;
         int Gora;
     };
+    // A piece of a laid-out line: a word, a digit or other sign, or a run of spaces.
+    struct TKawalek {
+        int Poczatek = 0;
+        int Dlugosc = 0;
+        const TKafelkiSlow::TKafelek* Kafelek = nullptr;
+        qreal X = 0;  // from the line's left edge, logical pixels
+        int Wiersz = 0;
+        QRgb Kolor = 0;
+        bool Gruby = false;
+        bool Podkreslony = false;
+    };
+    using TRozklad = std::vector<TKawalek>;
 
     void DodajLinie(TLinia linia);
-    QTextLayout& Uklad(int i);
+    // Brings the words' faces, the pixel ratio and the wrapping width up to date; a change
+    // forgets every line's layout.
+    void Przygotuj();
+    const TRozklad& Rozklad(int i);
+    void RysujLinie(QPainter& p, int i, int gora, int od, int doo);
+    // Where in its line character znak of a piece stands.
+    qreal XZnaku(int linia, const TKawalek& k, int znak) const;
     void UstawPasek();
     bool NaKoncu() const { return naKoncu_; }
     TMiejsce MiejscePod(QPoint p);
     int Margines() const { return 4; }
 
     std::vector<TLinia> linie_;
-    std::unordered_map<int, std::unique_ptr<QTextLayout>> uklady_;
+    TKafelkiSlow kafelki_;
+    std::unordered_map<int, TRozklad> rozklady_;
+    std::vector<int> wysokosci_;  // of each line at szerokoscUkladow_; 0 where not laid out yet
     int szerokoscUkladow_ = -1;
+    QFont czcionkaUkladow_;
+    QImage linia_;  // where a line is put together before it goes on the screen
     std::vector<TWidoczna> widoczne_;
     TMiejsce kotwica_, kursor_;
     bool zaznaczanie_ = false;

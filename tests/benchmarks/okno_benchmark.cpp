@@ -78,11 +78,16 @@ void ListaPociagowWidokNaTyk(benchmark::State& stan)
 }
 
 // The pane as the player sees it: shown at the width of the station window, every line laid out
-// and painted before the next comes, as the window's event loop does between ticks.
-TLiniaDziennika LiniaKary()
+// and painted before the next comes, as the window's event loop does between ticks. The lines
+// differ as a day's do: the times move on, the trains and the messages change.
+TLiniaDziennika LiniaKary(int n)
 {
-    return {-10, "Brak ustawionego przebiegu dla pociagu.", "Punkt Tor13, pociąg osobowy 34101 Olszarzyna - Brzelany.", 0.3,
-            46000.5, false};
+    static const char* const teksty[] = {"Brak ustawionego przebiegu dla pociagu.", "Pociąg zatrzymany przed semaforem.",
+                                         "Przetrzymany pociąg.", "Odjazd z opóźnieniem."};
+    static const char* const relacje[] = {"Olszarzyna - Brzelany", "Wirowa - Chrostowo", "Brzelany - Olszarzyna"};
+    const std::string opis = "Punkt Tor" + std::to_string(10 + n % 17) + ", pociąg osobowy " + std::to_string(34101 + n % 120) +
+                             " " + relacje[n % 3] + ".";
+    return {-10 * (n % 3), teksty[n % 4], opis, 0.3 + n / 8640.0, 46000.5 + n * 7.3, false};
 }
 
 void PokazDziennik(TDziennikWidok& widok)
@@ -95,12 +100,12 @@ void PokazDziennik(TDziennikWidok& widok)
 void DopisywanieDoDziennikaWidocznego(benchmark::State& stan)
 {
     TDziennikWidok widok;
-    const TLiniaDziennika linia = LiniaKary();
-    for (int i = 0; i < stan.range(0); ++i)
-        widok.Dodaj(linia);
+    int n = 0;
+    for (; n < stan.range(0); ++n)
+        widok.Dodaj(LiniaKary(n));
     PokazDziennik(widok);
     for (auto _ : stan) {
-        widok.Dodaj(linia);
+        widok.Dodaj(LiniaKary(n++));
         QApplication::processEvents();
     }
 }
@@ -110,11 +115,11 @@ void DopisywanieDoDziennikaWidocznego(benchmark::State& stan)
 void SeriaTysiacaLinii(benchmark::State& stan)
 {
     TDziennikWidok widok;
-    const TLiniaDziennika linia = LiniaKary();
     PokazDziennik(widok);
+    int n = 0;
     for (auto _ : stan) {
         for (int i = 0; i < 1000; ++i)
-            widok.Dodaj(linia);
+            widok.Dodaj(LiniaKary(n++));
         QApplication::processEvents();
     }
 }

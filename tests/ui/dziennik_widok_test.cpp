@@ -153,6 +153,68 @@ private slots:
         QCOMPARE(widok.verticalScrollBar()->value(), widok.verticalScrollBar()->maximum());
     }
 
+    void aWordWiderThanThePaneIsBrokenAnywhereAndEveryPartIsDrawn()
+    {
+        TDziennikWidok widok;
+        widok.resize(300, 300);
+        widok.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widok));
+        const std::string slowo(100, 'W');
+        widok.Dodaj({0, "", slowo, 0.3, 46000.5, false});
+        QApplication::processEvents();
+        const int wiersz = widok.WysokoscLinii(0);  // the greeting fits on a row
+        const qreal szerokosc = QFontMetricsF(widok.font()).horizontalAdvance(QString(100, QLatin1Char('W')));
+        const int wiersze = widok.WysokoscLinii(1) / wiersz;
+        QVERIFY(wiersze >= std::ceil(szerokosc / widok.SzerokoscZawijania()));
+        // Every row of the word carries ink, and none of it reaches past the pane's right edge.
+        const QImage obraz = widok.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb tlo = obraz.pixel(obraz.width() - 1, obraz.height() - 1);
+        for (int r = 0; r < wiersze; ++r) {
+            int tusz = 0;
+            for (int y = 4 + (r + 1) * wiersz; y < 4 + (r + 2) * wiersz; ++y)
+                for (int x = 0; x < obraz.width(); ++x)
+                    tusz += obraz.pixel(x, y) != tlo;
+            QVERIFY2(tusz > 20, qPrintable(QStringLiteral("row %1 of the word is empty").arg(r)));
+        }
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = widok.SzerokoscZawijania() + 6; x < obraz.width(); ++x)
+                QCOMPARE(obraz.pixel(x, y), tlo);
+    }
+
+    void eachRunIsDrawnInItsColourAndASelectionInTheHighlightsColours()
+    {
+        TDziennikWidok widok;
+        widok.resize(600, 120);
+        widok.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widok));
+        widok.Dodaj({-10, "Kara", "34102", 0.25, 46000.5, false});
+        widok.Dodaj({20, "Premia", "34101", 0.25, 46000.5, false});
+        QApplication::processEvents();
+        // Counts the pixels close to a colour in the strip of line i, the lines standing from the top.
+        const auto ile = [&](int i, QColor kolor) {
+            const QImage obraz = widok.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int h = widok.WysokoscLinii(i);
+            int n = 0;
+            for (int y = 4 + i * h; y < 4 + (i + 1) * h; ++y)
+                for (int x = 0; x < obraz.width(); ++x) {
+                    const QColor p = obraz.pixelColor(x, y);
+                    n += std::abs(p.red() - kolor.red()) + std::abs(p.green() - kolor.green()) + std::abs(p.blue() - kolor.blue()) < 40;
+                }
+            return n;
+        };
+        QVERIFY(ile(1, QColor(128, 0, 0)) > 20);  // the penalty in dark red
+        QCOMPARE(ile(1, QColor(0, 128, 0)), 0);
+        QVERIFY(ile(2, QColor(0, 128, 0)) > 20);  // the bonus in green
+        QCOMPARE(ile(2, QColor(128, 0, 0)), 0);
+        const QColor podswietlenie = widok.palette().color(QPalette::Highlight);
+        QCOMPARE(ile(2, podswietlenie), 0);
+        widok.selectAll();
+        QApplication::processEvents();
+        QVERIFY(ile(2, podswietlenie) > 500);
+        QVERIFY(ile(2, widok.palette().color(QPalette::HighlightedText)) > 20);
+        QCOMPARE(ile(2, QColor(0, 128, 0)), 0);
+    }
+
     void clearingEmptiesThePaneAndSaysSo()
     {
         TDziennikWidok widok;
