@@ -412,6 +412,10 @@ void TDziennikWidok::changeEvent(QEvent* e)
     QAbstractScrollArea::changeEvent(e);
     // Another face or size: every line is laid out again at the next paint.
     if (e->type() == QEvent::FontChange) {
+        {
+            const QSignalBlocker cisza(verticalScrollBar());
+            UstawPasek();
+        }
         calyDoOdmalowania_ = true;
         viewport()->update();
     }

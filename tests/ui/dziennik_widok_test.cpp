@@ -151,6 +151,13 @@ private slots:
         QVERIFY(waski >= 3 * jedna);
         QVERIFY(waski > szeroko);
         QCOMPARE(widok.verticalScrollBar()->value(), widok.verticalScrollBar()->maximum());
+        // A larger face lays every line out again.
+        QFont wieksza = widok.font();
+        wieksza.setPixelSize(2 * QFontInfo(wieksza).pixelSize());
+        widok.setFont(wieksza);
+        QApplication::processEvents();
+        QVERIFY(widok.WysokoscLinii(0) >= 2 * jedna - 2);
+        QVERIFY(widok.WysokoscLinii(1) > waski);
     }
 
     void aWordWiderThanThePaneIsBrokenAnywhereAndEveryPartIsDrawn()
