@@ -123,8 +123,14 @@ void TDziennikWidok::DodajLinie(TLinia linia)
     }
     if (!pasek_.isActive())
         pasek_.start();
+    if (calyDoOdmalowania_) {
+        // Already due to be painted whole: the lines of a burst that scroll out of sight before
+        // the paint are never laid out.
+        viewport()->update();
+        return;
+    }
     const int h = WysokoscLinii(LiczbaLinii() - 1);
-    if (calyDoOdmalowania_ || przesuniecie_ + h >= viewport()->height()) {
+    if (przesuniecie_ + h >= viewport()->height()) {
         // A burst that outruns the pane: one repaint of everything.
         calyDoOdmalowania_ = true;
         viewport()->update();

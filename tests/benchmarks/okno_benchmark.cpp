@@ -6,6 +6,7 @@
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
 #include "ui/lista_pociagow_widok.h"
+#include "ui/okno_stacji.h"
 #include "ui/qplotno.h"
 
 #include <QApplication>
@@ -124,11 +125,60 @@ void SeriaTysiacaLinii(benchmark::State& stan)
     }
 }
 
+// The tick that crosses midnight in the station window with a long day in which no train was let
+// in: every train of the old day leaves a line in the journal, the train list is made afresh, and
+// the window shows it all before the next tick. This is the pause the player sees at midnight.
+class TOknoZawszeAktywne : public TOknoStacji {
+public:
+    using TOknoStacji::TOknoStacji;
+    bool Aktywne() const override { return true; }
+};
+
+void PolnocWOknieStacji(benchmark::State& stan)
+{
+    const int ile = static_cast<int>(stan.range(0));
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        const char* wloty[] = {"wOlsz", "wBrz", "wWirowa"};
+        for (int i = 0; i < ile; ++i) {
+            auto t = std::make_unique<TPociag>();
+            t->SetNumer(std::to_string(34100 + i));
+            t->SetWjezdza(wloty[i % 3]);
+            t->SetWyjezdza(wloty[(i + 1) % 3]);
+            const double przyjazd = (245 + (1430 - 245) * static_cast<double>(i) / ile) / 1440.0;
+            t->SetPrzyjazd(przyjazd);
+            t->SetOdjazd(przyjazd + 4 / 1440.0);
+            t->SetSkladRozkladowy("s1222");
+            s->Rozklad.Rozklad.Append(std::move(t));
+        }
+        s->Rozklad.ZapiszRozklad();
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        auto okno = std::make_unique<TOknoZawszeAktywne>(*sym);
+        okno->resize(1024, 700);
+        okno->show();
+        okno->Zegar()->stop();
+        sym->CzasSymulacji = (1440 - 1) / 1440.0 + 58.0 / 86400;
+        QApplication::processEvents();
+        const auto linie = okno->Dziennik()->LiczbaLinii();
+        stan.ResumeTiming();
+        okno->Tyknij();
+        QApplication::processEvents();
+        stan.PauseTiming();
+        stan.counters["linie"] = okno->Dziennik()->LiczbaLinii() - linie;
+        okno.reset();
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
 BENCHMARK(RysowanieDiagramu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DopisywanieDoDziennika)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ListaPociagowWidokNaTyk)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DopisywanieDoDziennikaWidocznego)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SeriaTysiacaLinii)->Unit(benchmark::kMillisecond);
+BENCHMARK(PolnocWOknieStacji)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
