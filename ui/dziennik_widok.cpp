@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <climits>
 #include <cmath>
 
 namespace {
