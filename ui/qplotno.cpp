@@ -2,8 +2,12 @@
 
 #include "ui/tekst_pamiec.h"
 
+#include <QPaintDevice>
+
 #include <QFontMetrics>
 #include <QPolygon>
+
+#include <cmath>
 
 namespace {
 
@@ -81,76 +85,241 @@ QString TekstWMiejscu(QFont& czcionka, const QString& tekst, int szerokosc, QPai
 
 TQPlotno::TQPlotno(QPainter& painter) : p_(painter)
 {
+    // Kept so that the painter's own clip can be had back, and given back whole at the end.
+    p_.save();
     p_.setRenderHint(QPainter::Antialiasing, false);
-    pioro_ = QPen(Qt::black, 1);
-    pioro_.setCapStyle(Qt::FlatCap);
-    pioro_.setJoinStyle(Qt::MiterJoin);
-    pedzel_ = QBrush(Qt::white);
+    if (!p_.hasClipping())
+        stan_.Obciecie = obciecieMalarza_ = tObciecie::Brak;
+    dpi_ = {p_.device()->logicalDpiX(), p_.device()->logicalDpiY()};
+    // Drawn pixel for pixel, whole shapes may be put together from filled rectangles and kept
+    // images; under a zoom they are drawn as ever.
+    const QTransform t = p_.deviceTransform();
+    pikselNaPiksel_ = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
     ZaladujCzcionki();
 }
 
-void TQPlotno::Zapisz() { p_.save(); }
-void TQPlotno::Przywroc() { p_.restore(); }
-void TQPlotno::Przesun(int dx, int dy) { p_.translate(dx, dy); }
-void TQPlotno::Obetnij(const TProstokat& r) { p_.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height())); }
-void TQPlotno::BezObciecia() { p_.setClipping(false); }
+TQPlotno::~TQPlotno() { p_.restore(); }
+
+void TQPlotno::Zapisz() { stos_.push_back(stan_); }
+
+void TQPlotno::Przywroc()
+{
+    if (stos_.empty())
+        return;
+    const TStan &s = stos_.back();
+    if (s.JestPioro != stan_.JestPioro || s.KolorPiora != stan_.KolorPiora || s.SzerokoscPiora != stan_.SzerokoscPiora)
+        pioroAktualne_ = false;
+    if (s.JestPedzel != stan_.JestPedzel || s.KolorPedzla != stan_.KolorPedzla)
+        pedzelAktualny_ = false;
+    stan_ = s;
+    stos_.pop_back();
+}
+
+void TQPlotno::Przesun(int dx, int dy) { stan_.Przesuniecie += QPoint(dx, dy); }
+
+void TQPlotno::Obetnij(const TProstokat& r)
+{
+    stan_.Obciecie = tObciecie::Prostokat;
+    stan_.ProstokatObciecia = Na(r);
+}
+
+void TQPlotno::BezObciecia() { stan_.Obciecie = tObciecie::Brak; }
+
+QRect TQPlotno::Na(const TProstokat& r) const
+{
+    return QRect(r.Left + stan_.Przesuniecie.x(), r.Top + stan_.Przesuniecie.y(), r.Width(), r.Height());
+}
+
+void TQPlotno::Przygotuj()
+{
+    if (stan_.Obciecie != obciecieMalarza_ ||
+        (stan_.Obciecie == tObciecie::Prostokat && stan_.ProstokatObciecia != prostokatMalarza_)) {
+        switch (stan_.Obciecie) {
+        case tObciecie::Prostokat:
+            p_.setClipRect(stan_.ProstokatObciecia);
+            break;
+        case tObciecie::Brak:
+            p_.setClipping(false);
+            break;
+        case tObciecie::Malarza:
+            // The painter's clip as it came: everything else it has is set again as needed.
+            p_.restore();
+            p_.save();
+            p_.setRenderHint(QPainter::Antialiasing, false);
+            odwracanieMalarza_ = false;
+            czcionkaUstawiona_ = false;
+            break;
+        }
+        obciecieMalarza_ = stan_.Obciecie;
+        prostokatMalarza_ = stan_.ProstokatObciecia;
+    }
+    if (stan_.Odwracanie != odwracanieMalarza_) {
+        // White xor-ed onto the surface inverts what lies under whatever is drawn.
+        p_.setCompositionMode(stan_.Odwracanie ? QPainter::RasterOp_SourceXorDestination
+                                               : QPainter::CompositionMode_SourceOver);
+        odwracanieMalarza_ = stan_.Odwracanie;
+    }
+}
+
+const QPen& TQPlotno::QtPioro()
+{
+    if (!pioroAktualne_) {
+        if (stan_.JestPioro) {
+            pioro_ = QPen(NaQColor(stan_.KolorPiora), stan_.SzerokoscPiora);
+            pioro_.setCapStyle(Qt::FlatCap);
+            pioro_.setJoinStyle(Qt::MiterJoin);
+        } else {
+            pioro_ = QPen(Qt::NoPen);
+        }
+        pioroAktualne_ = true;
+    }
+    return pioro_;
+}
+
+const QBrush& TQPlotno::QtPedzel()
+{
+    if (!pedzelAktualny_) {
+        pedzel_ = stan_.JestPedzel ? QBrush(NaQColor(stan_.KolorPedzla)) : QBrush(Qt::NoBrush);
+        pedzelAktualny_ = true;
+    }
+    return pedzel_;
+}
 
 void TQPlotno::Pioro(TKolor kolor, int szerokosc)
 {
-    pioro_ = QPen(NaQColor(kolor), std::max(1, szerokosc));
-    pioro_.setCapStyle(Qt::FlatCap);
-    pioro_.setJoinStyle(Qt::MiterJoin);
+    szerokosc = std::max(1, szerokosc);
+    if (stan_.JestPioro && stan_.KolorPiora == kolor && stan_.SzerokoscPiora == szerokosc)
+        return;
+    stan_.JestPioro = true;
+    stan_.KolorPiora = kolor;
+    stan_.SzerokoscPiora = szerokosc;
+    pioroAktualne_ = false;
 }
 
-void TQPlotno::BezPiora() { pioro_ = QPen(Qt::NoPen); }
-void TQPlotno::Pedzel(TKolor kolor) { pedzel_ = QBrush(NaQColor(kolor)); }
-void TQPlotno::BezPedzla() { pedzel_ = QBrush(Qt::NoBrush); }
+void TQPlotno::BezPiora()
+{
+    if (stan_.JestPioro) {
+        stan_.JestPioro = false;
+        pioroAktualne_ = false;
+    }
+}
+
+void TQPlotno::Pedzel(TKolor kolor)
+{
+    if (stan_.JestPedzel && stan_.KolorPedzla == kolor)
+        return;
+    stan_.JestPedzel = true;
+    stan_.KolorPedzla = kolor;
+    pedzelAktualny_ = false;
+}
+
+void TQPlotno::BezPedzla()
+{
+    if (stan_.JestPedzel) {
+        stan_.JestPedzel = false;
+        pedzelAktualny_ = false;
+    }
+}
 
 void TQPlotno::WypelnijProstokat(const TProstokat& r)
 {
-    if (pedzel_.style() != Qt::NoBrush)
-        p_.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), pedzel_);
+    if (!stan_.JestPedzel)
+        return;
+    Przygotuj();
+    p_.fillRect(Na(r), QtPedzel());
 }
 
 void TQPlotno::Prostokat(const TProstokat& r)
 {
-    if (pioro_.style() == Qt::NoPen) {
+    if (!stan_.JestPioro) {
         WypelnijProstokat(r);
         return;
     }
-    const QRect w = Wnetrze(r);
-    if (pedzel_.style() != Qt::NoBrush)
-        p_.fillRect(w, pedzel_);
-    p_.setPen(pioro_);
+    Przygotuj();
+    const QRect w = Wnetrze(r).translated(stan_.Przesuniecie);
+    if (pikselNaPiksel_ && stan_.JestPedzel && stan_.SzerokoscPiora <= 1 && !stan_.Odwracanie && w.width() > 2 &&
+        w.height() > 2) {
+        // The one-pixel frame is the outer ring of the rectangle: filled in the pen's colour with
+        // the inside filled over it, the same pixels as drawing the frame, at a fraction of its cost.
+        p_.fillRect(w, NaQColor(stan_.KolorPiora));
+        p_.fillRect(w.adjusted(1, 1, -1, -1), QtPedzel());
+        return;
+    }
+    if (stan_.JestPedzel)
+        p_.fillRect(w, QtPedzel());
+    const QPen& pioro = QtPioro();
+    p_.setPen(pioro);
     p_.setBrush(Qt::NoBrush);
-    if (pioro_.width() <= 1)
+    if (stan_.SzerokoscPiora <= 1)
         p_.drawRect(w.adjusted(0, 0, -1, -1));
     else
-        p_.drawRect(QRectF(w).adjusted(pioro_.widthF() / 2, pioro_.widthF() / 2, -pioro_.widthF() / 2,
-                                       -pioro_.widthF() / 2));
+        p_.drawRect(QRectF(w).adjusted(pioro.widthF() / 2, pioro.widthF() / 2, -pioro.widthF() / 2, -pioro.widthF() / 2));
 }
 
 void TQPlotno::ZaokraglonyProstokat(const TProstokat& r, int naroznik)
 {
-    p_.setPen(pioro_);
-    p_.setBrush(pedzel_);
-    p_.drawRoundedRect(Wnetrze(r).adjusted(0, 0, -1, -1), naroznik / 2.0, naroznik / 2.0);
+    Przygotuj();
+    const QRect w = Wnetrze(r).translated(stan_.Przesuniecie);
+    if (pikselNaPiksel_ && !stan_.Odwracanie) {
+        // The signals' lamps, the same few over and over: each drawn once into a kept image,
+        // a margin all round for the pen, and copied from it.
+        const int m = stan_.SzerokoscPiora + 1;
+        const QImage& obraz = ObrazZaokraglonego(w.size(), naroznik, m);
+        p_.drawImage(w.topLeft() - QPoint(m, m), obraz);
+        return;
+    }
+    p_.setPen(QtPioro());
+    p_.setBrush(QtPedzel());
+    p_.drawRoundedRect(w.adjusted(0, 0, -1, -1), naroznik / 2.0, naroznik / 2.0);
+}
+
+const QImage& TQPlotno::ObrazZaokraglonego(QSize rozmiar, int naroznik, int margines)
+{
+    struct TKlucz {
+        QSize Rozmiar;
+        int Naroznik, Margines;
+        bool JestPioro, JestPedzel;
+        TKolor KolorPiora, KolorPedzla;
+        int SzerokoscPiora;
+        bool operator==(const TKlucz&) const = default;
+    };
+    static std::vector<std::pair<TKlucz, QImage>> obrazy;
+    const TKlucz klucz{rozmiar, naroznik, margines, stan_.JestPioro, stan_.JestPedzel, stan_.KolorPiora, stan_.KolorPedzla,
+                       stan_.SzerokoscPiora};
+    for (const auto& [k, obraz] : obrazy)
+        if (k == klucz)
+            return obraz;
+    if (obrazy.size() >= 64)
+        obrazy.clear();
+    QImage obraz(rozmiar + QSize(2 * margines, 2 * margines), QImage::Format_ARGB32_Premultiplied);
+    obraz.fill(Qt::transparent);
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QtPioro());
+    p.setBrush(QtPedzel());
+    p.drawRoundedRect(QRect(QPoint(margines, margines), rozmiar).adjusted(0, 0, -1, -1), naroznik / 2.0, naroznik / 2.0);
+    p.end();
+    obrazy.emplace_back(klucz, std::move(obraz));
+    return obrazy.back().second;
 }
 
 void TQPlotno::Elipsa(const TProstokat& r)
 {
-    p_.setPen(pioro_);
-    p_.setBrush(pedzel_);
-    p_.drawEllipse(Wnetrze(r).adjusted(0, 0, -1, -1));
+    Przygotuj();
+    p_.setPen(QtPioro());
+    p_.setBrush(QtPedzel());
+    p_.drawEllipse(Wnetrze(r).translated(stan_.Przesuniecie).adjusted(0, 0, -1, -1));
 }
 
 void TQPlotno::Wielokat(const std::vector<TPunktXY>& punkty)
 {
     QPolygon w;
+    w.reserve(static_cast<qsizetype>(punkty.size()));
     for (const auto& p : punkty)
-        w << QPoint(p.x, p.y);
-    p_.setPen(pioro_);
-    p_.setBrush(pedzel_);
+        w << Na(p);
+    Przygotuj();
+    p_.setPen(QtPioro());
+    p_.setBrush(QtPedzel());
     p_.drawPolygon(w);
 }
 
@@ -158,51 +327,42 @@ void TQPlotno::Linia(const std::vector<TPunktXY>& punkty)
 {
     if (punkty.size() < 2)
         return;
-    QPen pioro = pioro_;
-    if (odwracanie_)
+    Przygotuj();
+    if (stan_.Odwracanie) {
+        QPen pioro = QtPioro();
         pioro.setColor(Qt::white);
-    p_.setPen(pioro);
+        p_.setPen(pioro);
+    } else {
+        p_.setPen(QtPioro());
+    }
     p_.setBrush(Qt::NoBrush);
-    // The last point stays unset, as on the original canvas: stop half a pixel short of it.
+    // The last point stays unset, as on the original canvas: stop half a pixel short of it. Each
+    // segment goes to the painter by itself: drawn together, the stroker would join them and set
+    // a pixel where one ends on another.
     for (std::size_t i = 1; i < punkty.size(); ++i) {
-        const QPointF a(punkty[i - 1].x + 0.5, punkty[i - 1].y + 0.5);
-        QPointF b(punkty[i].x + 0.5, punkty[i].y + 0.5);
+        const QPointF a(Na(punkty[i - 1]));
+        QPointF b(Na(punkty[i]));
         const QPointF d = b - a;
         const double dlugosc = std::hypot(d.x(), d.y());
         if (dlugosc == 0)
             continue;
         if (i + 1 == punkty.size())
             b -= d / dlugosc * 0.75;
-        p_.drawLine(QLineF(a - QPointF(0.5, 0.5), b - QPointF(0.5, 0.5)));
+        p_.drawLine(QLineF(a, b));
     }
 }
 
 void TQPlotno::Tekst(const TProstokat& r, const std::string& tekst, const TCzcionka& czcionka, unsigned flagi)
 {
-    QFont f = NaQFont(czcionka);
-    // Xor-ed onto a coloured line, the grey edges of smoothed glyphs would turn into fringes of the
-    // line's opposite colour: inverted text is drawn in whole pixels.
-    if (odwracanie_)
-        f.setStyleStrategy(QFont::NoAntialias);
-    p_.setFont(f);
-    p_.setPen(odwracanie_ ? QColor(Qt::white) : NaQColor(czcionka.Kolor));
-    const QRect prostokat(r.Left, r.Top, r.Width(), r.Height());
-    QString s = QString::fromStdString(tekst);
-    if (flagi & tfWielokropek) {
-        s = TekstWMiejscu(f, s, prostokat.width(), p_.device());
-        p_.setFont(f);
+    Przygotuj();
+    const TGotowyTekst& t = GotowyTekst(p_, dpi_, r, tekst, czcionka, flagi, stan_.Odwracanie);
+    if (!czcionkaUstawiona_ || !(czcionka_ == t.Czcionka)) {
+        p_.setFont(t.Czcionka);
+        czcionka_ = t.Czcionka;
+        czcionkaUstawiona_ = true;
     }
-    int wyrownanie = Qt::AlignTop | ((flagi & tfSrodek) ? Qt::AlignHCenter : Qt::AlignLeft);
-    if (flagi & tfJednaLinia)
-        wyrownanie |= Qt::TextSingleLine;
-    if (flagi & tfBezObciecia)
-        wyrownanie |= Qt::TextDontClip;
-    RysujTekstZPamieci(p_, prostokat, wyrownanie, s);
+    p_.setPen(t.Pioro);
+    RysujGotowyTekst(p_, Na(r), t);
 }
 
-void TQPlotno::Odwracanie(bool wlaczone)
-{
-    odwracanie_ = wlaczone;
-    // White xor-ed onto the surface inverts what lies under whatever is drawn.
-    p_.setCompositionMode(wlaczone ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_SourceOver);
-}
+void TQPlotno::Odwracanie(bool wlaczone) { stan_.Odwracanie = wlaczone; }
