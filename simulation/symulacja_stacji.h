@@ -129,6 +129,8 @@ public:
     bool Odtwarzana() const { return odtwarzany_ != nullptr; }
     // False at the end of the record, or on a fault, with `blad` set.
     bool KrokOdtwarzania(std::string& blad);
+    // How many of the record's inputs (the player's acts) have been replayed so far.
+    std::size_t OdtworzoneWejscia() const { return odtworzone_; }
     void Przejmij();
 
     // A journal entry: the description's line breaks become " • ", the line is stamped with the

@@ -93,23 +93,39 @@ std::string GodzinaMinuty(double czas, char separator)
     return Formatuj("%lld%c%02lld", minuty / 60, separator, minuty % 60);
 }
 
-std::string CzasHHMMSS(double czas)
+namespace {
+
+// The clocks are written every tick: put together digit by digit rather than through printf,
+// which was most of a quiet tick's work. The seconds of a day keep every field to two digits.
+void DopiszDwieCyfry(std::string& tekst, long long v)
 {
-    const long long s = SekundyDoby(czas);
-    return Formatuj("%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+    tekst += static_cast<char>('0' + v / 10);
+    tekst += static_cast<char>('0' + v % 10);
 }
 
-std::string CzasHHMM(double czas)
+std::string Zegar(double czas, bool dwucyfrowaGodzina, bool sekundy)
 {
     const long long s = SekundyDoby(czas);
-    return Formatuj("%02lld:%02lld", s / 3600, s / 60 % 60);
+    std::string tekst;
+    tekst.reserve(8);
+    if (dwucyfrowaGodzina || s >= 36000)
+        DopiszDwieCyfry(tekst, s / 3600);
+    else
+        tekst += static_cast<char>('0' + s / 3600);
+    tekst += ':';
+    DopiszDwieCyfry(tekst, s / 60 % 60);
+    if (sekundy) {
+        tekst += ':';
+        DopiszDwieCyfry(tekst, s % 60);
+    }
+    return tekst;
 }
 
-std::string CzasHMMSS(double czas)
-{
-    const long long s = SekundyDoby(czas);
-    return Formatuj("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-}
+}  // namespace
+
+std::string CzasHHMMSS(double czas) { return Zegar(czas, true, true); }
+std::string CzasHHMM(double czas) { return Zegar(czas, true, false); }
+std::string CzasHMMSS(double czas) { return Zegar(czas, false, true); }
 
 std::optional<double> CzytajGodzine(std::string_view tekst)
 {

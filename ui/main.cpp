@@ -1,6 +1,8 @@
 // Lorvia 99 - Drelinko: the start window, from which the dispatcher's runs start.
 
 #include "core/wkt_files.h"
+#include "simulation/symulacja_stacji.h"
+#include "trains/czas.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
 #include "ui/foldery.h"
@@ -11,6 +13,11 @@
 #include "ui/znacznik_kopii.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -22,6 +29,36 @@ int main(int argc, char** argv)
     // has its own exact one.
     ZaladujTlumaczeniaQt();
     ZaladujCzcionki();
+
+    // A shift can start straight away, without a click in the start window: for a quick look and
+    // for measuring the station window.
+    QCommandLineParser parametry;
+    parametry.addHelpOption();
+    const QCommandLineOption start(QStringLiteral("start"), QStringLiteral("Zaczyna zmianę od razu, o tej godzinie (np. 7:05)."),
+                                   QStringLiteral("godzina"));
+    const QCommandLineOption szybkosc(QStringLiteral("speed"),
+                                      QStringLiteral("Szybkość symulacji zmiany zaczętej przez --start, od 1 do 100."),
+                                      QStringLiteral("1-100"));
+    parametry.addOption(start);
+    parametry.addOption(szybkosc);
+    parametry.process(aplikacja);
+    std::optional<double> godzinaStartu;
+    int szybkoscStartu = 0;
+    if (parametry.isSet(start)) {
+        godzinaStartu = CzytajGodzine(parametry.value(start).toStdString());
+        if (!godzinaStartu) {
+            std::fprintf(stderr, "drelinko: --start: \"%s\" nie jest godziną (np. 7:05).\n", qPrintable(parametry.value(start)));
+            return 2;
+        }
+    }
+    if (parametry.isSet(szybkosc)) {
+        bool liczba = false;
+        szybkoscStartu = parametry.value(szybkosc).toInt(&liczba);
+        if (!liczba || szybkoscStartu < 1 || szybkoscStartu > 100 || !godzinaStartu) {
+            std::fprintf(stderr, "drelinko: --speed: podaj liczbę od 1 do 100, razem z --start.\n");
+            return 2;
+        }
+    }
 
     // A second copy from the same executable is asked about; a crashed copy's marker is not.
     TZnacznikKopii znacznik(TZnacznikKopii::PlikZnacznika(QApplication::applicationFilePath()));
@@ -48,5 +85,7 @@ int main(int argc, char** argv)
     QObject::connect(&eMain, &TeMain::stacjaZamknieta, &eMain,
                      [&komunikaty, &eMain] { komunikaty.UstawRodzica(&eMain); });
     eMain.show();
+    if (godzinaStartu)
+        QTimer::singleShot(0, &eMain, [&eMain, &godzinaStartu, szybkoscStartu] { eMain.ZacznijOd(*godzinaStartu, szybkoscStartu); });
     return aplikacja.exec();
 }

@@ -456,7 +456,16 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
     Bieg(std::move(symulacja), pokaz);
 }
 
-void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz)
+void TeMain::ZacznijOd(double godzina, int szybkosc)
+{
+    if (bieg_)
+        return;
+    auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
+    symulacja->CzasSymulacji = godzina;
+    Bieg(std::move(symulacja), false, szybkosc);
+}
+
+void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz, int szybkosc)
 {
     bieg_ = true;
     showMinimized();
@@ -478,7 +487,10 @@ void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz)
             TeStacjaBiegu eStacja(*symulacja);
             if (pokaz)
                 eStacja.Szybkosc()->setValue(eStacja.Szybkosc()->maximum());
+            else if (szybkosc > 0)
+                eStacja.Szybkosc()->setValue(szybkosc);
             pokaz = false;
+            szybkosc = 0;
             eStacja.setWindowModality(Qt::ApplicationModal);
             QEventLoop bieg;
             eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };

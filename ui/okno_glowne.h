@@ -51,6 +51,9 @@ public:
     // One run: from 04:00, or from the stored start hour; the demo is a run from 04:00 that the
     // automatic dispatcher plays at the highest speed.
     void Nowy1Click(bool odGodziny, bool pokaz = false);
+    // A run from the hour given (a fraction of a day), its station window at a speed of 1 to 100
+    // (0: the usual one), as the command line asks; the stored start hour stays as it was.
+    void ZacznijOd(double godzina, int szybkosc = 0);
     // "Wznów ostatnią grę": the game kept when the station window last closed, as it was.
     void WznowGre();
     // "&Wczytaj grę...": a saved game the player picks; "&Zapisz grę...": the last game to a file
@@ -82,7 +85,7 @@ private:
     void PokazLinie();
     void ZapytajOGodzine();
     // One life of a station window for the game; a game the window asks to load meanwhile runs next.
-    void Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz = false);
+    void Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz = false, int szybkosc = 0);
     std::unique_ptr<TSymulacjaStacji> Wczytaj(const QString& plik);
     void OdswiezPozycjeGry();
 

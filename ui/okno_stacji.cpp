@@ -582,14 +582,21 @@ void TOknoStacji::Tyknij()
 {
     if (sym_.Odtwarzana()) {
         std::string blad;
+        const std::size_t wejscia = sym_.OdtworzoneWejscia();
         if (!pauzaOdtwarzania_ && !sym_.KrokOdtwarzania(blad)) {
             // The end of the record, or a line that does not replay: the player goes on from here.
             if (!blad.empty())
                 QMessageBox::warning(this, windowTitle(),
                                      QStringLiteral("Odtwarzanie zapisu przerwane.\n%1").arg(Q(blad)));
             PrzejmijGre();
+            return;
         }
-        OdswiezWszystko();
+        // A replayed act repaints everything, as the player's own click does; a plain tick only
+        // what it changed, as in a game played.
+        if (sym_.OdtworzoneWejscia() != wejscia)
+            OdswiezWszystko();
+        else
+            OdswiezZmienione();
         return;
     }
     sym_.OknoAktywne = Aktywne();

@@ -43,6 +43,16 @@ TEST(Czas, ClocksShowTheTimeOfDayRoundedToTheSecondWithAndWithoutLeadingZeros)
     EXPECT_EQ(GodzinaMinuty(t), "7:05");
     EXPECT_EQ(GodzinaMinuty(t, '.'), "7.05");
     EXPECT_EQ(CzasHHMMSS(1.0 + t), "07:05:10");
+    // Two-digit hours, midnight, and the last second of a day, rounded up into the next one.
+    const double wieczor = (23 * 3600 + 59 * 60 + 58) / 86400.0;
+    EXPECT_EQ(CzasHMMSS(wieczor), "23:59:58");
+    EXPECT_EQ(CzasHHMM(wieczor), "23:59");
+    EXPECT_EQ(CzasHHMMSS((13 * 3600 + 40 * 60) / 86400.0), "13:40:00");
+    EXPECT_EQ(CzasHMMSS((10 * 3600) / 86400.0), "10:00:00");
+    EXPECT_EQ(CzasHMMSS((9 * 3600 + 59 * 60 + 59) / 86400.0), "9:59:59");
+    EXPECT_EQ(CzasHHMMSS(0.0), "00:00:00");
+    EXPECT_EQ(CzasHMMSS(0.0), "0:00:00");
+    EXPECT_EQ(CzasHHMMSS((86400 - 0.4) / 86400.0), "00:00:00");
 }
 
 }  // namespace

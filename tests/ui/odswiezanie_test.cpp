@@ -111,6 +111,42 @@ private slots:
             QVERIFY2(!t.malowania.Malowany(p), qPrintable(p->objectName()));
     }
 
+    void aQuietTickRepaintsOnlyTheClocksInTheWholeWindow()
+    {
+        TStanowisko t;
+        const QList<QWidget*> wszystkie = t.okno.findChildren<QWidget*>();
+        for (QWidget* w : wszystkie)
+            t.malowania.Obserwuj(w);
+        t.malowania.Obserwuj(&t.okno);
+        // The clocks that move with every tick: the hour and seconds labels, the status bar's two
+        // times, the dial's hands.
+        QRegion zegary;
+        for (const char* nazwa : {"lbCzas", "lbCzasSek", "status2", "status3"}) {
+            auto* w = t.okno.findChild<QWidget*>(nazwa);
+            QVERIFY2(w != nullptr, nazwa);
+            zegary += QRect(w->mapTo(&t.okno, QPoint()), w->size());
+        }
+        for (QWidget* w : wszystkie)
+            if (w->inherits("TZegarWidok"))
+                zegary += QRect(w->mapTo(&t.okno, QPoint()), w->size());
+        for (int i = 0; i < 5; ++i) {
+            t.okno.Tyknij();
+            t.Przetworz();
+        }
+        QVERIFY(!t.malowania.Obszary.empty());  // the clocks did move
+        QStringList poza;
+        for (const auto& [o, obszar] : t.malowania.Obszary) {
+            auto* w = static_cast<QWidget*>(o);
+            const QRegion wOknie = obszar.translated(w->mapTo(&t.okno, QPoint()));
+            if (!(wOknie - zegary).isEmpty())
+                poza << w->objectName() + ":" + w->metaObject()->className();
+        }
+        // Still short of it: a changed time makes the status bar lay itself out again, which repaints
+        // the bar, its size grip and the window under them.
+        QEXPECT_FAIL("", "the status bar is laid out again for the changing times", Continue);
+        QVERIFY2(poza.isEmpty(), qPrintable(poza.join(", ")));
+    }
+
     void aTickThatMovesOneTrainRepaintsOnlyTheChangedElementsAndTheirButtons()
     {
         TStanowisko t;
