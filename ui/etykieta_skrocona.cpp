@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
 
 TEtykietaSkrocona::TEtykietaSkrocona(const QString& tekst, QWidget* rodzic) : QLabel(rodzic), tekst_(tekst)
 {
@@ -17,13 +19,30 @@ void TEtykietaSkrocona::UstawTekst(const QString& tekst)
     Skroc();
 }
 
+int TEtykietaSkrocona::WysokoscWiersza() const
+{
+    const QMargins m = contentsMargins();
+    return fontMetrics().height() + m.top() + m.bottom() + 2 * margin();
+}
+
 QSize TEtykietaSkrocona::minimumSizeHint() const
 {
     // Room for the ellipsis alone; the width the layout gives beyond it shows more of the text.
-    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("…")) + 2 * margin(), QLabel::minimumSizeHint().height());
+    const QMargins m = contentsMargins();
+    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("…")) + m.left() + m.right() + 2 * margin(), WysokoscWiersza());
 }
 
-QSize TEtykietaSkrocona::sizeHint() const { return QSize(minimumWidth(), QLabel::sizeHint().height()); }
+QSize TEtykietaSkrocona::sizeHint() const { return QSize(minimumWidth(), WysokoscWiersza()); }
+
+void TEtykietaSkrocona::paintEvent(QPaintEvent*)
+{
+    // As a label draws a line of plain text: the frame, then the text in the contents less the margin.
+    QPainter p(this);
+    drawFrame(&p);
+    const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemText(&p, r, static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), widoczny_, foregroundRole());
+}
 
 void TEtykietaSkrocona::resizeEvent(QResizeEvent* e)
 {
@@ -42,6 +61,11 @@ void TEtykietaSkrocona::Skroc()
 {
     const int szerokosc = contentsRect().width() - 2 * margin();
     const QString widoczny = fontMetrics().elidedText(tekst_, Qt::ElideRight, std::max(0, szerokosc));
-    setText(widoczny);
-    setToolTip(widoczny == tekst_ ? QString() : tekst_);
+    if (widoczny != widoczny_) {
+        widoczny_ = widoczny;
+        update();
+    }
+    const QString podpowiedz = widoczny == tekst_ ? QString() : tekst_;
+    if (podpowiedz != toolTip())
+        setToolTip(podpowiedz);
 }

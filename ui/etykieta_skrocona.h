@@ -3,7 +3,9 @@
 #include <QLabel>
 
 // A one-line label that shortens a text too long for it with an ellipsis and then shows the whole
-// text as its tooltip; it never widens the window to fit a long text.
+// text as its tooltip; it never widens the window to fit a long text. Its size does not depend on
+// its text, and it draws the text itself: a QLabel given a new text asks its parent to lay itself
+// out again, and the status bar's times change on every tick.
 class TEtykietaSkrocona : public QLabel {
     Q_OBJECT
 
@@ -13,15 +15,20 @@ public:
     void UstawTekst(const QString& tekst);
     // The whole text, however much of it shows.
     const QString& Tekst() const { return tekst_; }
+    // The text as it shows, shortened where it must be.
+    const QString& Widoczny() const { return widoczny_; }
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
     void Skroc();
+    int WysokoscWiersza() const;
 
     QString tekst_;
+    QString widoczny_;
 };

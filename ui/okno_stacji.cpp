@@ -221,7 +221,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* uCzas = new QHBoxLayout(panel1);
     uCzas->setContentsMargins(6, 0, 4, 0);
     uCzas->setSpacing(1);
-    uCzas->addWidget(lbCzas_);
+    uCzas->addWidget(lbCzas_, 0, Qt::AlignVCenter);
     uCzas->addWidget(lbCzasSek_, 0, Qt::AlignBottom);
     rxSl_ = new QScrollBar(Qt::Horizontal);
     rxSl_->setObjectName("rxSl");
@@ -283,6 +283,14 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
             udzialDziennika_ = double(r[1]) / (r[0] + r[1]);
     });
     setCentralWidget(splitter_);
+    // The clock's two labels change every tick: sized once, in the fonts they have in the window,
+    // for any time (the digits are all of a width), so that a new text repaints them alone rather
+    // than laying the window out again.
+    for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
+        etykieta->setText(QString::fromLatin1(wzorzec));
+        etykieta->ensurePolished();
+        etykieta->setFixedSize(etykieta->sizeHint());
+    }
 
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
     const char* teksty[] = {"", "", "czas bieżący", "czas symulacji", "Info1", "Szerszy opis"};

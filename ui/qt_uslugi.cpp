@@ -112,8 +112,16 @@ void TQtKursory::UstawKursor(tKursor kursor)
 
 double TQtZegarScienny::Teraz() const
 {
-    static const QDateTime poczatek(QDate(1899, 12, 30), QTime(0, 0));
-    return poczatek.msecsTo(QDateTime::currentDateTime()) / 86400000.0;
+    // The local date and time on the wall, counted from 30 December 1899 as if every day had 24
+    // hours. The zone's offset is asked of the system once a minute: asking it on every tick was a
+    // good part of an idle tick's work, and a change of the clocks shows within the minute.
+    const qint64 teraz = QDateTime::currentMSecsSinceEpoch();
+    if (sprawdzono_ < 0 || teraz - sprawdzono_ >= 60000 || teraz < sprawdzono_) {
+        przesuniecie_ = QDateTime::fromMSecsSinceEpoch(teraz).offsetFromUtc() * qint64{1000};
+        sprawdzono_ = teraz;
+    }
+    constexpr double DniDo1970 = 25569;  // 30 December 1899 to 1 January 1970
+    return DniDo1970 + static_cast<double>(teraz + przesuniecie_) / 86400000.0;
 }
 
 QString TQtUstawienia::Grupa(const std::string& klucz)

@@ -55,6 +55,10 @@ public:
 class TQtZegarScienny : public TZegarScienny {
 public:
     double Teraz() const override;
+
+private:
+    mutable qint64 sprawdzono_ = -1;  // when the zone's offset was last asked, ms since 1970
+    mutable qint64 przesuniecie_ = 0;
 };
 
 // Per-user settings of organisation "WKT", application "Drelinko". A key path written the registry
