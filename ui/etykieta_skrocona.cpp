@@ -57,10 +57,31 @@ void TEtykietaSkrocona::changeEvent(QEvent* e)
         Skroc();
 }
 
+namespace {
+
+// Whether a text surely fits a width, told from its letters' advances one by one (kept by the
+// font, no shaping) with a pixel or two to spare for kerning: the times in the status bar change
+// on every tick and always fit.
+bool MiesciSie(const QFontMetrics& m, const QString& tekst, int szerokosc)
+{
+    int suma = 0;
+    for (const QChar c : tekst) {
+        if (c.isSurrogate())
+            return false;
+        suma += m.horizontalAdvance(c);
+        if (suma + 2 > szerokosc)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void TEtykietaSkrocona::Skroc()
 {
     const int szerokosc = contentsRect().width() - 2 * margin();
-    const QString widoczny = fontMetrics().elidedText(tekst_, Qt::ElideRight, std::max(0, szerokosc));
+    const QFontMetrics m = fontMetrics();
+    const QString widoczny = MiesciSie(m, tekst_, szerokosc) ? tekst_ : m.elidedText(tekst_, Qt::ElideRight, std::max(0, szerokosc));
     if (widoczny != widoczny_) {
         widoczny_ = widoczny;
         update();

@@ -174,3 +174,20 @@ const TPociag* TListaPociagowWidok::PociagWiersza(int wiersz) const
     const QModelIndex i = sortowanie_->mapToSource(sortowanie_->index(wiersz, 0));
     return i.isValid() ? model_->Pociag(i.row()) : nullptr;
 }
+
+void TListaPociagowWidok::Odswiez()
+{
+    if (!isVisible()) {
+        nieaktualna_ = true;
+        return;
+    }
+    nieaktualna_ = false;
+    model_->Odswiez();
+}
+
+void TListaPociagowWidok::showEvent(QShowEvent* e)
+{
+    QTableView::showEvent(e);
+    if (nieaktualna_)
+        Odswiez();
+}

@@ -41,7 +41,9 @@ class TListaPociagowWidok : public QTableView {
 public:
     explicit TListaPociagowWidok(TSymulacjaStacji& symulacja, QWidget* rodzic = nullptr);
 
-    void Odswiez() { model_->Odswiez(); }
+    // Brings the rows up to date after a tick; hidden behind the journal's tab, the list waits till
+    // it is shown (a tick of the idle window then does none of it).
+    void Odswiez();
     TModelPociagow* Model() const { return model_; }
     // The train of a row as the list shows it now (sorted).
     const TPociag* PociagWiersza(int wiersz) const;
@@ -50,8 +52,12 @@ signals:
     // The dispatcher acted through the list; the window shows what changed.
     void zmieniono();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     TSymulacjaStacji& sym_;
     TModelPociagow* model_;
+    bool nieaktualna_ = false;
     QSortFilterProxyModel* sortowanie_;
 };

@@ -646,10 +646,17 @@ void TOknoStacji::OdswiezPauze()
     const QString powod = Pauza();
     if (powod == panel1_->toolTip() && panel1_->property("pauza").isValid())
         return;
-    // Orange while the clock runs, grey while it stands; the tooltip tells why.
+    // Orange while the clock runs, grey while it stands; the tooltip tells why. Colours by palette
+    // rather than a style sheet, which made every repaint of the ticking labels several times dearer;
+    // the labels fill their own background, so a new time repaints the label alone.
     panel1_->setProperty("pauza", !powod.isEmpty());
-    panel1_->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: %1; } QLabel { color: %2; }")
-                               .arg(powod.isEmpty() ? "#FF8000" : "#A09A90", powod.isEmpty() ? "white" : "#F4F4F4"));
+    for (QWidget* w : std::initializer_list<QWidget*>{panel1_, lbCzas_, lbCzasSek_}) {
+        QPalette paleta = w->palette();
+        paleta.setColor(QPalette::Window, powod.isEmpty() ? QColor(0xFF, 0x80, 0x00) : QColor(0xA0, 0x9A, 0x90));
+        paleta.setColor(QPalette::WindowText, powod.isEmpty() ? QColor(Qt::white) : QColor(0xF4, 0xF4, 0xF4));
+        w->setPalette(paleta);
+        w->setAutoFillBackground(true);
+    }
     panel1_->setToolTip(powod);
     lbCzas_->setToolTip(powod);
     lbCzasSek_->setToolTip(powod);

@@ -1,8 +1,10 @@
 // The window's drawing: a full repaint of the diagram and appending journal lines (the cost after
 // 50,000 lines within 1.5 times the cost after 100, also with the pane shown).
+#include "core/wkt_files.h"
 #include "simulation/dziennik.h"
 #include "simulation/symulacja_stacji.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "trains/rozklad_csv.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
 #include "ui/lista_pociagow_widok.h"
@@ -12,8 +14,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -134,6 +139,33 @@ public:
     bool Aktywne() const override { return true; }
 };
 
+// A tick of the station window shown at the fastest speed with nothing moving, and what it repaints:
+// the clock's labels, the status bar's times, now and then a hand of the dial. The window idle so
+// is this times twenty ticks a second.
+void CichyTykWOknieStacji(benchmark::State& stan)
+{
+    // The shipped day, as the player has it: its first train comes near four.
+    TSrodowiskoTestowe s;
+    const auto csv = CzytajCalyPlik(DRELINKO_SOURCE_DIR "/data/rozklad.csv");
+    if (!csv)
+        throw std::runtime_error("no data/rozklad.csv");
+    for (auto& t : CzytajRozkladCsv(*csv, {"wOlsz", "wBrz", "wWirowa"}).Pociagi)
+        s.Rozklad.Rozklad.Append(std::move(t));
+    s.Rozklad.ZapiszRozklad();
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    TOknoZawszeAktywne okno(sym);
+    okno.resize(1024, 700);
+    okno.show();
+    okno.Zegar()->stop();
+    okno.Szybkosc()->setValue(okno.Szybkosc()->maximum());
+    sym.CzasSymulacji = 10 / 1440.0;
+    QApplication::processEvents();
+    for (auto _ : stan) {
+        okno.Tyknij();
+        QApplication::processEvents();
+    }
+}
+
 void PolnocWOknieStacji(benchmark::State& stan)
 {
     const int ile = static_cast<int>(stan.range(0));
@@ -178,6 +210,7 @@ BENCHMARK(DopisywanieDoDziennika)->Arg(100)->Arg(50000)->Unit(benchmark::kMicros
 BENCHMARK(ListaPociagowWidokNaTyk)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DopisywanieDoDziennikaWidocznego)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SeriaTysiacaLinii)->Unit(benchmark::kMillisecond);
+BENCHMARK(CichyTykWOknieStacji)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PolnocWOknieStacji)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

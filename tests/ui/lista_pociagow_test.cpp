@@ -142,6 +142,21 @@ private slots:
                  QStringLiteral("zapowiedziany, wOlsz"));
     }
 
+    void aListBehindTheJournalsTabWaitsAndIsUpToDateOnceShown()
+    {
+        TStanowisko t;
+        auto* zakladki = t.okno->findChild<QTabWidget*>("pcDziennik");
+        zakladki->setCurrentIndex(0);
+        QApplication::processEvents();
+        QSignalSpy zmiany(t.lista().Model(), &QAbstractItemModel::dataChanged);
+        t.sym->CzasSymulacji = (4 * 60 + 6) / 1440.0;  // the Olszarzyna train is announced at 4:06
+        t.okno->Tyknij();
+        QCOMPARE(zmiany.count(), 0);  // hidden: not a row looked at
+        t.pokazListe();
+        QCOMPARE(t.lista().model()->index(t.wierszPociagu("34101"), TModelPociagow::kGdzie).data().toString(),
+                 QStringLiteral("zapowiedziany, wOlsz"));
+    }
+
     void aClickSelectsTheTrainAndBlinksItOnTheDiagramForAMoment()
     {
         TStanowisko t;
