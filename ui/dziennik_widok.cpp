@@ -18,23 +18,6 @@ namespace {
 // Enough layouts for the lines in sight of a tall pane and those just scrolled past.
 constexpr std::size_t NajwiecejUkladow = 256;
 
-// The end of the piece of a line that starts at j: a run of spaces, a word, or one other sign (a
-// digit, a mark): times and numbers are made of kept digits rather than of words seen once.
-int KoniecKawalka(const QString& t, int j, int koniec)
-{
-    int dalej = j + 1;
-    if (t[j].isSpace()) {
-        while (dalej < koniec && t[dalej].isSpace())
-            ++dalej;
-    } else if (t[j].isLetter()) {
-        while (dalej < koniec && (t[dalej].isLetter() || t[dalej].isMark()))
-            ++dalej;
-    } else if (t[j].isHighSurrogate() && dalej < koniec && t[dalej].isLowSurrogate()) {
-        ++dalej;
-    }
-    return dalej;
-}
-
 QTextLayout::FormatRange Czesc(int poczatek, int dlugosc, const QTextCharFormat& format)
 {
     QTextLayout::FormatRange r;

@@ -169,6 +169,21 @@ void NalozWiersz(QRgb* d, const std::uint8_t* m, int n, QRgb kolor)
 
 }  // namespace
 
+int KoniecKawalka(const QString& t, int j, int koniec)
+{
+    int dalej = j + 1;
+    if (t[j].isSpace()) {
+        while (dalej < koniec && t[dalej].isSpace())
+            ++dalej;
+    } else if (t[j].isLetter()) {
+        while (dalej < koniec && (t[dalej].isLetter() || t[dalej].isMark()))
+            ++dalej;
+    } else if (t[j].isHighSurrogate() && dalej < koniec && t[dalej].isLowSurrogate()) {
+        ++dalej;
+    }
+    return dalej;
+}
+
 void NalozKafelek(QImage& obraz, const TKafelkiSlow::TKafelek& k, int x, int y, QRgb kolor, int od, int doo)
 {
     const int lewa = x + k.Lewo;

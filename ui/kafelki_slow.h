@@ -58,6 +58,10 @@ private:
     QHash<QString, std::shared_ptr<TKafelek>> slowa_[2];
 };
 
+// The end of the piece of a text that starts at j, before koniec: a run of spaces, a word, or one
+// other sign (a digit, a mark). Times and numbers are so made of kept digits, not of words seen once.
+int KoniecKawalka(const QString& tekst, int j, int koniec);
+
 // Puts a word's mask in the colour given onto an opaque 32-bit image, the pen at device pixel x of
 // the row whose top is y, only in the columns [od, do).
 void NalozKafelek(QImage& obraz, const TKafelkiSlow::TKafelek& kafelek, int x, int y, QRgb kolor, int od, int doo);

@@ -211,12 +211,12 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* panel1 = new QFrame;
     panel1_ = panel1;
     panel1->setObjectName("Panel1");
-    lbCzas_ = new QLabel;
+    lbCzas_ = new TEtykietaSkrocona;
     lbCzas_->setObjectName("lbCzas");
     lbCzas_->setFont(duza);
     lbCzas_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbCzas_->installEventFilter(this);
-    lbCzasSek_ = new QLabel;
+    lbCzasSek_ = new TEtykietaSkrocona;
     lbCzasSek_->setObjectName("lbCzasSek");
     auto* uCzas = new QHBoxLayout(panel1);
     uCzas->setContentsMargins(6, 0, 4, 0);
@@ -283,13 +283,14 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
             udzialDziennika_ = double(r[1]) / (r[0] + r[1]);
     });
     setCentralWidget(splitter_);
-    // The clock's two labels change every tick: sized once, in the fonts they have in the window,
-    // for any time (the digits are all of a width), so that a new text repaints them alone rather
-    // than laying the window out again.
+    // The clock's two labels change every tick: sized once, in the fonts they have in the window, as
+    // a label of any time would be (the digits are all of a width), so that a new text repaints them
+    // alone rather than laying the window out again.
     for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
-        etykieta->setText(QString::fromLatin1(wzorzec));
         etykieta->ensurePolished();
-        etykieta->setFixedSize(etykieta->sizeHint());
+        etykieta->setText(QString::fromLatin1(wzorzec));
+        etykieta->setFixedSize(etykieta->QLabel::sizeHint());
+        etykieta->setText(QString());
     }
 
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
@@ -626,8 +627,8 @@ void TOknoStacji::OdswiezEtykiety()
         paleta.setColor(QPalette::Window, kolorScore);
         pScore_->setPalette(paleta);
     }
-    ustaw(lbCzas_, Q(sym_.EtykietaCzasu()));
-    ustaw(lbCzasSek_, Q(sym_.EtykietaSekund()));
+    lbCzas_->UstawTekst(Q(sym_.EtykietaCzasu()));
+    lbCzasSek_->UstawTekst(Q(sym_.EtykietaSekund()));
     if (!sym_.LicznikPociagow().empty())
         ustaw(lbIloscPoc_, Q(sym_.LicznikPociagow()));
     status_[2]->UstawTekst(Q(sym_.StatusCzasBiezacy));

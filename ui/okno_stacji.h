@@ -52,7 +52,7 @@ public:
     TListaPociagowWidok* ListaPociagow() const { return pociagi_; }
     QToolButton* PrzyciskStop() const { return bStop_; }
     QLabel* EtykietaScore() const { return lbScore_; }
-    QLabel* EtykietaCzasu() const { return lbCzas_; }
+    TEtykietaSkrocona* EtykietaCzasu() const { return lbCzas_; }
     QScrollBar* Szybkosc() const { return rxSl_; }
     const std::vector<TPrzyciskWidok*>& Przyciski() const { return przyciski_; }
     // Whether ticks may run: this window the active one of the active application.
@@ -136,8 +136,8 @@ private:
     QFrame* pScore_ = nullptr;
     QLabel* lbScore_ = nullptr;
     QFrame* panel1_ = nullptr;
-    QLabel* lbCzas_ = nullptr;
-    QLabel* lbCzasSek_ = nullptr;
+    TEtykietaSkrocona* lbCzas_ = nullptr;
+    TEtykietaSkrocona* lbCzasSek_ = nullptr;
     QScrollBar* rxSl_ = nullptr;
     QLabel* lbIloscPoc_ = nullptr;
     QSplitter* splitter_ = nullptr;

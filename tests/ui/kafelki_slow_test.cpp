@@ -1,5 +1,7 @@
-// The journal's kept words: a word drawn once serves every line, and putting its mask down mixes
-// the colour with what is under it exactly as antialiased text is mixed.
+// The kept words of the journal and of the ticking labels: a word drawn once serves every line,
+// putting its mask down mixes the colour with what is under it exactly as antialiased text is
+// mixed, and a label drawn from kept words looks as a label drawn by Qt does.
+#include "ui/etykieta_skrocona.h"
 #include "ui/kafelki_slow.h"
 
 #include <QFontMetricsF>
@@ -21,6 +23,27 @@ TKafelkiSlow::TKafelek Maska(std::vector<std::uint8_t> pokrycie, int lewo)
     k.Lewo = lewo;
     k.Maska = std::move(pokrycie);
     return k;
+}
+
+// Where the ink of a widget lies (the pixels not of its background), and how many pixels are of
+// the ink's colour.
+struct TTusz {
+    QRect Granice;
+    int WKolorze = 0;
+};
+
+TTusz Tusz(QWidget& w, QColor tlo, QColor kolor)
+{
+    const QImage obraz = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    TTusz t;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x) {
+            const QColor p = obraz.pixelColor(x, y);
+            if (p != tlo)
+                t.Granice |= QRect(x, y, 1, 1);
+            t.WKolorze += p == kolor;
+        }
+    return t;
 }
 
 }  // namespace
@@ -93,6 +116,48 @@ private slots:
         QCOMPARE(kafelki.Liczba(), 0);
         const auto& ostry = kafelki.Kafelek(u"Brzelany", false);
         QVERIFY(ostry.Szerokosc > 1.7 * szerokosc && ostry.Szerokosc < 2.3 * szerokosc);
+    }
+
+    void aLabelDrawnFromKeptWordsLooksAsQtDrawsItInEveryAlignment_data()
+    {
+        QTest::addColumn<int>("wyrownanie");
+        QTest::newRow("right") << int(Qt::AlignRight | Qt::AlignVCenter);
+        QTest::newRow("left") << int(Qt::AlignLeft | Qt::AlignVCenter);
+        QTest::newRow("centre") << int(Qt::AlignCenter);
+        QTest::newRow("bottom") << int(Qt::AlignLeft | Qt::AlignBottom);
+    }
+
+    void aLabelDrawnFromKeptWordsLooksAsQtDrawsItInEveryAlignment()
+    {
+        QFETCH(int, wyrownanie);
+        const QColor tlo(0xFF, 0x80, 0x00), kolor(Qt::white);
+        QFont czcionka(QStringLiteral("DejaVu Sans"));
+        czcionka.setPixelSize(16);
+        czcionka.setBold(true);
+        TEtykietaSkrocona nasza;
+        QLabel qt;
+        for (QLabel* l : {static_cast<QLabel*>(&nasza), &qt}) {
+            QPalette paleta = l->palette();
+            paleta.setColor(QPalette::Window, tlo);
+            paleta.setColor(QPalette::WindowText, kolor);
+            l->setPalette(paleta);
+            l->setAutoFillBackground(true);
+            l->setFont(czcionka);
+            l->setAlignment(Qt::Alignment(wyrownanie));
+            l->setFixedSize(200, 30);
+        }
+        nasza.UstawTekst(QStringLiteral("04:59 Wirowa"));
+        qt.setText(QStringLiteral("04:59 Wirowa"));
+        const TTusz nasz = Tusz(nasza, tlo, kolor), ich = Tusz(qt, tlo, kolor);
+        QVERIFY(!ich.Granice.isEmpty());
+        // The same place to a pixel, and as much of the text's full colour within a tenth.
+        QVERIFY2(std::abs(nasz.Granice.left() - ich.Granice.left()) <= 1 && std::abs(nasz.Granice.right() - ich.Granice.right()) <= 1 &&
+                     std::abs(nasz.Granice.top() - ich.Granice.top()) <= 1 &&
+                     std::abs(nasz.Granice.bottom() - ich.Granice.bottom()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 against %5,%6 %7x%8")
+                                .arg(nasz.Granice.x()).arg(nasz.Granice.y()).arg(nasz.Granice.width()).arg(nasz.Granice.height())
+                                .arg(ich.Granice.x()).arg(ich.Granice.y()).arg(ich.Granice.width()).arg(ich.Granice.height())));
+        QVERIFY(std::abs(nasz.WKolorze - ich.WKolorze) <= ich.WKolorze / 10 + 2);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "trains/czas.h"
 #include "ui/diagram.h"
 #include "ui/dziennik_widok.h"
+#include "ui/etykieta_skrocona.h"
 #include "ui/okno_ostrzezenia.h"
 #include "ui/okno_stacji.h"
 #include "ui/przycisk_widok.h"
@@ -143,7 +144,7 @@ private slots:
     {
         TStanowisko t;
         t.okno.Tyknij();
-        QCOMPARE(t.okno.EtykietaCzasu()->text(), QStringLiteral("04:00"));
+        QCOMPARE(t.okno.EtykietaCzasu()->Tekst(), QStringLiteral("04:00"));
         QCOMPARE(Milisekundy(t.sym.CzasSymulacji), Milisekundy(4.0 / 24 + 5.0 / 86400));
         t.okno.aktywne = false;
         t.okno.Tyknij();
