@@ -129,8 +129,9 @@ public:
     bool Odtwarzana() const { return odtwarzany_ != nullptr; }
     // False at the end of the record, or on a fault, with `blad` set.
     bool KrokOdtwarzania(std::string& blad);
-    // How many of the record's inputs (the player's acts) have been replayed so far.
-    std::size_t OdtworzoneWejscia() const { return odtworzone_; }
+    // How many of the player's acts (and timetable changes) have been replayed so far; the clock
+    // readings, draws and timer firings between them are not counted.
+    std::size_t OdtworzoneAkty() const { return odtworzoneAkty_; }
     void Przejmij();
 
     // A journal entry: the description's line breaks become " • ", the line is stamped with the
@@ -206,6 +207,7 @@ private:
     // The record played back step by step, and how far.
     std::unique_ptr<TZapisGry> odtwarzany_;
     std::size_t odtworzone_ = 0;
+    std::size_t odtworzoneAkty_ = 0;
 
     void ZdarzenieZegara();
     void UstawPodpowiedz(const std::string& tekst);

@@ -252,8 +252,10 @@ std::string TSymulacjaStacji::OdtworzWejscie(const TWejscieGry& w)
             powod = std::string("rozkład jazdy jest uszkodzony: ") + e.what();
         }
         zapisanyRozklad_ = w.Rozklad;
+        ++odtworzoneAkty_;
     } else {
         powod = AktGracza(s);
+        ++odtworzoneAkty_;
     }
     if (powod.empty() && !zapis_.Rozbieznosc.empty())
         powod = "gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")";

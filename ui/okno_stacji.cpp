@@ -591,7 +591,7 @@ void TOknoStacji::Tyknij()
 {
     if (sym_.Odtwarzana()) {
         std::string blad;
-        const std::size_t wejscia = sym_.OdtworzoneWejscia();
+        const std::size_t akty = sym_.OdtworzoneAkty();
         if (!pauzaOdtwarzania_ && !sym_.KrokOdtwarzania(blad)) {
             // The end of the record, or a line that does not replay: the player goes on from here.
             if (!blad.empty())
@@ -602,7 +602,7 @@ void TOknoStacji::Tyknij()
         }
         // A replayed act repaints everything, as the player's own click does; a plain tick only
         // what it changed, as in a game played.
-        if (sym_.OdtworzoneWejscia() != wejscia)
+        if (sym_.OdtworzoneAkty() != akty)
             OdswiezWszystko();
         else
             OdswiezZmienione();

@@ -233,6 +233,56 @@ private slots:
         QVERIFY(szeroki.left() < p1.Left * z);
         QVERIFY(szeroki.right() > (p1.Left + p1.Width) * z);
     }
+
+    void aPlayedBackTickRepaintsOnlyWhatChangedAndAReplayedActEverything()
+    {
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        std::string zapis;
+        {
+            TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+            sym.Akt({"start"});
+            for (int i = 0; i < 4; ++i)
+                sym.Tyknij();
+            sym.Akt({"click", "zw1"});
+            for (int i = 0; i < 4; ++i)
+                sym.Tyknij();
+            std::string blad;
+            zapis = sym.ZapisGry(blad);
+            QVERIFY2(blad.empty(), blad.c_str());
+        }
+        TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(zapis, s.Uslugi, NazwaPlikuRozkladu());
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        TOknoTestowe okno(*gra.Symulacja);
+        okno.resize(900, 600);
+        okno.show();
+        okno.Zegar()->stop();
+        TMalowania malowania;
+        malowania.Obserwuj(okno.Diagram());
+        const auto tyk = [&] {
+            malowania.Obszary.clear();
+            okno.Tyknij();
+            for (int i = 0; i < 3; ++i)
+                QApplication::processEvents();
+            return malowania.Malowany(okno.Diagram());
+        };
+        // Played back, the ticks between the acts change nothing on the diagram; the ticks that
+        // replay an act (the start, the click) repaint everything, as the player's own do.
+        int bezZmian = 0, zAktem = 0;
+        while (gra.Symulacja->OdtworzoneAkty() < 2 && gra.Symulacja->Odtwarzana()) {
+            const std::size_t przed = gra.Symulacja->OdtworzoneAkty();
+            const bool malowany = tyk();
+            if (gra.Symulacja->OdtworzoneAkty() == przed) {
+                QVERIFY(!malowany);
+                ++bezZmian;
+            } else {
+                QVERIFY(malowany);
+                ++zAktem;
+            }
+        }
+        QCOMPARE(zAktem, 2);
+        QVERIFY(bezZmian >= 3);
+    }
 };
 
 QTEST_MAIN(OdswiezanieTest)
