@@ -41,8 +41,6 @@ public:
     int SzerokoscZawijania() const;
     // The height of line i laid out at the pane's width.
     int WysokoscLinii(int i);
-    // The words drawn so far, kept for the next lines.
-    qsizetype ZachowaneSlowa() const { return kafelki_.Liczba(); }
 
 public slots:
     void selectAll();

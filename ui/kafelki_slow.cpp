@@ -23,10 +23,10 @@ constexpr int Zapas = 3;
 
 void TKafelkiSlow::Ustaw(const QFont& czcionka, qreal skala)
 {
-    QFont gruby = czcionka;
-    gruby.setBold(true);
     if (skala == skala_ && czcionka == czcionki_[0])
         return;
+    QFont gruby = czcionka;
+    gruby.setBold(true);
     czcionki_[0] = czcionka;
     czcionki_[1] = gruby;
     skala_ = skala;

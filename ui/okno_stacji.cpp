@@ -211,6 +211,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* panel1 = new QFrame;
     panel1_ = panel1;
     panel1->setObjectName("Panel1");
+    panel1->setAutoFillBackground(true);
     lbCzas_ = new TEtykietaSkrocona;
     lbCzas_->setObjectName("lbCzas");
     lbCzas_->setFont(duza);
@@ -284,13 +285,14 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     });
     setCentralWidget(splitter_);
     // The clock's two labels change every tick: sized once, in the fonts they have in the window, as
-    // a label of any time would be (the digits are all of a width), so that a new text repaints them
-    // alone rather than laying the window out again.
+    // a label of any time would be (the digits are all of a width), and filling their own background,
+    // so that a new time repaints them alone rather than the panel under them or the whole window.
     for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
         etykieta->ensurePolished();
         etykieta->setText(QString::fromLatin1(wzorzec));
         etykieta->setFixedSize(etykieta->QLabel::sizeHint());
         etykieta->setText(QString());
+        etykieta->setAutoFillBackground(true);
     }
 
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
@@ -648,16 +650,13 @@ void TOknoStacji::OdswiezPauze()
     if (powod == panel1_->toolTip() && panel1_->property("pauza").isValid())
         return;
     // Orange while the clock runs, grey while it stands; the tooltip tells why. Colours by palette
-    // rather than a style sheet, which made every repaint of the ticking labels several times dearer;
-    // the labels fill their own background, so a new time repaints the label alone.
+    // (the labels take the panel's) rather than a style sheet, which made every repaint of the
+    // ticking labels several times dearer.
     panel1_->setProperty("pauza", !powod.isEmpty());
-    for (QWidget* w : std::initializer_list<QWidget*>{panel1_, lbCzas_, lbCzasSek_}) {
-        QPalette paleta = w->palette();
-        paleta.setColor(QPalette::Window, powod.isEmpty() ? QColor(0xFF, 0x80, 0x00) : QColor(0xA0, 0x9A, 0x90));
-        paleta.setColor(QPalette::WindowText, powod.isEmpty() ? QColor(Qt::white) : QColor(0xF4, 0xF4, 0xF4));
-        w->setPalette(paleta);
-        w->setAutoFillBackground(true);
-    }
+    QPalette paleta = panel1_->palette();
+    paleta.setColor(QPalette::Window, powod.isEmpty() ? QColor(0xFF, 0x80, 0x00) : QColor(0xA0, 0x9A, 0x90));
+    paleta.setColor(QPalette::WindowText, powod.isEmpty() ? QColor(Qt::white) : QColor(0xF4, 0xF4, 0xF4));
+    panel1_->setPalette(paleta);
     panel1_->setToolTip(powod);
     lbCzas_->setToolTip(powod);
     lbCzasSek_->setToolTip(powod);

@@ -3,6 +3,7 @@
 #include "core/wkt_files.h"
 #include "simulation/dziennik.h"
 #include "simulation/symulacja_stacji.h"
+#include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/rozklad_csv.h"
 #include "ui/diagram.h"
@@ -21,6 +22,23 @@
 #include <stdexcept>
 
 namespace {
+
+// A day of trains spread from 4:05 to 23:50, coming from each line in turn and leaving to the next.
+void DzienPociagow(TRozkladJazdy& rozklad, int ile)
+{
+    const char* wloty[] = {"wOlsz", "wBrz", "wWirowa"};
+    for (int i = 0; i < ile; ++i) {
+        auto t = std::make_unique<TPociag>();
+        t->SetNumer(std::to_string(34100 + i));
+        t->SetWjezdza(wloty[i % 3]);
+        t->SetWyjezdza(wloty[(i + 1) % 3]);
+        const double przyjazd = (245 + (1430 - 245) * i / ile) / 1440.0;
+        t->SetPrzyjazd(przyjazd);
+        t->SetOdjazd(przyjazd + 4 / 1440.0);
+        t->SetSkladRozkladowy("s1222");
+        rozklad.Rozklad.Append(std::move(t));
+    }
+}
 
 void RysowanieDiagramu(benchmark::State& stan)
 {
@@ -52,18 +70,7 @@ void DopisywanieDoDziennika(benchmark::State& stan)
 void ListaPociagowWidokNaTyk(benchmark::State& stan)
 {
     TSrodowiskoTestowe s;
-    const char* wloty[] = {"wOlsz", "wBrz", "wWirowa"};
-    for (int i = 0; i < 120; ++i) {
-        auto t = std::make_unique<TPociag>();
-        t->SetNumer(std::to_string(34100 + i));
-        t->SetWjezdza(wloty[i % 3]);
-        t->SetWyjezdza(wloty[(i + 1) % 3]);
-        const double przyjazd = (245 + (1430 - 245) * i / 120) / 1440.0;
-        t->SetPrzyjazd(przyjazd);
-        t->SetOdjazd(przyjazd + 4 / 1440.0);
-        t->SetSkladRozkladowy("s1222");
-        s.Rozklad.Rozklad.Append(std::move(t));
-    }
+    DzienPociagow(s.Rozklad, 120);
     TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
     sym.CzasSymulacji = 8 / 24.0;
     sym.Pokaz();
@@ -130,15 +137,6 @@ void SeriaTysiacaLinii(benchmark::State& stan)
     }
 }
 
-// The tick that crosses midnight in the station window with a long day in which no train was let
-// in: every train of the old day leaves a line in the journal, the train list is made afresh, and
-// the window shows it all before the next tick. This is the pause the player sees at midnight.
-class TOknoZawszeAktywne : public TOknoStacji {
-public:
-    using TOknoStacji::TOknoStacji;
-    bool Aktywne() const override { return true; }
-};
-
 // A tick of the station window shown at the fastest speed with nothing moving, and what it repaints:
 // the clock's labels, the status bar's times, now and then a hand of the dial. The window idle so
 // is this times twenty ticks a second.
@@ -153,7 +151,7 @@ void CichyTykWOknieStacji(benchmark::State& stan)
         s.Rozklad.Rozklad.Append(std::move(t));
     s.Rozklad.ZapiszRozklad();
     TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
-    TOknoZawszeAktywne okno(sym);
+    TOknoTestowe okno(sym);
     okno.resize(1024, 700);
     okno.show();
     okno.Zegar()->stop();
@@ -166,27 +164,19 @@ void CichyTykWOknieStacji(benchmark::State& stan)
     }
 }
 
+// The tick that crosses midnight in the station window with a long day in which no train was let
+// in: every train of the old day leaves a line in the journal, the train list is made afresh, and
+// the window shows it all before the next tick. This is the pause the player sees at midnight.
 void PolnocWOknieStacji(benchmark::State& stan)
 {
     const int ile = static_cast<int>(stan.range(0));
     for (auto _ : stan) {
         stan.PauseTiming();
         auto s = std::make_unique<TSrodowiskoTestowe>();
-        const char* wloty[] = {"wOlsz", "wBrz", "wWirowa"};
-        for (int i = 0; i < ile; ++i) {
-            auto t = std::make_unique<TPociag>();
-            t->SetNumer(std::to_string(34100 + i));
-            t->SetWjezdza(wloty[i % 3]);
-            t->SetWyjezdza(wloty[(i + 1) % 3]);
-            const double przyjazd = (245 + (1430 - 245) * static_cast<double>(i) / ile) / 1440.0;
-            t->SetPrzyjazd(przyjazd);
-            t->SetOdjazd(przyjazd + 4 / 1440.0);
-            t->SetSkladRozkladowy("s1222");
-            s->Rozklad.Rozklad.Append(std::move(t));
-        }
+        DzienPociagow(s->Rozklad, ile);
         s->Rozklad.ZapiszRozklad();
         auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
-        auto okno = std::make_unique<TOknoZawszeAktywne>(*sym);
+        auto okno = std::make_unique<TOknoTestowe>(*sym);
         okno->resize(1024, 700);
         okno->show();
         okno->Zegar()->stop();

@@ -5,6 +5,7 @@
 #include "station/tor.h"
 #include "station/zapowiedz.h"
 #include "tests/support/pociag_testowy.h"
+#include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "ui/diagram.h"
 #include "ui/lista_pociagow_widok.h"
@@ -22,12 +23,6 @@
 #include <QtTest>
 
 namespace {
-
-class TOknoTestowe : public TOknoStacji {
-public:
-    using TOknoStacji::TOknoStacji;
-    bool Aktywne() const override { return true; }
-};
 
 // The window at 4:00 with four trains of the day: 34101 from Olszarzyna at 4:30, 44713 starting
 // here at 6:58, 34102 from Brzelany at 5:36, 34199 from Wirowa at 10:05.

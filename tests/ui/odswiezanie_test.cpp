@@ -4,6 +4,7 @@
 #include "simulation/symulacja_stacji.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
+#include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/sklad.h"
 #include "ui/diagram.h"
@@ -22,12 +23,6 @@
 #include <set>
 
 namespace {
-
-class TOknoTestowe : public TOknoStacji {
-public:
-    using TOknoStacji::TOknoStacji;
-    bool Aktywne() const override { return true; }
-};
 
 // Every paint a widget gets, with the region it repaints.
 class TMalowania : public QObject {

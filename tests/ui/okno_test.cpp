@@ -2,6 +2,7 @@
 #include "interlocking/przyciski.h"
 #include "simulation/symulacja_stacji.h"
 #include "station/zwrotnica.h"
+#include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "ui/diagram.h"
@@ -27,14 +28,6 @@
 #include <QtTest>
 
 namespace {
-
-// A window whose activity the test decides.
-class TOknoTestowe : public TOknoStacji {
-public:
-    using TOknoStacji::TOknoStacji;
-    bool Aktywne() const override { return aktywne; }
-    bool aktywne = true;
-};
 
 struct TStanowisko {
     TSrodowiskoTestowe s;

@@ -4,6 +4,7 @@
 #include "station/upunkt.h"
 #include "station/kolor.h"
 #include "station/plotno.h"
+#include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "ui/diagram.h"
 #include "ui/etykieta_skrocona.h"
@@ -31,13 +32,6 @@
 #include <QtTest>
 
 namespace {
-
-class TOknoTestowe : public TOknoStacji {
-public:
-    using TOknoStacji::TOknoStacji;
-    bool Aktywne() const override { return aktywne; }
-    bool aktywne = true;
-};
 
 struct TStanowisko {
     TSrodowiskoTestowe s;
