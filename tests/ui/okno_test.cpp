@@ -29,17 +29,7 @@
 
 namespace {
 
-struct TStanowisko {
-    TSrodowiskoTestowe s;
-    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
-    TOknoTestowe okno{sym};
-    TStanowisko()
-    {
-        s.Rozklad.ZapiszRozklad();
-        okno.show();
-        okno.Zegar()->stop();  // ticks only when the test asks
-    }
-};
+using TStanowisko = TStanowiskoOkna;
 
 }  // namespace
 

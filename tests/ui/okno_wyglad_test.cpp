@@ -33,22 +33,7 @@
 
 namespace {
 
-struct TStanowisko {
-    TSrodowiskoTestowe s;
-    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
-    TOknoTestowe okno{sym};
-    TStanowisko()
-    {
-        s.Rozklad.ZapiszRozklad();
-        okno.show();
-        okno.Zegar()->stop();
-    }
-    void Rozmiar(int w, int h)
-    {
-        okno.resize(w, h);
-        QApplication::processEvents();
-    }
-};
+using TStanowisko = TStanowiskoOkna;
 
 void WyczyscUstawienia() { QSettings("WKT", "Drelinko").clear(); }
 
