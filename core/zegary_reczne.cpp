@@ -12,10 +12,9 @@ struct TZegaryReczne::Wpis {
 
 class TZegaryReczne::Zegar : public TZegar {
 public:
-    explicit Zegar(std::shared_ptr<Wpis> wpis) : wpis_(std::move(wpis)) {}
+    Zegar(const TZegaryReczne& wlasciciel, std::shared_ptr<Wpis> wpis) : wlasciciel_(&wlasciciel), wpis_(std::move(wpis)) {}
     ~Zegar() override { wpis_->aktywny = false; }
-
-private:
+    const TZegaryReczne* wlasciciel_;
     std::shared_ptr<Wpis> wpis_;
 };
 
@@ -24,13 +23,33 @@ TZegaryReczne::~TZegaryReczne() = default;
 
 std::unique_ptr<TZegar> TZegaryReczne::Uruchom(int interwalMs, std::function<void()> tykniecie)
 {
+    return Uruchom(interwalMs, std::max(1, interwalMs), std::move(tykniecie));
+}
+
+std::unique_ptr<TZegar> TZegaryReczne::Uruchom(int interwalMs, std::int64_t pierwszyMs, std::function<void()> tykniecie)
+{
     auto wpis = std::make_shared<Wpis>();
     wpis->interwal = std::max(1, interwalMs);
-    wpis->nastepny = teraz_ + wpis->interwal;
+    wpis->nastepny = teraz_ + std::max<std::int64_t>(1, pierwszyMs);
     wpis->kolejnosc = kolejny_++;
     wpis->tykniecie = std::move(tykniecie);
     wpisy_.push_back(wpis);
-    return std::make_unique<Zegar>(wpis);
+    return std::make_unique<Zegar>(*this, wpis);
+}
+
+std::optional<std::int64_t> TZegaryReczne::DoTykniecia(const TZegar& zegar) const
+{
+    const auto* z = dynamic_cast<const Zegar*>(&zegar);
+    if (z == nullptr || z->wlasciciel_ != this || !z->wpis_->aktywny)
+        return std::nullopt;
+    return z->wpis_->nastepny - teraz_;
+}
+
+void TZegaryReczne::Przestaw(std::int64_t teraz)
+{
+    for (const auto& w : wpisy_)
+        w->nastepny += teraz - teraz_;
+    teraz_ = teraz;
 }
 
 void TZegaryReczne::Uplyw(std::int64_t ms)

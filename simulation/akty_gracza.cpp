@@ -63,7 +63,9 @@ std::string TSymulacjaStacji::Akt(const std::vector<std::string>& slowa)
     // The game played back is not the player's until taken over.
     if (odtwarzany_ != nullptr)
         return "the game is being played back";
-    return AktGracza(slowa);
+    std::string powod = AktGracza(slowa);
+    PoZdarzeniu();
+    return powod;
 }
 
 std::string TSymulacjaStacji::AktGracza(const std::vector<std::string>& slowa)
@@ -112,6 +114,8 @@ std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
                 rozklad_.WczytajRozklad();
             try {
                 gra_.Rozklad = BajtyRozkladu();
+                if (gra_.Rozklad.size() > TLimityZapisu::NajwiekszyRozklad)
+                    bladRozkladu_ = "rozkład jazdy jest za duży na zapis gry";
             } catch (const std::exception& e) {
                 bladRozkladu_ = e.what();
             }
@@ -213,6 +217,11 @@ std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
 
 void TSymulacjaStacji::ZapiszWejscie(std::vector<std::string> slowa)
 {
+    if (slowa[0] == "wait") {
+        std::int64_t ms = 0;
+        CzytajCalkowitaZapisu(slowa[1], ms);
+        czekanieOdPunktu_ += ms;
+    }
     TWejscieGry w;
     w.Takt = takty_;
     w.Slowa = std::move(slowa);
@@ -244,7 +253,12 @@ void TSymulacjaStacji::ZapiszZmianeRozkladu()
         std::vector<std::uint8_t> bajty = BajtyRozkladu();
         if (bajty == zapisanyRozklad_)
             return;
+        if (bajty.size() > TLimityZapisu::NajwiekszyRozklad) {
+            bladRozkladu_ = "rozkład jazdy jest za duży na zapis gry";
+            return;
+        }
         zapisanyRozklad_ = bajty;
+        bajtyRozkladowOdPunktu_ += bajty.size();
         TWejscieGry w;
         w.Takt = takty_;
         w.Slowa = {"timetable"};
@@ -253,4 +267,5 @@ void TSymulacjaStacji::ZapiszZmianeRozkladu()
     } catch (const std::exception& e) {
         bladRozkladu_ = e.what();
     }
+    PoZdarzeniu();
 }

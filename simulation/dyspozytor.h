@@ -77,6 +77,7 @@ public:
     const TPunkt* PlanowanyPeron(const std::string& numer) const;
 
 private:
+    friend class TPunktKontrolny;
     enum class tEtap : std::uint8_t { czeka, wjezdza, stoi, formuje, wyjezdza, odjechal, koniec };
     struct TRuch;
     struct TZadanie;

@@ -46,6 +46,7 @@ public:
     std::function<void(std::int32_t)> OnScore;
 
 private:
+    friend class TPunktKontrolny;
     std::int32_t score_ = ScorePoczatkowy;
     std::vector<TLiniaDziennika> linie_;
 };

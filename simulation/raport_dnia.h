@@ -113,6 +113,7 @@ public:
     double Czas(double pora) const { return biezacy_->NrDnia + pora; }
 
 private:
+    friend class TPunktKontrolny;
     TPociagRaportu* Znajdz(std::uint32_t id);
     void ZamknijZajetosc(double czas);
 

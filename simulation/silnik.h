@@ -63,6 +63,7 @@ public:
     void Usun(TPociag* pociag);
 
 private:
+    friend class TPunktKontrolny;
     void ObsluzWlot(TWlot& wlot);
     void PrzesunPociag(TPunkt& p, TPociag& t);
     double Teraz() const { return teraz_(); }

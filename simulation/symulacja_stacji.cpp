@@ -41,6 +41,7 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy* rozklad, std:
             DodajDoDziennika(p, s1, s2);
         };
     zapis_.Zapisz = [this](std::vector<std::string> slowa) { ZapiszWejscie(std::move(slowa)); };
+    zapis_.PoWejsciu = [this] { PoZdarzeniu(); };
 }
 
 TSymulacjaStacji::~TSymulacjaStacji() = default;
@@ -77,8 +78,10 @@ void TSymulacjaStacji::Tyknij()
     ZdarzenieZegara();
     const double przedtem = CzasSymulacji;
     CzasSymulacji = PoraDnia(CzasSymulacji + Sekunda(SekIncrement));
-    if (CzasSymulacji < przedtem)
+    if (CzasSymulacji < przedtem) {
         Pokaz();
+        nowyDzien_ = true;
+    }
     const int n = silnik_.LiczbaPociagowNaStacji();
     if (n != licznikTag_) {
         licznikTag_ = n;
@@ -89,6 +92,8 @@ void TSymulacjaStacji::Tyknij()
     ++takty_;
     if (OnTyk)
         OnTyk();
+    if (!zapis_.Odtwarzanie())
+        PoZdarzeniu();
 }
 
 void TSymulacjaStacji::UstawSzybkosc(int pozycja)

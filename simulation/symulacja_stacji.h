@@ -97,12 +97,21 @@ public:
     std::string Akt(const std::vector<std::string>& slowa);
     // Real time passing for the elements' own timers on manual timers (drelinko-sim's `wait`).
     void UzyjZegarowRecznych(TZegaryReczne& zegary) { zapis_.UzyjZegarowRecznych(zegary); }
-    void Czekaj(std::int64_t ms) { zapis_.Czekaj(ms); }
+    void Czekaj(std::int64_t ms)
+    {
+        zapis_.Czekaj(ms);
+        PoZdarzeniu();
+    }
     // The timetable was changed during the game; the change goes into the record, as the next day
     // is made from it.
     void ZapiszZmianeRozkladu();
     // Ticks that have moved the clock since the start.
     std::int64_t Takty() const { return takty_; }
+    // The game's state as a checkpoint holds it: a full account of everything the game goes on
+    // from, line by line (the tests compare games by it).
+    std::vector<TWierszPunktu> StanGry() const;
+    // The ticks run by the game's last checkpoint, which a save goes on from (0: the start).
+    std::int64_t TaktPunktuKontrolnego() const { return gra_.TaktPunktu; }
 
     // The whole game as its file holds it, with answers still waiting for their questions; empty,
     // with `blad` set, when the game cannot be saved (not started yet).
@@ -166,6 +175,7 @@ public:
     std::function<void()> OnTyk;
 
 private:
+    friend class TPunktKontrolny;
     TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy* rozklad, std::unique_ptr<TRozkladJazdy> wlasny);
     std::string WykonajAkt(const std::vector<std::string>& slowa);
     void ZapiszWejscie(std::vector<std::string> slowa);
@@ -173,10 +183,15 @@ private:
     std::vector<std::uint8_t> BajtyRozkladu() const;
     std::string Odtworz(const TZapisGry& gra);
     void ZacznijOdtwarzanie(const TZapisGry& gra);
+    std::string PrzywrocPunkt(const TZapisGry& zapis);
     std::string OdtworzWejscie(const TWejscieGry& w);
     void ZakonczOdtwarzanie(std::vector<TWejscieGry> wejscia);
     std::string AktGracza(const std::vector<std::string>& slowa);
     bool DoTaktu(std::int64_t takt);
+    // Between events: a checkpoint at the start of a day, or when the inputs since the last one
+    // come near a limit of the file.
+    void PoZdarzeniu();
+    void ZrobPunktKontrolny();
     static std::unique_ptr<TSymulacjaStacji> NowaDoOdtworzenia(const TZapisGry& zapis, TUslugi& uslugi,
                                                                const std::string& plikRozkladu, std::string& blad);
 
@@ -208,6 +223,12 @@ private:
     std::unique_ptr<TZapisGry> odtwarzany_;
     std::size_t odtworzone_ = 0;
     std::size_t odtworzoneAkty_ = 0;
+    // What has gathered since the last checkpoint; replaying, the first input after it.
+    bool nowyDzien_ = false;
+    bool robiePunkt_ = false;
+    std::size_t bajtyRozkladowOdPunktu_ = 0;
+    std::int64_t czekanieOdPunktu_ = 0;
+    std::size_t poczatekOdtwarzanych_ = 0;
 
     void ZdarzenieZegara();
     void UstawPodpowiedz(const std::string& tekst);

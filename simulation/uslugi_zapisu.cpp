@@ -2,9 +2,13 @@
 
 #include "simulation/zapis_gry.h"
 
+#include <algorithm>
+
 class TUslugiZapisu::Uchwyt : public TZegar {
 public:
     Uchwyt(TUslugiZapisu& uslugi, std::int64_t numer) : uslugi_(uslugi), numer_(numer) {}
+    const TUslugiZapisu& Uslugi() const { return uslugi_; }
+    std::int64_t Numer() const { return numer_; }
     ~Uchwyt() override
     {
         const auto it = uslugi_.zegary_.find(numer_);
@@ -53,14 +57,61 @@ TZegary& TUslugiZapisu::Zegary()
 
 std::unique_ptr<TZegar> TUslugiZapisu::Uruchom(int interwalMs, std::function<void()> tykniecie)
 {
-    const std::int64_t numer = kolejnyZegar_++;
+    const bool wskazany = wskazanyNumer_ >= 0;
+    const std::int64_t numer = wskazany ? wskazanyNumer_ : kolejnyZegar_++;
+    wskazanyNumer_ = -1;
     auto wpis = std::make_shared<Wpis>();
     wpis->numer = numer;
     wpis->interwal = interwalMs;
     wpis->tykniecie = std::move(tykniecie);
     zegary_[numer] = wpis;
-    wpis->wewnetrzny = Zegary().Uruchom(interwalMs, [this, numer] { Tykniecie(numer); });
+    auto* reczne = dynamic_cast<TZegaryReczne*>(&Zegary());
+    if (wskazany && reczne != nullptr)
+        wpis->wewnetrzny = reczne->Uruchom(interwalMs, wskazanyPierwszy_, [this, numer] { Tykniecie(numer); });
+    else
+        wpis->wewnetrzny = Zegary().Uruchom(interwalMs, [this, numer] { Tykniecie(numer); });
     return std::make_unique<Uchwyt>(*this, numer);
+}
+
+TUslugiZapisu::TStan TUslugiZapisu::Stan() const
+{
+    return {kolejnyZegar_, teraz_, zapisanyCzas_, czasZapisany_, reczne_ != nullptr ? reczne_->Teraz() : 0};
+}
+
+void TUslugiZapisu::Przywroc(const TStan& stan)
+{
+    kolejnyZegar_ = stan.KolejnyZegar;
+    teraz_ = stan.Teraz;
+    zapisanyCzas_ = stan.ZapisanyCzas;
+    czasZapisany_ = stan.CzasZapisany;
+    if (reczne_ != nullptr)
+        reczne_->Przestaw(stan.CzasReczny);
+}
+
+std::int64_t TUslugiZapisu::NumerZegara(const TZegar* zegar) const
+{
+    const auto* uchwyt = dynamic_cast<const Uchwyt*>(zegar);
+    return uchwyt != nullptr && &uchwyt->Uslugi() == this && zegary_.count(uchwyt->Numer()) ? uchwyt->Numer() : -1;
+}
+
+std::int64_t TUslugiZapisu::DoTykniecia(std::int64_t numer) const
+{
+    const auto it = zegary_.find(numer);
+    if (it == zegary_.end())
+        return 0;
+    const Wpis& wpis = *it->second;
+    const TZegaryReczne* reczne = odtwarzanie_ && reczne_ == nullptr ? wlasneReczne_.get() : reczne_;
+    if (reczne != nullptr && wpis.wewnetrzny != nullptr)
+        if (const auto ms = reczne->DoTykniecia(*wpis.wewnetrzny))
+            return *ms;
+    return wpis.interwal;
+}
+
+void TUslugiZapisu::NastepnyZegar(std::int64_t numer, std::int64_t doTykniecia)
+{
+    wskazanyNumer_ = numer;
+    wskazanyPierwszy_ = doTykniecia;
+    kolejnyZegar_ = std::max(kolejnyZegar_, numer + 1);
 }
 
 void TUslugiZapisu::Tykniecie(std::int64_t numer)
@@ -80,6 +131,8 @@ void TUslugiZapisu::Tykniecie(std::int64_t numer)
     wpis->tykniecie();
     if (Zapisz)
         Zapisz({"fire", std::to_string(numer)});
+    if (PoWejsciu)
+        PoWejsciu();
 }
 
 bool TUslugiZapisu::Odpal(std::int64_t numer)

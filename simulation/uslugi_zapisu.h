@@ -28,6 +28,8 @@ public:
 
     // Takes the words of every input written down while recording.
     std::function<void(std::vector<std::string>)> Zapisz;
+    // Told after a timer's tick has been written down, between events.
+    std::function<void()> PoWejsciu;
 
     // An act of the player runs: a timer's tick waits for it to end (a question box lets the
     // window's timers run meanwhile).
@@ -60,6 +62,26 @@ public:
     // Set when the engine asked the replay for something the file did not give at that point.
     std::string Rozbieznosc;
 
+    // What a checkpoint keeps of the services: the number the next timer gets, the wall-clock time
+    // last read and last written down, and the reading of the manual timers (0 without them).
+    struct TStan {
+        std::int64_t KolejnyZegar = 0;
+        double Teraz = 0.0;
+        double ZapisanyCzas = -1.0;
+        bool CzasZapisany = false;
+        std::int64_t CzasReczny = 0;
+    };
+    TStan Stan() const;
+    // Replaying from a checkpoint: its counters, the manual timers set to its reading.
+    void Przywroc(const TStan& stan);
+    // The record's number of a timer made here; -1 for any other (one not written down).
+    std::int64_t NumerZegara(const TZegar* zegar) const;
+    // Milliseconds until the timer's next tick on the manual timers; its interval on real ones.
+    std::int64_t DoTykniecia(std::int64_t numer) const;
+    // The next timer made gets this number, its first tick after `doTykniecia` ms (a timer of a
+    // checkpoint taking up its place again).
+    void NastepnyZegar(std::int64_t numer, std::int64_t doTykniecia);
+
     // The services' own calls.
     std::unique_ptr<TZegar> Uruchom(int interwalMs, std::function<void()> tykniecie) override;
     void Komunikat(const std::string& tekst) override;
@@ -90,6 +112,9 @@ private:
     std::unique_ptr<TZegaryReczne> wlasneReczne_;
     std::map<std::int64_t, std::shared_ptr<Wpis>> zegary_;
     std::int64_t kolejnyZegar_ = 0;
+    // The number and first tick of the next timer, set by NastepnyZegar.
+    std::int64_t wskazanyNumer_ = -1;
+    std::int64_t wskazanyPierwszy_ = 0;
     bool odtwarzanie_ = false;
     bool wUplywie_ = false;
     double teraz_ = 0.0;

@@ -2,6 +2,8 @@
 
 #include "simulation/symulacja_stacji.h"
 
+#include "simulation/punkt_kontrolny.h"
+
 #include "core/format.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_files.h"
@@ -44,12 +46,64 @@ std::string TSymulacjaStacji::ZapisGry(std::string& blad, const std::deque<tOdpo
     }
     gra_.Program = DRELINKO_WERSJA;
     gra_.Takty = takty_;
-    const std::size_t ile = gra_.Wejscia.size();
-    for (const tOdpowiedz o : oczekujace)
-        ZapiszWejscie({"answer", TUslugiZapisu::NazwaOdpowiedzi(o)});
-    std::string tekst = TekstZapisu(gra_);
-    gra_.Wejscia.resize(ile);
+    const auto tekstZapisu = [&] {
+        const std::size_t ile = gra_.Wejscia.size();
+        for (const tOdpowiedz o : oczekujace)
+            ZapiszWejscie({"answer", TUslugiZapisu::NazwaOdpowiedzi(o)});
+        std::string tekst = TekstZapisu(gra_);
+        gra_.Wejscia.resize(ile);
+        return tekst;
+    };
+    std::string tekst = tekstZapisu();
+    // The file is never one the loader would refuse: too big with the inputs since the last
+    // checkpoint, it goes on from a checkpoint taken now.
+    if (tekst.size() > TLimityZapisu::NajwiekszyPlik) {
+        ZrobPunktKontrolny();
+        tekst = tekstZapisu();
+    }
+    if (tekst.size() > TLimityZapisu::NajwiekszyPlik) {
+        blad = "Gra jest za duża, by ją zapisać.";
+        return {};
+    }
     return tekst;
+}
+
+std::vector<TWierszPunktu> TSymulacjaStacji::StanGry() const { return TPunktKontrolny::Zrob(*this); }
+
+void TSymulacjaStacji::PoZdarzeniu()
+{
+    if (!pokazane_ || robiePunkt_ || zapis_.WAkcie || !bladRozkladu_.empty())
+        return;
+    const bool dzien = nowyDzien_;
+    nowyDzien_ = false;
+    const std::size_t wejsc = zapis_.Odtwarzanie() ? odtworzone_ - poczatekOdtwarzanych_ : gra_.Wejscia.size();
+    using L = TLimityZapisu;
+    if (dzien || L::Blisko(takty_ - gra_.TaktPunktu, L::Taktow) ||
+        L::Blisko(static_cast<std::int64_t>(wejsc), static_cast<std::int64_t>(L::Wejsc)) ||
+        L::Blisko(static_cast<std::int64_t>(bajtyRozkladowOdPunktu_), static_cast<std::int64_t>(L::BajtowRozkladow)) ||
+        L::Blisko(czekanieOdPunktu_, L::CzekaniaMs))
+        ZrobPunktKontrolny();
+}
+
+// The record goes on from here: the state now stands for every input before it.
+void TSymulacjaStacji::ZrobPunktKontrolny()
+{
+    robiePunkt_ = true;
+    if (!zapis_.Odtwarzanie())
+        ZapiszZmianeRozkladu();
+    robiePunkt_ = false;
+    if (!bladRozkladu_.empty())
+        return;
+    gra_.Punkt = TPunktKontrolny::Zrob(*this);
+    gra_.TaktPunktu = takty_;
+    gra_.Rozklad = zapisanyRozklad_;
+    if (zapis_.Odtwarzanie())
+        poczatekOdtwarzanych_ = odtworzone_;
+    else
+        gra_.Wejscia.clear();
+    bajtyRozkladowOdPunktu_ = 0;
+    czekanieOdPunktu_ = 0;
+    nowyDzien_ = false;
 }
 
 bool TSymulacjaStacji::ZapiszGre(const std::string& plik, std::string& blad, const std::deque<tOdpowiedz>& oczekujace)
@@ -121,6 +175,14 @@ TWczytanaGra TSymulacjaStacji::Wczytaj(std::string_view tekst, TUslugi& uslugi, 
 
 TWczytanaGra TSymulacjaStacji::Odtwarzaj(std::string_view tekst, TUslugi& uslugi, const std::string& plikRozkladu)
 {
+    // The whole file is played first where nobody sees it, on timers of its own, so that a file
+    // that cannot be played to its end is refused before the playback starts.
+    {
+        TZegaryReczne proby;
+        TWczytanaGra proba = Wczytaj(tekst, uslugi, plikRozkladu, &proby);
+        if (proba.Symulacja == nullptr)
+            return {nullptr, std::move(proba.Blad), {}};
+    }
     auto zapis = std::make_unique<TZapisGry>();
     TBladZapisu blad;
     if (!CzytajZapis(tekst, *zapis, blad))
@@ -130,6 +192,8 @@ TWczytanaGra TSymulacjaStacji::Odtwarzaj(std::string_view tekst, TUslugi& uslugi
     if (symulacja == nullptr)
         return {nullptr, std::move(powod), {}};
     symulacja->ZacznijOdtwarzanie(*zapis);
+    if (powod = symulacja->PrzywrocPunkt(*zapis); !powod.empty())
+        return {nullptr, std::move(powod), {}};
     symulacja->odtwarzany_ = std::move(zapis);
     TWczytanaGra wynik;
     wynik.Symulacja = std::move(symulacja);
@@ -147,6 +211,7 @@ bool TSymulacjaStacji::KrokOdtwarzania(std::string& blad)
             blad = Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
             return false;
         }
+        PoZdarzeniu();
     }
     if (odtworzone_ >= wejscia.size() && takty_ >= odtwarzany_->Takty)
         return false;
@@ -162,7 +227,7 @@ void TSymulacjaStacji::Przejmij()
 {
     if (odtwarzany_ == nullptr)
         return;
-    std::vector<TWejscieGry> wejscia(odtwarzany_->Wejscia.begin(),
+    std::vector<TWejscieGry> wejscia(odtwarzany_->Wejscia.begin() + static_cast<std::ptrdiff_t>(poczatekOdtwarzanych_),
                                      odtwarzany_->Wejscia.begin() + static_cast<std::ptrdiff_t>(odtworzone_));
     odtwarzany_.reset();
     odtworzone_ = 0;
@@ -188,6 +253,7 @@ bool TSymulacjaStacji::DoTaktu(std::int64_t takt)
         Wstrzymany = wstrzymany;
         if (takty_ == przedtem || !zapis_.Rozbieznosc.empty())
             return false;
+        PoZdarzeniu();
     }
     return true;
 }
@@ -197,13 +263,34 @@ void TSymulacjaStacji::ZacznijOdtwarzanie(const TZapisGry& zapis)
     gra_.Godzina = zapis.Godzina;
     gra_.Ziarno = zapis.Ziarno;
     gra_.Rozklad = zapis.Rozklad;
+    gra_.Punkt = zapis.Punkt;
+    gra_.TaktPunktu = zapis.TaktPunktu;
     zapisanyRozklad_ = zapis.Rozklad;
+    odtworzone_ = 0;
+    poczatekOdtwarzanych_ = 0;
     zapis_.ZacznijOdtwarzanie();
+}
+
+// A file that goes on from a checkpoint: the state it holds, on this fresh station.
+std::string TSymulacjaStacji::PrzywrocPunkt(const TZapisGry& zapis)
+{
+    if (zapis.Punkt.empty())
+        return {};
+    try {
+        TPunktKontrolny::Przywroc(*this, zapis.Punkt);
+    } catch (const TPunktKontrolny::TBlad& e) {
+        return Formatuj("wiersz %d: %s", zapis.WierszPunktu + static_cast<int>(e.Wiersz), e.what());
+    }
+    if (takty_ != zapis.TaktPunktu)
+        return Formatuj("wiersz %d: punkt kontrolny: inna liczba taktów niż w nagłówku", zapis.WierszPunktu - 1);
+    return {};
 }
 
 std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
 {
     ZacznijOdtwarzanie(zapis);
+    if (std::string powod = PrzywrocPunkt(zapis); !powod.empty())
+        return powod;
     for (const TWejscieGry& w : zapis.Wejscia) {
         if (!DoTaktu(w.Takt))
             return Formatuj("wiersz %d: %s", w.Wiersz,
@@ -212,13 +299,16 @@ std::string TSymulacjaStacji::Odtworz(const TZapisGry& zapis)
                                 : ("gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")").c_str());
         if (const std::string powod = OdtworzWejscie(w); !powod.empty())
             return Formatuj("wiersz %d: %s", w.Wiersz, powod.c_str());
+        ++odtworzone_;
+        PoZdarzeniu();
     }
     if (!DoTaktu(zapis.Takty))
         return zapis_.Rozbieznosc.empty() ? "takty nie biegną przed startem gry"
                                           : "gra nie odtwarza się tak samo (" + zapis_.Rozbieznosc + ")";
     if (!pokazane_)
         return "zapis nie zawiera startu gry";
-    ZakonczOdtwarzanie(zapis.Wejscia);
+    ZakonczOdtwarzanie(std::vector<TWejscieGry>(zapis.Wejscia.begin() + static_cast<std::ptrdiff_t>(poczatekOdtwarzanych_),
+                                                 zapis.Wejscia.end()));
     return {};
 }
 
@@ -245,6 +335,7 @@ std::string TSymulacjaStacji::OdtworzWejscie(const TWejscieGry& w)
         std::int64_t ms = 0;
         CzytajCalkowitaZapisu(s[1], ms);
         zapis_.Czekaj(ms);
+        czekanieOdPunktu_ += ms;
     } else if (slowo == "timetable") {
         try {
             WczytajRozklad(rozklad_, w.Rozklad);
@@ -252,6 +343,7 @@ std::string TSymulacjaStacji::OdtworzWejscie(const TWejscieGry& w)
             powod = std::string("rozkład jazdy jest uszkodzony: ") + e.what();
         }
         zapisanyRozklad_ = w.Rozklad;
+        bajtyRozkladowOdPunktu_ += w.Rozklad.size();
         ++odtworzoneAkty_;
     } else {
         powod = AktGracza(s);
@@ -276,5 +368,7 @@ void TSymulacjaStacji::ZakonczOdtwarzanie(std::vector<TWejscieGry> wejscia)
         }
     }
     zapisaneOknoAktywne_ = OknoAktywne;
+    odtworzone_ = 0;
+    poczatekOdtwarzanych_ = 0;
     zapis_.ZakonczOdtwarzanie();
 }

@@ -150,11 +150,19 @@ std::string SprawdzArgumenty(const std::vector<std::string>& s)
     return {};
 }
 
-// The timetable's bytes go through the timetable file's own reader, which stops at the first fault.
+// The timetable's bytes go through the timetable file's own reader, which stops at the first fault;
+// a count of entries above the limit is refused before any is made.
 std::string SprawdzRozklad(const std::vector<std::uint8_t>& dane)
 {
     try {
         tWktStream strumien(dane);
+        {
+            tWktStream naglowek(dane);
+            const std::int64_t pozycji = naglowek.LongFormat ? naglowek.ReadInt32() : naglowek.ReadInt16();
+            if (pozycji > static_cast<std::int64_t>(TLimityZapisu::PozycjiRozkladu))
+                return Formatuj("za dużo pozycji (%lld, najwięcej %zu)", static_cast<long long>(pozycji),
+                                TLimityZapisu::PozycjiRozkladu);
+        }
         tWktGenericList lista;
         lista.Load(strumien);
         return {};
@@ -190,6 +198,7 @@ public:
         return true;
     }
     int Numer() const { return numer_; }
+    std::size_t Zostalo() const { return tekst_.size() - pozycja_; }
 
 private:
     std::string_view tekst_;
@@ -208,11 +217,15 @@ std::vector<std::uint8_t> CzytajRozklad(TCzytnik& czytnik, const std::vector<std
     const int wiersz = czytnik.Numer();
     std::int64_t wierszy = 0, bajtow = 0;
     if (!CzytajCalkowitaZapisu(slowa[1], wierszy) || !CzytajCalkowitaZapisu(slowa[2], bajtow) || wierszy < 0 ||
-        bajtow < 0 || bajtow > static_cast<std::int64_t>(TZapisGry::NajwiekszyPlik) ||
+        bajtow < 0 || bajtow > static_cast<std::int64_t>(TLimityZapisu::NajwiekszyRozklad) ||
         wierszy != (((bajtow + 2) / 3 * 4) + static_cast<std::int64_t>(ZnakowWWierszuRozkladu) - 1) /
                        static_cast<std::int64_t>(ZnakowWWierszuRozkladu))
         throw TBlad(wiersz, "zła długość rozkładu jazdy");
+    // Every line of it is at least its mark and line end: more than the file still holds is damage.
+    if (static_cast<std::size_t>(wierszy) > czytnik.Zostalo() / 2)
+        throw TBlad(wiersz, "plik urywa się w rozkładzie jazdy");
     std::string b;
+    b.reserve(static_cast<std::size_t>(wierszy) * ZnakowWWierszuRozkladu);
     for (std::int64_t i = 0; i < wierszy; ++i) {
         std::string_view linia;
         if (!czytnik.Surowy(linia))
@@ -237,7 +250,7 @@ std::vector<std::string> Slowa(std::string_view wiersz, int numer)
     return slowa;
 }
 
-void CzytajNaglowek(TCzytnik& czytnik, TZapisGry& zapis)
+std::int64_t CzytajNaglowek(TCzytnik& czytnik, TZapisGry& zapis)
 {
     std::string_view wiersz;
     if (!czytnik.Nastepny(wiersz))
@@ -274,6 +287,37 @@ void CzytajNaglowek(TCzytnik& czytnik, TZapisGry& zapis)
         } else {
             zapis.Rozklad = CzytajRozklad(czytnik, slowa);
         }
+    }
+    return wersja;
+}
+
+// The checkpoint after the header, `checkpoint LINES TICKS` and its lines, each `= WORDS`.
+void CzytajPunkt(TCzytnik& czytnik, const std::vector<std::string>& slowa, TZapisGry& zapis)
+{
+    const int wiersz = czytnik.Numer();
+    std::int64_t wierszy = 0;
+    if (slowa.size() != 3 || !CzytajCalkowitaZapisu(slowa[1], wierszy) || !CzytajCalkowitaZapisu(slowa[2], zapis.TaktPunktu) ||
+        wierszy < 1 || zapis.TaktPunktu < 0)
+        throw TBlad(wiersz, "zły nagłówek punktu kontrolnego");
+    if (static_cast<std::size_t>(wierszy) > TLimityZapisu::WierszyPunktu ||
+        static_cast<std::size_t>(wierszy) > czytnik.Zostalo() / 2)
+        throw TBlad(wiersz, "za dużo wierszy punktu kontrolnego");
+    zapis.WierszPunktu = wiersz + 1;
+    zapis.Punkt.reserve(static_cast<std::size_t>(wierszy));
+    std::size_t slow = 0;
+    for (std::int64_t i = 0; i < wierszy; ++i) {
+        std::string_view linia;
+        if (!czytnik.Surowy(linia))
+            throw TBlad(czytnik.Numer(), "plik urywa się w punkcie kontrolnym");
+        if (linia.empty() || linia.front() != '=')
+            throw TBlad(czytnik.Numer(), "brak wiersza punktu kontrolnego");
+        TWierszPunktu w = Slowa(linia.substr(1), czytnik.Numer());
+        if (w.empty())
+            throw TBlad(czytnik.Numer(), "pusty wiersz punktu kontrolnego");
+        slow += w.size();
+        if (slow > TLimityZapisu::SlowPunktu)
+            throw TBlad(czytnik.Numer(), "za duży punkt kontrolny");
+        zapis.Punkt.push_back(std::move(w));
     }
 }
 
@@ -385,6 +429,15 @@ std::string TekstZapisu(const TZapisGry& zapis)
     wynik += "hour " + LiczbaZapisu(zapis.Godzina) + "  # " + CzasHHMMSS(zapis.Godzina) + '\n';
     wynik += "seed " + std::to_string(zapis.Ziarno) + '\n';
     DopiszRozklad(wynik, "", zapis.Rozklad);
+    if (!zapis.Punkt.empty()) {
+        wynik += "checkpoint " + std::to_string(zapis.Punkt.size()) + ' ' + std::to_string(zapis.TaktPunktu) + '\n';
+        for (const TWierszPunktu& w : zapis.Punkt) {
+            wynik += '=';
+            for (const std::string& s : w)
+                wynik += ' ' + SlowoZapisu(s);
+            wynik += '\n';
+        }
+    }
     for (const TWejscieGry& w : zapis.Wejscia) {
         const std::string takt = std::to_string(w.Takt) + ' ';
         if (!w.Slowa.empty() && w.Slowa[0] == "timetable") {
@@ -405,26 +458,37 @@ bool CzytajZapis(std::string_view tekst, TZapisGry& wynik, TBladZapisu& blad)
     TZapisGry zapis;
     TCzytnik czytnik(tekst);
     try {
-        if (tekst.size() > TZapisGry::NajwiekszyPlik)
+        if (tekst.size() > TLimityZapisu::NajwiekszyPlik)
             throw TBlad(0, "plik jest za duży na zapis gry");
-        CzytajNaglowek(czytnik, zapis);
+        const std::int64_t wersja = CzytajNaglowek(czytnik, zapis);
         std::string_view wiersz;
-        std::int64_t poprzedni = 0;
         bool koniec = false;
+        bool pierwszy = true;
+        std::size_t bajtowRozkladow = 0;
+        std::int64_t czekania = 0;
         while (czytnik.Nastepny(wiersz)) {
             const int numer = czytnik.Numer();
             if (koniec)
                 throw TBlad(numer, "wiersz po końcu gry");
+            if (pierwszy && wersja >= 2 && wiersz.starts_with("checkpoint")) {
+                pierwszy = false;
+                CzytajPunkt(czytnik, Slowa(wiersz, numer), zapis);
+                continue;
+            }
+            pierwszy = false;
             TWejscieGry w;
             w.Wiersz = numer;
             w.Slowa = Slowa(wiersz, numer);
             if (w.Slowa.size() < 2 || !CzytajCalkowitaZapisu(w.Slowa[0], w.Takt) || w.Takt < 0)
                 throw TBlad(numer, "wiersz nie zaczyna się od liczby taktów");
-            if (w.Takt > TZapisGry::NajwiecejTaktow)
-                throw TBlad(numer, "za dużo taktów jak na jedną grę");
-            if (w.Takt < poprzedni)
+            if (w.Takt < zapis.TaktPunktu)
                 throw TBlad(numer, "liczba taktów się cofa");
-            poprzedni = w.Takt;
+            if (w.Takt - zapis.TaktPunktu > (wersja >= 2 ? TLimityZapisu::Taktow : TLimityZapisu::TaktowFormatu1))
+                throw TBlad(numer, "za dużo taktów od punktu kontrolnego");
+            if (!zapis.Wejscia.empty() && w.Takt < zapis.Wejscia.back().Takt)
+                throw TBlad(numer, "liczba taktów się cofa");
+            if (wersja >= 2 && zapis.Wejscia.size() >= TLimityZapisu::Wejsc)
+                throw TBlad(numer, "za dużo wejść od punktu kontrolnego");
             w.Slowa.erase(w.Slowa.begin());
             const auto rodzaj = RodzajeWejsc().find(w.Slowa[0]);
             if (rodzaj == RodzajeWejsc().end())
@@ -434,6 +498,13 @@ bool CzytajZapis(std::string_view tekst, TZapisGry& wynik, TBladZapisu& blad)
                 throw TBlad(numer, "zła liczba argumentów wejścia „" + w.Slowa[0] + "”");
             if (const std::string powod = SprawdzArgumenty(w.Slowa); !powod.empty())
                 throw TBlad(numer, powod);
+            if (w.Slowa[0] == "wait") {
+                std::int64_t ms = 0;
+                CzytajCalkowitaZapisu(w.Slowa[1], ms);
+                czekania += ms;
+                if (czekania > TLimityZapisu::CzekaniaMs)
+                    throw TBlad(numer, "za długie czekanie od punktu kontrolnego");
+            }
             if (w.Slowa[0] == "end") {
                 zapis.Takty = w.Takt;
                 koniec = true;
@@ -442,6 +513,9 @@ bool CzytajZapis(std::string_view tekst, TZapisGry& wynik, TBladZapisu& blad)
             if (w.Slowa[0] == "timetable") {
                 w.Rozklad = CzytajRozklad(czytnik, w.Slowa);
                 w.Slowa.resize(1);
+                bajtowRozkladow += w.Rozklad.size();
+                if (bajtowRozkladow > TLimityZapisu::BajtowRozkladow)
+                    throw TBlad(numer, "za dużo zmian rozkładu jazdy od punktu kontrolnego");
             }
             zapis.Wejscia.push_back(std::move(w));
         }

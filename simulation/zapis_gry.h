@@ -21,13 +21,39 @@ struct TWejscieGry {
     int Wiersz = 0;
 };
 
+// What a saved game may hold: the saver keeps within these (the running game takes a checkpoint
+// long before its inputs come near any of them) and the loader refuses more, so a file one writes
+// the other reads, and loading takes the same time and memory however long the game has run.
+struct TLimityZapisu {
+    // The whole file.
+    static constexpr std::size_t NajwiekszyPlik = 64u * 1024u * 1024u;
+    // One timetable, in its file's bytes and in entries.
+    static constexpr std::size_t NajwiekszyRozklad = 8u * 1024u * 1024u;
+    static constexpr std::size_t PozycjiRozkladu = 20000;
+    // Since the checkpoint: ticks (two days), input lines, timetable bytes of the changes, and the
+    // real time waited on the manual timers (two days, each passing of it replayed tick by tick).
+    static constexpr std::int64_t Taktow = 2 * 17280;
+    static constexpr std::size_t Wejsc = 1000000;
+    static constexpr std::size_t BajtowRozkladow = 3 * NajwiekszyRozklad;
+    static constexpr std::int64_t CzekaniaMs = 2 * 86400000LL;
+    // The checkpoint's lines and words.
+    static constexpr std::size_t WierszyPunktu = 400000;
+    static constexpr std::size_t SlowPunktu = 4000000;
+    // A game of the first format, replayed from its start, may hold a hundred days of ticks.
+    static constexpr std::int64_t TaktowFormatu1 = 100 * 17280;
+
+    // Whether what has gathered since the checkpoint is near enough to a limit that the running
+    // game takes a new one: at half of it, so that no act can carry it past the limit.
+    static constexpr bool Blisko(std::int64_t ile, std::int64_t limit) { return ile >= limit / 2; }
+};
+
+// A checkpoint's line: its words.
+using TWierszPunktu = std::vector<std::string>;
+
 struct TZapisGry {
     static constexpr const char* Sygnatura = "DRELINKO-GAME";
-    static constexpr int WersjaFormatu = 1;
-    // The longest file taken: a whole day played in the window is a few megabytes.
-    static constexpr std::size_t NajwiekszyPlik = 64u * 1024u * 1024u;
-    // A hundred days of ticks: more is taken for damage, not for a game.
-    static constexpr std::int64_t NajwiecejTaktow = 100 * 17280;
+    static constexpr int WersjaFormatu = 2;
+    static constexpr std::size_t NajwiekszyPlik = TLimityZapisu::NajwiekszyPlik;
 
     std::string Program;
     // The simulated clock at the start, a fraction of a day.
@@ -35,6 +61,11 @@ struct TZapisGry {
     std::uint64_t Ziarno = 0;
     // The timetable at the start, as its file holds it.
     std::vector<std::uint8_t> Rozklad;
+    // The game's state at the checkpoint the inputs go on from, and the ticks run by then; none
+    // when they go on from the start.
+    std::vector<TWierszPunktu> Punkt;
+    std::int64_t TaktPunktu = 0;
+    int WierszPunktu = 0;
     std::vector<TWejscieGry> Wejscia;
     // The ticks run by the end of the game.
     std::int64_t Takty = 0;

@@ -11,18 +11,31 @@ TPrzejazd::TPrzejazd(TStacja& stacja) : TElement(stacja)
     Height = 4;
 }
 
+void TPrzejazd::PrzywrocMiganie(bool migajacy, bool zapalone)
+{
+    migajacy_ = migajacy;
+    zapalone_ = zapalone;
+    zegar_.reset();
+    Repaint();
+}
+
+void TPrzejazd::WznowMiganie()
+{
+    zegar_ = Stacja().Zegary().Uruchom(OkresMigania, [this] {
+        if (!migajacy_)
+            return;
+        zapalone_ = !zapalone_;
+        Repaint();
+    });
+}
+
 void TPrzejazd::SetMigajacy(bool wartosc)
 {
     if (wartosc == migajacy_)
         return;
     migajacy_ = wartosc;
     if (migajacy_) {
-        zegar_ = Stacja().Zegary().Uruchom(OkresMigania, [this] {
-            if (!migajacy_)
-                return;
-            zapalone_ = !zapalone_;
-            Repaint();
-        });
+        WznowMiganie();
     } else {
         zegar_.reset();
     }

@@ -21,6 +21,11 @@ public:
     tZwrStatus Typ() const { return typ_; }
     void SetTyp(tZwrStatus t);
 
+    const TZegar* Zegar() const { return zegar_.get(); }
+    // A saved game's lamps as they were, without the timer; and the timer taken up again.
+    void PrzywrocMiganie(bool migajacy, bool zapalone);
+    void WznowMiganie();
+
     // Flashes exactly while one of its tracks is locked or occupied.
     void PrzeliczMiganie();
 

@@ -13,6 +13,8 @@ public:
     bool Podniesione() const { return podniesione_; }
     // Raising is refused while a guarded track is locked or occupied.
     void SetPodniesione(bool wartosc);
+    // A saved game's position, with nothing checked or moved along with it.
+    void PrzywrocPodniesione(bool wartosc) { podniesione_ = wartosc; }
 
     // Raises or lowers the barrier; its OnClick is not called.
     void Click() override;

@@ -26,6 +26,19 @@ void TSemafor::SetStatus(tSemStatus v)
     Repaint();
 }
 
+void TSemafor::PrzywrocSygnal(tSemStatus status, int odliczanie)
+{
+    status_ = status;
+    odliczanie_ = odliczanie;
+    zegar_.reset();
+    Repaint();
+}
+
+void TSemafor::WznowMiganie()
+{
+    zegar_ = Stacja().Zegary().Uruchom(OkresMigania, [this] { BlinkTick(); });
+}
+
 void TSemafor::SetRodzaj(tSemRodzaj r)
 {
     rodzaj_ = r;

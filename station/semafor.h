@@ -56,6 +56,11 @@ public:
     // Whether the substitute signal's timer runs, and its countdown.
     bool MaZegar() const { return zegar_ != nullptr; }
     int Odliczanie() const { return odliczanie_; }
+    const TZegar* Zegar() const { return zegar_.get(); }
+    // A saved game's signal: its aspect and countdown as they were, without the timer; and the
+    // substitute signal's timer taken up again.
+    void PrzywrocSygnal(tSemStatus status, int odliczanie);
+    void WznowMiganie();
 
     virtual void BlinkTick();
     // The signal action through the station's interlocking; a program error when it has none.

@@ -164,6 +164,16 @@ void TPunkt::SetPociag(TPociag* wartosc)
     RepaintButtons();
 }
 
+void TPunkt::PrzywrocStan(tStan stan, TPociag* pociag, const std::string& elementy)
+{
+    if ((pociag_ == nullptr) != (pociag == nullptr) && LiczySieDoStacji())
+        Stacja().ZmienPociagiNaStacji(pociag != nullptr ? 1 : -1);
+    stan_ = stan;
+    pociag_ = pociag;
+    elementy_ = elementy;
+    Repaint();
+}
+
 void TPunkt::SetElementy(const std::string& wartosc)
 {
     if (wartosc == elementy_)

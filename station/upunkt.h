@@ -129,6 +129,9 @@ public:
     virtual void SetPociag(TPociag* wartosc);
     const std::string& Elementy() const { return elementy_; }
     virtual void SetElementy(const std::string& wartosc);
+    // Puts back the state, train and text a saved game had, with nothing else done on the way
+    // (no train is coupled, no sound, no button told).
+    void PrzywrocStan(tStan stan, TPociag* pociag, const std::string& elementy);
     bool DisablePopupMenu = false;
     TTor* LewyTor = nullptr;
     TTor* PrawyTor = nullptr;
