@@ -233,8 +233,8 @@ TEST_F(ZapisGry, AForeignOrNewerFileIsRefusedWithItsReason)
     Graj(true);
     std::string tekst = Zapis();
     std::string nowszy = tekst;
-    nowszy.replace(nowszy.find("DRELINKO-GAME 1"), 15, "DRELINKO-GAME 2");
-    EXPECT_EQ(Wczytaj(nowszy).Blad, "wiersz 4: zapis pochodzi z nowszej wersji gry (format 2, a ten program zna 1)");
+    nowszy.replace(nowszy.find("DRELINKO-GAME 2"), 15, "DRELINKO-GAME 3");
+    EXPECT_EQ(Wczytaj(nowszy).Blad, "wiersz 4: zapis pochodzi z nowszej wersji gry (format 3, a ten program zna 2)");
     EXPECT_EQ(Wczytaj("numer,relacja_od\n1,2\n").Blad, "wiersz 1: to nie jest zapis gry Drelinko");
     EXPECT_EQ(Wczytaj("").Blad, "wiersz 1: to nie jest zapis gry Drelinko: plik jest pusty");
 }
