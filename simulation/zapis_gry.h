@@ -7,10 +7,13 @@
 
 // A game is its inputs: the timetable and the start hour it began with, then every input the
 // engine was given, in order, each with the number of ticks that had run before it. Replaying the
-// inputs on a fresh station rebuilds the game exactly; the file holds no copy of the engine's state.
+// inputs on a fresh station rebuilds the game exactly. So that a long game neither grows nor takes
+// longer to load, the inputs go on from a checkpoint, the whole state at the last midnight, which
+// stands for every input before it.
 //
-// The file is plain text: a header, then one line per input, `<ticks> <word> <arguments>`, the
-// words of drelinko-sim's script where the input is a player's act.
+// The file is plain text: a header, the checkpoint (`checkpoint <lines> <ticks>`, then its lines,
+// each `= <kind> <values>`), then one line per input, `<ticks> <word> <arguments>`, the words of
+// drelinko-sim's script where the input is a player's act.
 
 // One input: the words of its line, and for `timetable` the timetable file's bytes.
 struct TWejscieGry {
