@@ -170,9 +170,11 @@ private:
     std::unordered_map<const TPociag*, std::int64_t> indeksy_;
 };
 
-TPociag* CzytajPociag(TCzytelnik& c, const std::vector<std::unique_ptr<TPociag>>& pociagi)
+// Only what merely remembers a train may remember one that has left; a point or a queue holds one
+// of the day's.
+TPociag* CzytajPociag(TCzytelnik& c, const std::vector<std::unique_ptr<TPociag>>& pociagi, bool mozeOdejsc = false)
 {
-    const std::int64_t i = c.Calkowita(Odszedlszy, static_cast<std::int64_t>(pociagi.size()) - 1);
+    const std::int64_t i = c.Calkowita(mozeOdejsc ? Odszedlszy : Brak, static_cast<std::int64_t>(pociagi.size()) - 1);
     if (i == Brak)
         return nullptr;
     if (i == Odszedlszy)
@@ -480,6 +482,9 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
 
     c.Wiersz("game");
     s.CzasSymulacji = c.Liczba();
+    // A time of day, or past midnight by the clock's clicks until the next tick wraps it.
+    if (!(s.CzasSymulacji >= 0 && s.CzasSymulacji < 2))
+        c.Blad("zła godzina symulacji");
     s.SekIncrement = static_cast<int>(c.Calkowita(1, 86400));
     s.takty_ = c.Calkowita(0, maks64);
     s.szybkosc_ = static_cast<int>(c.Calkowita(0, 100));
@@ -530,7 +535,8 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     c.Wiersz("departures");
     std::unordered_map<const TPociag*, double> odjazdy;
     for (std::size_t i = c.IleWartosci(2); i > 0; --i) {
-        const TPociag* t = CzytajPociag(c, pociagi);
+        // The day's end lets go of its trains without forgetting their departures.
+        const TPociag* t = CzytajPociag(c, pociagi, true);
         const double czas = c.Liczba();
         if (t == nullptr)
             c.Blad("odjazd bez pociągu");
@@ -656,7 +662,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     }
     for (auto& tor : r.tory_) {
         c.Wiersz("track");
-        tor.Pociag = CzytajPociag(c, dzien);
+        tor.Pociag = CzytajPociag(c, dzien, true);
         tor.Etykieta = c.Tekst();
         const std::int64_t otwarta = c.Calkowita(Brak, static_cast<std::int64_t>(r.biezacy_->Zajetosc.size()) - 1);
         tor.Otwarta = otwarta == Brak ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(otwarta));
@@ -696,7 +702,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     };
     for (auto& z : d.zadania_) {
         c.Wiersz("task");
-        z->Pociag = CzytajPociag(c, dzien);
+        z->Pociag = CzytajPociag(c, dzien, true);
         if (z->Pociag == nullptr)
             c.Blad("zadanie bez pociągu");
         z->Numer = c.Tekst();
