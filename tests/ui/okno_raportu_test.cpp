@@ -205,17 +205,6 @@ private slots:
         QCOMPARE(katalog.Pliki(), (std::vector<std::string>{"raport.csv", "raport.pdf", "raport.png"}));
     }
 
-    // What is written is whole: a PNG ends with its end chunk, a PDF with its end mark.
-    void TheExportsAreWrittenWhole()
-    {
-        const QByteArray png = RaportPng(Dzien());
-        QVERIFY(png.startsWith("\x89PNG"));
-        QVERIFY(png.endsWith(QByteArray::fromHex("0000000049454e44ae426082")));
-        const QByteArray pdf = RaportPdf(Dzien());
-        QVERIFY(pdf.startsWith("%PDF-"));
-        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    }
-
     // The name's bytes are the file system's: a name that is not UTF-8 is written as it is.
     void AFileNameThatIsNotUtf8IsWrittenAsItIs()
     {
