@@ -1,5 +1,7 @@
 #include "core/tekst.h"
 
+#include <algorithm>
+
 namespace {
 
 unsigned MalaLitera(unsigned cp)
@@ -66,3 +68,9 @@ int PorownajBezWielkosci(std::string_view a, std::string_view b)
 }
 
 bool RowneBezWielkosci(std::string_view a, std::string_view b) { return PorownajBezWielkosci(a, b) == 0; }
+
+int LiczbaZnakow(std::string_view tekst)
+{
+    return static_cast<int>(
+        std::count_if(tekst.begin(), tekst.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}

@@ -12,3 +12,5 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b);
 std::string Przytnij(std::string_view tekst);
 // Less than zero, zero or more than zero, as the lowered texts compare byte by byte.
 int PorownajBezWielkosci(std::string_view a, std::string_view b);
+// The characters of a UTF-8 text: its bytes that begin one.
+int LiczbaZnakow(std::string_view tekst);

@@ -21,6 +21,10 @@ std::string Rozszerzenie(const std::string& plik)
 // The spreadsheet into the list; false with the problems when any row is wrong.
 bool CzytajCsv(const std::string& plik, tWktGenericList& lista, std::vector<std::string>& bledy)
 {
+    if (std::string powod = SprawdzRozmiarCsv(plik); !powod.empty()) {
+        bledy.push_back(std::move(powod));
+        return false;
+    }
     const auto tekst = CzytajCalyPlik(plik);
     if (!tekst) {
         bledy.push_back("Nie można otworzyć pliku.");

@@ -417,11 +417,16 @@ bool TModelRozkladu::DodajZmien(bool dodaj)
     const std::pair<const char*, const std::string*> teksty[] = {
         {"Numer pociągu:", &Edytor.Numer}, {"Skład pociągu:", &Edytor.Sklad}, {"Opis:", &Edytor.Opis},
         {"Relacja od:", &Edytor.RelacjaOd}, {"do:", &Edytor.RelacjaDo}};
-    for (const auto& [etykieta, tekst] : teksty)
+    for (const auto& [etykieta, tekst] : teksty) {
         if (!NaCp1250(*tekst))
             return odmowa(Formatuj("Pole \"%s\" ma znaki, których plik rozkładu nie zapisze (spoza strony "
                                    "kodowej Windows-1250).",
                                    etykieta));
+        // A longer text would not come back through the timetable's CSV.
+        if (const int znakow = LiczbaZnakow(*tekst); znakow > NajdluzszyTekstPociagu)
+            return odmowa(Formatuj("Pole \"%s\" ma %d znaków, a może mieć najwyżej %d.", etykieta, znakow,
+                                   NajdluzszyTekstPociagu));
+    }
 
     if (const auto watpliwosci = SprawdzPociag(nowy); !watpliwosci.empty()) {
         const std::string kto =
@@ -548,6 +553,11 @@ std::vector<std::string> TModelRozkladu::SprawdzPociag(const TPociag& t) const
 
 bool TModelRozkladu::ImportujCsv(const std::string& plik)
 {
+    if (const std::string powod = SprawdzRozmiarCsv(plik); !powod.empty()) {
+        komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s:\r\n", plik.c_str()) + powod +
+                              "\r\nRozkład jazdy nie został zmieniony.");
+        return false;
+    }
     const auto tekst = CzytajCalyPlik(plik);
     if (!tekst) {
         komunikaty_.Komunikat(Formatuj("Nie udało się odczytać pliku %s.", plik.c_str()));

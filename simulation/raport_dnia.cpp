@@ -1,6 +1,7 @@
 #include "simulation/raport_dnia.h"
 
 #include "core/format.h"
+#include "core/pole_csv.h"
 #include "station/peron.h"
 #include "station/upunkt.h"
 #include "trains/czas.h"
@@ -12,20 +13,6 @@
 namespace {
 
 long long Sekundy(double czas) { return std::llround(czas * 86400.0); }
-
-// A CSV field, quoted when it holds a separator, a quote or a line break.
-std::string PoleCsv(const std::string& tekst)
-{
-    if (tekst.find_first_of(",\"\r\n") == std::string::npos)
-        return tekst;
-    std::string s = "\"";
-    for (char c : tekst) {
-        if (c == '"')
-            s += '"';
-        s += c;
-    }
-    return s + '"';
-}
 
 std::string Godzina(const std::optional<double>& czas) { return czas ? GodzinaRaportu(*czas) : std::string(); }
 
@@ -149,7 +136,7 @@ std::string RaportCsv(const TRaportDnia& dzien)
     std::string s = "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty\r\n";
     for (const auto& t : dzien.Pociagi) {
         const auto o = t.Opoznienie();
-        s += PoleCsv(t.Numer) + ',' + PoleCsv(t.RelacjaOd) + ',' + PoleCsv(t.RelacjaDo) + ',' +
+        s += PoleTekstuCsv(t.Numer) + ',' + PoleTekstuCsv(t.RelacjaOd) + ',' + PoleTekstuCsv(t.RelacjaDo) + ',' +
              GodzinaMinuty(t.PrzyjazdPlan - std::floor(t.PrzyjazdPlan)) + ',' + Godzina(t.Przyjazd) + ',' +
              GodzinaMinuty(t.OdjazdPlan - std::floor(t.OdjazdPlan)) + ',' + Godzina(t.Odjazd) + ',' +
              (o ? std::to_string(*o) : std::string()) + ',' + std::to_string(t.Punkty) + "\r\n";

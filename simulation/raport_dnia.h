@@ -88,7 +88,8 @@ tRodzajOceny RodzajLinii(tRodzajOceny rodzaj, std::int32_t punkty);
 const char* NazwaRodzaju(tRodzajOceny rodzaj);
 // A report time as "h:mm:ss" of its time of day.
 std::string GodzinaRaportu(double czas);
-// The table of the day's trains as CSV (UTF-8, RFC 4180 quoting, a header row).
+// The table of the day's trains as CSV (UTF-8, RFC 4180 quoting, a header row; texts a spreadsheet
+// would run as formulas guarded, see PoleTekstuCsv).
 std::string RaportCsv(const TRaportDnia& dzien);
 
 // The report of the running day and of the last finished one. Fed by the station run: every journal

@@ -78,6 +78,10 @@ int Eksport(const std::string& plik)
 
 int Import(const std::string& csv, const std::string& plik)
 {
+    if (const std::string powod = SprawdzRozmiarCsv(csv); !powod.empty()) {
+        std::cerr << "drelinko-rozklad: " << csv << ": " << powod << "\ndrelinko-rozklad: nic nie zapisano\n";
+        return ZleDane;
+    }
     const auto tekst = CzytajCalyPlik(csv);
     if (!tekst) {
         std::cerr << "drelinko-rozklad: " << csv << ": nie można otworzyć pliku\n";

@@ -5,13 +5,17 @@
 // Exit status: 0 every line ran, 1 a file could not be read or written, 2 a bad script line.
 
 #include "core/operacje_plikowe.h"
+#include "core/tekst.h"
+#include "core/wkt_exception.h"
 #include "core/wkt_files.h"
+#include "core/wkt_stream.h"
 #include "simulation/symulacja_stacji.h"
 #include "tools/sim/driver.h"
 #include "ui/obraz.h"
 #include "ui/raport_wykresy.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 
 #include <cerrno>
@@ -33,20 +37,31 @@ namespace {
 // main returns.
 class TRysowanie {
 public:
-    bool operator()(const TSymulacjaStacji& symulacja, const std::string& plik, const std::string& strona, int skala)
+    // The pictures are made in memory and written as every file of the game is (ZapiszPlikCaly): whole
+    // or not at all, under the name's very bytes.
+    std::string operator()(const TSymulacjaStacji& symulacja, const std::string& plik, const std::string& strona,
+                           int skala)
     {
         Aplikacja();
         const TStacja& stacja = symulacja.Stacja();
         const QImage obraz = strona.empty() ? ObrazDiagramu(stacja, skala) : ObrazStrony(stacja, strona, skala);
-        return obraz.save(QString::fromStdString(plik), "PNG");
+        QByteArray dane;
+        QBuffer bufor(&dane);
+        if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
+            return "Nie można zapisać pliku " + plik + ": nie udało się narysować obrazu.";
+        try {
+            ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
+            return {};
+        } catch (const EwktException& e) {
+            return e.what();
+        }
     }
 
-    bool Raport(const TRaportDnia& dzien, const std::string& plik)
+    std::string Raport(const TRaportDnia& dzien, const std::string& plik)
     {
         Aplikacja();
-        const QString nazwa = QString::fromStdString(plik);
-        return nazwa.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? ZapiszRaportPdf(dzien, nazwa)
-                                                                          : ZapiszRaportPng(dzien, nazwa);
+        const bool pdf = MaleLitery(std::filesystem::path(plik).extension().string()) == ".pdf";
+        return pdf ? ZapiszRaportPdf(dzien, plik) : ZapiszRaportPng(dzien, plik);
     }
 
 private:

@@ -12,6 +12,9 @@ std::string NazwaPlikuRozkladu();
 // The file counts its entries in a signed 16-bit number: no timetable can hold more.
 inline constexpr int NajwiecejPociagow = 32767;
 inline constexpr const char* TekstNajwiecejPociagow = "Rozkład jazdy może mieć najwyżej 32767 pociągów.";
+// The longest text a train's field may hold (number, relation, consist, entry, description), in
+// characters: far beyond any real one, and what bounds the size of a timetable in any form.
+inline constexpr int NajdluzszyTekstPociagu = 100;
 
 // The timetable: the list of entries the dispatcher's day is made from, and its file. One for the
 // program; the timetable window edits it, the day's preparation copies trains from it.

@@ -2,6 +2,7 @@
 
 #include "core/cp1250.h"
 #include "core/format.h"
+#include "core/pole_csv.h"
 #include "core/tekst.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 
 namespace {
 
@@ -20,17 +22,21 @@ enum Kolumna { kNumer, kRelacjaOd, kRelacjaDo, kSklad, kWjezdza, kWyjezdza, kPrz
 struct Wiersz {
     int linia = 0;  // line of the file on which the row begins
     std::vector<std::string> pola;
+    std::size_t liczbaPol = 0;  // fields past the columns' count are counted, not kept
 };
 
-// Splits the text into rows of fields. A quote left open is reported and ends the reading.
+// Splits the text into rows of fields. A quote left open is reported and ends the reading. Rows
+// past the one that breaks the limit of trains, and fields past one too many, are not kept: a
+// file of empty cells must not take tens of bytes of memory for each of its bytes.
 std::vector<Wiersz> Rozbij(std::string_view t, std::vector<std::string>& bledy)
 {
+    constexpr std::size_t najwiecejWierszy = 1 + NajwiecejPociagow + 1;
     std::vector<Wiersz> wiersze;
     std::size_t i = 0;
     int linia = 1;
     if (t.substr(0, 3) == "\xEF\xBB\xBF")
         i = 3;
-    while (i < t.size()) {
+    while (i < t.size() && wiersze.size() < najwiecejWierszy) {
         Wiersz w;
         w.linia = linia;
         std::string pole;
@@ -56,12 +62,12 @@ std::vector<Wiersz> Rozbij(std::string_view t, std::vector<std::string>& bledy)
                 }
                 if (!zamkniety) {
                     bledy.push_back(Formatuj("wiersz %d: cudzysłów otwarty w polu %zu nie został zamknięty",
-                                             w.linia, w.pola.size() + 1));
+                                             w.linia, w.liczbaPol + 1));
                     return wiersze;
                 }
                 if (i < t.size() && t[i] != ',' && t[i] != '\r' && t[i] != '\n') {
                     bledy.push_back(Formatuj("wiersz %d: po zamykającym cudzysłowie pola %zu stoi znak zamiast przecinka",
-                                             linia, w.pola.size() + 1));
+                                             linia, w.liczbaPol + 1));
                     while (i < t.size() && t[i] != ',' && t[i] != '\n')
                         ++i;
                 }
@@ -69,7 +75,8 @@ std::vector<Wiersz> Rozbij(std::string_view t, std::vector<std::string>& bledy)
                 while (i < t.size() && t[i] != ',' && t[i] != '\r' && t[i] != '\n')
                     pole += t[i++];
             }
-            w.pola.push_back(std::move(pole));
+            if (++w.liczbaPol <= Kolumny.size() + 1)
+                w.pola.push_back(std::move(pole));
             pole.clear();
             if (i < t.size() && t[i] == ',') {
                 ++i;
@@ -83,7 +90,7 @@ std::vector<Wiersz> Rozbij(std::string_view t, std::vector<std::string>& bledy)
             }
             koniecWiersza = true;
         }
-        const bool pusty = w.pola.size() == 1 && w.pola[0].empty();
+        const bool pusty = w.liczbaPol == 1 && w.pola[0].empty();
         if (!pusty)
             wiersze.push_back(std::move(w));
     }
@@ -105,9 +112,9 @@ bool SprawdzNaglowek(const Wiersz& w, std::vector<std::string>& bledy)
             bledy.push_back(Formatuj("wiersz %d: kolumna \"%s\" stoi na miejscu %zu, gdzie ma być \"%s\"",
                                      w.linia, nazwa.c_str(), k + 1, Kolumny[k]));
     }
-    if (w.pola.size() != Kolumny.size()) {
+    if (w.liczbaPol != Kolumny.size()) {
         dobry = false;
-        bledy.push_back(Formatuj("wiersz %d: nagłówek ma %zu kolumn, a ma mieć %zu: %s", w.linia, w.pola.size(),
+        bledy.push_back(Formatuj("wiersz %d: nagłówek ma %zu kolumn, a ma mieć %zu: %s", w.linia, w.liczbaPol,
                                  Kolumny.size(), KolumnyRozkladuCsv));
     }
     return dobry;
@@ -115,8 +122,8 @@ bool SprawdzNaglowek(const Wiersz& w, std::vector<std::string>& bledy)
 
 std::unique_ptr<TPociag> Pociag(const Wiersz& w, std::vector<std::string>& bledy)
 {
-    if (w.pola.size() != Kolumny.size()) {
-        bledy.push_back(Formatuj("wiersz %d: %zu kolumn zamiast %zu", w.linia, w.pola.size(), Kolumny.size()));
+    if (w.liczbaPol != Kolumny.size()) {
+        bledy.push_back(Formatuj("wiersz %d: %zu kolumn zamiast %zu", w.linia, w.liczbaPol, Kolumny.size()));
         return nullptr;
     }
     const std::size_t przedtem = bledy.size();
@@ -146,34 +153,42 @@ std::unique_ptr<TPociag> Pociag(const Wiersz& w, std::vector<std::string>& bledy
     if (bledy.size() != przedtem)
         return nullptr;
 
+    const auto tekst = [&](Kolumna k) { return TekstPolaCsv(w.pola[k]); };
     auto t = std::make_unique<TPociag>();
-    t->SetNumer(w.pola[kNumer]);
-    t->SetRelacjaOd(w.pola[kRelacjaOd]);
-    t->SetRelacjaDo(w.pola[kRelacjaDo]);
-    t->SetSkladRozkladowy(w.pola[kSklad]);
-    t->SetWjezdza(w.pola[kWjezdza]);
-    t->SetWyjezdza(w.pola[kWyjezdza]);
+    t->SetNumer(tekst(kNumer));
+    t->SetRelacjaOd(tekst(kRelacjaOd));
+    t->SetRelacjaDo(tekst(kRelacjaDo));
+    t->SetSkladRozkladowy(tekst(kSklad));
+    t->SetWjezdza(tekst(kWjezdza));
+    t->SetWyjezdza(tekst(kWyjezdza));
     t->SetPrzyjazd(przyjazd);
     t->SetOdjazd(odjazd);
-    t->SetOpis(w.pola[kOpis]);
+    t->SetOpis(tekst(kOpis));
     t->SetNieWymagaPeronu(bp == "1");
     return t;
 }
 
-std::string Pole(const std::string& s)
+// Megabytes as the player reads them, with a decimal comma.
+std::string Megabajty(std::uintmax_t bajty)
 {
-    if (s.find_first_of(",\"\r\n") == std::string::npos)
-        return s;
-    std::string wynik = "\"";
-    for (char c : s) {
-        if (c == '"')
-            wynik += '"';
-        wynik += c;
-    }
-    return wynik + "\"";
+    std::string s = Formatuj("%.1f MB", static_cast<double>(bajty) / 1e6);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
 }
 
 }  // namespace
+
+std::string SprawdzRozmiarCsv(const std::string& plik)
+{
+    std::error_code blad;
+    const std::uintmax_t rozmiar = std::filesystem::file_size(plik, blad);
+    if (blad || rozmiar <= NajwiekszyPlikCsv)
+        return {};
+    return Formatuj("Plik jest za duży na rozkład jazdy: ma %s, a rozkład w CSV może mieć najwyżej %s "
+                    "(%d pociągów, każdy w wierszu najwyżej %zu bajtów).",
+                    Megabajty(rozmiar).c_str(), Megabajty(NajwiekszyPlikCsv).c_str(), NajwiecejPociagow,
+                    NajdluzszyWierszCsv);
+}
 
 TImportCsv CzytajRozkladCsv(std::string_view tekst, const std::vector<std::string>& wloty)
 {
@@ -225,9 +240,10 @@ std::string ZapiszRozkladCsv(const tWktList& rozklad, int* pominiete)
             ++pominieto;
             continue;
         }
-        csv += Pole(t->Numer()) + "," + Pole(t->RelacjaOd()) + "," + Pole(t->RelacjaDo()) + "," +
-               Pole(t->SkladRozkladowy()) + "," + Pole(t->Wjezdza()) + "," + Pole(t->Wyjezdza()) + "," +
-               PiszGodzine(t->Przyjazd()) + "," + PiszGodzine(t->Odjazd()) + "," + Pole(t->Opis()) + "," +
+        csv += PoleTekstuCsv(t->Numer()) + "," + PoleTekstuCsv(t->RelacjaOd()) + "," +
+               PoleTekstuCsv(t->RelacjaDo()) + "," + PoleTekstuCsv(t->SkladRozkladowy()) + "," +
+               PoleTekstuCsv(t->Wjezdza()) + "," + PoleTekstuCsv(t->Wyjezdza()) + "," + PiszGodzine(t->Przyjazd()) +
+               "," + PiszGodzine(t->Odjazd()) + "," + PoleTekstuCsv(t->Opis()) + "," +
                (t->NieWymagaPeronu() ? "1" : "0") + "\n";
     }
     if (pominiete != nullptr)
@@ -244,6 +260,15 @@ std::vector<TProblemPociagu> ProblemyPociagu(const TPociag& t, const std::vector
     };
     if (t.Numer().empty())
         problemy.push_back({"numer", "pociąg bez numeru"});
+    // Longer texts would make rows longer than the CSV's size limit counts with.
+    const std::pair<const char*, const std::string*> teksty[] = {
+        {"numer", &t.Numer()},           {"relacja_od", &t.RelacjaOd()}, {"relacja_do", &t.RelacjaDo()},
+        {"sklad", &t.SkladRozkladowy()}, {"wjezdza", &t.Wjezdza()},      {"wyjezdza", &t.Wyjezdza()},
+        {"opis", &t.Opis()}};
+    for (const auto& [nazwa, tekst] : teksty)
+        if (const int znakow = LiczbaZnakow(*tekst); znakow > NajdluzszyTekstPociagu)
+            problemy.push_back({nazwa, Formatuj("%s ma %d znaków, a może mieć najwyżej %d", nazwa, znakow,
+                                                NajdluzszyTekstPociagu)});
     for (const auto& [nazwa, czas] : {std::pair{"przyjazd", t.Przyjazd()}, std::pair{"odjazd", t.Odjazd()}})
         if (!(czas >= 0.0 && czas < 1.0))
             problemy.push_back({nazwa, Formatuj("%s nie jest godziną doby", nazwa)});

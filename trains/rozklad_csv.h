@@ -2,16 +2,34 @@
 
 #include "core/wkt_list.h"
 #include "trains/pociag.h"
+#include "trains/rozklad.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The timetable as a spreadsheet: UTF-8, RFC 4180 quoting, a header row, one train per row.
+// The timetable as a spreadsheet: UTF-8, RFC 4180 quoting, a header row, one train per row; texts a
+// spreadsheet would run as formulas after an apostrophe, which reading takes off (PoleTekstuCsv).
 inline constexpr const char* KolumnyRozkladuCsv =
     "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu";
+
+// The longest row a train can make: each of its seven texts at its longest, every character in its
+// widest UTF-8 (three bytes, as „ ” €), after the apostrophe that guards a formula and in quotes; both
+// times as H:MM:SS and bez_peronu, quoted as a spreadsheet may quote them; the separators and a CR LF.
+inline constexpr std::size_t NajdluzszyWierszCsv =
+    7 * (3 * NajdluzszyTekstPociagu + 1 + 2) + 2 * (8 + 2) + (1 + 2) + 9 + 2;
+// No timetable makes a larger CSV file: a byte order mark, the header and every train the file can
+// count at the longest row.
+inline constexpr std::uintmax_t NajwiekszyPlikCsv =
+    3 + std::char_traits<char>::length(KolumnyRozkladuCsv) + 2 +
+    static_cast<std::uintmax_t>(NajwiecejPociagow) * NajdluzszyWierszCsv;
+
+// Where a CSV file comes in, before any of it is read: empty when its size can be a timetable's (or
+// cannot be measured, which reading it then reports), otherwise why it is refused and how large it is.
+std::string SprawdzRozmiarCsv(const std::string& plik);
 
 struct TImportCsv {
     std::vector<std::unique_ptr<TPociag>> Pociagi;

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -160,26 +161,36 @@ void TOknoRaportu::WypelnijTabele()
     tabela_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 }
 
-bool TOknoRaportu::Wynik(bool zapisany, const QString& plik)
+bool TOknoRaportu::Wynik(const std::string& powod, const QString& plik)
 {
-    if (!zapisany)
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zapisać pliku %1.").arg(plik));
-    return zapisany;
+    if (powod.empty())
+        return true;
+    PokazBlad(QStringLiteral("Nie udało się zapisać pliku %1.\n%2").arg(plik, Q(powod)));
+    return false;
 }
 
+void TOknoRaportu::PokazBlad(const QString& tekst) { QMessageBox::warning(this, windowTitle(), tekst); }
+
+// The name's bytes as the file system has them, so that the file is written under the very name chosen.
 bool TOknoRaportu::EksportujCsv(const QString& plik)
 {
     try {
-        ZapiszPlikCaly(plik.toStdString(), RaportCsv(dzien_));
+        ZapiszPlikCaly(QFile::encodeName(plik).toStdString(), RaportCsv(dzien_));
         return true;
-    } catch (const EwktException&) {
-        return Wynik(false, plik);
+    } catch (const EwktException& e) {
+        return Wynik(e.what(), plik);
     }
 }
 
-bool TOknoRaportu::EksportujPng(const QString& plik) { return Wynik(ZapiszRaportPng(dzien_, plik), plik); }
+bool TOknoRaportu::EksportujPng(const QString& plik)
+{
+    return Wynik(ZapiszRaportPng(dzien_, QFile::encodeName(plik).toStdString()), plik);
+}
 
-bool TOknoRaportu::EksportujPdf(const QString& plik) { return Wynik(ZapiszRaportPdf(dzien_, plik), plik); }
+bool TOknoRaportu::EksportujPdf(const QString& plik)
+{
+    return Wynik(ZapiszRaportPdf(dzien_, QFile::encodeName(plik).toStdString()), plik);
+}
 
 QString TOknoRaportu::PlikDoEksportu(const QString& filtr, const QString& rozszerzenie)
 {

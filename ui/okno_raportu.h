@@ -21,7 +21,8 @@ public:
     QTableWidget* Tabela() const { return tabela_; }
     QTabWidget* Zakladki() const { return zakladki_; }
 
-    // The exports; false (after telling the player) when the file cannot be written.
+    // The exports; false (after telling the player why) when the file cannot be written, which then
+    // stays as it was.
     bool EksportujCsv(const QString& plik);
     bool EksportujPng(const QString& plik);
     bool EksportujPdf(const QString& plik);
@@ -29,11 +30,13 @@ public:
 protected:
     // The file to export to; empty when the player gives up.
     virtual QString PlikDoEksportu(const QString& filtr, const QString& rozszerzenie);
+    // Tells the player that an export failed and why.
+    virtual void PokazBlad(const QString& tekst);
 
 private:
     void WypelnijTabele();
     void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
-    bool Wynik(bool zapisany, const QString& plik);
+    bool Wynik(const std::string& powod, const QString& plik);
 
     TRaportDnia dzien_;
     QTabWidget* zakladki_ = nullptr;

@@ -1,14 +1,16 @@
 #include "ui/raport_wykresy.h"
 
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
 #include "simulation/raport_dnia.h"
 #include "trains/czas.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QFile>
 #include <QGraphicsScene>
 #include <QHorizontalStackedBarSeries>
 #include <QImage>
@@ -387,12 +389,14 @@ void RysujStroneRaportu(QPainter& p, const TRaportDnia& dzien, const QRectF& str
     RysujTabele(p, dzien, obszar, (nrStrony - 1) * wiersze, wiersze, m);
 }
 
-bool ZapiszRaportPng(const TRaportDnia& dzien, const QString& plik)
+QByteArray RaportPng(const TRaportDnia& dzien)
 {
     // The A4 pages at 100 dpi, one below the other.
     const QRectF strona(0, 0, 827, 1169);
     const int stron = LiczbaStronRaportu(dzien, strona);
     QImage obraz(static_cast<int>(strona.width()), static_cast<int>(strona.height()) * stron, QImage::Format_RGB32);
+    if (obraz.isNull())
+        return {};
     obraz.fill(Qt::white);
     {
         QPainter p(&obraz);
@@ -405,33 +409,66 @@ bool ZapiszRaportPng(const TRaportDnia& dzien, const QString& plik)
             p.restore();
         }
     }
-    return obraz.save(plik, "PNG");
+    QByteArray dane;
+    QBuffer bufor(&dane);
+    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
+        return {};
+    // The IEND chunk closes every whole PNG.
+    static const QByteArray koniec = QByteArray::fromHex("0000000049454e44ae426082");
+    return dane.endsWith(koniec) ? dane : QByteArray();
 }
 
-bool ZapiszRaportPdf(const TRaportDnia& dzien, const QString& plik)
+QByteArray RaportPdf(const TRaportDnia& dzien)
 {
+    QByteArray dane;
     {
-        QFile proba(plik);
-        if (!proba.open(QIODevice::WriteOnly))
-            return false;
+        QBuffer bufor(&dane);
+        if (!bufor.open(QIODevice::WriteOnly))
+            return {};
+        QPdfWriter pdf(&bufor);
+        pdf.setTitle(QStringLiteral("Raport dnia"));
+        pdf.setCreator(QStringLiteral("Lorvia 99 - Drelinko"));
+        pdf.setResolution(150);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter p;
+        if (!p.begin(&pdf))
+            return {};
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF strona(0, 0, pdf.width(), pdf.height());
+        const int stron = LiczbaStronRaportu(dzien, strona);
+        for (int i = 0; i < stron; ++i) {
+            if (i > 0 && !pdf.newPage())
+                return {};
+            RysujStroneRaportu(p, dzien, strona, i);
+        }
+        if (!p.end())
+            return {};
     }
-    QPdfWriter pdf(plik);
-    pdf.setTitle(QStringLiteral("Raport dnia"));
-    pdf.setCreator(QStringLiteral("Lorvia 99 - Drelinko"));
-    pdf.setResolution(150);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPainter p;
-    if (!p.begin(&pdf))
-        return false;
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF strona(0, 0, pdf.width(), pdf.height());
-    const int stron = LiczbaStronRaportu(dzien, strona);
-    for (int i = 0; i < stron; ++i) {
-        if (i > 0 && !pdf.newPage())
-            return false;
-        RysujStroneRaportu(p, dzien, strona, i);
+    return dane.startsWith("%PDF-") && dane.trimmed().endsWith("%%EOF") ? dane : QByteArray();
+}
+
+namespace {
+
+std::string ZapiszRaport(const QByteArray& dane, const std::string& plik)
+{
+    if (dane.isEmpty())
+        return "Nie można zapisać pliku " + plik + ": nie udało się narysować raportu.";
+    try {
+        ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
+        return {};
+    } catch (const EwktException& e) {
+        return e.what();
     }
-    if (!p.end())
-        return false;
-    return QFile(plik).size() > 0;
+}
+
+}  // namespace
+
+std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik)
+{
+    return ZapiszRaport(RaportPng(dzien), plik);
+}
+
+std::string ZapiszRaportPdf(const TRaportDnia& dzien, const std::string& plik)
+{
+    return ZapiszRaport(RaportPdf(dzien), plik);
 }

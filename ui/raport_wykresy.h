@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <string>
 
 class QChart;
 class QPainter;
@@ -22,6 +25,15 @@ QString NaglowekRaportu(const TRaportDnia& dzien);
 int LiczbaStronRaportu(const TRaportDnia& dzien, const QRectF& strona);
 void RysujStroneRaportu(QPainter& p, const TRaportDnia& dzien, const QRectF& strona, int nrStrony);
 
-// The exports of the report window; false when the file cannot be written.
-bool ZapiszRaportPng(const TRaportDnia& dzien, const QString& plik);
-bool ZapiszRaportPdf(const TRaportDnia& dzien, const QString& plik);
+// The printable report as the whole content of its file; empty when it could not be drawn whole (a
+// PNG without its end chunk, a PDF without its end mark).
+QByteArray RaportPng(const TRaportDnia& dzien);
+QByteArray RaportPdf(const TRaportDnia& dzien);
+
+// The exports of the report window and of drelinko-sim. The file is drawn in memory first and then
+// written beside its place and renamed over it when whole (ZapiszPlikCaly): a full disk or a
+// protected file leaves the old one as it was. `plik` is the name's bytes as the file system takes
+// them (QFile::encodeName), kept as given even when they are not UTF-8. Empty when written,
+// otherwise the cause, naming the file.
+std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik);
+std::string ZapiszRaportPdf(const TRaportDnia& dzien, const std::string& plik);

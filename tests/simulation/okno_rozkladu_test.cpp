@@ -579,6 +579,7 @@ TEST_F(DodawanieIZmiana, ARefusalShowsTheReasonAndChangesNeitherTheTimetableNorT
         {"wyjezdza", "", "Nie wybrano, dokąd pociąg odjeżdża (\"Odjazd do:\")."},
         {"opis", "漢字", "Pole \"Opis:\" ma znaki, których plik rozkładu nie zapisze (spoza strony kodowej "
                        "Windows-1250)."},
+        {"opis", std::string(NajdluzszyTekstPociagu + 1, 'x'), "Pole \"Opis:\" ma 101 znaków, a może mieć najwyżej 100."},
     };
     for (const auto& p : przypadki) {
         for (bool dodaj : {true, false}) {

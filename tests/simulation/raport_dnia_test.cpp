@@ -171,6 +171,31 @@ TEST_F(RaportDnia, ATrainNeverAdmittedShowsNoActualTimesAndNoDelay)
               "never,Olszarzyna,Brzelany,4:30,,4:35,,,0\r\n");
 }
 
+TEST(RaportDniaCsv, GuardsTextsASpreadsheetWouldRunAndWritesNumbersAsTheyAre)
+{
+    TRaportDnia d;
+    TPociagRaportu t;
+    t.Numer = "=1+1";
+    t.RelacjaOd = "@SUM(1)";
+    t.RelacjaDo = "-2+3";
+    t.PrzyjazdPlan = G(4, 30);
+    t.OdjazdPlan = G(4, 35);
+    t.Przyjazd = G(4, 29);
+    t.Odjazd = G(4, 30);
+    t.Punkty = -5;
+    d.Pociagi.push_back(t);
+    t.Numer = "+A1";
+    t.RelacjaOd = "\tA";
+    t.RelacjaDo = "\rB";
+    t.Odjazd = G(4, 40);
+    t.Punkty = 0;
+    d.Pociagi.push_back(t);
+    EXPECT_EQ(RaportCsv(d),
+              "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty\r\n"
+              "'=1+1,'@SUM(1),'-2+3,4:30,4:29:00,4:35,4:30:00,-5,-5\r\n"
+              "'+A1,'\tA,\"'\rB\",4:30,4:29:00,4:35,4:40:00,5,0\r\n");
+}
+
 TEST_F(RaportDnia, ATrainThatCrossesMidnightBelongsToTheDayItStartedIn)
 {
     Rozkladowy("34101", "wOlsz", "wBrz", G(23, 30), G(23, 50));

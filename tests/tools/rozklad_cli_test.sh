@@ -46,6 +46,39 @@ rozklad import "$tmp/duzy.csv" "$tmp/r.dat" 2> "$tmp/err.txt"
 [ $? -eq 2 ] || fail "too many trains must exit 2"
 grep -q 'wiersz 32769: Rozkład jazdy może mieć najwyżej 32767 pociągów' "$tmp/err.txt" || { cat "$tmp/err.txt"; fail "limit and row"; }
 
+# A file larger than any timetable can be is refused by its size, before it is read, naming both.
+truncate -s 100M "$tmp/ogromny.csv"
+rozklad import "$tmp/ogromny.csv" "$tmp/r.dat" 2> "$tmp/err.txt"
+[ $? -eq 2 ] || fail "a file too large for a timetable must exit 2"
+grep -q 'ogromny.csv: Plik jest za duży na rozkład jazdy: ma 104,9 MB, a rozkład w CSV może mieć najwyżej 70,6 MB' "$tmp/err.txt" ||
+    { cat "$tmp/err.txt"; fail "the sizes must be named"; }
+cmp "$tmp/r.dat" "$tmp/przed.dat" || fail "a file too large must write nothing"
+
+# Texts a spreadsheet would run as formulas leave after an apostrophe and come back as they were.
+printf '%s\n' 'numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu' \
+    '=1+1,@SUM(1),+A1,s1,wOlsz,wBrz,4:00,4:10,-2+3,0' \
+    "'=2,Olszarzyna,Brzelany,s1,wOlsz,wBrz,4:20,4:30,zwykły,0" > "$tmp/formuly.csv"
+printf '%s\n' 'numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu' \
+    "'=1+1,'@SUM(1),'+A1,s1,wOlsz,wBrz,4:00,4:10,'-2+3,0" \
+    "'=2,Olszarzyna,Brzelany,s1,wOlsz,wBrz,4:20,4:30,zwykły,0" > "$tmp/formuly_chronione.csv"
+rozklad import "$tmp/formuly.csv" "$tmp/formuly.dat" || fail "import of formulas"
+rozklad export "$tmp/formuly.dat" > "$tmp/formuly_eksport.csv" || fail "export of formulas"
+cmp "$tmp/formuly_eksport.csv" "$tmp/formuly_chronione.csv" || { cat "$tmp/formuly_eksport.csv"; fail "formulas must be guarded"; }
+rozklad import "$tmp/formuly_eksport.csv" "$tmp/formuly2.dat" || fail "import of guarded formulas"
+cmp "$tmp/formuly.dat" "$tmp/formuly2.dat" || fail "guarded formulas must come back as they were"
+
+# File names are the bytes given, UTF-8 or not: written, backed up and read under those very names.
+nazwa=$(printf 'r\377')
+cp "$csv" "$tmp/$nazwa.csv"
+rozklad import "$tmp/$nazwa.csv" "$tmp/$nazwa.dat" || fail "import under a name that is not UTF-8"
+rozklad import "$tmp/$nazwa.csv" "$tmp/$nazwa.dat" || fail "second import under a name that is not UTF-8"
+cmp "$tmp/$nazwa.dat" "$tmp/r.dat" || { ls "$tmp"; fail "the timetable keeps the name's bytes"; }
+cmp "$tmp/Kopia $nazwa.dat" "$tmp/r.dat" || { ls "$tmp"; fail "the backup keeps the name's bytes"; }
+rozklad export "$tmp/$nazwa.dat" > "$tmp/$nazwa.eksport.csv" || fail "export from a name that is not UTF-8"
+cmp "$csv" "$tmp/$nazwa.eksport.csv" || fail "export from a name that is not UTF-8 differs"
+rozklad check "$tmp/$nazwa.dat" > "$tmp/check.txt" || { cat "$tmp/check.txt"; fail "check of a name that is not UTF-8"; }
+[ "$(ls "$tmp" | LC_ALL=C grep -c "$nazwa")" -eq 4 ] || { ls "$tmp"; fail "no file under another name"; }
+
 # A failed write of standard output is a failure, not a cut CSV passed off as done.
 if [ -w /dev/full ]; then
     rozklad export "$tmp/r.dat" > /dev/full 2> "$tmp/err.txt"

@@ -1,10 +1,14 @@
 #include "core/wkt_generic.h"
 #include "core/wkt_stream.h"
+#include "tests/support/katalog_tymczasowy.h"
+#include "trains/czas.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -47,6 +51,51 @@ TEST(RozkladCsv, ImportThenExportGivesTheSameText)
     EXPECT_TRUE(import.Pociagi[1]->NieWymagaPeronu());
     EXPECT_TRUE(import.Pociagi[3]->Wjezdza().empty());
     EXPECT_EQ(Eksport(import), csv);
+}
+
+// A spreadsheet runs a cell beginning with = + - @, a tab or a carriage return: such texts leave with
+// an apostrophe before them and come back without it, every text exactly as it was.
+TEST(RozkladCsv, TextsASpreadsheetWouldRunAreExportedAfterAnApostropheAndImportedBackAsTheyWere)
+{
+    tWktGenericList lista;
+    const auto dodaj = [&](const std::string& numer, const std::string& od, const std::string& opis) {
+        auto t = std::make_unique<TPociag>();
+        t->SetNumer(numer);
+        t->SetRelacjaOd(od);
+        t->SetRelacjaDo("Brzelany");
+        t->SetSkladRozkladowy("s1");
+        t->SetWjezdza("wOlsz");
+        t->SetWyjezdza("wBrz");
+        t->SetOpis(opis);
+        lista.Append(std::move(t));
+    };
+    dodaj("=1+1", "@SUM(1)", "+A1");
+    dodaj("-2+3", "\tOlszarzyna", "\rkurs");
+    dodaj("'=1", "''@x", "'zwykły");
+    dodaj("1-2", "Olszarzyna", "IC=EC");
+    const std::string csv = ZapiszRozkladCsv(lista);
+    EXPECT_EQ(csv, Naglowek +
+                       "'=1+1,'@SUM(1),Brzelany,s1,wOlsz,wBrz,0:00,0:00,'+A1,0\n"
+                       "'-2+3,'\tOlszarzyna,Brzelany,s1,wOlsz,wBrz,0:00,0:00,\"'\rkurs\",0\n"
+                       "''=1,'''@x,Brzelany,s1,wOlsz,wBrz,0:00,0:00,'zwykły,0\n"
+                       "1-2,Olszarzyna,Brzelany,s1,wOlsz,wBrz,0:00,0:00,IC=EC,0\n");
+    const TImportCsv import = Czytaj(csv);
+    ASSERT_TRUE(import.Bledy.empty()) << import.Bledy.front();
+    ASSERT_EQ(import.Pociagi.size(), 4u);
+    EXPECT_EQ(import.Pociagi[0]->Numer(), "=1+1");
+    EXPECT_EQ(import.Pociagi[0]->RelacjaOd(), "@SUM(1)");
+    EXPECT_EQ(import.Pociagi[0]->Opis(), "+A1");
+    EXPECT_EQ(import.Pociagi[1]->RelacjaOd(), "\tOlszarzyna");
+    EXPECT_EQ(import.Pociagi[1]->Opis(), "\rkurs");
+    EXPECT_EQ(import.Pociagi[2]->Numer(), "'=1");
+    EXPECT_EQ(import.Pociagi[2]->RelacjaOd(), "''@x");
+    EXPECT_EQ(import.Pociagi[2]->Opis(), "'zwykły");
+    EXPECT_EQ(Eksport(import), csv);
+    // A cell written by hand without the apostrophe is taken as it stands.
+    const TImportCsv reczny = Czytaj(Naglowek + "=1,A,B,s1,wOlsz,wBrz,4:00,4:01,-x,0\n");
+    ASSERT_EQ(reczny.Pociagi.size(), 1u);
+    EXPECT_EQ(reczny.Pociagi[0]->Numer(), "=1");
+    EXPECT_EQ(reczny.Pociagi[0]->Opis(), "-x");
 }
 
 TEST(RozkladCsv, CrLfLineEndsAByteOrderMarkAndBlankLinesAreAccepted)
@@ -191,6 +240,69 @@ TEST(RozkladCsv, MoreTrainsThanTheFileCanCountAreRefusedAtTheFirstRowPastTheLimi
     for (int i = 0; i < NajwiecejPociagow; ++i)
         pelny += std::to_string(i) + ",A,B,s,wOlsz,wBrz,4:00,4:01,,0\n";
     EXPECT_EQ(Czytaj(pelny).Pociagi.size(), static_cast<std::size_t>(NajwiecejPociagow));
+}
+
+
+// A CSV file can be a timetable only up to every train the file can count at the longest row a train
+// can make; past that it is refused by its size before a byte of it is read.
+TEST(RozkladCsv, AFileLargerThanAnyTimetableCanBeIsRefusedByItsSizeAlone)
+{
+    // The longest row: every text at its longest, of the widest characters, guarded and quoted.
+    tWktGenericList lista;
+    auto t = std::make_unique<TPociag>();
+    std::string najdluzszy = "=\"";
+    for (int i = 2; i < NajdluzszyTekstPociagu; ++i)
+        najdluzszy += "„";
+    for (auto ustaw : {&TPociag::SetNumer, &TPociag::SetRelacjaOd, &TPociag::SetRelacjaDo,
+                       &TPociag::SetSkladRozkladowy, &TPociag::SetWjezdza, &TPociag::SetWyjezdza, &TPociag::SetOpis})
+        ((*t).*ustaw)(najdluzszy);
+    t->SetPrzyjazd(CzytajGodzine("23:59:59").value());
+    t->SetOdjazd(CzytajGodzine("23:59:59").value());
+    lista.Append(std::move(t));
+    const std::string csv = ZapiszRozkladCsv(lista);
+    EXPECT_LE(csv.size() - Naglowek.size(), NajdluzszyWierszCsv);
+    EXPECT_GT(csv.size() - Naglowek.size(), NajdluzszyWierszCsv * 9 / 10);
+    EXPECT_GT(NajwiekszyPlikCsv, static_cast<std::uintmax_t>(NajwiecejPociagow) * (csv.size() - Naglowek.size()));
+
+    // Sparse files: their size is all there is to them.
+    TKatalogTymczasowy katalog;
+    const auto plik = [&](const std::string& nazwa, std::uintmax_t rozmiar) {
+        const std::string sciezka = katalog.Sciezka(nazwa);
+        std::ofstream(sciezka, std::ios::binary) << Naglowek;
+        std::filesystem::resize_file(sciezka, rozmiar);
+        return sciezka;
+    };
+    EXPECT_EQ(SprawdzRozmiarCsv(plik("najwiekszy.csv", NajwiekszyPlikCsv)), "");
+    EXPECT_EQ(SprawdzRozmiarCsv(plik("za_duzy.csv", 100'000'000)),
+              "Plik jest za duży na rozkład jazdy: ma 100,0 MB, a rozkład w CSV może mieć najwyżej 70,6 MB "
+              "(32767 pociągów, każdy w wierszu najwyżej 2155 bajtów).");
+    EXPECT_NE(SprawdzRozmiarCsv(plik("o_bajt.csv", NajwiekszyPlikCsv + 1)), "");
+    // A file that is not there is for the reading to report.
+    EXPECT_EQ(SprawdzRozmiarCsv(katalog.Sciezka("brak.csv")), "");
+}
+
+// Longer texts would make rows longer than the size limit counts with: refused with line and field.
+TEST(RozkladCsv, ATextLongerThanATrainsFieldMayHoldIsRefusedWithItsLineAndField)
+{
+    std::string sto;
+    for (int i = 0; i < NajdluzszyTekstPociagu; ++i)
+        sto += "ż";
+    const TImportCsv dobry = Czytaj(Naglowek + "1,A,B,s1,wOlsz,wBrz,4:00,4:01," + sto + ",0\n");
+    ASSERT_TRUE(dobry.Bledy.empty()) << dobry.Bledy.front();
+    const TImportCsv zly = Czytaj(Naglowek + "1,A,B,s1,wOlsz,wBrz,4:00,4:01," + sto + ",0\n" + "2,A" + sto +
+                                  ",B,s1,wOlsz,wBrz,4:00,4:01,x" + sto + ",0\n");
+    EXPECT_TRUE(zly.Pociagi.empty());
+    EXPECT_TRUE(Zawiera(zly.Bledy, "wiersz 3, pole relacja_od: relacja_od ma 101 znaków, a może mieć najwyżej 100"));
+    EXPECT_TRUE(Zawiera(zly.Bledy, "wiersz 3, pole opis: opis ma 101 znaków"));
+    EXPECT_EQ(zly.Bledy.size(), 2u);
+}
+
+// A file of nothing but separators is counted, not kept cell by cell.
+TEST(RozkladCsv, ARowOfTooManyCellsIsNamedWithItsCount)
+{
+    const TImportCsv import = Czytaj(Naglowek + "1" + std::string(100000, ',') + "\n");
+    ASSERT_EQ(import.Bledy.size(), 1u);
+    EXPECT_EQ(import.Bledy[0], "wiersz 2: 100001 kolumn zamiast 10");
 }
 
 }  // namespace

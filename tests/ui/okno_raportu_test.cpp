@@ -1,6 +1,7 @@
 // The report window on the offscreen platform: its table, its charts and its three exports.
 #include "simulation/raport_dnia.h"
 #include "tests/support/katalog_tymczasowy.h"
+#include "tests/support/usterka_plikow.h"
 #include "ui/okno_raportu.h"
 #include "ui/raport_wykresy.h"
 
@@ -10,7 +11,12 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <cerrno>
+#include <filesystem>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,6 +75,16 @@ int Wiersz(QTableWidget* t, const QString& numer)
             return r;
     return -1;
 }
+
+// The report window telling what it would show the player instead of showing it.
+class TOknoRaportuTestowe : public TOknoRaportu {
+public:
+    explicit TOknoRaportuTestowe(const TRaportDnia& dzien) : TOknoRaportu(dzien, QStringLiteral("Raport dnia")) {}
+    QStringList Bledy;
+
+protected:
+    void PokazBlad(const QString& tekst) override { Bledy << tekst; }
+};
 
 }  // namespace
 
@@ -155,11 +171,54 @@ private slots:
         QCOMPARE(strony, LiczbaStronRaportu(okno.Dzien(), QRectF(0, 0, 1240, 1754)));
     }
 
-    void AnExportToAFolderThatDoesNotExistFails()
+    void AnExportToAFolderThatDoesNotExistFailsNamingTheFolder()
     {
-        QVERIFY(!ZapiszRaportPdf(Dzien(), QStringLiteral("/nie/ma/takiego/katalogu/raport.pdf")));
-        QVERIFY(!ZapiszRaportPng(Dzien(), QStringLiteral("/nie/ma/takiego/katalogu/raport.png")));
+        for (const std::string& powod : {ZapiszRaportPdf(Dzien(), "/nie/ma/takiego/katalogu/raport.pdf"),
+                                         ZapiszRaportPng(Dzien(), "/nie/ma/takiego/katalogu/raport.png")})
+            QVERIFY2(powod.find("/nie/ma/takiego/katalogu") != std::string::npos, powod.c_str());
     }
+
+    // A disk that fills up half way through the file: the old export stays as it was, no temporary
+    // is left beside it, and the player is told which file and why.
+    void AFullDiskKeepsTheOldExportAndTellsWhy()
+    {
+        TKatalogTymczasowy katalog;
+        TOknoRaportuTestowe okno(Dzien());
+        const std::pair<const char*, bool (TOknoRaportu::*)(const QString&)> eksporty[] = {
+            {"raport.csv", &TOknoRaportu::EksportujCsv},
+            {"raport.png", &TOknoRaportu::EksportujPng},
+            {"raport.pdf", &TOknoRaportu::EksportujPdf}};
+        for (const auto& [nazwa, eksport] : eksporty) {
+            const std::string plik = katalog.Sciezka(nazwa);
+            PiszBajty(plik, {'s', 't', 'a', 'r', 'y'});
+            for (const tKrok krok : {tKrok::pisanie, tKrok::synchronizacja, tKrok::zamkniecie}) {
+                okno.Bledy.clear();
+                TUsterka usterka(krok, 1, ENOSPC);
+                TPodmianaOperacjiPlikowych podmiana(usterka);
+                QVERIFY2(!(okno.*eksport)(QString::fromStdString(plik)), nazwa);
+                QCOMPARE(CzytajBajty(plik), (std::vector<std::uint8_t>{'s', 't', 'a', 'r', 'y'}));
+                QCOMPARE(okno.Bledy.size(), 1);
+                QVERIFY2(okno.Bledy[0].contains(QString::fromStdString(plik)), qPrintable(okno.Bledy[0]));
+                QVERIFY2(okno.Bledy[0].contains(QStringLiteral("brak miejsca na dysku")), qPrintable(okno.Bledy[0]));
+            }
+        }
+        QCOMPARE(katalog.Pliki(), (std::vector<std::string>{"raport.csv", "raport.pdf", "raport.png"}));
+    }
+
+    // The name's bytes are the file system's: a name that is not UTF-8 is written as it is.
+    void AFileNameThatIsNotUtf8IsWrittenAsItIs()
+    {
+        TKatalogTymczasowy katalog;
+        for (const char* rozszerzenie : {".png", ".pdf"}) {
+            const std::string plik = katalog.Sciezka(std::string("raport\xff") + rozszerzenie);
+            const std::string powod = rozszerzenie == std::string(".png") ? ZapiszRaportPng(Dzien(), plik)
+                                                                          : ZapiszRaportPdf(Dzien(), plik);
+            QCOMPARE(powod, std::string());
+            QVERIFY(std::filesystem::is_regular_file(plik));
+        }
+        QCOMPARE(katalog.Pliki().size(), std::size_t{2});
+    }
+
 
     void ALongDayTakesMoreTablePages()
     {

@@ -376,8 +376,8 @@ void TDriverSymulacji::Render(Argumenty a)
     }
     if (!renderowanie_)
         Zle("not available yet");
-    if (!renderowanie_(*symulacja_, a[0], strona, skala))
-        throw TBladPliku("cannot write " + a[0]);
+    if (const std::string powod = renderowanie_(*symulacja_, a[0], strona, skala); !powod.empty())
+        throw TBladPliku("cannot write " + a[0] + ": " + BezLamania(powod));
 }
 
 void TDriverSymulacji::Close(Argumenty)
@@ -417,15 +417,18 @@ void TDriverSymulacji::Report(Argumenty a)
     if (a.empty())
         return;
     const std::string& plik = a[0];
+    std::string powod;
     if (rozszerzenie == ".csv") {
         try {
             ZapiszPlikCaly(plik, RaportCsv(dzien));
-        } catch (const EwktException&) {
-            throw TBladPliku("cannot write " + plik);
+        } catch (const EwktException& e) {
+            powod = e.what();
         }
-    } else if (!eksportRaportu_(dzien, plik)) {
-        throw TBladPliku("cannot write " + plik);
+    } else {
+        powod = eksportRaportu_(dzien, plik);
     }
+    if (!powod.empty())
+        throw TBladPliku("cannot write " + plik + ": " + BezLamania(powod));
 }
 
 void TDriverSymulacji::Param(Argumenty a)

@@ -24,14 +24,15 @@ struct TPozycjaMenu;
 // dispatcher commands, printing line by line what the player would see.
 class TDriverSymulacji {
 public:
-    // Draws a page of the station (the diagram when `strona` is empty) to a PNG; false when the
-    // file cannot be written. Given by the program, which has the drawing.
-    using Renderowanie = std::function<bool(const TSymulacjaStacji&, const std::string& plik,
-                                            const std::string& strona, int skala)>;
+    // Draws a page of the station (the diagram when `strona` is empty) to a PNG; empty when written,
+    // otherwise why the file cannot be written. Given by the program, which has the drawing.
+    using Renderowanie = std::function<std::string(const TSymulacjaStacji&, const std::string& plik,
+                                                   const std::string& strona, int skala)>;
 
-    // Writes the day's report to a PNG or PDF as the report window exports it; false when the file
-    // cannot be written. Given by the program, which has the drawing; without it `report` writes CSV only.
-    using EksportRaportu = std::function<bool(const TRaportDnia&, const std::string& plik)>;
+    // Writes the day's report to a PNG or PDF as the report window exports it; empty when written,
+    // otherwise why the file cannot be written. Given by the program, which has the drawing; without
+    // it `report` writes CSV only. File names are passed as the script gives their bytes.
+    using EksportRaportu = std::function<std::string(const TRaportDnia&, const std::string& plik)>;
 
     static constexpr int Dobrze = 0;
     static constexpr int BladPliku = 1;
