@@ -15,6 +15,9 @@ void TRozkladJazdy::WczytajRozklad()
     bool wczytany = false;
     {
         TKursorNaCzas kursor(kursory_, tKursor::czytanie);
+        // The file replaces what is in memory: read on top of it, a timetable loaded again (after an
+        // update) would hold every train twice.
+        Rozklad.FreeAll();
         wczytany = LoadFromFile(Rozklad, plik_);
     }
     if (wczytany)

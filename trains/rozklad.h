@@ -26,7 +26,7 @@ public:
     // The entry at the position; nullptr for an empty entry or one of another class.
     TPociag* Pociag(int indeks) const { return Rozklad.At<TPociag>(indeks); }
 
-    // Loads the file; a file that is missing or cannot be read is replaced by an empty timetable
+    // Loads the file in place of the trains in memory; a file that is missing or cannot be read is replaced by an empty timetable
     // after a message, and a damaged one is first kept under a numbered backup name.
     void WczytajRozklad();
     // Saves with a backup copy; a failure is reported with its cause and leaves the list, the file

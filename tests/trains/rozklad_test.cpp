@@ -106,6 +106,20 @@ TEST_F(RozkladJazdy, AMissingFileIsReportedAndReplacedByAnEmptyTimetable)
     EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"rozklad.dat"}));
 }
 
+TEST_F(RozkladJazdy, LoadingTheFileAgainReplacesTheTrainsInMemoryRatherThanAddingToThem)
+{
+    Dodaj("1");
+    Dodaj("2");
+    ASSERT_TRUE(rozklad.ZapiszRozklad());
+    Dodaj("3");  // never saved: the file is what counts
+    rozklad.WczytajRozklad();
+    rozklad.WczytajRozklad();
+    ASSERT_EQ(rozklad.Ile(), 2);
+    EXPECT_EQ(rozklad.Pociag(0)->Numer(), "1");
+    EXPECT_EQ(rozklad.Pociag(1)->Numer(), "2");
+    EXPECT_TRUE(komunikaty.Teksty.empty());
+}
+
 TEST_F(RozkladJazdy, ADamagedFileIsKeptUnderANameThatLaterSavesNeverOverwrite)
 {
     const Bajty uszkodzony = {3, 0, 4, 0, 0, 0, 0xEC, 0x02, 0xFF};

@@ -6,6 +6,7 @@
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
+#include "ui/diagram.h"
 #include "ui/o_programie.h"
 #include "ui/okno_glowne.h"
 #include "ui/okno_pomocy.h"
@@ -16,7 +17,9 @@
 #include "ui/znacznik_kopii.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -27,6 +30,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -504,6 +508,43 @@ private slots:
         eMain.plik.clear();
         eMain.Aktualizacja1Click();
         QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{2});
+    }
+
+    void twoUpdatesInOneSessionLeaveTheNextShiftWithTheTrainsOfTheFileOnce()
+    {
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikAktualizacji() override { return plik; }
+        };
+        TStanowisko t;
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
+        std::ofstream(t.s.Katalog.Sciezka("nowy.csv"))
+            << "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n"
+            << "1,A,B,s12,wOlsz,wBrz,5:00,5:05,x,0\n2,A,B,s12,wBrz,wOlsz,6:00,6:05,x,0\n";
+        eMain.plik = QString::fromStdString(t.s.Katalog.Sciezka("nowy.csv"));
+        eMain.Aktualizacja1Click();
+        eMain.Aktualizacja1Click();
+        QCOMPARE(t.s.Rozklad.Ile(), 2);
+        std::size_t pociagi = 0;
+        std::string zapis, blad;
+        Modalne([&] { eMain.Nowy1Click(false); },
+                [&](QWidget* w) {
+                    if (auto* s = qobject_cast<TOknoStacji*>(w)) {
+                        pociagi = s->Symulacja().Silnik().PociagiDnia().size();
+                        zapis = s->Symulacja().ZapisGry(blad);
+                    }
+                    Zamknij(w);
+                });
+        QCOMPARE(pociagi, std::size_t{2});
+        // The saved game's timetable is the file's: each train once.
+        QVERIFY2(!zapis.empty(), blad.c_str());
+        TWczytanaGra gra = TSymulacjaStacji::Wczytaj(zapis, t.s.Uslugi, t.s.Katalog.Sciezka("inny.dat"));
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        QCOMPARE(gra.Symulacja->Rozklad().Ile(), 2);
     }
 
     void qtsOwnButtonsSpeakPolish()
