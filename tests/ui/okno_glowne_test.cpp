@@ -331,6 +331,114 @@ private slots:
         QCOMPARE(pociagi, std::size_t{1});
     }
 
+    void theDemoKeepsNothingOfThePlayersNeitherTheKeptGameNorTheStartHourNorTheWindowsSettings()
+    {
+        TStanowisko t;
+        t.s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"}));
+        QVERIFY(t.s.Rozklad.ZapiszRozklad());
+        // The player's own shift, closed at 7:30: its game is kept and 7:30 is the next start hour.
+        t.Bieg([&] { t.eMain.Nowy1Click(false); }, [&](TOknoStacji& s) { s.Symulacja().Akt({"time", "7:30"}); });
+        QCOMPARE(t.Zapisana(), std::string("7:30"));
+        QFile kept(TOknoStacji::PlikAutozapisu());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray gra = kept.readAll();
+        kept.close();
+        const auto ustawieniaOkna = [] {
+            QSettings s("WKT", "Drelinko");
+            QMap<QString, QVariant> wartosci;
+            for (const QString& k : s.allKeys())
+                wartosci[k] = s.value(k);
+            return wartosci;
+        };
+        const auto przed = ustawieniaOkna();
+        const QByteArray rozklad = [&] {
+            QFile f(QString::fromStdString(t.s.Rozklad.Plik()));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        bool zmieniono = false;
+        t.Bieg([&] { t.eMain.HTMLabel1AnchorClick("99"); },
+               [&](TOknoStacji& s) {
+                   s.Symulacja().CzasSymulacji = G(12, 15);
+                   // Whatever the viewer changes meanwhile: zoom, page, options, size, the timetable.
+                   s.Diagram()->UstawPowiekszenie(2.0);
+                   s.findChild<QTabWidget*>("pcInfo1")->setCurrentIndex(3);
+                   s.findChild<QCheckBox*>("cbDzwieki")->click();
+                   s.findChild<QCheckBox*>("cbEtykiety")->click();
+                   s.resize(s.size() + QSize(120, 80));
+                   s.Symulacja().Rozklad().Rozklad.Append(PociagTestowy(
+                       {"99", "Wirowa", "Olszarzyna", "a", "wWirowa", "wOlsz", "9:00", "9:05", "pokaz"}));
+                   zmieniono = s.Symulacja().Rozklad().ZapiszRozklad();
+               });
+        QVERIFY(zmieniono);
+        QCOMPARE(t.Zapisana(), std::string("7:30"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("godziny 7:30,"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), gra);
+        kept.close();
+        QCOMPARE(ustawieniaOkna(), przed);
+        QFile plikRozkladu(QString::fromStdString(t.s.Rozklad.Plik()));
+        QVERIFY(plikRozkladu.open(QIODevice::ReadOnly));
+        QCOMPARE(plikRozkladu.readAll(), rozklad);
+        // "Wznów ostatnią grę" resumes the player's game, not the demo.
+        QString czas;
+        bool automat = true;
+        t.Bieg([&] { t.eMain.findChild<QAction*>("Wznowostatniagre1")->trigger(); },
+               [&](TOknoStacji& s) {
+                   czas = QString::fromStdString(CzasHHMM(s.Symulacja().CzasSymulacji));
+                   automat = s.Symulacja().Dyspozytor().WlaczonyDlaWszystkich();
+               });
+        QCOMPARE(czas, QStringLiteral("07:30"));
+        QVERIFY(!automat);
+        QVERIFY(t.s.Komunikaty.Teksty.empty());
+    }
+
+    void aDemoWhoseCopyOfTheShippedDayCannotBeMadeIsNotShownRatherThanPlayedOnThePlayersTimetable()
+    {
+        TStanowisko t;
+        // Nothing to copy: the shipped day is gone (the player's timetable in memory stays).
+        QVERIFY(QFile::remove(QString::fromStdString(t.s.Rozklad.Plik())));
+        const QStringList okna = Modalne([&] { t.eMain.Polecenie(99); }, Zamknij);
+        QVERIFY(okna.isEmpty());
+        QVERIFY(t.eMain.Stacja() == nullptr);
+        QCOMPARE(t.s.Komunikaty.Teksty.size(), std::size_t{1});
+        QVERIFY2(QString::fromStdString(t.s.Komunikaty.Teksty[0]).startsWith("Nie mogę pokazać gry."),
+                 t.s.Komunikaty.Teksty[0].c_str());
+        QVERIFY(!QFile::exists(QString::fromStdString(t.s.Rozklad.Plik())));
+        QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
+    }
+
+    void aKeptGameThatCannotBeSavedIsToldAboveEverythingWithItsCauseTheSplashHiddenFirst()
+    {
+        TStanowisko t;
+        // A folder where the kept game goes: the save cannot replace it.
+        QVERIFY(QDir().mkpath(TOknoStacji::PlikAutozapisu() + "/zajete"));
+        QString tekst;
+        bool splashWidoczny = true, naWierzchu = false;
+        const QStringList ostrzezenia = Modalne([&] { t.eMain.Nowy1Click(false); },
+                                                [&](QWidget* w) {
+                                                    if (auto* m = qobject_cast<QMessageBox*>(w)) {
+                                                        tekst = m->text();
+                                                        splashWidoczny = OknoPostepu().isVisible();
+                                                        naWierzchu = m->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                                                        Zamknij(w);
+                                                    } else {
+                                                        // Closed from the event loop, so that the box it
+                                                        // opens is seen too.
+                                                        QMetaObject::invokeMethod(w, &QWidget::close, Qt::QueuedConnection);
+                                                    }
+                                                });
+        QCOMPARE(ostrzezenia, (QStringList{"TOknoStacji", "QMessageBox"}));
+        QVERIFY2(tekst.startsWith("Nie udało się zachować gry do wznowienia.\n"), qPrintable(tekst));
+        // The cause, naming the file, follows.
+        QVERIFY2(tekst.contains(TOknoStacji::PlikAutozapisu()), qPrintable(tekst));
+        QVERIFY(!splashWidoczny);
+        QVERIFY(naWierzchu);
+        QVERIFY(!OknoPostepu().isVisible());
+        QVERIFY(t.eMain.Stacja() == nullptr);
+    }
+
     void aRunEndedAt1420MakesTheNextRunAtTheChosenHourStartAt1420()
     {
         TStanowisko t;
