@@ -688,6 +688,86 @@ private slots:
         QVERIFY(znacznik.Trzymany());
     }
 
+    void aMarkerNoLiveCopyHoldsIsTakenOverWhateverItHolds()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        const QString cel = katalog.filePath("cel.txt");
+        const std::vector<std::pair<const char*, std::function<void()>>> zepsute{
+            {"empty", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); }},
+            {"garbage", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("\x01\xffnie\nznacznik\n\n\n"); }},
+            {"cut short", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("12"); }},
+            {"an empty folder", [&] { QVERIFY(QDir().mkdir(plik)); }},
+            {"a link to nowhere", [&] { QVERIFY(QFile::link(katalog.filePath("nic"), plik)); }},
+            {"a link to a file", [&] {
+                 QFile f(cel);
+                 QVERIFY(f.open(QIODevice::WriteOnly));
+                 f.write("nie ruszać");
+                 f.close();
+                 QVERIFY(QFile::link(cel, plik));
+             }},
+        };
+        for (const auto& [opis, zepsuj] : zepsute) {
+            zepsuj();
+            {
+                TZnacznikKopii znacznik(plik);
+                bool dalej = false;
+                const QStringList okna = Modalne([&] { dalej = StrazKopii(znacznik); }, Zamknij);
+                QVERIFY2(okna.isEmpty(), opis);
+                QVERIFY2(dalej, opis);
+                QVERIFY2(znacznik.Trzymany(), opis);
+                const QFileInfo info(plik);
+                QVERIFY2(info.isFile() && !info.isSymLink(), opis);
+                // A second copy now sees this one.
+                TZnacznikKopii druga(plik);
+                QCOMPARE(druga.Zajmij(), TZnacznikKopii::tZajecie::zaInnaKopia);
+            }
+            QVERIFY2(!QFileInfo::exists(plik), opis);
+        }
+        // What a link pointed to is left alone.
+        QFile f(cel);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("nie ruszać"));
+    }
+
+    void aRunningCopysMarkerCountsWhateverItsFileHolds()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        TZnacznikKopii pierwsza(plik);
+        QCOMPARE(pierwsza.Zajmij(), TZnacznikKopii::tZajecie::zaZajety);
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("śmieci");
+        f.close();
+        TZnacznikKopii druga(plik);
+        QCOMPARE(druga.Zajmij(), TZnacznikKopii::tZajecie::zaInnaKopia);
+        QVERIFY(pierwsza.Trzymany());
+        QVERIFY(!druga.Trzymany());
+    }
+
+    void aFolderWithFilesInTheMarkersPlaceIsLeftAloneAndTheGameSaysWhyItCannotWarn()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        QVERIFY(QDir().mkpath(plik + "/czyjes"));
+        TZnacznikKopii znacznik(plik);
+        bool dalej = false;
+        QString tekst;
+        const QStringList okna = Modalne([&] { dalej = StrazKopii(znacznik); },
+                                         [&](QWidget* w) {
+                                             if (auto* m = qobject_cast<QMessageBox*>(w))
+                                                 tekst = m->text();
+                                             Zamknij(w);
+                                         });
+        QCOMPARE(okna, QStringList{"QMessageBox"});
+        QVERIFY(dalej);
+        QVERIFY(!znacznik.Trzymany());
+        QVERIFY2(tekst.contains(QDir::toNativeSeparators(plik)), qPrintable(tekst));
+        QVERIFY2(tekst.contains(QStringLiteral("folder")), qPrintable(tekst));
+        QVERIFY(QFileInfo(plik + "/czyjes").isDir());
+    }
+
     void aRunningCopysMarkerWarnsWithNoAndIgnoreHoweverOldItIs()
     {
         QTemporaryDir katalog;
