@@ -503,6 +503,10 @@ void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz, int s
     TPoBiegu poBiegu([this, &postep] {
         stacja_ = nullptr;
         bieg_ = false;
+        // A resumed game saves its own timetable's changes to the file: the program's list follows
+        // it, so that the start window's timetable window does not work on a stale one.
+        if (rozklad_.ZmienionyNaDysku())
+            rozklad_.WczytajRozklad();
         postep.Ukryj();
         showNormal();
         raise();

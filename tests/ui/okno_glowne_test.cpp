@@ -416,19 +416,18 @@ private slots:
         QVERIFY(QDir().mkpath(TOknoStacji::PlikAutozapisu() + "/zajete"));
         QString tekst;
         bool splashWidoczny = true, naWierzchu = false;
-        const QStringList ostrzezenia = Modalne([&] { t.eMain.Nowy1Click(false); },
-                                                [&](QWidget* w) {
-                                                    if (auto* m = qobject_cast<QMessageBox*>(w)) {
-                                                        tekst = m->text();
-                                                        splashWidoczny = OknoPostepu().isVisible();
-                                                        naWierzchu = m->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-                                                        Zamknij(w);
-                                                    } else {
-                                                        // Closed from the event loop, so that the box it
-                                                        // opens is seen too.
-                                                        QMetaObject::invokeMethod(w, &QWidget::close, Qt::QueuedConnection);
-                                                    }
-                                                });
+        const auto obsluga = [&](QWidget* w) {
+            if (auto* m = qobject_cast<QMessageBox*>(w)) {
+                tekst = m->text();
+                splashWidoczny = OknoPostepu().isVisible();
+                naWierzchu = m->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                Zamknij(w);
+            } else {
+                // Closed from the event loop, so that the box it opens is seen too.
+                QMetaObject::invokeMethod(w, &QWidget::close, Qt::QueuedConnection);
+            }
+        };
+        const QStringList ostrzezenia = Modalne([&] { t.eMain.Nowy1Click(false); }, obsluga);
         QCOMPARE(ostrzezenia, (QStringList{"TOknoStacji", "QMessageBox"}));
         QVERIFY2(tekst.startsWith("Nie udało się zachować gry do wznowienia.\n"), qPrintable(tekst));
         // The cause, naming the file, follows.
@@ -695,7 +694,11 @@ private slots:
         const QString cel = katalog.filePath("cel.txt");
         const std::vector<std::pair<const char*, std::function<void()>>> zepsute{
             {"empty", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); }},
-            {"garbage", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("\x01\xffnie\nznacznik\n\n\n"); }},
+            {"garbage", [&] {
+                 QFile f(plik);
+                 QVERIFY(f.open(QIODevice::WriteOnly));
+                 f.write("\x01\xffnie\nznacznik\n\n\n");
+             }},
             {"cut short", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("12"); }},
             {"an empty folder", [&] { QVERIFY(QDir().mkdir(plik)); }},
             {"a link to nowhere", [&] { QVERIFY(QFile::link(katalog.filePath("nic"), plik)); }},
