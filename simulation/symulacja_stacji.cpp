@@ -125,7 +125,7 @@ std::string TSymulacjaStacji::EtykietaSekund() const { return ":" + CzasHHMMSS(C
 
 void TSymulacjaStacji::Zamknij()
 {
-    if (Milisekundy(CzasSymulacji) < Milisekundy(0.9))
+    if (GraGracza() && Milisekundy(CzasSymulacji) < Milisekundy(0.9))
         TLiniaStartowa(uslugi_.Ustawienia, uslugi_.Komunikaty).ZapiszGodzine(CzasSymulacji);
 }
 

@@ -86,8 +86,15 @@ public:
     // Clicks on the digital clock: one minute on, fourteen more on a double click; not wrapped.
     void KliknijZegar() { CzasSymulacji += 1.0 / 1440; }
     void DwuklikZegara() { CzasSymulacji += 14.0 / 1440; }
-    // Closing: the start hour for next time, unless the day is nearly over.
+    // Closing: the start hour for next time, unless the day is nearly over, and only for a game of
+    // the player's.
     void Zamknij();
+    // A game shown rather than played (the start window's demo): it keeps nothing of the player's,
+    // neither the start hour nor the kept game nor the window's settings.
+    bool Pokazowa = false;
+    // Whether what closing keeps is the player's: not for a demo, nor for a game still played back
+    // (one taken over is the player's from then on).
+    bool GraGracza() const { return !Pokazowa && !Odtwarzana(); }
 
     // The one way in of the player's acts, each written as drelinko-sim's command: `start`, `time
     // H:MM[:SS]`, `clock click|dblclick`, `click NAME`, `dblclick NAME`, `press NAME`, `menu NAME

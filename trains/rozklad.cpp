@@ -2,7 +2,21 @@
 
 #include "core/wkt_files.h"
 
+#include <functional>
+
 std::string NazwaPlikuRozkladu() { return KatalogDanych() + "rozklad.dat"; }
+
+namespace {
+
+std::optional<std::size_t> Skrot(const std::string& plik)
+{
+    const auto tekst = CzytajCalyPlik(plik);
+    if (!tekst)
+        return std::nullopt;
+    return std::hash<std::string>{}(*tekst);
+}
+
+}  // namespace
 
 TRozkladJazdy::TRozkladJazdy(std::string plik, TKomunikaty& komunikaty, TKursory& kursory)
     : plik_(std::move(plik)), komunikaty_(komunikaty), kursory_(kursory)
@@ -15,6 +29,10 @@ void TRozkladJazdy::WczytajRozklad()
     bool wczytany = false;
     {
         TKursorNaCzas kursor(kursory_, tKursor::czytanie);
+        // The file replaces what is in memory: read on top of it, a timetable loaded again (after an
+        // update) would hold every train twice.
+        Rozklad.FreeAll();
+        naDysku_ = Skrot(plik_);
         wczytany = LoadFromFile(Rozklad, plik_);
     }
     if (wczytany)
@@ -30,13 +48,30 @@ void TRozkladJazdy::WczytajRozklad()
     ZapiszRozklad();
 }
 
+bool TRozkladJazdy::ZmienionyNaDysku() const
+{
+    if (!naDysku_)
+        return false;
+    const std::optional<std::size_t> teraz = Skrot(plik_);
+    return teraz && teraz != naDysku_;
+}
+
 bool TRozkladJazdy::ZapiszRozklad()
 {
     bool zapisany = false;
     {
         TKursorNaCzas kursor(kursory_, tKursor::zapis);
         powod_.clear();
-        zapisany = SaveToFile(Rozklad, plik_, true, &powod_);
+        // Another copy of the game may have saved its change since: this list would drop it. A file
+        // gone meanwhile is only written afresh.
+        if (ZmienionyNaDysku()) {
+            powod_ = "Plik " + plik_ + " zmienił się od wczytania (zapisała go inna kopia gry albo inny program); "
+                     "zapis zastąpiłby tamte zmiany. Uruchom grę ponownie, aby pracować na nowym rozkładzie.";
+        } else {
+            zapisany = SaveToFile(Rozklad, plik_, true, &powod_);
+            if (zapisany)
+                naDysku_ = Skrot(plik_);
+        }
     }
     if (!zapisany)
         komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!\r\n" + powod_ +

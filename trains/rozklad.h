@@ -4,6 +4,8 @@
 #include "core/wkt_generic.h"
 #include "trains/pociag.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 // The timetable file in the game's data folder (KatalogDanych).
@@ -29,18 +31,24 @@ public:
     // The entry at the position; nullptr for an empty entry or one of another class.
     TPociag* Pociag(int indeks) const { return Rozklad.At<TPociag>(indeks); }
 
-    // Loads the file; a file that is missing or cannot be read is replaced by an empty timetable
-    // after a message, and a damaged one is first kept under a numbered backup name.
+    // Loads the file in place of the trains in memory; a file that is missing or cannot be read is
+    // replaced by an empty timetable after a message, and a damaged one is first kept under a
+    // numbered backup name.
     void WczytajRozklad();
     // Saves with a backup copy; a failure is reported with its cause and leaves the list, the file
-    // and its backup as they were. True when saved.
+    // and its backup as they were. A file that has changed since this list last read or wrote it (a
+    // second copy of the game saved its own change) is not written over. True when saved.
     bool ZapiszRozklad();
+    // Whether the file has changed since this list last read or wrote it.
+    bool ZmienionyNaDysku() const;
     // Why the last save failed; empty after a good one.
     const std::string& PowodBledu() const { return powod_; }
 
 private:
     std::string plik_;
     std::string powod_;
+    // A digest of the file as this list last read or wrote it; none before either.
+    std::optional<std::size_t> naDysku_;
     TKomunikaty& komunikaty_;
     TKursory& kursory_;
 };

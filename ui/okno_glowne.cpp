@@ -210,6 +210,26 @@ const char* const TekstPowitania =
 // The welcome text's link to the kept game.
 const char* const LinkWznowienia = "wznow";
 
+// A watched game's timetable (the demo's, a played-back game's) is a copy in a temporary folder of
+// its own: the timetable window saves after every change, and nothing done while watching may reach
+// the shipped file or the player's. Answers the copy's name, or empty with the cause.
+QString KopiaRozkladu(const QTemporaryDir& katalog, const QString& zrodlo, QString& blad)
+{
+    if (!katalog.isValid()) {
+        blad = katalog.errorString();
+        return {};
+    }
+    const QString kopia = katalog.filePath(QStringLiteral("rozklad.dat"));
+    QFile plik(zrodlo);
+    if (!plik.copy(kopia)) {
+        blad = QStringLiteral("%1: %2").arg(zrodlo, plik.errorString());
+        return {};
+    }
+    // An installed game's shipped file is read-only; its copy is to be edited.
+    QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner);
+    return kopia;
+}
+
 }  // namespace
 
 TeMain::TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic)
@@ -437,23 +457,33 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
 {
     if (bieg_)
         return;  // one run at a time
-    // The demo plays the shipped day from a copy of its own, so that nothing done meanwhile (the
-    // timetable window saves after every change) touches the shipped file or the player's own.
-    QTemporaryDir katalogPokazu;
-    std::unique_ptr<TRozkladJazdy> rozkladPokazu;
-    if (pokaz && katalogPokazu.isValid()) {
-        const QString kopia = katalogPokazu.filePath(QStringLiteral("rozklad.dat"));
-        if (QFile::copy(Q(ProgramDir() + "rozklad.dat"), kopia))
-            rozkladPokazu = std::make_unique<TRozkladJazdy>(QFile::encodeName(kopia).toStdString(),
-                                                            uslugi_.Komunikaty, uslugi_.Kursory);
+    if (pokaz) {
+        Pokaz();
+        return;
     }
-    auto symulacja =
-        std::make_unique<TSymulacjaStacji>(uslugi_, rozkladPokazu != nullptr ? *rozkladPokazu : rozklad_);
+    auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
     if (odGodziny)
         symulacja->CzasSymulacji = linia_.GodzinaStartu();
-    if (pokaz)
-        symulacja->Akt({"auto", "on"});
-    Bieg(std::move(symulacja), pokaz);
+    Bieg(std::move(symulacja));
+}
+
+void TeMain::Pokaz()
+{
+    // The demo plays the shipped day from a copy of its own; without one there is no demo, rather
+    // than a demo on the player's timetable.
+    QTemporaryDir katalog;
+    QString blad;
+    const QString kopia = KopiaRozkladu(katalog, Q(ProgramDir() + "rozklad.dat"), blad);
+    if (kopia.isEmpty()) {
+        uslugi_.Komunikaty.Komunikat("Nie mogę pokazać gry.\r\nNie udało się skopiować rozkładu jazdy: " +
+                                     blad.toStdString());
+        return;
+    }
+    TRozkladJazdy rozklad(QFile::encodeName(kopia).toStdString(), uslugi_.Komunikaty, uslugi_.Kursory);
+    auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad);
+    symulacja->Pokazowa = true;
+    symulacja->Akt({"auto", "on"});
+    Bieg(std::move(symulacja), true);
 }
 
 void TeMain::ZacznijOd(double godzina, int szybkosc)
@@ -473,6 +503,10 @@ void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz, int s
     TPoBiegu poBiegu([this, &postep] {
         stacja_ = nullptr;
         bieg_ = false;
+        // A resumed game saves its own timetable's changes to the file: the program's list follows
+        // it, so that the start window's timetable window does not work on a stale one.
+        if (rozklad_.ZmienionyNaDysku())
+            rozklad_.WczytajRozklad();
         postep.Ukryj();
         showNormal();
         raise();
@@ -582,7 +616,17 @@ void TeMain::OdtworzZapis()
         uslugi_.Komunikaty.Komunikat(Formatuj("Nie można odczytać pliku %s.", nazwa.c_str()));
         return;
     }
-    TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(*tekst, uslugi_, rozklad_.Plik());
+    // The game brings its own timetable; a change to it while it is watched goes to a copy.
+    QTemporaryDir katalog;
+    QString blad;
+    QString kopia = KopiaRozkladu(katalog, Q(rozklad_.Plik()), blad);
+    if (kopia.isEmpty() && katalog.isValid())
+        kopia = katalog.filePath(QStringLiteral("rozklad.dat"));  // no timetable of the player's to start from
+    if (kopia.isEmpty()) {
+        uslugi_.Komunikaty.Komunikat("Nie można odtworzyć gry.\r\n" + blad.toStdString());
+        return;
+    }
+    TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(*tekst, uslugi_, QFile::encodeName(kopia).toStdString());
     if (gra.Symulacja == nullptr) {
         uslugi_.Komunikaty.Komunikat("Nie można odtworzyć gry.\r\n" + nazwa + ", " + gra.Blad);
         return;

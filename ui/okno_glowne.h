@@ -84,6 +84,8 @@ private:
     void ZbudujMenu();
     void PokazLinie();
     void ZapytajOGodzine();
+    // The demo: a run of a copy of the shipped day that keeps nothing of the player's.
+    void Pokaz();
     // One life of a station window for the game; a game the window asks to load meanwhile runs next.
     void Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz = false, int szybkosc = 0);
     std::unique_ptr<TSymulacjaStacji> Wczytaj(const QString& plik);

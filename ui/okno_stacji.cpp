@@ -15,6 +15,7 @@
 #include "ui/lista_pociagow_widok.h"
 #include "ui/o_programie.h"
 #include "ui/okno_pomocy.h"
+#include "ui/okno_postepu.h"
 #include "ui/okno_raportu.h"
 #include "ui/okno_rozkladu.h"
 #include "ui/przycisk_widok.h"
@@ -823,14 +824,31 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
 {
     timer_->stop();
     sym_.Zamknij();
-    Zapisz();
-    // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
-    std::string blad;
-    // A game only watched is not the player's: the kept one stays.
-    if (sym_.Pokazane() && !sym_.Odtwarzana() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
+    // A game only watched (the demo, a playback) is not the player's: the kept game and the window's
+    // settings stay as the player's own games left them.
+    if (sym_.GraGracza()) {
+        Zapisz();
+        // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
+        std::string blad;
+        if (sym_.Pokazane() && !sym_.ZapiszGre(QFile::encodeName(PlikAutozapisu()).toStdString(), blad))
+            OstrzezPrzedWszystkim(QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
+    }
     QMainWindow::closeEvent(e);
+}
+
+void TOknoStacji::OstrzezPrzedWszystkim(const QString& tekst)
+{
+    // The progress window stands on top of every window: it would cover the box and its cause.
+    TOknoPostepu& postep = OknoPostepu();
+    const bool widoczny = postep.isVisible();
+    const QString poprzedni = postep.Tekst();
+    postep.Ukryj();
+    QMessageBox okno(QMessageBox::Warning, windowTitle(), tekst, QMessageBox::Ok, this);
+    okno.setObjectName("ostrzezenie");
+    okno.setWindowFlag(Qt::WindowStaysOnTopHint);
+    okno.exec();
+    if (widoczny)
+        postep.Pokaz(poprzedni);
 }
 
 // The speed and STOP of the game as it stands: a loaded one shows them as they were.

@@ -106,6 +106,8 @@ private:
     void UstawKolorZakladek(const QColor& kolor);
     void OdswiezPauze();
     void UlozPodzial();
+    // A warning that must be read: above every window, the progress window hidden meanwhile.
+    void OstrzezPrzedWszystkim(const QString& tekst);
     void Wczytaj();
     void Zapisz();
     // The window's stored values as it holds them now, in the settings' own text (its place aside).

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -104,6 +105,50 @@ TEST_F(RozkladJazdy, AMissingFileIsReportedAndReplacedByAnEmptyTimetable)
                                         "\r\nNie udało się odczytać pliku.\r\nTworzę zatem nową, pusty rozkład jazdy!");
     EXPECT_EQ(CzytajBajty(rozklad.Plik()), (Bajty{0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"rozklad.dat"}));
+}
+
+TEST_F(RozkladJazdy, LoadingTheFileAgainReplacesTheTrainsInMemoryRatherThanAddingToThem)
+{
+    Dodaj("1");
+    Dodaj("2");
+    ASSERT_TRUE(rozklad.ZapiszRozklad());
+    Dodaj("3");  // never saved: the file is what counts
+    rozklad.WczytajRozklad();
+    rozklad.WczytajRozklad();
+    ASSERT_EQ(rozklad.Ile(), 2);
+    EXPECT_EQ(rozklad.Pociag(0)->Numer(), "1");
+    EXPECT_EQ(rozklad.Pociag(1)->Numer(), "2");
+    EXPECT_TRUE(komunikaty.Teksty.empty());
+}
+
+TEST_F(RozkladJazdy, ASaveNeverWritesOverAFileAnotherCopyChangedSinceItWasRead)
+{
+    Dodaj("1");
+    ASSERT_TRUE(rozklad.ZapiszRozklad());
+    // A second copy of the game, started meanwhile, reads the same file and saves a change.
+    TRozkladJazdy druga(rozklad.Plik(), komunikaty, kursory);
+    druga.WczytajRozklad();
+    auto t = std::make_unique<TPociag>();
+    t->SetNumer("2");
+    druga.Rozklad.Append(std::move(t));
+    ASSERT_TRUE(druga.ZapiszRozklad());
+    const Bajty drugiej = CzytajBajty(rozklad.Plik());
+
+    // The first copy's list no longer is the file: saving it would drop the other copy's train.
+    Dodaj("3");
+    EXPECT_FALSE(rozklad.ZapiszRozklad());
+    EXPECT_EQ(CzytajBajty(rozklad.Plik()), drugiej);
+    ASSERT_EQ(komunikaty.Teksty.size(), 1u);
+    EXPECT_NE(komunikaty.Teksty[0].find("zmienił się od wczytania"), std::string::npos) << komunikaty.Teksty[0];
+    EXPECT_EQ(rozklad.Ile(), 2);
+
+    // Read again, the file is this copy's to change; a file deleted meanwhile is written afresh.
+    rozklad.WczytajRozklad();
+    Dodaj("3");
+    EXPECT_TRUE(rozklad.ZapiszRozklad());
+    ASSERT_TRUE(std::filesystem::remove(rozklad.Plik()));
+    EXPECT_TRUE(rozklad.ZapiszRozklad());
+    EXPECT_EQ(komunikaty.Teksty.size(), 1u);
 }
 
 TEST_F(RozkladJazdy, ADamagedFileIsKeptUnderANameThatLaterSavesNeverOverwrite)

@@ -6,6 +6,7 @@
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
+#include "ui/diagram.h"
 #include "ui/o_programie.h"
 #include "ui/okno_glowne.h"
 #include "ui/okno_pomocy.h"
@@ -16,7 +17,9 @@
 #include "ui/znacznik_kopii.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -27,6 +30,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimer>
@@ -327,6 +331,113 @@ private slots:
         QCOMPARE(pociagi, std::size_t{1});
     }
 
+    void theDemoKeepsNothingOfThePlayersNeitherTheKeptGameNorTheStartHourNorTheWindowsSettings()
+    {
+        TStanowisko t;
+        t.s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"}));
+        QVERIFY(t.s.Rozklad.ZapiszRozklad());
+        // The player's own shift, closed at 7:30: its game is kept and 7:30 is the next start hour.
+        t.Bieg([&] { t.eMain.Nowy1Click(false); }, [&](TOknoStacji& s) { s.Symulacja().Akt({"time", "7:30"}); });
+        QCOMPARE(t.Zapisana(), std::string("7:30"));
+        QFile kept(TOknoStacji::PlikAutozapisu());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray gra = kept.readAll();
+        kept.close();
+        const auto ustawieniaOkna = [] {
+            QSettings s("WKT", "Drelinko");
+            QMap<QString, QVariant> wartosci;
+            for (const QString& k : s.allKeys())
+                wartosci[k] = s.value(k);
+            return wartosci;
+        };
+        const auto przed = ustawieniaOkna();
+        const QByteArray rozklad = [&] {
+            QFile f(QString::fromStdString(t.s.Rozklad.Plik()));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        bool zmieniono = false;
+        t.Bieg([&] { t.eMain.HTMLabel1AnchorClick("99"); },
+               [&](TOknoStacji& s) {
+                   s.Symulacja().CzasSymulacji = G(12, 15);
+                   // Whatever the viewer changes meanwhile: zoom, page, options, size, the timetable.
+                   s.Diagram()->UstawPowiekszenie(2.0);
+                   s.findChild<QTabWidget*>("pcInfo1")->setCurrentIndex(3);
+                   s.findChild<QCheckBox*>("cbDzwieki")->click();
+                   s.findChild<QCheckBox*>("cbEtykiety")->click();
+                   s.resize(s.size() + QSize(120, 80));
+                   s.Symulacja().Rozklad().Rozklad.Append(PociagTestowy(
+                       {"99", "Wirowa", "Olszarzyna", "a", "wWirowa", "wOlsz", "9:00", "9:05", "pokaz"}));
+                   zmieniono = s.Symulacja().Rozklad().ZapiszRozklad();
+               });
+        QVERIFY(zmieniono);
+        QCOMPARE(t.Zapisana(), std::string("7:30"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("godziny 7:30,"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), gra);
+        kept.close();
+        QCOMPARE(ustawieniaOkna(), przed);
+        QFile plikRozkladu(QString::fromStdString(t.s.Rozklad.Plik()));
+        QVERIFY(plikRozkladu.open(QIODevice::ReadOnly));
+        QCOMPARE(plikRozkladu.readAll(), rozklad);
+        // "Wznów ostatnią grę" resumes the player's game, not the demo.
+        QString czas;
+        bool automat = true;
+        t.Bieg([&] { t.eMain.findChild<QAction*>("Wznowostatniagre1")->trigger(); },
+               [&](TOknoStacji& s) {
+                   czas = QString::fromStdString(CzasHHMM(s.Symulacja().CzasSymulacji));
+                   automat = s.Symulacja().Dyspozytor().WlaczonyDlaWszystkich();
+               });
+        QCOMPARE(czas, QStringLiteral("07:30"));
+        QVERIFY(!automat);
+        QVERIFY(t.s.Komunikaty.Teksty.empty());
+    }
+
+    void aDemoWhoseCopyOfTheShippedDayCannotBeMadeIsNotShownRatherThanPlayedOnThePlayersTimetable()
+    {
+        TStanowisko t;
+        // Nothing to copy: the shipped day is gone (the player's timetable in memory stays).
+        QVERIFY(QFile::remove(QString::fromStdString(t.s.Rozklad.Plik())));
+        const QStringList okna = Modalne([&] { t.eMain.Polecenie(99); }, Zamknij);
+        QVERIFY(okna.isEmpty());
+        QVERIFY(t.eMain.Stacja() == nullptr);
+        QCOMPARE(t.s.Komunikaty.Teksty.size(), std::size_t{1});
+        QVERIFY2(QString::fromStdString(t.s.Komunikaty.Teksty[0]).startsWith("Nie mogę pokazać gry."),
+                 t.s.Komunikaty.Teksty[0].c_str());
+        QVERIFY(!QFile::exists(QString::fromStdString(t.s.Rozklad.Plik())));
+        QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
+    }
+
+    void aKeptGameThatCannotBeSavedIsToldAboveEverythingWithItsCauseTheSplashHiddenFirst()
+    {
+        TStanowisko t;
+        // A folder where the kept game goes: the save cannot replace it.
+        QVERIFY(QDir().mkpath(TOknoStacji::PlikAutozapisu() + "/zajete"));
+        QString tekst;
+        bool splashWidoczny = true, naWierzchu = false;
+        const auto obsluga = [&](QWidget* w) {
+            if (auto* m = qobject_cast<QMessageBox*>(w)) {
+                tekst = m->text();
+                splashWidoczny = OknoPostepu().isVisible();
+                naWierzchu = m->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                Zamknij(w);
+            } else {
+                // Closed from the event loop, so that the box it opens is seen too.
+                QMetaObject::invokeMethod(w, &QWidget::close, Qt::QueuedConnection);
+            }
+        };
+        const QStringList ostrzezenia = Modalne([&] { t.eMain.Nowy1Click(false); }, obsluga);
+        QCOMPARE(ostrzezenia, (QStringList{"TOknoStacji", "QMessageBox"}));
+        QVERIFY2(tekst.startsWith("Nie udało się zachować gry do wznowienia.\n"), qPrintable(tekst));
+        // The cause, naming the file, follows.
+        QVERIFY2(tekst.contains(TOknoStacji::PlikAutozapisu()), qPrintable(tekst));
+        QVERIFY(!splashWidoczny);
+        QVERIFY(naWierzchu);
+        QVERIFY(!OknoPostepu().isVisible());
+        QVERIFY(t.eMain.Stacja() == nullptr);
+    }
+
     void aRunEndedAt1420MakesTheNextRunAtTheChosenHourStartAt1420()
     {
         TStanowisko t;
@@ -506,6 +617,43 @@ private slots:
         QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{2});
     }
 
+    void twoUpdatesInOneSessionLeaveTheNextShiftWithTheTrainsOfTheFileOnce()
+    {
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikAktualizacji() override { return plik; }
+        };
+        TStanowisko t;
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
+        std::ofstream(t.s.Katalog.Sciezka("nowy.csv"))
+            << "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu\n"
+            << "1,A,B,s12,wOlsz,wBrz,5:00,5:05,x,0\n2,A,B,s12,wBrz,wOlsz,6:00,6:05,x,0\n";
+        eMain.plik = QString::fromStdString(t.s.Katalog.Sciezka("nowy.csv"));
+        eMain.Aktualizacja1Click();
+        eMain.Aktualizacja1Click();
+        QCOMPARE(t.s.Rozklad.Ile(), 2);
+        std::size_t pociagi = 0;
+        std::string zapis, blad;
+        Modalne([&] { eMain.Nowy1Click(false); },
+                [&](QWidget* w) {
+                    if (auto* s = qobject_cast<TOknoStacji*>(w)) {
+                        pociagi = s->Symulacja().Silnik().PociagiDnia().size();
+                        zapis = s->Symulacja().ZapisGry(blad);
+                    }
+                    Zamknij(w);
+                });
+        QCOMPARE(pociagi, std::size_t{2});
+        // The saved game's timetable is the file's: each train once.
+        QVERIFY2(!zapis.empty(), blad.c_str());
+        TWczytanaGra gra = TSymulacjaStacji::Wczytaj(zapis, t.s.Uslugi, t.s.Katalog.Sciezka("inny.dat"));
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        QCOMPARE(gra.Symulacja->Rozklad().Ile(), 2);
+    }
+
     void qtsOwnButtonsSpeakPolish()
     {
         QVERIFY(ZaladujTlumaczeniaQt());
@@ -537,6 +685,90 @@ private slots:
         QVERIFY(okna.isEmpty());
         QVERIFY(dalej);
         QVERIFY(znacznik.Trzymany());
+    }
+
+    void aMarkerNoLiveCopyHoldsIsTakenOverWhateverItHolds()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        const QString cel = katalog.filePath("cel.txt");
+        const std::vector<std::pair<const char*, std::function<void()>>> zepsute{
+            {"empty", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); }},
+            {"garbage", [&] {
+                 QFile f(plik);
+                 QVERIFY(f.open(QIODevice::WriteOnly));
+                 f.write("\x01\xffnie\nznacznik\n\n\n");
+             }},
+            {"cut short", [&] { QFile f(plik); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("12"); }},
+            {"an empty folder", [&] { QVERIFY(QDir().mkdir(plik)); }},
+            {"a link to nowhere", [&] { QVERIFY(QFile::link(katalog.filePath("nic"), plik)); }},
+            {"a link to a file", [&] {
+                 QFile f(cel);
+                 QVERIFY(f.open(QIODevice::WriteOnly));
+                 f.write("nie ruszać");
+                 f.close();
+                 QVERIFY(QFile::link(cel, plik));
+             }},
+        };
+        for (const auto& [opis, zepsuj] : zepsute) {
+            zepsuj();
+            {
+                TZnacznikKopii znacznik(plik);
+                bool dalej = false;
+                const QStringList okna = Modalne([&] { dalej = StrazKopii(znacznik); }, Zamknij);
+                QVERIFY2(okna.isEmpty(), opis);
+                QVERIFY2(dalej, opis);
+                QVERIFY2(znacznik.Trzymany(), opis);
+                const QFileInfo info(plik);
+                QVERIFY2(info.isFile() && !info.isSymLink(), opis);
+                // A second copy now sees this one.
+                TZnacznikKopii druga(plik);
+                QCOMPARE(druga.Zajmij(), TZnacznikKopii::tZajecie::zaInnaKopia);
+            }
+            QVERIFY2(!QFileInfo::exists(plik), opis);
+        }
+        // What a link pointed to is left alone.
+        QFile f(cel);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("nie ruszać"));
+    }
+
+    void aRunningCopysMarkerCountsWhateverItsFileHolds()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        TZnacznikKopii pierwsza(plik);
+        QCOMPARE(pierwsza.Zajmij(), TZnacznikKopii::tZajecie::zaZajety);
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("śmieci");
+        f.close();
+        TZnacznikKopii druga(plik);
+        QCOMPARE(druga.Zajmij(), TZnacznikKopii::tZajecie::zaInnaKopia);
+        QVERIFY(pierwsza.Trzymany());
+        QVERIFY(!druga.Trzymany());
+    }
+
+    void aFolderWithFilesInTheMarkersPlaceIsLeftAloneAndTheGameSaysWhyItCannotWarn()
+    {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("drelinko.lock");
+        QVERIFY(QDir().mkpath(plik + "/czyjes"));
+        TZnacznikKopii znacznik(plik);
+        bool dalej = false;
+        QString tekst;
+        const QStringList okna = Modalne([&] { dalej = StrazKopii(znacznik); },
+                                         [&](QWidget* w) {
+                                             if (auto* m = qobject_cast<QMessageBox*>(w))
+                                                 tekst = m->text();
+                                             Zamknij(w);
+                                         });
+        QCOMPARE(okna, QStringList{"QMessageBox"});
+        QVERIFY(dalej);
+        QVERIFY(!znacznik.Trzymany());
+        QVERIFY2(tekst.contains(QDir::toNativeSeparators(plik)), qPrintable(tekst));
+        QVERIFY2(tekst.contains(QStringLiteral("folder")), qPrintable(tekst));
+        QVERIFY(QFileInfo(plik + "/czyjes").isDir());
     }
 
     void aRunningCopysMarkerWarnsWithNoAndIgnoreHoweverOldItIs()

@@ -6,11 +6,13 @@
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
+#include "ui/diagram.h"
 #include "ui/okno_glowne.h"
 #include "ui/okno_stacji.h"
 #include "ui/qplotno.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -211,6 +213,63 @@ private slots:
         QCOMPARE(odmowa, QStringLiteral("the game is being played back"));
         QCOMPARE(tytulPo, QStringLiteral("Drelinko 99"));
         QCOMPARE(poPrzejeciu, QString());
+    }
+
+    void aGameOnlyWatchedKeepsNeitherTheStartHourNorTheWindowsSettingsNorATimetableEdit()
+    {
+        TStanowisko t;
+        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
+        {
+            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
+            sym.Akt({"time", "14:00"});
+            sym.Akt({"start"});
+            for (int i = 0; i < 20; ++i)
+                sym.Tyknij();
+            std::string blad;
+            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
+        }
+        t.s.Ustawienia.Zapisz(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "6:40");
+        const auto ustawieniaOkna = [] {
+            QSettings s("WKT", "Drelinko");
+            QMap<QString, QVariant> wartosci;
+            for (const QString& k : s.allKeys())
+                wartosci[k] = s.value(k);
+            return wartosci;
+        };
+        const auto przed = ustawieniaOkna();
+        QFile rozklad(QString::fromStdString(t.s.Rozklad.Plik()));
+        QVERIFY(rozklad.open(QIODevice::ReadOnly));
+        const QByteArray bajtyRozkladu = rozklad.readAll();
+        rozklad.close();
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikGry() override { return plik; }
+        } eMain(t.s.Uslugi, t.s.Rozklad);
+        eMain.plik = QString::fromStdString(plik);
+        eMain.show();
+        bool zapisany = false;
+        QVERIFY(Bieg([&] { eMain.findChild<QAction*>("Odtworzzapis1")->trigger(); },
+                     [&](TOknoStacji& okno) {
+                         for (int i = 0; i < 5; ++i)
+                             okno.Tyknij();
+                         okno.Diagram()->UstawPowiekszenie(2.0);
+                         okno.findChild<QCheckBox*>("cbZegar")->click();
+                         okno.resize(okno.size() + QSize(100, 50));
+                         // What the timetable window does with a train added while the game is watched.
+                         okno.Symulacja().Rozklad().Rozklad.Append(PociagTestowy(
+                             {"99", "Wirowa", "Olszarzyna", "a", "wWirowa", "wOlsz", "15:00", "15:05", "x"}));
+                         zapisany = okno.Symulacja().Rozklad().ZapiszRozklad();
+                     }));
+        QVERIFY(zapisany);
+        QCOMPARE(t.s.Ustawienia.Czytaj(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, ""), std::string("6:40"));
+        QCOMPARE(ustawieniaOkna(), przed);
+        QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
+        QVERIFY(rozklad.open(QIODevice::ReadOnly));
+        QCOMPARE(rozklad.readAll(), bajtyRozkladu);
     }
 
     void theStationMenuSavesTheGameToANamedFileThatLoads()
