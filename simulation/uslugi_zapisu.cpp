@@ -53,6 +53,8 @@ TZegary& TUslugiZapisu::Zegary()
 
 std::unique_ptr<TZegar> TUslugiZapisu::Uruchom(int interwalMs, std::function<void()> tykniecie)
 {
+    if (!odtwarzanie_ && !WAkcie && !WTakcie && !wOdpaleniu_ && !wUplywie_)
+        return zewnetrzne_.Zegary.Uruchom(interwalMs, std::move(tykniecie));
     const std::int64_t numer = kolejnyZegar_++;
     auto wpis = std::make_shared<Wpis>();
     wpis->numer = numer;
@@ -77,7 +79,14 @@ void TUslugiZapisu::Tykniecie(std::int64_t numer)
     if (WAkcie)
         return;
     OdswiezZegar();
-    wpis->tykniecie();
+    wOdpaleniu_ = true;
+    try {
+        wpis->tykniecie();
+    } catch (...) {
+        wOdpaleniu_ = false;
+        throw;
+    }
+    wOdpaleniu_ = false;
     if (Zapisz)
         Zapisz({"fire", std::to_string(numer)});
 }
