@@ -726,6 +726,15 @@ void TOknoStacji::UstawKolorZakladek(const QColor& kolor)
 
 bool TOknoStacji::event(QEvent* e)
 {
+    if (e->type() == QEvent::Close) {
+        // The game is kept as it stands when the player closes the window, before whatever
+        // handles the closing lets events through (a progress window painted), and with them ticks.
+        Zachowaj();
+        const bool zamkniete = QMainWindow::event(e) && e->isAccepted();
+        if (!zamkniete && pokazane_)
+            timer_->start();
+        return true;
+    }
     // The hints of the window's own controls go to the hint line, as the elements' do.
     if (e->type() == QEvent::StatusTip) {
         const QString tekst = static_cast<QStatusTipEvent*>(e)->tip();
@@ -819,7 +828,7 @@ void TOknoStacji::showEvent(QShowEvent* e)
     timer_->start();
 }
 
-void TOknoStacji::closeEvent(QCloseEvent* e)
+void TOknoStacji::Zachowaj()
 {
     timer_->stop();
     sym_.Zamknij();
@@ -830,8 +839,9 @@ void TOknoStacji::closeEvent(QCloseEvent* e)
     if (sym_.Pokazane() && !sym_.Odtwarzana() && !sym_.ZapiszGre(PlikAutozapisu().toStdString(), blad))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
-    QMainWindow::closeEvent(e);
 }
+
+void TOknoStacji::closeEvent(QCloseEvent* e) { QMainWindow::closeEvent(e); }
 
 // The speed and STOP of the game as it stands: a loaded one shows them as they were.
 void TOknoStacji::PokazStanGry()
