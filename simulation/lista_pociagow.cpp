@@ -272,7 +272,8 @@ void TListaPociagow::Otworz(const TPociag* pociag)
     if (pociag == nullptr || ZDnia(pociag) == nullptr)
         return;
     if (auto* p = dynamic_cast<TPunkt*>(Element(pociag)); p != nullptr && p->Pociag() == pociag) {
-        p->DblClick();
+        // The player's act, as on the diagram: the game's record has it.
+        sym_.Akt({"dblclick", p->Name});
         return;
     }
     std::string gdzie;

@@ -90,7 +90,7 @@ public:
     TElement* Element(const TPociag* pociag) const;
     // Draws the eye to the train on the diagram for a moment; the element that blinks, or none.
     TElement* Wskaz(const TPociag* pociag);
-    // As a double click on the train's point: its dialog there. A train that no point holds is
+    // As a double click on the train's point, the player's act `dblclick POINT`: its dialog there. A train that no point holds is
     // described in a message. A train no longer of the day is passed over.
     void Otworz(const TPociag* pociag);
 

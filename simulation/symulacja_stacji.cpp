@@ -25,7 +25,8 @@ TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy* rozklad, std:
       zapis_(uslugi),
       uslugi_(zapis_.Uslugi()),
       rozklad_(rozklad != nullptr ? *rozklad : *wlasnyRozklad_),
-      stacja_(uslugi_.Zegary, uslugi_.Dzwieki, uslugi_.Komunikaty),
+      // The frames that draw the eye only show: they blink on the program's own timers, past the record.
+      stacja_(uslugi_.Zegary, uslugi_.Dzwieki, uslugi_.Komunikaty, &uslugi.Zegary),
       silnik_(
           rozklad_, [this] { return CzasSymulacji; },
           [this](std::int32_t p, const std::string& s1, const std::string& s2, const TOcena& o) {
@@ -73,6 +74,12 @@ void TSymulacjaStacji::Tyknij()
 {
     if (!pokazane_ || !OknoAktywne || Stop || Wstrzymany || zapis_.WAkcie)
         return;
+    // The record counts this tick: what it starts is the game's, whatever way it leaves.
+    struct Takt {
+        TUslugiZapisu& zapis;
+        explicit Takt(TUslugiZapisu& z) : zapis(z) { zapis.WTakcie = true; }
+        ~Takt() { zapis.WTakcie = false; }
+    } takt(zapis_);
     zapis_.OdswiezZegar();
     dyspozytor_.Dzialaj();
     ZdarzenieZegara();

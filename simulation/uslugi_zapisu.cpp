@@ -58,6 +58,8 @@ TZegary& TUslugiZapisu::Zegary()
 std::unique_ptr<TZegar> TUslugiZapisu::Uruchom(int interwalMs, std::function<void()> tykniecie)
 {
     const bool wskazany = wskazanyNumer_ >= 0;
+    if (!wskazany && !odtwarzanie_ && !WAkcie && !WTakcie && !wOdpaleniu_ && !wUplywie_)
+        return zewnetrzne_.Zegary.Uruchom(interwalMs, std::move(tykniecie));
     const std::int64_t numer = wskazany ? wskazanyNumer_ : kolejnyZegar_++;
     wskazanyNumer_ = -1;
     auto wpis = std::make_shared<Wpis>();
@@ -128,7 +130,14 @@ void TUslugiZapisu::Tykniecie(std::int64_t numer)
     if (WAkcie)
         return;
     OdswiezZegar();
-    wpis->tykniecie();
+    wOdpaleniu_ = true;
+    try {
+        wpis->tykniecie();
+    } catch (...) {
+        wOdpaleniu_ = false;
+        throw;
+    }
+    wOdpaleniu_ = false;
     if (Zapisz)
         Zapisz({"fire", std::to_string(numer)});
     if (PoWejsciu)

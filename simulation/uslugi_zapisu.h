@@ -34,6 +34,10 @@ public:
     // An act of the player runs: a timer's tick waits for it to end (a question box lets the
     // window's timers run meanwhile).
     bool WAkcie = false;
+    // A tick of the simulation runs. Only a timer started by a recorded event (an act, a tick, a
+    // timer's tick, time passing) is numbered and has its ticks written down; any other is the
+    // window's own, and runs on the real timers past the record.
+    bool WTakcie = false;
 
     // Manual timers on which `wait` passes real time (drelinko-sim's); none in the window.
     void UzyjZegarowRecznych(TZegaryReczne& reczne) { reczne_ = &reczne; }
@@ -117,6 +121,7 @@ private:
     std::int64_t wskazanyPierwszy_ = 0;
     bool odtwarzanie_ = false;
     bool wUplywie_ = false;
+    bool wOdpaleniu_ = false;
     double teraz_ = 0.0;
     double zapisanyCzas_ = -1.0;
     bool czasZapisany_ = false;

@@ -9,8 +9,9 @@
 
 #include <algorithm>
 
-TStacja::TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty)
-    : zegary_(zegary), dzwieki_(dzwieki), komunikaty_(komunikaty)
+TStacja::TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty, TZegary* zegaryWidoku)
+    : zegary_(zegary), zegaryWidoku_(zegaryWidoku != nullptr ? *zegaryWidoku : zegary), dzwieki_(dzwieki),
+      komunikaty_(komunikaty)
 {
 }
 

@@ -23,7 +23,9 @@ class TZwrotnica;
 // is the order of every walk over them, and keeps the drawing order of the diagram.
 class TStacja {
 public:
-    TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty);
+    // The timers of the frames that only draw the eye (TWyroznienia) may be others than the
+    // elements' own: what only the window shows has no place in the game's record.
+    TStacja(TZegary& zegary, TDzwieki& dzwieki, TKomunikaty& komunikaty, TZegary* zegaryWidoku = nullptr);
     ~TStacja();
     TStacja(const TStacja&) = delete;
     TStacja& operator=(const TStacja&) = delete;
@@ -89,6 +91,8 @@ public:
     TPunktXY Rozmiar(const std::string& kontener = TKomponent::Diagram) const;
 
     TZegary& Zegary() const { return zegary_; }
+    // The timers of what only the window shows.
+    TZegary& ZegaryWidoku() const { return zegaryWidoku_; }
     TDzwieki& Dzwieki() const { return dzwieki_; }
     TKomunikaty& Komunikaty() const { return komunikaty_; }
     // The interlocking's signal action, which clicks on signals go through; none until it is given.
@@ -113,6 +117,7 @@ private:
     void Przyjmij(std::unique_ptr<TKomponent> komponent);
 
     TZegary& zegary_;
+    TZegary& zegaryWidoku_;
     TDzwieki& dzwieki_;
     TKomunikaty& komunikaty_;
     TSterowanieSemaforem* sterowanieSemaforem_ = nullptr;

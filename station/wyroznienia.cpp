@@ -19,7 +19,7 @@ void TWyroznienia::Mignij(TKomponent* komponent, TKolor kolor, int ms)
     wpis->kolor = kolor;
     wpis->pozostalo = std::max(1, ms / OkresMigania);
     Wpis* w = wpis.get();
-    wpis->zegar = stacja_.Zegary().Uruchom(OkresMigania, [this, w] { Tyk(w); });
+    wpis->zegar = stacja_.ZegaryWidoku().Uruchom(OkresMigania, [this, w] { Tyk(w); });
     wpisy_.push_back(std::move(wpis));
     stacja_.Odswiez(komponent);
 }

@@ -12,7 +12,9 @@ class TZegar;
 
 // Elements that draw the eye for a while: a frame blinks around each on the diagram (the point
 // where a refused route stopped, the train chosen in the train list). It runs on real time, so it
-// blinks as long whatever the simulation's speed, and also while the clock stands.
+// blinks as long whatever the simulation's speed, and also while the clock stands. Nothing of the
+// game depends on it, so it runs on the station's timers of the window (TStacja::ZegaryWidoku),
+// which the game's record never sees.
 class TWyroznienia {
 public:
     // Milliseconds between the frame's lit and dark phases.

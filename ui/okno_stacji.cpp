@@ -727,6 +727,15 @@ void TOknoStacji::UstawKolorZakladek(const QColor& kolor)
 
 bool TOknoStacji::event(QEvent* e)
 {
+    if (e->type() == QEvent::Close) {
+        // The game is kept as it stands when the player closes the window, before whatever
+        // handles the closing lets events through (a progress window painted), and with them ticks.
+        Zachowaj();
+        const bool zamkniete = QMainWindow::event(e) && e->isAccepted();
+        if (!zamkniete && pokazane_)
+            timer_->start();
+        return true;
+    }
     // The hints of the window's own controls go to the hint line, as the elements' do.
     if (e->type() == QEvent::StatusTip) {
         const QString tekst = static_cast<QStatusTipEvent*>(e)->tip();
@@ -820,21 +829,22 @@ void TOknoStacji::showEvent(QShowEvent* e)
     timer_->start();
 }
 
-void TOknoStacji::closeEvent(QCloseEvent* e)
+void TOknoStacji::Zachowaj()
 {
     timer_->stop();
     sym_.Zamknij();
     // A game only watched (the demo, a playback) is not the player's: the kept game and the window's
     // settings stay as the player's own games left them.
-    if (sym_.GraGracza()) {
-        Zapisz();
-        // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
-        std::string blad;
-        if (sym_.Pokazane() && !sym_.ZapiszGre(QFile::encodeName(PlikAutozapisu()).toStdString(), blad))
-            OstrzezPrzedWszystkim(QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
-    }
-    QMainWindow::closeEvent(e);
+    if (!sym_.GraGracza())
+        return;
+    Zapisz();
+    // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
+    std::string blad;
+    if (sym_.Pokazane() && !sym_.ZapiszGre(QFile::encodeName(PlikAutozapisu()).toStdString(), blad))
+        OstrzezPrzedWszystkim(QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
 }
+
+void TOknoStacji::closeEvent(QCloseEvent* e) { QMainWindow::closeEvent(e); }
 
 void TOknoStacji::OstrzezPrzedWszystkim(const QString& tekst)
 {

@@ -94,6 +94,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Closing: the ticks stop, the window's settings and the game are kept.
+    void Zachowaj();
     void ZbudujMenuGlowne();
     QWidget* ZbudujStrone(const std::string& kontener);
     void OdswiezWszystko();

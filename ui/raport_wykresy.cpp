@@ -322,6 +322,9 @@ QChart* WykresZajetosci(const TRaportDnia& dzien)
         }
         gorna->append(do_, dol);
         auto* pas = new QAreaSeries(gorna, dolna);
+        // The area only draws between its edges; it does not own them.
+        gorna->setParent(pas);
+        dolna->setParent(pas);
         pas->setColor(kolory[i]);
         pas->setPen(Qt::NoPen);
         w->addSeries(pas);

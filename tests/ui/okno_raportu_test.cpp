@@ -5,7 +5,11 @@
 #include "ui/okno_raportu.h"
 #include "ui/raport_wykresy.h"
 
+#include <QAreaSeries>
+#include <QChart>
 #include <QFile>
+#include <QLineSeries>
+#include <QPointer>
 #include <QImage>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -13,6 +17,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -135,6 +140,20 @@ private slots:
             for (int x = 0; x < obraz.width(); x += 7)
                 kolory.insert(obraz.pixel(x, y));
         QVERIFY(kolory.size() > 10);
+    }
+
+    void TheOccupationChartsBandsGoWithTheChart()
+    {
+        QList<QPointer<QLineSeries>> krawedzie;
+        {
+            std::unique_ptr<QChart> wykres(WykresZajetosci(Dzien()));
+            for (QAbstractSeries* s : wykres->series())
+                if (auto* pas = qobject_cast<QAreaSeries*>(s))
+                    krawedzie << pas->upperSeries() << pas->lowerSeries();
+            QVERIFY(!krawedzie.isEmpty());
+        }
+        for (const auto& k : krawedzie)
+            QVERIFY(k.isNull());
     }
 
     void TheThreeExportsWriteTheirFiles()

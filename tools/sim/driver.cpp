@@ -10,11 +10,8 @@
 #include "core/tekst.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
-#include "station/przejazd.h"
-#include "station/rogatka.h"
-#include "station/semafor.h"
-#include "station/zwrotnica.h"
 #include "tools/sim/skrypt.h"
+#include "tools/sim/stan.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
@@ -539,68 +536,18 @@ void TDriverSymulacji::Commands(Argumenty a)
 
 void TDriverSymulacji::Trains(Argumenty)
 {
-    const TSilnikSymulacji& silnik = symulacja_->Silnik();
-    const auto punktPociagu = [&](const TPociag* t) -> std::string {
-        for (const TPunkt* p : symulacja_->Stacja().Wszystkie<TPunkt>())
-            if (p->Pociag() == t)
-                return p->Name;
-        return "-";
-    };
-    for (const auto& t : silnik.PociagiDnia()) {
-        out_ << "TRAIN numer=" << Cytat(t->Numer()) << " punkt=" << punktPociagu(t.get())
-             << " jazda=" << NazwaWartosci(t->StanJazdy) << " kierunek=" << NazwaWartosci(t->Kierunek)
-             << " sklad=" << Cytat(t->Sklad()) << " manewrowy=" << (t->Manewrowy() ? 1 : 0)
-             << " zapowiedziany=" << (t->Zapowiedziany() ? 1 : 0) << " poprzyjezdzie=" << (t->PoPrzyjezdzie() ? 1 : 0)
-             << " skonczylbieg=" << (t->SkonczylBieg() ? 1 : 0) << " dorozdzielenia=" << (t->DoRozdzielenia() ? 1 : 0)
-             << " opis=" << Cytat(OpisPociagu(*t)) << '\n';
-    }
+    for (const auto& t : symulacja_->Silnik().PociagiDnia())
+        out_ << LiniaPociagu(symulacja_->Stacja(), *t) << '\n';
 }
 
 void TDriverSymulacji::Show(Argumenty a)
 {
     const std::string& nazwa = a[0];
     TKomponent* k = symulacja_->Stacja().Znajdz(nazwa);
-    std::ostringstream o;
-    if (auto* z = dynamic_cast<TZatwierdzButton*>(k)) {
-        o << "STATE " << z->Name << " lewy=" << (z->LewyPunkt() ? z->LewyPunkt()->Name : "-")
-          << " prawy=" << (z->PrawyPunkt() ? z->PrawyPunkt()->Name : "-") << " caption=" << Cytat(z->Caption);
-        out_ << o.str() << '\n';
-        return;
-    }
-    if (auto* b = dynamic_cast<TPunktButton*>(k)) {
-        // A button shows its own state copy, then its element's as `show` of the element would.
-        o << "STATE " << b->Name << " stan=" << NazwaWartosci(b->Stan()) << " bledy=" << b->Licznik()
-          << " element=" << (b->Element() ? b->Element()->Name : "-") << " caption=" << Cytat(b->Caption);
-        out_ << o.str() << '\n';
-        return;
-    }
-    auto* e = dynamic_cast<TElement*>(k);
-    if (e == nullptr)
+    const std::string linia = k != nullptr ? LiniaStanu(*k) : std::string();
+    if (linia.empty())
         Zle("unknown element " + nazwa);
-    o << "STATE " << e->Name;
-    auto* punkt = dynamic_cast<TPunkt*>(e);
-    if (punkt != nullptr)
-        o << " stan=" << NazwaWartosci(punkt->Stan());
-    if (auto* z = dynamic_cast<TZwrotnica*>(e))
-        o << " status=" << NazwaWartosci(z->Status());
-    if (auto* s = dynamic_cast<TSemafor*>(e))
-        o << " status=" << NazwaWartosci(s->Status());
-    if (auto* r = dynamic_cast<TRogatka*>(e))
-        o << " podniesione=" << (r->Podniesione() ? 1 : 0);
-    if (auto* pr = dynamic_cast<TPrzejazd*>(e))
-        o << " migajacy=" << (pr->Migajacy() ? 1 : 0);
-    o << " bledy=" << e->LicznikBledow;
-    if (punkt != nullptr) {
-        o << " elementy=" << Cytat(punkt->Elementy());
-        o << " pociag=" << (punkt->Pociag() != nullptr ? Cytat(OpisPociagu(*punkt->Pociag())) : "-");
-    }
-    o << " hint=" << Cytat(e->Hint);
-    if (punkt != nullptr && punkt->Pociag() != nullptr) {
-        const TPociag& t = *punkt->Pociag();
-        o << " jazda=" << NazwaWartosci(t.StanJazdy) << " kierunek=" << NazwaWartosci(t.Kierunek)
-          << " sklad=" << Cytat(t.Sklad()) << " manewrowy=" << (t.Manewrowy() ? 1 : 0) << " numer=" << Cytat(t.Numer());
-    }
-    out_ << o.str() << '\n';
+    out_ << linia << '\n';
 }
 
 // ---- The timetable window ----

@@ -1,0 +1,139 @@
+// The game the station window keeps holds what the player did and nothing of what only the window
+// showed, and it is kept as it stood when the player closed the window.
+#include "simulation/lista_pociagow.h"
+#include "simulation/symulacja_stacji.h"
+#include "tests/support/okno_testowe.h"
+#include "tests/support/pociag_testowy.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "tools/sim/stan.h"
+#include "ui/lista_pociagow_widok.h"
+#include "ui/okno_stacji.h"
+#include "ui/qplotno.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// The station window of a run, which lets events through as it closes (the run's progress window
+// is painted then), its timer ticking as fast as it can.
+class TOknoBiegu : public TOknoTestowe {
+public:
+    using TOknoTestowe::TOknoTestowe;
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        QTest::qWait(30);
+        TOknoTestowe::closeEvent(e);
+    }
+};
+
+std::string Plik(const std::string& nazwa)
+{
+    std::ifstream we(nazwa, std::ios::binary);
+    std::ostringstream o;
+    o << we.rdbuf();
+    return o.str();
+}
+
+// The window at 4:08 with the Olszarzyna train announced.
+struct TStanowisko {
+    TSrodowiskoTestowe s;
+    std::unique_ptr<TSymulacjaStacji> sym;
+    std::unique_ptr<TOknoBiegu> okno;
+    TStanowisko()
+    {
+        s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s221", "wOlsz", "wBrz", "4:30", "4:35", "os. 34101"}));
+        s.Rozklad.ZapiszRozklad();
+        sym = std::make_unique<TSymulacjaStacji>(s.Uslugi, s.Rozklad);
+        okno = std::make_unique<TOknoBiegu>(*sym);
+        okno->show();
+        okno->Zegar()->stop();
+        while (sym->CzasSymulacji < (4 * 60 + 8) / 1440.0)
+            okno->Tyknij();
+        auto* zakladki = okno->findChild<QTabWidget*>("pcDziennik");
+        zakladki->setCurrentWidget(okno->ListaPociagow());
+        QApplication::processEvents();
+    }
+    QPoint Wiersz() const
+    {
+        TListaPociagowWidok& lista = *okno->ListaPociagow();
+        return lista.visualRect(lista.model()->index(0, 0)).center();
+    }
+    // The kept game, loaded on services of its own.
+    TWczytanaGra Wczytana()
+    {
+        return TSymulacjaStacji::WczytajPlik(TOknoStacji::PlikAutozapisu().toStdString(), drugie, NazwaPlikuRozkladu());
+    }
+    TZegaryReczne zegary2;
+    TZegarSciennyReczny sciany2{zegary2};
+    TUslugi drugie{zegary2, s.Dzwieki, s.Komunikaty, s.Kursory, sciany2, s.Losowanie, s.Ustawienia};
+};
+
+}  // namespace
+
+class ZapisOknaTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("WKT", "Drelinko").clear();
+        ZaladujCzcionki();
+    }
+
+    void aTrainChosenInTheListBlinksButTheKeptGameStillLoads()
+    {
+        TStanowisko t;
+        QTest::mouseClick(t.okno->ListaPociagow()->viewport(), Qt::LeftButton, {}, t.Wiersz());
+        QVERIFY(!t.sym->Stacja().Wyroznienia().Puste());
+        // Real time passes: the frame blinks out.
+        t.s.Zegary.Uplyw(TListaPociagow::CzasWskazania);
+        QVERIFY(t.sym->Stacja().Wyroznienia().Puste());
+        t.okno->Tyknij();
+        const std::string przed = ZrzutStanu(*t.sym);
+        t.okno->close();
+        QVERIFY(Plik(TOknoStacji::PlikAutozapisu().toStdString()).find(" fire ") == std::string::npos);
+        TWczytanaGra gra = t.Wczytana();
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        QCOMPARE(ZrzutStanu(*gra.Symulacja), przed);
+    }
+
+    void aTrainsDialogOpenedFromTheListIsThePlayersDoubleClickInTheKeptGame()
+    {
+        TStanowisko t;
+        // A double click comes after the click of its first press.
+        QTest::mouseClick(t.okno->ListaPociagow()->viewport(), Qt::LeftButton, {}, t.Wiersz());
+        QTest::mouseDClick(t.okno->ListaPociagow()->viewport(), Qt::LeftButton, {}, t.Wiersz());
+        // The announcement field tells about its train.
+        QCOMPARE(t.s.Komunikaty.Teksty.size(), std::size_t{1});
+        t.okno->close();
+        QVERIFY(Plik(TOknoStacji::PlikAutozapisu().toStdString()).find(" dblclick zOlszarzyny\n") !=
+                std::string::npos);
+        QVERIFY2(t.Wczytana().Symulacja != nullptr, t.Wczytana().Blad.c_str());
+    }
+
+    void closingKeepsTheGameAsItStoodWhenThePlayerClosedTheWindow()
+    {
+        TStanowisko t;
+        t.okno->Zegar()->setInterval(1);
+        t.okno->Zegar()->start();
+        QTest::qWait(20);
+        const std::string przed = ZrzutStanu(*t.sym);
+        t.okno->close();
+        TWczytanaGra gra = t.Wczytana();
+        QVERIFY2(gra.Symulacja != nullptr, gra.Blad.c_str());
+        QCOMPARE(ZrzutStanu(*gra.Symulacja), przed);
+    }
+};
+
+QTEST_MAIN(ZapisOknaTest)
+#include "zapis_okna_test.moc"
