@@ -373,23 +373,19 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
         if (const auto* q = dynamic_cast<const TSpecialPunktButton*>(k.get()))
             p << q->LicznikBledow;
     }
-    // The blinking frames the game's record runs (a window's own ones are not the game's).
-    std::vector<TWyroznienia::TStanRamki> ramki;
-    for (const auto& r : stacja.Wyroznienia().Stan())
-        if (uslugi.NumerZegara(r.Zegar) >= 0)
-            ramki.push_back(r);
-    p.Wiersz("frames") << ramki.size();
-    for (const auto& r : ramki) {
-        const std::int64_t numer = uslugi.NumerZegara(r.Zegar);
-        p.Wiersz("frame") << r.Komponent->Name << r.Kolor << r.Pozostalo << r.Zapalone << numer
-                          << uslugi.DoTykniecia(numer);
-    }
 
     const TDziennik& dziennik = s.dziennik_;
-    p.Wiersz("journal") << dziennik.Score() << dziennik.Linie().size();
-    for (const TLiniaDziennika& l : dziennik.Linie())
+    // Only the newest lines: a journal of years would otherwise one day make the game unsaveable.
+    const auto& linie = dziennik.Linie();
+    const std::size_t pominiete = linie.size() > TLimityZapisu::LiniiDziennika
+                                      ? linie.size() - TLimityZapisu::LiniiDziennika
+                                      : 0;
+    p.Wiersz("journal") << dziennik.Score() << linie.size() - pominiete;
+    for (std::size_t i = pominiete; i < linie.size(); ++i) {
+        const TLiniaDziennika& l = linie[i];
         p.Wiersz("line") << l.Punkty << l.Tekst << l.Opis << l.Czas << l.CzasRzeczywisty << l.Porada
                          << static_cast<int>(l.Rodzaj) << l.Pociag;
+    }
 
     const TRaporty& r = s.raporty_;
     p.Wiersz("reports") << r.rozpoczety_ << r.nastepnyId_ << (r.miniony_ != nullptr);
@@ -608,18 +604,6 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
             q->SetStan(c.Wyliczenie<tStan>(static_cast<int>(tStan::zajety)));
         if (auto* q = dynamic_cast<TSpecialPunktButton*>(k))
             q->LicznikBledow = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
-    }
-    c.Wiersz("frames");
-    for (std::size_t i = c.Ile(); i > 0; --i) {
-        c.Wiersz("frame");
-        TKomponent* k = CzytajKomponentNiepusty<TKomponent>(c, stacja);
-        const TKolor kolor = c.Kolor();
-        const int pozostalo = static_cast<int>(c.Calkowita(1, maks32));
-        const bool zapalone = c.Logiczna();
-        const std::int64_t numer = c.Calkowita(0, maks64 / 2);
-        zegar(numer, doTykniecia(), [&stacja, k, kolor, pozostalo, zapalone] {
-            stacja.Wyroznienia().Przywroc(k, kolor, pozostalo, zapalone);
-        });
     }
     s.silnik_.okno_ = &stacja;
     s.silnik_.Wloty = stacja.Wloty();

@@ -105,7 +105,9 @@ void TSilnikSymulacji::Odlacz(TPociag* pociag)
 void TSilnikSymulacji::Odlacz(const std::unordered_set<const TPociag*>& pociagi)
 {
     // One walk over the points and the queues for all of them: midnight and closing let go of the
-    // whole day at once.
+    // whole day at once. A freed train's departure must not be found again by a new train made at
+    // its address.
+    std::erase_if(odjazdy_, [&pociagi](const auto& odjazd) { return pociagi.count(odjazd.first) != 0; });
     if (okno_ == nullptr || pociagi.empty())
         return;
     for (TPunkt* p : okno_->Punkty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trains/rozklad.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,15 +32,18 @@ struct TWejscieGry {
 struct TLimityZapisu {
     // The whole file.
     static constexpr std::size_t NajwiekszyPlik = 64u * 1024u * 1024u;
-    // One timetable, in its file's bytes and in entries.
-    static constexpr std::size_t NajwiekszyRozklad = 8u * 1024u * 1024u;
-    static constexpr std::size_t PozycjiRozkladu = 20000;
+    // One timetable, in its file's bytes and in entries: every train the timetable file can count,
+    // each with room for texts several times as long as real ones.
+    static constexpr std::size_t PozycjiRozkladu = NajwiecejPociagow;
+    static constexpr std::size_t NajwiekszyRozklad = 16u * 1024u * 1024u;
     // Since the checkpoint: ticks (two days), input lines, timetable bytes of the changes, and the
     // real time waited on the manual timers (two days, each passing of it replayed tick by tick).
     static constexpr std::int64_t Taktow = 2 * 17280;
     static constexpr std::size_t Wejsc = 1000000;
-    static constexpr std::size_t BajtowRozkladow = 3 * NajwiekszyRozklad;
+    static constexpr std::size_t BajtowRozkladow = 2 * NajwiekszyRozklad;
     static constexpr std::int64_t CzekaniaMs = 2 * 86400000LL;
+    // The journal's lines a checkpoint keeps, the newest: a year of play and more.
+    static constexpr std::size_t LiniiDziennika = 150000;
     // The checkpoint's lines and words.
     static constexpr std::size_t WierszyPunktu = 400000;
     static constexpr std::size_t SlowPunktu = 4000000;

@@ -24,21 +24,6 @@ void TWyroznienia::Mignij(TKomponent* komponent, TKolor kolor, int ms)
     stacja_.Odswiez(komponent);
 }
 
-std::vector<TWyroznienia::TStanRamki> TWyroznienia::Stan() const
-{
-    std::vector<TStanRamki> wynik;
-    for (const auto& w : wpisy_)
-        wynik.push_back({w->komponent, w->kolor, w->pozostalo, w->zapalone, w->zegar.get()});
-    return wynik;
-}
-
-void TWyroznienia::Przywroc(TKomponent* komponent, TKolor kolor, int pozostalo, bool zapalone)
-{
-    Mignij(komponent, kolor, OkresMigania);
-    wpisy_.back()->pozostalo = pozostalo;
-    wpisy_.back()->zapalone = zapalone;
-}
-
 void TWyroznienia::Tyk(Wpis* wpis)
 {
     const auto it = std::find_if(wpisy_.begin(), wpisy_.end(), [wpis](const auto& w) { return w.get() == wpis; });

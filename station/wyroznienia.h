@@ -35,18 +35,6 @@ public:
     void Zapomnij(const TKomponent* komponent);
     bool Puste() const { return wpisy_.empty(); }
 
-    // A frame as a saved game keeps it.
-    struct TStanRamki {
-        TKomponent* Komponent = nullptr;
-        TKolor Kolor;
-        int Pozostalo = 0;
-        bool Zapalone = true;
-        const TZegar* Zegar = nullptr;
-    };
-    std::vector<TStanRamki> Stan() const;
-    // A saved game's frame blinking on from the phase it had.
-    void Przywroc(TKomponent* komponent, TKolor kolor, int pozostalo, bool zapalone);
-
     // The lit frames, in the coordinates of the diagram.
     void Rysuj(TPlotno& p) const;
 

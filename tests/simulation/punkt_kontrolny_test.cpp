@@ -199,9 +199,9 @@ TEST_F(PunktKontrolny, AFilePastALimitIsRefusedWithItsLine)
     std::string punkt = tekst;
     punkt.insert(koniec, "checkpoint 1000000 0\n= game\n");
     EXPECT_NE(blad(punkt), "");
-    // A timetable of more entries than a game may have is refused before one is made.
-    std::string rozklad = glowa + "1 timetable 1 3\n|AFAA\n1 end\n";  // 0x00 0x50 0x00: 20480 entries
-    EXPECT_NE(blad(rozklad).find("za dużo pozycji"), std::string::npos);
+    // A timetable counting more entries than its bytes can hold is refused before one is made.
+    std::string rozklad = glowa + "1 timetable 1 6\n|AFAAAAAA\n1 end\n";  // 20480 entries, no bytes for them
+    EXPECT_NE(blad(rozklad).find("Niepoprawna liczba elementów listy"), std::string::npos);
 }
 
 // A file of the first format, a game replayed from its start, loads as it always did.
@@ -235,3 +235,22 @@ TEST_F(PunktKontrolny, APlaybackOfAFileThatCannotBePlayedToItsEndNeverStarts)
 }
 
 }  // namespace
+
+// However long a game has run, its checkpoint keeps the newest journal lines only, so the journal
+// can never grow a save past what the loader takes.
+TEST_F(PunktKontrolny, ACheckpointKeepsOnlyTheNewestJournalLines)
+{
+    ASSERT_EQ(sym->Akt({"start"}), "");
+    const std::size_t przedtem = sym->Dziennik().Linie().size();
+    const std::size_t dopisane = TLimityZapisu::LiniiDziennika + 5 - przedtem;
+    for (std::size_t i = 0; i < dopisane; ++i)
+        sym->DodajDoDziennika(0, "Linia " + std::to_string(i), "");
+    const std::vector<TWierszPunktu> stan = sym->StanGry();
+    std::vector<std::string> linie;
+    for (const auto& w : stan)
+        if (!w.empty() && w[0] == "line")
+            linie.push_back(w[2]);
+    ASSERT_EQ(linie.size(), TLimityZapisu::LiniiDziennika);
+    EXPECT_EQ(linie.back(), "Linia " + std::to_string(dopisane - 1));
+    EXPECT_EQ(linie.front(), "Linia " + std::to_string(dopisane - TLimityZapisu::LiniiDziennika));
+}
