@@ -6,16 +6,13 @@
 
 #include "core/operacje_plikowe.h"
 #include "core/tekst.h"
-#include "core/wkt_exception.h"
 #include "core/wkt_files.h"
-#include "core/wkt_stream.h"
 #include "simulation/symulacja_stacji.h"
 #include "tools/sim/driver.h"
 #include "ui/obraz.h"
 #include "ui/raport_wykresy.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QImage>
 
 #include <cerrno>
@@ -45,16 +42,7 @@ public:
         Aplikacja();
         const TStacja& stacja = symulacja.Stacja();
         const QImage obraz = strona.empty() ? ObrazDiagramu(stacja, skala) : ObrazStrony(stacja, strona, skala);
-        QByteArray dane;
-        QBuffer bufor(&dane);
-        if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
-            return "Nie można zapisać pliku " + plik + ": nie udało się narysować obrazu.";
-        try {
-            ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
-            return {};
-        } catch (const EwktException& e) {
-            return e.what();
-        }
+        return ZapiszNarysowany(BajtyPng(obraz), plik, "obrazu");
     }
 
     std::string Raport(const TRaportDnia& dzien, const std::string& plik)

@@ -1,9 +1,12 @@
 #include "ui/obraz.h"
 
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
 #include "station/stacja.h"
 #include "station/upunkt.h"
 #include "ui/qplotno.h"
 
+#include <QBuffer>
 #include <QPainter>
 
 QSize RozmiarDiagramu(const TStacja& stacja)
@@ -50,4 +53,25 @@ QImage ObrazStrony(const TStacja& stacja, const std::string& strona, int skala)
 {
     const TPunktXY r = stacja.Rozmiar(strona);
     return Obraz(stacja, strona, QSize(std::max(r.x, 1), std::max(r.y, 1)), skala);
+}
+
+QByteArray BajtyPng(const QImage& obraz)
+{
+    QByteArray dane;
+    QBuffer bufor(&dane);
+    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
+        return {};
+    return dane;
+}
+
+std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego)
+{
+    if (dane.isEmpty())
+        return "Nie można zapisać pliku " + plik + ": nie udało się narysować " + czego + ".";
+    try {
+        ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
+        return {};
+    } catch (const EwktException& e) {
+        return e.what();
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+
 #include <string>
 
 class TStacja;
@@ -12,3 +14,10 @@ QImage ObrazDiagramu(const TStacja& stacja, int skala);
 QImage ObrazStrony(const TStacja& stacja, const std::string& strona, int skala);
 // The size of the diagram's content, name labels included.
 QSize RozmiarDiagramu(const TStacja& stacja);
+
+// A picture as the whole content of a PNG file; empty when it could not be made.
+QByteArray BajtyPng(const QImage& obraz);
+// A picture or report drawn in memory, written as every file of the game is (ZapiszPlikCaly): whole or
+// not at all, under the name's very bytes. Empty when written, otherwise the cause naming the file;
+// empty `dane` stands for a drawing that failed (`czego` names what was drawn: "obrazu", "raportu").
+std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego);

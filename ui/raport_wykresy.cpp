@@ -1,9 +1,9 @@
 #include "ui/raport_wykresy.h"
 
-#include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
 #include "simulation/raport_dnia.h"
 #include "trains/czas.h"
+#include "ui/obraz.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -412,10 +412,7 @@ QByteArray RaportPng(const TRaportDnia& dzien)
             p.restore();
         }
     }
-    QByteArray dane;
-    QBuffer bufor(&dane);
-    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "PNG"))
-        return {};
+    const QByteArray dane = BajtyPng(obraz);
     // The IEND chunk closes every whole PNG.
     static const QByteArray koniec = QByteArray::fromHex("0000000049454e44ae426082");
     return dane.endsWith(koniec) ? dane : QByteArray();
@@ -450,28 +447,12 @@ QByteArray RaportPdf(const TRaportDnia& dzien)
     return dane.startsWith("%PDF-") && dane.trimmed().endsWith("%%EOF") ? dane : QByteArray();
 }
 
-namespace {
-
-std::string ZapiszRaport(const QByteArray& dane, const std::string& plik)
-{
-    if (dane.isEmpty())
-        return "Nie można zapisać pliku " + plik + ": nie udało się narysować raportu.";
-    try {
-        ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
-        return {};
-    } catch (const EwktException& e) {
-        return e.what();
-    }
-}
-
-}  // namespace
-
 std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik)
 {
-    return ZapiszRaport(RaportPng(dzien), plik);
+    return ZapiszNarysowany(RaportPng(dzien), plik, "raportu");
 }
 
 std::string ZapiszRaportPdf(const TRaportDnia& dzien, const std::string& plik)
 {
-    return ZapiszRaport(RaportPdf(dzien), plik);
+    return ZapiszNarysowany(RaportPdf(dzien), plik, "raportu");
 }
