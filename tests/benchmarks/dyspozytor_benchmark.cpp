@@ -2,17 +2,14 @@
 // day (goal: under 0.5 ms, the step's own budget being 50 ms at the fastest speed), its planning of
 // a whole day, and a whole day played with it.
 #include "simulation/symulacja_stacji.h"
-#include "station/uklad.h"
+#include "tests/support/dzien_z_danych.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
-#include "trains/rozklad_csv.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -24,23 +21,13 @@ double CzasProcesora()
     return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
-void DzienZRozkladu(TRozkladJazdy& rozklad)
-{
-    ZarejestrujPociag();
-    std::ifstream we(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv", std::ios::binary);
-    std::ostringstream tekst;
-    tekst << we.rdbuf();
-    for (auto& t : CzytajRozkladCsv(tekst.str(), NazwyElementow(UkladDrelinka(), "TWlot")).Pociagi)
-        rozklad.Rozklad.Append(std::move(t));
-}
-
 // 22:52: a locomotive runs round its coaches while the next trains from two lines are planned and
 // every other train of the evening still waits; no act falls due in this tick, so every call
 // repeats the same checks.
 void DyspozytorWNajbardziejZajetymTyknieciu(benchmark::State& stan)
 {
     TSrodowiskoTestowe s;
-    DzienZRozkladu(s.Rozklad);
+    DzienZDanych(s.Rozklad);
     TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
     sym.Stacja().OdtwarzajDzwieki = false;
     int akty = 0;
@@ -59,7 +46,7 @@ void DyspozytorWNajbardziejZajetymTyknieciu(benchmark::State& stan)
 void PlanDnia(benchmark::State& stan)
 {
     TSrodowiskoTestowe s;
-    DzienZRozkladu(s.Rozklad);
+    DzienZDanych(s.Rozklad);
     TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
     sym.Pokaz();
     sym.Dyspozytor().Wlacz(true);
@@ -72,7 +59,7 @@ void DzienZDyspozytorem(benchmark::State& stan)
     for (auto _ : stan) {
         stan.PauseTiming();
         auto s = std::make_unique<TSrodowiskoTestowe>();
-        DzienZRozkladu(s->Rozklad);
+        DzienZDanych(s->Rozklad);
         auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
         sym->Stacja().OdtwarzajDzwieki = false;
         sym->Dyspozytor().Wlacz(true);

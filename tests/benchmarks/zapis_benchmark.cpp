@@ -4,14 +4,11 @@
 // grow with the game (goal: under 1 s of processor time; measured 0.21 s, the file 9.9 MB, most
 // of it the year's journal).
 #include "simulation/symulacja_stacji.h"
-#include "station/uklad.h"
+#include "tests/support/dzien_z_danych.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "trains/rozklad_csv.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -21,12 +18,7 @@ struct TRokGry {
 
     TRokGry()
     {
-        ZarejestrujPociag();
-        std::ifstream we(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv", std::ios::binary);
-        std::ostringstream tekst;
-        tekst << we.rdbuf();
-        for (auto& t : CzytajRozkladCsv(tekst.str(), NazwyElementow(UkladDrelinka(), "TWlot")).Pociagi)
-            Srodowisko.Rozklad.Rozklad.Append(std::move(t));
+        DzienZDanych(Srodowisko.Rozklad);
         Srodowisko.Rozklad.ZapiszRozklad();
         Symulacja = std::make_unique<TSymulacjaStacji>(Srodowisko.Uslugi, Srodowisko.Rozklad);
         Symulacja->UzyjZegarowRecznych(Srodowisko.Zegary);

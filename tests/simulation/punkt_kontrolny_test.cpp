@@ -1,28 +1,15 @@
 #include "simulation/symulacja_stacji.h"
 #include "simulation/zapis_gry.h"
 #include "station/semafor.h"
-#include "station/uklad.h"
+#include "tests/support/dzien_z_danych.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
-#include "trains/rozklad_csv.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-void DzienZRozkladu(TRozkladJazdy& rozklad)
-{
-    ZarejestrujPociag();
-    std::ifstream we(std::string(DRELINKO_SOURCE_DIR) + "/data/rozklad.csv", std::ios::binary);
-    std::ostringstream tekst;
-    tekst << we.rdbuf();
-    for (auto& t : CzytajRozkladCsv(tekst.str(), NazwyElementow(UkladDrelinka(), "TWlot")).Pociagi)
-        rozklad.Rozklad.Append(std::move(t));
-}
 
 std::string Tekst(const std::vector<TWierszPunktu>& stan)
 {
@@ -41,7 +28,7 @@ class PunktKontrolny : public ::testing::Test {
 protected:
     PunktKontrolny()
     {
-        DzienZRozkladu(a.Rozklad);
+        DzienZDanych(a.Rozklad);
         a.Rozklad.ZapiszRozklad();
         sym = std::make_unique<TSymulacjaStacji>(a.Uslugi, a.Rozklad);
         sym->UzyjZegarowRecznych(a.Zegary);
