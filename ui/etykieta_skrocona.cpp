@@ -13,6 +13,8 @@
 TEtykietaSkrocona::TEtykietaSkrocona(const QString& tekst, QWidget* rodzic) : QLabel(rodzic), tekst_(tekst)
 {
     setTextFormat(Qt::PlainText);
+    // The text is drawn here, never given to QLabel: accessibility tools read it from the name.
+    setAccessibleName(tekst_);
     Skroc();
 }
 
@@ -21,6 +23,7 @@ void TEtykietaSkrocona::UstawTekst(const QString& tekst)
     if (tekst == tekst_)
         return;
     tekst_ = tekst;
+    setAccessibleName(tekst_);
     Skroc();
 }
 

@@ -271,11 +271,14 @@ TEtykietaZnacznikow::TEtykietaZnacznikow(const QString& tekst, QWidget* rodzic) 
     QSizePolicy polityka(QSizePolicy::Preferred, QSizePolicy::Preferred);
     polityka.setHeightForWidth(true);
     setSizePolicy(polityka);
+    // Drawn here from the markup: accessibility tools read the plain text from the name.
+    setAccessibleName(BezZnacznikow(tekst_));
 }
 
 void TEtykietaZnacznikow::UstawTekst(const QString& tekst)
 {
     tekst_ = tekst;
+    setAccessibleName(BezZnacznikow(tekst_));
     updateGeometry();
     update();
 }

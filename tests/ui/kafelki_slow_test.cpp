@@ -3,6 +3,7 @@
 // mixed, and a label drawn from kept words looks as a label drawn by Qt does.
 #include "ui/etykieta_skrocona.h"
 #include "ui/kafelki_slow.h"
+#include "ui/znaczniki.h"
 
 #include <QFontMetricsF>
 #include <QtTest>
@@ -158,6 +159,20 @@ private slots:
                                 .arg(nasz.Granice.x()).arg(nasz.Granice.y()).arg(nasz.Granice.width()).arg(nasz.Granice.height())
                                 .arg(ich.Granice.x()).arg(ich.Granice.y()).arg(ich.Granice.width()).arg(ich.Granice.height())));
         QVERIFY(std::abs(nasz.WKolorze - ich.WKolorze) <= ich.WKolorze / 10 + 2);
+    }
+    void labelsThatDrawTheirOwnTextNameItForAccessibilityTools()
+    {
+        TEtykietaSkrocona skrocona(QStringLiteral("06:00"));
+        QCOMPARE(skrocona.accessibleName(), QStringLiteral("06:00"));
+        // Shortened on screen, whole for a screen reader.
+        skrocona.setFixedSize(30, 20);
+        skrocona.UstawTekst(QStringLiteral("Przygotowałem pociągi do drogi."));
+        QVERIFY(skrocona.Widoczny() != skrocona.Tekst());
+        QCOMPARE(skrocona.accessibleName(), QStringLiteral("Przygotowałem pociągi do drogi."));
+        TEtykietaZnacznikow znaczniki(QStringLiteral("<b>Kliknij</b> tutaj"));
+        QCOMPARE(znaczniki.accessibleName(), QStringLiteral("Kliknij tutaj"));
+        znaczniki.UstawTekst(QStringLiteral("<u>4:10</u>"));
+        QCOMPARE(znaczniki.accessibleName(), QStringLiteral("4:10"));
     }
 };
 
