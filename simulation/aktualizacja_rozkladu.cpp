@@ -1,3 +1,6 @@
+// Updating the timetable from a spreadsheet or a timetable file: read, check against the lines,
+// then write it with the old one kept as a backup.
+
 #include "simulation/aktualizacja_rozkladu.h"
 
 #include "core/liczebniki.h"

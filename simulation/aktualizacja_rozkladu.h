@@ -1,5 +1,7 @@
 #pragma once
 
+// The timetable update from a file the player picks, checked in full before it replaces the old one.
+
 #include "core/komunikaty.h"
 
 #include <string>

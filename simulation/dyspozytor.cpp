@@ -1,3 +1,6 @@
+// The automatic dispatcher at work: planning the day's trains, setting their ways in and out,
+// forming consists, guarding the barriers and noting where two trains needed one thing.
+
 #include "simulation/dyspozytor.h"
 #include "simulation/dyspozytor_zadanie.h"
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// The automatic dispatcher (TAutomatycznyDyspozytor), which plays the station by the timetable
+// through the player's own acts, and the conflicts it reports.
+
 #include "simulation/przebiegi.h"
 #include "trains/kierunek.h"
 

@@ -1,3 +1,5 @@
+// Adding journal lines and tips with their points, and the head, colour and tail a line is shown with.
+
 #include "simulation/dziennik.h"
 
 #include "core/format.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The journal and the score (TDziennik): the lines that judge the dispatcher, and how the pane shows
+// each one.
+
 #include "simulation/ocena.h"
 #include "station/kolor.h"
 

@@ -1,3 +1,5 @@
+// Reading the start window's link and help commands, and keeping the start line's hour in the settings.
+
 #include "simulation/linia_startowa.h"
 
 #include "core/tekst.h"

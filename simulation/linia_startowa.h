@@ -1,5 +1,8 @@
 #pragma once
 
+// The start window's commands by number, and its start line (TLiniaStartowa) with the start hour the
+// player sets.
+
 #include "core/komunikaty.h"
 #include "core/uslugi.h"
 #include "core/ustawienia.h"

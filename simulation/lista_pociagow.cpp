@@ -1,3 +1,6 @@
+// Bringing the train list's rows up to date on every tick, and finding, showing and opening a train
+// on the diagram.
+
 #include "simulation/lista_pociagow.h"
 
 #include "core/format.h"

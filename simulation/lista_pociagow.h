@@ -1,5 +1,8 @@
 #pragma once
 
+// The train list "Pociągi" as data (TListaPociagow): every train of the day with where it is, its delay
+// and its state, kept up to date row by row.
+
 #include "station/kolor.h"
 #include "trains/pociag.h"
 

@@ -1,3 +1,6 @@
+// Building the train menu of a point and the "&Polecenia" menu, preparing a standing consist as a
+// timetable train, and finding items by name.
+
 #include "simulation/menu_pociagu.h"
 
 #include "core/format.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The train menu as data (TMenuPociagu): the items of a point's menu and of "&Polecenia", which the
+// window draws and the driver prints.
+
 #include <functional>
 #include <string>
 #include <vector>

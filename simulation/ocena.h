@@ -1,5 +1,7 @@
 #pragma once
 
+// The kinds of judgement a journal line may carry, by which the day's report sums the points.
+
 #include <cstdint>
 
 class TPociag;

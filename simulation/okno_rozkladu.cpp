@@ -1,3 +1,6 @@
+// The timetable window's model at work: the station's entries, filling and sorting the list, the
+// editor's fields, adding, changing and removing trains, and the CSV import and export.
+
 #include "simulation/okno_rozkladu.h"
 
 #include "core/cp1250.h"

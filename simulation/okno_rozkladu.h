@@ -1,5 +1,8 @@
 #pragma once
 
+// The timetable window's model (TModelRozkladu): the filter, the search, the list of trains and the
+// editor, without any widget, so that the window and the headless driver share it.
+
 #include "core/komunikaty.h"
 #include "station/stacja.h"
 #include "station/wlot.h"

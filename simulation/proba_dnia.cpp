@@ -1,3 +1,5 @@
+// A day played from 04:00 to midnight with nobody watching, and the report of how it went.
+
 #include "simulation/proba_dnia.h"
 
 #include "core/format.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// Playing a whole timetable day headless with the automatic dispatcher, to tell whether the day can
+// be played.
+
 #include "simulation/dyspozytor.h"
 
 #include <optional>

@@ -1,3 +1,6 @@
+// Finding every route of the station and the ways of shunting units by searching the layout over all
+// switch positions.
+
 #include "simulation/przebiegi.h"
 
 #include "interlocking/przyciski.h"

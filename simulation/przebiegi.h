@@ -1,5 +1,8 @@
 #pragma once
 
+// The station's routes and shunting ways worked out from the layout (TMapaPrzebiegow), for the
+// automatic dispatcher.
+
 #include "station/typy_torow.h"
 #include "trains/kierunek.h"
 

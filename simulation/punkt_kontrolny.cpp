@@ -1,3 +1,6 @@
+// Writing a running game's whole state into checkpoint lines, and restoring it on a fresh station with
+// every value checked as it is read.
+
 #include "simulation/punkt_kontrolny.h"
 
 #include "core/format.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The checkpoint (TPunktKontrolny): the whole state of a running game as plain lines, taken and
+// restored so that a saved game replays only the inputs since.
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>

@@ -1,3 +1,6 @@
+// Gathering the day's report from the journal and the tracks, the names of the kinds of judgement,
+// and the table of trains as CSV.
+
 #include "simulation/raport_dnia.h"
 
 #include "core/format.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The day's report (TRaporty): every timetable train of the day as it went, the points by kind, the
+// score over time and the tracks' occupation.
+
 #include "simulation/ocena.h"
 
 #include <array>

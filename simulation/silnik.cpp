@@ -1,3 +1,5 @@
+// Preparing the day's trains and, on every tick, announcing, admitting, moving and dispatching them.
+
 #include "simulation/silnik.h"
 
 #include "core/format.h"

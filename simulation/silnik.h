@@ -1,5 +1,8 @@
 #pragma once
 
+// The simulation engine (TSilnikSymulacji), which makes the day's trains from the timetable and moves
+// them tick by tick, judging the dispatcher.
+
 #include "simulation/ocena.h"
 #include "trains/pociag.h"
 

@@ -1,3 +1,6 @@
+// The station run's clock and ticks, its speed, its closing, the journal lines and tips, and how a
+// dispatcher's fault reaches the player.
+
 #include "simulation/symulacja_stacji.h"
 
 #include "core/cp1250.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The station run (TSymulacjaStacji): the station, the engine, the clock, the journal and the record of
+// the game, which the window shows and the headless driver runs.
+
 #include "core/uslugi.h"
 #include "simulation/dziennik.h"
 #include "simulation/dyspozytor.h"

@@ -1,3 +1,5 @@
+// Recording and replaying the services: numbered timers, answers, drawn numbers and wall-clock times.
+
 #include "simulation/uslugi_zapisu.h"
 
 #include "simulation/zapis_gry.h"

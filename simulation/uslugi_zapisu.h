@@ -1,5 +1,8 @@
 #pragma once
 
+// The services as the game's record sees them (TUslugiZapisu): writing down what comes into the engine
+// while recording, and giving it back from the file while replaying.
+
 #include "core/uslugi.h"
 #include "core/zegary_reczne.h"
 

@@ -1,3 +1,5 @@
+// The definitions of the game's settings and the checks of the start hour and the zoom.
+
 #include "simulation/ustawienia_gry.h"
 
 #include "simulation/linia_startowa.h"

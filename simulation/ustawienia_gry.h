@@ -1,5 +1,8 @@
 #pragma once
 
+// The game's settings, each with its key, default and valid values, defined once for reading and
+// writing.
+
 #include "core/ustawienia.h"
 
 // The game's settings, each defined here once with its key, its default and what counts as its

@@ -1,3 +1,6 @@
+// Writing a saved game as text and reading one back, checked line by line, with its timetables in
+// base64.
+
 #include "simulation/zapis_gry.h"
 
 #include "core/format.h"

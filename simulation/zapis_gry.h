@@ -1,5 +1,8 @@
 #pragma once
 
+// A saved game's file: its inputs, its checkpoint, the limits saver and loader share, and its reading
+// and writing.
+
 #include "trains/rozklad.h"
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// Drawing the station diagram at its zoom, repainting only what changed, and handing clicks, hints and
+// the wheel to the elements.
+
 #include "ui/diagram.h"
 
 #include "simulation/symulacja_stacji.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The station diagram widget (TDiagram): draws the elements at a zoom and passes the mouse to the
+// element under it.
+
 #include "simulation/ustawienia_gry.h"
 
 #include <QWidget>

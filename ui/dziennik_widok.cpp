@@ -1,3 +1,5 @@
+// Laying out, painting and scrolling the journal's lines, and selecting and copying their text.
+
 #include "ui/dziennik_widok.h"
 
 #include "simulation/dziennik.h"

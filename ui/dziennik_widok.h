@@ -1,5 +1,8 @@
 #pragma once
 
+// The journal pane (TDziennikWidok), which lays out only the lines in sight so that a long day costs
+// no more than a short one.
+
 #include "station/kolor.h"
 #include "ui/kafelki_slow.h"
 

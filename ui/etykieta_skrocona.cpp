@@ -1,3 +1,5 @@
+// Shortening and drawing the one-line label's text, and keeping its size independent of the text.
+
 #include "ui/etykieta_skrocona.h"
 
 #include <QEvent>

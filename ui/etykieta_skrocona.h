@@ -1,5 +1,8 @@
 #pragma once
 
+// A one-line label (TEtykietaSkrocona) that shortens a long text with an ellipsis and draws it from
+// kept words.
+
 #include "ui/kafelki_slow.h"
 
 #include <QLabel>

@@ -1,3 +1,6 @@
+// Finding the game's data folders, installed or in the build tree, and copying the shipped timetable
+// into the player's folder.
+
 #include "ui/foldery.h"
 
 #include "core/wkt_files.h"

@@ -1,3 +1,5 @@
+// Drawing words into masks, keeping and forgetting them, and putting a mask onto an image in a colour.
+
 #include "ui/kafelki_slow.h"
 
 #include <QFontMetricsF>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The journal's words drawn once and kept as masks (TKafelkiSlow), so that a line is put together
+// from them rather than laid out again.
+
 #include <QFont>
 #include <QHash>
 #include <QImage>

@@ -1,3 +1,5 @@
+// The train list's rows, columns and sorting for Qt, and showing or opening a train from the list.
+
 #include "ui/lista_pociagow_widok.h"
 
 #include "simulation/symulacja_stacji.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The train list for Qt: the table model of the day's trains (TModelPociagow) and its sortable view
+// (TListaPociagowWidok).
+
 #include "simulation/lista_pociagow.h"
 
 #include <QAbstractTableModel>

@@ -1,3 +1,5 @@
+// The program's version, the about box's text and the about box.
+
 #include "ui/o_programie.h"
 
 #include <QMessageBox>

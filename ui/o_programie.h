@@ -1,5 +1,7 @@
 #pragma once
 
+// The program's title and version, and the about box.
+
 #include <QString>
 
 class QWidget;

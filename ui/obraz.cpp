@@ -1,3 +1,5 @@
+// Drawing the diagram and the pages of buttons into images, and writing them as whole PNG files.
+
 #include "ui/obraz.h"
 
 #include "core/wkt_exception.h"

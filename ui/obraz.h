@@ -1,5 +1,7 @@
 #pragma once
 
+// Pictures of the station drawn off screen: the diagram, a page of buttons, and their PNG files.
+
 #include <QByteArray>
 #include <QImage>
 

@@ -1,3 +1,6 @@
+// The start window: its picture, its menu and links, the start hour, and the runs of the station
+// window it starts and waits for.
+
 #include "ui/okno_glowne.h"
 
 #include "core/format.h"

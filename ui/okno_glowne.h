@@ -1,5 +1,8 @@
 #pragma once
 
+// The start window (TeMain), from which the player starts runs, loads and saves games, edits the
+// timetable and reads the manual.
+
 #include "simulation/linia_startowa.h"
 
 #include <QMainWindow>

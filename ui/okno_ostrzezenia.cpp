@@ -1,3 +1,5 @@
+// Building, sizing and counting down the timed warning dialog, and stopping it on a click.
+
 #include "ui/okno_ostrzezenia.h"
 
 #include "core/liczebniki.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The timed warning dialog (TOknoOstrzezenia) that shows a fault for a few seconds and closes by itself.
+
 #include <QDialog>
 
 #include <functional>

@@ -1,3 +1,6 @@
+// The help window: loading local pages only, going back and forward, searching, and the one window of
+// the program.
+
 #include "ui/okno_pomocy.h"
 
 #include "core/wkt_files.h"

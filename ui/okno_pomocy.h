@@ -1,5 +1,7 @@
 #pragma once
 
+// The help window (TOknoPomocy) and its pane, showing the game's own pages from the program folder.
+
 #include <QString>
 #include <QTextBrowser>
 #include <QUrl>

@@ -1,3 +1,5 @@
+// Showing, updating and hiding the progress window, and the program's one copy of it.
+
 #include "ui/okno_postepu.h"
 
 #include "ui/qplotno.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The progress window (TOknoPostepu), a line of text on the screen while a station is built or closed.
+
 #include <QString>
 #include <QWidget>
 

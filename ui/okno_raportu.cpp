@@ -1,3 +1,5 @@
+// Filling the report window's sortable table of trains and exporting it to CSV, PNG and PDF.
+
 #include "ui/okno_raportu.h"
 
 #include "core/wkt_exception.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The day's report window (TOknoRaportu): the table of trains, the charts, and the exports.
+
 #include "simulation/raport_dnia.h"
 
 #include <QDialog>

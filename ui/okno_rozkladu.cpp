@@ -1,3 +1,5 @@
+// Building the timetable window's controls and keeping them in step with the timetable model.
+
 #include "ui/okno_rozkladu.h"
 
 #include "simulation/proba_dnia.h"

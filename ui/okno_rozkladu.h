@@ -1,5 +1,7 @@
 #pragma once
 
+// The timetable window (TeRozklad): the widgets that show and edit the timetable model.
+
 #include "simulation/okno_rozkladu.h"
 #include "ui/qt_uslugi.h"
 

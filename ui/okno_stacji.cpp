@@ -1,3 +1,6 @@
+// Building the station window and its menus, running its ticks, repainting what changed, and keeping
+// its settings and the game on closing.
+
 #include "ui/okno_stacji.h"
 
 #include "core/ustawienia.h"

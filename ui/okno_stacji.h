@@ -1,5 +1,8 @@
 #pragma once
 
+// The station window (TOknoStacji): the diagram, the button pages, the clocks, the speed and the
+// journal of one run.
+
 #include "core/ustawienia.h"
 #include "simulation/menu_pociagu.h"
 #include "ui/qt_uslugi.h"

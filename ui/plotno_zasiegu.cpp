@@ -1,3 +1,5 @@
+// Widening the measured area by every shape and text a component would draw.
+
 #include "ui/plotno_zasiegu.h"
 
 #include "ui/qplotno.h"

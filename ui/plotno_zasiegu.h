@@ -1,5 +1,7 @@
 #pragma once
 
+// A canvas that draws nothing (TPlotnoZasiegu) and only measures where a drawing would reach.
+
 #include "station/plotno.h"
 
 #include <QRect>

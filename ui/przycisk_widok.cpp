@@ -1,3 +1,5 @@
+// Drawing an engine button through the canvas and passing it the mouse.
+
 #include "ui/przycisk_widok.h"
 
 #include "interlocking/wktcolorbutton.h"

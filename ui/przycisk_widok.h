@@ -1,5 +1,7 @@
 #pragma once
 
+// The widget (TPrzyciskWidok) that shows one of the engine's buttons on a page of the window.
+
 #include <QWidget>
 
 class TSymulacjaStacji;

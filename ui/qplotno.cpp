@@ -1,3 +1,6 @@
+// Drawing the canvas's shapes and texts with QPainter pixel for pixel as the elements expect, and
+// loading and mapping the game's fonts.
+
 #include "ui/qplotno.h"
 
 #include "ui/tekst_pamiec.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Qt canvas (TQPlotno) the elements draw through, and the game's fonts and colours in Qt's terms.
+
 #include "station/plotno.h"
 #include "ui/tekst_pamiec.h"
 

@@ -1,3 +1,6 @@
+// The Qt timers, sounds, message and question boxes, cursors, wall clock and settings behind the
+// engine's services.
+
 #include "ui/qt_uslugi.h"
 
 #include "ui/o_programie.h"

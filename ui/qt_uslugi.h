@@ -1,5 +1,8 @@
 #pragma once
 
+// The engine's services made with Qt: timers, sounds, message boxes, cursors, the wall clock and the
+// settings store.
+
 #include "core/uslugi.h"
 
 #include <QObject>

@@ -1,3 +1,5 @@
+// Making the report's charts and laying out its printable pages, table of trains included.
+
 #include "ui/raport_wykresy.h"
 
 #include "core/wkt_stream.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The day's report drawn with Qt Charts: the four charts, the printable pages, and the PNG and PDF
+// exports.
+
 #include <QByteArray>
 #include <QString>
 

@@ -1,3 +1,5 @@
+// Preparing and keeping the canvas's ready texts, and drawing them.
+
 #include "ui/tekst_pamiec.h"
 
 #include "ui/qplotno.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The canvas's texts made ready once and kept (TGotowyTekst), so that a repaint does not fit and shape
+// every label again.
+
 #include "station/plotno.h"
 
 #include <QFont>

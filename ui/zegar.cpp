@@ -1,3 +1,5 @@
+// Painting the analog clock and repainting it only when a hand has moved.
+
 #include "ui/zegar.h"
 
 #include <QPainter>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The analog clock widget (TZegarWidok) of the station window.
+
 #include <QPixmap>
 #include <QWidget>
 

@@ -1,3 +1,5 @@
+// Taking and releasing the running copy's marker, clearing a stale one, and warning a second copy.
+
 #include "ui/znacznik_kopii.h"
 
 #include "ui/o_programie.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The running copy's marker (TZnacznikKopii) and the start-up guard that warns of a second copy.
+
 #include <QLockFile>
 #include <QString>
 

@@ -1,3 +1,6 @@
+// Reading the timetable's markup, laying it out in a font with wrapping, and drawing it in lists and
+// labels.
+
 #include "ui/znaczniki.h"
 
 #include <QApplication>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The small markup of the timetable's rows and legend: reading it, laying it out, and the list delegate
+// and label that show it.
+
 #include <QFont>
 #include <QSizeF>
 #include <QString>
