@@ -160,7 +160,8 @@ private:
         if (!okno_.isActiveWindow() && Los(0, 4) > 0) {
             Zapisz("activate");
             okno_.activateWindow();
-            QTest::qWaitForWindowActive(&okno_, 200);
+            // Whether it comes back within the wait or later, the acts go on as a player's would.
+            static_cast<void>(QTest::qWaitForWindowActive(&okno_, 200));
         }
         const int r = Los(0, 99);
         if (r < 20) {
