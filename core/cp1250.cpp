@@ -1,3 +1,5 @@
+// Conversion between the game's UTF-8 texts and the Windows-1250 of its files, through iconv.
+
 #include "core/cp1250.h"
 
 #include <cerrno>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Conversion of texts between UTF-8 and the Windows-1250 code page of the game's files.
+
 #include <optional>
 #include <string>
 #include <string_view>

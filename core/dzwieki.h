@@ -1,5 +1,7 @@
 #pragma once
 
+// The sound player the engine is given, so that the game, the tools and the tests supply their own.
+
 #include <string>
 
 // Plays a wave file asynchronously; a new sound cuts off the one playing.

@@ -1,3 +1,5 @@
+// Line-break replacement and printf-style formatting into strings.
+
 #include "core/format.h"
 
 #include <cstdarg>

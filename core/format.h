@@ -1,5 +1,7 @@
 #pragma once
 
+// Small text helpers for messages: printf-style formatting and line breaks shown on one line.
+
 #include <string>
 
 #include <string_view>

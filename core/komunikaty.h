@@ -1,5 +1,7 @@
 #pragma once
 
+// Message and question boxes and screen cursors, as the engine asks the window for them.
+
 #include <string>
 
 enum class tOdpowiedz { tak, nie, anuluj };

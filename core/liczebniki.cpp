@@ -1,3 +1,5 @@
+// Picking the Polish noun form that goes with a number.
+
 #include "core/liczebniki.h"
 
 #include <cstdio>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Counts written with the Polish noun form the number needs.
+
 #include <string>
 
 // A count with its Polish noun: "1 pociąg", "3 pociągi", "12 pociągów", "22 pociągi". The format

@@ -1,5 +1,7 @@
 #pragma once
 
+// Enumeration values by name, both ways: for the layout text and the tools' printouts.
+
 #include <string_view>
 
 // The names by which the values of an enumeration are written in the layout and printed by the

@@ -1,3 +1,5 @@
+// The system's own file calls behind every write, and the stand-in switch for tests.
+
 #include "core/operacje_plikowe.h"
 
 #include <cerrno>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The file system calls every save goes through, replaceable so tests can make a save fail.
+
 #include <cstddef>
 #include <string>
 

@@ -1,3 +1,5 @@
+// Writing and reading CSV text cells, guarded against spreadsheet formulas.
+
 #include "core/pole_csv.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+// CSV text cells: quoted as needed and kept from being run as spreadsheet formulas.
+
 #include <string>
 #include <string_view>
 

@@ -1,3 +1,5 @@
+// Case folding for Polish letters in UTF-8, trimming, and counting characters.
+
 #include "core/tekst.h"
 
 #include <algorithm>

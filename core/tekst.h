@@ -1,5 +1,7 @@
 #pragma once
 
+// Text helpers for names: comparison without regard to case, trimming, character count.
+
 #include <string>
 #include <string_view>
 

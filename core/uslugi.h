@@ -1,5 +1,8 @@
 #pragma once
 
+// The services outside the engine that the station reaches through: clocks, sound, boxes,
+// chance and settings, with the seeded generator of our own.
+
 #include "core/dzwieki.h"
 #include "core/komunikaty.h"
 #include "core/zegary.h"

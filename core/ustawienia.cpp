@@ -1,3 +1,5 @@
+// Checking settings values as they are read and written, and the base64 of stored bytes.
+
 #include "core/ustawienia.h"
 
 #include "core/format.h"

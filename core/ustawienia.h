@@ -1,5 +1,7 @@
 #pragma once
 
+// The game's settings: each described once, and read and written only through checks.
+
 #include "core/komunikaty.h"
 #include "core/uslugi.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The one exception the persistence layer raises for damaged or unwritable files.
+
 #include <stdexcept>
 #include <string>
 

@@ -1,3 +1,5 @@
+// The game's folders, loading and saving lists as whole files, and the backup copies.
+
 #include "core/wkt_files.h"
 
 #include "core/format.h"

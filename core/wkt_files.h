@@ -1,5 +1,7 @@
 #pragma once
 
+// Where the game's files live, and whole-file loading, saving and backups of persistent lists.
+
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,3 +1,5 @@
+// Slot access of the generic record, and reading and writing it in the stream.
+
 #include "core/wkt_generic.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The generic record of the game's files, on which timetable trains are built, and its list.
+
 #include "core/wkt_object.h"
 #include "core/wkt_sorted_list.h"
 

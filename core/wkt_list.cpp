@@ -1,3 +1,5 @@
+// The owning list of persistent objects: growing, walking, loading and storing.
+
 #include "core/wkt_list.h"
 
 #include "core/format.h"

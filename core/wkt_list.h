@@ -1,5 +1,7 @@
 #pragma once
 
+// The owning list of persistent objects that the game's files are made of.
+
 #include "core/wkt_object.h"
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// The plain persistent object, which stores nothing of its own.
+
 #include "core/wkt_object.h"
 
 void tWktObject::Load(tWktStream&) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+// The base classes of every object the game's files store.
+
 class tWktStream;
 
 // The root of everything the stream can store: plain persistent objects and lists alike. The

@@ -1,3 +1,5 @@
+// The class registry and the persistence layer's own classes in it.
+
 #include "core/wkt_registry.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The registry of stored classes by number, so a file can name the class of each object.
+
 #include "core/wkt_object.h"
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The sorted list's binary search, insertion and its flag in the stream.
+
 #include "core/wkt_sorted_list.h"
 
 #include "core/wkt_stream.h"

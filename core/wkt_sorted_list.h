@@ -1,5 +1,7 @@
 #pragma once
 
+// The persistent list kept in the order of its items' keys.
+
 #include "core/wkt_list.h"
 
 #include <memory>

@@ -1,3 +1,5 @@
+// The byte stream of the game's files: checked reading, writing, and saving by rename.
+
 #include "core/wkt_stream.h"
 
 #include "core/cp1250.h"

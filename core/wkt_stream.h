@@ -1,5 +1,7 @@
 #pragma once
 
+// The byte stream the game's files are read from and written to, and the atomic file write.
+
 #include "core/wkt_object.h"
 
 #include <cstddef>

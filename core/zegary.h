@@ -1,5 +1,7 @@
 #pragma once
 
+// Real-time timers as the engine asks for them; the window and the tools supply them.
+
 #include <functional>
 #include <memory>
 

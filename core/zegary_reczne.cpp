@@ -1,3 +1,5 @@
+// Timers on a hand-moved clock, fired in time order as the clock moves.
+
 #include "core/zegary_reczne.h"
 
 #include <algorithm>

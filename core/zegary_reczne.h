@@ -1,5 +1,7 @@
 #pragma once
 
+// Timers on a clock moved by hand, so the tools and tests run the same every time.
+
 #include "core/zegary.h"
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// Walking a route point by point to check, lock or release it.
+
 #include "interlocking/droga.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Routes between two points: checking, locking and releasing them.
+
 #include <cstdint>
 
 class TPunkt;

@@ -1,3 +1,5 @@
+// What the control page's buttons do when pressed, and how they draw their state.
+
 #include "interlocking/przyciski.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The control page's buttons: one per element, one per fixed route, and the special ones.
+
 #include "core/nazwy_wartosci.h"
 #include "interlocking/wktcolorbutton.h"
 #include "station/przycisk_elementu.h"

@@ -1,3 +1,5 @@
+// The full class table of the layout, and the station built with its signal action.
+
 #include "interlocking/stacja_nastawni.h"
 
 #include "interlocking/przyciski.h"

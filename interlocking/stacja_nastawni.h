@@ -1,5 +1,7 @@
 #pragma once
 
+// Building the whole station: the elements and the interlocking's buttons together.
+
 #include "station/uklad.h"
 
 class TStacja;

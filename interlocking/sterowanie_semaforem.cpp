@@ -1,3 +1,5 @@
+// Clearing a signal: its checks, the substitute signal offer, and sending the train off.
+
 #include "interlocking/sterowanie_semaforem.h"
 
 #include "core/format.h"

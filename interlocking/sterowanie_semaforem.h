@@ -1,5 +1,7 @@
 #pragma once
 
+// The dispatcher's signal action with its checks, given to every station.
+
 #include "station/semafor.h"
 
 #include <string>

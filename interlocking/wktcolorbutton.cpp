@@ -1,3 +1,5 @@
+// The button's response to the mouse, its click and its drawing.
+
 #include "interlocking/wktcolorbutton.h"
 
 #include "station/stacja.h"

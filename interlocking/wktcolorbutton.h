@@ -1,5 +1,7 @@
 #pragma once
 
+// The push button the control page is made of, drawn by the engine.
+
 #include "station/komponent.h"
 
 #include <functional>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The colour type of the diagram and the named colours it draws with.
+
 #include <cstdint>
 
 // A colour as the diagram uses it: red, green and blue bytes.

@@ -1,3 +1,5 @@
+// The component base: bounds, repaint, colour, and the properties every layout sets.
+
 #include "station/komponent.h"
 
 #include "station/stacja.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The base of everything on the station window, and reading values from the layout.
+
 #include "station/kolor.h"
 #include "station/plotno.h"
 

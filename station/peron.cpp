@@ -1,3 +1,5 @@
+// Connecting and drawing the platform point.
+
 #include "station/peron.h"
 
 #include "station/tor.h"

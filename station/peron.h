@@ -1,5 +1,7 @@
 #pragma once
 
+// The platform point: a track point with the platform drawn beside it.
+
 #include "station/upunkt.h"
 
 // A point along a platform track: the track stroke with the platform beside it.

@@ -1,5 +1,7 @@
 #pragma once
 
+// The abstract canvas the elements draw on, with its points, rectangles and fonts.
+
 #include "station/kolor.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+// The rule of where a train stops on its way.
+
 #include "station/postoj.h"
 
 #include "station/peron.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Where a train stops: the kinds of point it halts at.
+
 class TPociag;
 class TPunkt;
 

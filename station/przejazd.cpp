@@ -1,3 +1,5 @@
+// The level crossing lamps' flashing and drawing, and the road shape.
+
 #include "station/przejazd.h"
 
 #include "station/stacja.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The level crossing: its flashing lamps, and the road drawn under the tracks.
+
 #include "core/zegary.h"
 #include "station/typy_torow.h"
 #include "station/upunkt.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// What an element asks of its button on the control page, kept apart from the buttons.
+
 #include "station/kolor.h"
 #include "station/typy.h"
 

@@ -1,3 +1,5 @@
+// Raising and lowering the barrier with its partner, and drawing it.
+
 #include "station/rogatka.h"
 
 #include "station/stacja.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The level-crossing barrier, which when raised closes the tracks it guards.
+
 #include "station/upunkt.h"
 
 // A level-crossing barrier. Raised, it makes the tracks it guards unusable; the two barriers of a

@@ -1,3 +1,5 @@
+// The signal's aspects, the substitute signal's blinking, and drawing it.
+
 #include "station/semafor.h"
 
 #include "station/stacja.h"

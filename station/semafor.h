@@ -1,5 +1,7 @@
 #pragma once
 
+// The signal, its aspects, and the way the dispatcher's act on it reaches the interlocking.
+
 #include "core/nazwy_wartosci.h"
 #include "core/zegary.h"
 #include "station/upunkt.h"

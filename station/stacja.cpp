@@ -1,3 +1,5 @@
+// The station's components: taking them in, finding, removing and drawing them.
+
 #include "station/stacja.h"
 
 #include "core/tekst.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The station: the owner of every component of the window and the services they share.
+
 #include "core/dzwieki.h"
 #include "core/komunikaty.h"
 #include "core/zegary.h"

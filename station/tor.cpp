@@ -1,3 +1,5 @@
+// Laying tracks between their points, walking along them, and drawing them.
+
 #include "station/tor.h"
 
 #include "station/przejazd.h"

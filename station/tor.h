@@ -1,5 +1,7 @@
 #pragma once
 
+// The track between two points, with the barriers and crossings that guard it.
+
 #include "station/typy_torow.h"
 #include "station/upunkt.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The states of a station point and a table of values by state.
+
 #include "core/nazwy_wartosci.h"
 #include "trains/kierunek.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The switch positions and kinds, and how a switch is drawn.
+
 #include "station/typy.h"
 
 #include <cstdint>

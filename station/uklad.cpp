@@ -1,3 +1,5 @@
+// The station's element classes, its layout, and building a station from layout records.
+
 #include "station/uklad.h"
 
 #include "station/peron.h"

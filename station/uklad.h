@@ -1,5 +1,7 @@
 #pragma once
 
+// The station layout as data, and building the station's components from it.
+
 #include <functional>
 #include <map>
 #include <stdexcept>

@@ -1,3 +1,5 @@
+// Reading the layout text into records, with class defaults filled in and checked whole.
+
 #include "station/uklad_tekst.h"
 
 #include "station/wiersze_ukladu.h"

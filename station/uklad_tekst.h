@@ -1,5 +1,7 @@
 #pragma once
 
+// Reading a station layout written as text, such as Drelinko's own.
+
 #include "station/uklad.h"
 
 #include <string_view>

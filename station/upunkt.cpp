@@ -1,3 +1,5 @@
+// The element and point base: faults, sound, labels, state and the train a point holds.
+
 #include "station/upunkt.h"
 
 #include "core/format.h"

@@ -1,3 +1,5 @@
+// Cutting the layout text into lines and words, with quoted values and comments.
+
 #include "station/wiersze_ukladu.h"
 
 #include "station/uklad.h"

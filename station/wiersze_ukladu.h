@@ -1,5 +1,7 @@
 #pragma once
 
+// The lines and words of a layout text, the first step of reading it.
+
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,3 +1,5 @@
+// Sidings and line entries: connecting, drawing, whether a train may come in, and journal lines.
+
 #include "station/wlot.h"
 
 #include "core/tekst.h"

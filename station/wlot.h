@@ -1,5 +1,7 @@
 #pragma once
 
+// Sidings, the line entries trains come in and leave by, and the station's own entry.
+
 #include "core/nazwy_wartosci.h"
 #include "station/upunkt.h"
 

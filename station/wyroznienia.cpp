@@ -1,3 +1,5 @@
+// The blinking frames around elements: their timers and drawing.
+
 #include "station/wyroznienia.h"
 
 #include "core/zegary.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Frames that blink around elements for a while to draw the player's eye.
+
 #include "station/kolor.h"
 #include "station/plotno.h"
 

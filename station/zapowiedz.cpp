@@ -1,3 +1,5 @@
+// The announcement field's lead time and the train it shows.
+
 #include "station/zapowiedz.h"
 
 TZapowiedz::TZapowiedz(TStacja& stacja) : TPunkt(stacja) { DisablePopupMenu = true; }

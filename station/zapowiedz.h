@@ -1,5 +1,7 @@
 #pragma once
 
+// The announcement field that shows the next train expected on a line.
+
 #include "station/upunkt.h"
 
 // An information field that shows the next train expected on a line.

@@ -1,3 +1,5 @@
+// Throwing, connecting and drawing a switch.
+
 #include "station/zwrotnica.h"
 
 #include "station/stacja.h"

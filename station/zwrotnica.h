@@ -1,5 +1,7 @@
 #pragma once
 
+// The switch, whose position decides which branch a train or route takes.
+
 #include "station/typy_torow.h"
 #include "station/upunkt.h"
 

@@ -1,3 +1,5 @@
+// Times of day on the millisecond grid: conversions, delays, and the clock texts.
+
 #include "trains/czas.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Times of day as the game keeps, compares, shows and reads them.
+
 #include <optional>
 #include <string>
 #include <string_view>

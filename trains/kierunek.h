@@ -1,5 +1,7 @@
 #pragma once
 
+// The left or right direction shared by signals, entries and running trains.
+
 #include "core/nazwy_wartosci.h"
 
 #include <cstdint>

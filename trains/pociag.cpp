@@ -1,3 +1,5 @@
+// Registering the train class, and the texts that show a train and the order of trains.
+
 #include "trains/pociag.h"
 
 #include "core/format.h"

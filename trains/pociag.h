@@ -1,5 +1,7 @@
 #pragma once
 
+// The train: a timetable entry and the running train or shunting unit made from it.
+
 #include "core/nazwy_wartosci.h"
 #include "core/wkt_generic.h"
 #include "trains/kierunek.h"

@@ -1,3 +1,5 @@
+// Loading and saving the timetable file, without writing over another copy's change.
+
 #include "trains/rozklad.h"
 
 #include "core/wkt_files.h"

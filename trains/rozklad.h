@@ -1,5 +1,7 @@
 #pragma once
 
+// The timetable, its file and the limits of what a timetable can hold.
+
 #include "core/komunikaty.h"
 #include "core/wkt_generic.h"
 #include "trains/pociag.h"

@@ -1,3 +1,5 @@
+// Timetable CSV import and export, and the check of every train.
+
 #include "trains/rozklad_csv.h"
 
 #include "core/cp1250.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The timetable to and from CSV for spreadsheets, and the checks of its trains.
+
 #include "core/wkt_list.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"

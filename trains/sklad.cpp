@@ -1,3 +1,5 @@
+// Working on the consist text: turning, coupling, splitting and joining trains.
+
 #include "trains/sklad.h"
 
 #include "core/tekst.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The consist text of a train: its vehicles, traction, coupling and splitting.
+
 #include <memory>
 #include <string>
 #include <string_view>

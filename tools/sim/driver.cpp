@@ -1,3 +1,5 @@
+// The script driver: its services without a window, and every command of a script.
+
 #include "tools/sim/driver.h"
 
 #include "interlocking/przyciski.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The driver behind drelinko-sim: the station run from a script of commands.
+
 #include "core/uslugi.h"
 #include "core/zegary_reczne.h"
 

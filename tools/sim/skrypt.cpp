@@ -1,3 +1,5 @@
+// Splitting script lines into words, and quoting texts for the output.
+
 #include "tools/sim/skrypt.h"
 
 #include "core/format.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The script's words in, and the driver's quoted texts out.
+
 #include <optional>
 #include <string>
 #include <vector>

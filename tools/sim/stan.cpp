@@ -1,3 +1,5 @@
+// The state lines of components and trains, and the whole game's dump.
+
 #include "tools/sim/stan.h"
 
 #include "core/nazwy_wartosci.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The lines by which the driver prints the station's state, and the dump of a whole game.
+
 #include <string>
 
 class TKomponent;
