@@ -105,7 +105,11 @@ public:
             Blad("zła liczba „" + t + "”");
         return v;
     }
-    int Int() { return static_cast<int>(Calkowita(std::numeric_limits<int>::min(), std::numeric_limits<int>::max())); }
+    std::int32_t Int()
+    {
+        return static_cast<std::int32_t>(Calkowita(std::numeric_limits<std::int32_t>::min(),
+                                                   std::numeric_limits<std::int32_t>::max()));
+    }
     double Liczba()
     {
         const std::string& t = Tekst();
@@ -229,17 +233,17 @@ void ZapiszDzien(TPisarz& p, const TRaportDnia& d)
 
 void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
 {
-    constexpr std::int32_t min32 = std::numeric_limits<std::int32_t>::min(), maks32 = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t maks32 = std::numeric_limits<std::int32_t>::max();
     c.Wiersz("day");
     d.NrDnia = static_cast<int>(c.Calkowita(0, maks32));
     d.Poczatek = c.Liczba();
     d.Koniec = c.Opcja();
-    d.ScorePoczatkowy = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
-    d.Punkty = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+    d.ScorePoczatkowy = c.Int();
+    d.Punkty = c.Int();
     c.Wiersz("kinds");
     for (TSumaRodzaju& r : d.Rodzaje) {
         r.Ile = c.Int();
-        r.Punkty = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+        r.Punkty = c.Int();
     }
     c.Wiersz("trains");
     d.Pociagi.resize(c.Ile());
@@ -258,14 +262,14 @@ void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
         t.BezPeronu = c.Logiczna();
         t.Punktualny = c.Logiczna();
         t.Przepadl = c.Logiczna();
-        t.Punkty = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+        t.Punkty = c.Int();
         t.Oceny = c.Int();
     }
     c.Wiersz("scores");
     d.Wynik.resize(c.IleWartosci(2));
     for (TPunktWyniku& w : d.Wynik) {
         w.Czas = c.Liczba();
-        w.Score = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+        w.Score = c.Int();
     }
     c.Wiersz("occupancy");
     d.Zajetosc.resize(c.Ile());
@@ -474,7 +478,6 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
 void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszStanu>& wiersze)
 {
     constexpr std::int64_t maks32 = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int64_t min32 = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t maks64 = std::numeric_limits<std::int64_t>::max();
     TCzytelnik c(wiersze);
     TStacja& stacja = s.stacja_;
@@ -523,7 +526,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
         for (std::string& x : t->Texts)
             x = c.Tekst();
         for (std::int32_t& x : t->Integers)
-            x = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+            x = c.Int();
         for (double& x : t->Reals)
             x = c.Liczba();
         for (std::uint8_t& x : t->Flags)
@@ -569,7 +572,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
         k->Font.Kolor = c.Kolor();
         k->ParentFont = c.Logiczna();
         if (auto* e = dynamic_cast<TElement*>(k))
-            e->LicznikBledow = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+            e->LicznikBledow = c.Int();
         if (auto* q = dynamic_cast<TPunkt*>(k)) {
             const auto stan = c.Wyliczenie<tStan>(static_cast<int>(tStan::zajety));
             TPociag* t = CzytajPociag(c, pociagi);
@@ -592,7 +595,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
             zegar(numer, doTykniecia(), [q] { q->WznowMiganie(); });
         }
         if (auto* q = dynamic_cast<TZapowiedz*>(k))
-            q->Czas = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+            q->Czas = c.Int();
         if (auto* q = dynamic_cast<TWlot*>(k)) {
             q->Pociagi.resize(c.IleWartosci(1));
             for (TPociag*& t : q->Pociagi)
@@ -606,7 +609,7 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
         if (auto* q = dynamic_cast<TPunktButton*>(k))
             q->SetStan(c.Wyliczenie<tStan>(static_cast<int>(tStan::zajety)));
         if (auto* q = dynamic_cast<TSpecialPunktButton*>(k))
-            q->LicznikBledow = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+            q->LicznikBledow = c.Int();
     }
     s.silnik_.okno_ = &stacja;
     s.silnik_.Wloty = stacja.Wloty();
@@ -620,11 +623,11 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
 
     c.Wiersz("journal");
     TDziennik& dziennik = s.dziennik_;
-    dziennik.score_ = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+    dziennik.score_ = c.Int();
     dziennik.linie_.resize(c.Ile());
     for (TLiniaDziennika& l : dziennik.linie_) {
         c.Wiersz("line");
-        l.Punkty = static_cast<std::int32_t>(c.Calkowita(min32, maks32));
+        l.Punkty = c.Int();
         l.Tekst = c.Tekst();
         l.Opis = c.Tekst();
         l.Czas = c.Liczba();
