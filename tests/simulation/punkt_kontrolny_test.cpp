@@ -116,12 +116,10 @@ TEST_F(PunktKontrolny, ASubstituteSignalBlinkingAtACheckpointBlinksOnFromItsPhas
     // Nearly a day of real time waited: the next wait brings the record near its limit.
     sym->Czekaj(TLimityZapisu::CzekaniaMs / 2 - 1000);
     ASSERT_EQ(sym->TaktPunktuKontrolnego(), 0);
-    while (Milisekundy(sym->CzasSymulacji) < Milisekundy(4.0 / 24 + 25.0 / 1440))
-        sym->Tyknij();
+    TyknijDoGodziny(*sym, 4, 25);
     ASSERT_EQ(sym->Akt({"press", "ZatwierdzButton14"}), "");
     ASSERT_EQ(sym->Akt({"press", "bSK1"}), "");
-    while (Milisekundy(sym->CzasSymulacji) < Milisekundy(4.0 / 24 + 29.0 / 1440))
-        sym->Tyknij();
+    TyknijDoGodziny(*sym, 4, 29);
     a.Komunikaty.Odpowiedzi = {tOdpowiedz::tak};
     ASSERT_EQ(sym->Akt({"press", "PunktButton2"}), "");
     ASSERT_EQ(sym->Stacja().Znajdz<TSemafor>("sB")->Status(), tSemStatus::bialy);

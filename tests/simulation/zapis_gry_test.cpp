@@ -61,11 +61,7 @@ protected:
             sym.Tyknij();
     }
 
-    void DoGodziny(int h, int m)
-    {
-        while (Milisekundy(sym.CzasSymulacji) < Milisekundy((h * 60 + m) / 1440.0))
-            sym.Tyknij();
-    }
+    void DoGodziny(int h, int m) { TyknijDoGodziny(sym, h, m); }
 
     std::string Zapis()
     {

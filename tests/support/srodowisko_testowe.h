@@ -51,3 +51,6 @@ public:
     TUslugi Uslugi{Zegary, Dzwieki, Komunikaty, Kursory, ZegarScienny, Losowanie, Ustawienia};
     TRozkladJazdy Rozklad{NazwaPlikuRozkladu(), Komunikaty, Kursory};
 };
+
+// Ticks the run until its clock has reached the hour and minute.
+void TyknijDoGodziny(TSymulacjaStacji& sym, int h, int m);
