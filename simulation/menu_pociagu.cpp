@@ -5,9 +5,10 @@
 
 #include "core/format.h"
 #include "interlocking/przyciski.h"
-#include "simulation/symulacja_stacji.h"
+#include "simulation/silnik.h"
 #include "station/peron.h"
 #include "station/semafor.h"
+#include "station/stacja.h"
 #include "station/tor.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
@@ -34,7 +35,7 @@ TPozycjaMenu Pozycja(std::string caption, std::function<void()> akcja = {})
 std::vector<TPozycjaMenu> TMenuPociagu::PodmenuPrzygotowania(TPociag* stojacy)
 {
     std::vector<TPozycjaMenu> podmenu;
-    TWlotStacyjny* stacyjny = sym_.Silnik().WlotStacyjny();
+    TWlotStacyjny* stacyjny = silnik_.WlotStacyjny();
     if (stacyjny == nullptr)
         return podmenu;
     for (TPociag* rozkladowy : stacyjny->Pociagi) {
@@ -42,7 +43,7 @@ std::vector<TPozycjaMenu> TMenuPociagu::PodmenuPrzygotowania(TPociag* stojacy)
         p.Caption = OpisPociagu(*rozkladowy);
         p.Akcja = [this, stojacy, rozkladowy] {
             PrzygotujSklad(stojacy, rozkladowy);
-            sym_.Silnik().OdswiezEtykiety();
+            silnik_.OdswiezEtykiety();
         };
         podmenu.push_back(std::move(p));
     }
@@ -61,7 +62,7 @@ bool TMenuPociagu::Otworz(TPunkt* punkt)
     if (dynamic_cast<TTor*>(punkt) == nullptr && punkt->LewyTor == nullptr && punkt->PrawyTor == nullptr)
         return false;
 
-    TSilnikSymulacji& silnik = sym_.Silnik();
+    TSilnikSymulacji& silnik = silnik_;
     TPociag* t = pociag_;
     const auto odswiez = [&silnik] { silnik.OdswiezEtykiety(); };
     const bool a = t != nullptr && t->StanJazdy != tStanJazdy::jazda;
@@ -156,7 +157,7 @@ bool TMenuPociagu::Otworz(TPunkt* punkt)
     naglowek.Enabled = false;
     pozycje_.push_back(naglowek);
 
-    for (auto* b : sym_.Stacja().Wszystkie<TZatwierdzButton>()) {
+    for (auto* b : stacja_.Wszystkie<TZatwierdzButton>()) {
         TPunkt* drugi = nullptr;
         if (b->LewyPunkt() == punkt)
             drugi = b->PrawyPunkt();
@@ -182,7 +183,7 @@ bool TMenuPociagu::Otworz(TPunkt* punkt)
 
 void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
 {
-    TSilnikSymulacji& silnik = sym_.Silnik();
+    TSilnikSymulacji& silnik = silnik_;
     if (p == nullptr || t == nullptr || silnik.WlotStacyjny() == nullptr)
         return;
     const std::string opisy = OpisPociagu(*p) + "\r\n" + OpisPociagu(*t);
@@ -200,7 +201,7 @@ void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
                        -10);
     std::erase(silnik.WlotStacyjny()->Pociagi, t);
     t->SetSklad(p->Sklad());
-    for (TPunkt* punkt : sym_.Stacja().Wszystkie<TPunkt>())
+    for (TPunkt* punkt : stacja_.Wszystkie<TPunkt>())
         if (punkt->Pociag() == p) {
             // Swapped in place: the point stays occupied, only its train changes.
             punkt->SetPociag(t);
@@ -219,18 +220,18 @@ std::vector<TPozycjaMenu> TMenuPociagu::Polecenia()
 {
     std::vector<TPozycjaMenu> menu;
     TPozycjaMenu zwolnij = Pozycja("&Zwolnij utwierdzenia");
-    auto* bZerwij = sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij");
+    auto* bZerwij = stacja_.Znajdz<TSpecialPunktButton>("bZerwij");
     zwolnij.Akcja = [bZerwij] {
         if (bZerwij != nullptr)
             bZerwij->Click();
     };
     menu.push_back(zwolnij);
     menu.push_back(Pozycja("-"));
-    TSilnikSymulacji& silnik = sym_.Silnik();
+    TSilnikSymulacji& silnik = silnik_;
     const auto odswiez = [&silnik] { silnik.OdswiezEtykiety(); };
     TWlotStacyjny* stacyjny = silnik.WlotStacyjny();
     bool jest = false;
-    for (const auto& k : sym_.Stacja().Komponenty()) {
+    for (const auto& k : stacja_.Komponenty()) {
         auto* punkt = dynamic_cast<TPunkt*>(k.get());
         if (punkt == nullptr || dynamic_cast<TZapowiedz*>(punkt) != nullptr || punkt->Pociag() == nullptr)
             continue;

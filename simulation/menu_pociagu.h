@@ -9,7 +9,8 @@
 
 class TPociag;
 class TPunkt;
-class TSymulacjaStacji;
+class TSilnikSymulacji;
+class TStacja;
 
 // One item of a menu as data: what the window draws and what `drelinko-sim menu` prints.
 struct TPozycjaMenu {
@@ -38,7 +39,8 @@ std::string NazwaPozycji(const std::vector<TPozycjaMenu>& pozycje, const TPozycj
 // The train command menu of the station's points, and the train list of the "&Polecenia" menu.
 class TMenuPociagu {
 public:
-    explicit TMenuPociagu(TSymulacjaStacji& symulacja) : sym_(symulacja) {}
+    // The orders work on the station and the engine of one run.
+    TMenuPociagu(TStacja& stacja, TSilnikSymulacji& silnik) : stacja_(stacja), silnik_(silnik) {}
 
     // Builds the menu for the point; false when no menu opens on it.
     bool Otworz(TPunkt* punkt);
@@ -57,7 +59,8 @@ public:
 private:
     std::vector<TPozycjaMenu> PodmenuPrzygotowania(TPociag* stojacy);
 
-    TSymulacjaStacji& sym_;
+    TStacja& stacja_;
+    TSilnikSymulacji& silnik_;
     std::vector<TPozycjaMenu> pozycje_;
     TPunkt* punkt_ = nullptr;
     TPociag* pociag_ = nullptr;

@@ -11,7 +11,7 @@
 #include "core/operacje_plikowe.h"
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
-#include "simulation/proba_dnia.h"
+#include "run/proba_dnia.h"
 #include "station/uklad.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"

@@ -7,10 +7,10 @@
 #include "core/operacje_plikowe.h"
 #include "core/tekst.h"
 #include "core/wkt_files.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "tools/sim/driver.h"
-#include "ui/obraz.h"
-#include "ui/raport_wykresy.h"
+#include "ui/canvas/obraz.h"
+#include "ui/report/raport_wykresy.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,15 +1,15 @@
 // Lorvia 99 - Drelinko: the start window, from which the dispatcher's runs start.
 
 #include "core/wkt_files.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
-#include "ui/foldery.h"
+#include "ui/canvas/qplotno.h"
 #include "ui/okno_glowne.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
-#include "ui/qt_uslugi.h"
+#include "ui/services/foldery.h"
+#include "ui/services/qt_uslugi.h"
+#include "ui/station/okno_stacji.h"
 #include "ui/znacznik_kopii.h"
 
 #include <QApplication>

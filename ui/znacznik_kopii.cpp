@@ -2,7 +2,7 @@
 
 #include "ui/znacznik_kopii.h"
 
-#include "ui/o_programie.h"
+#include "ui/services/o_programie.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The automatic dispatcher's cost: what it adds to one tick at the busiest moment of the shipped
 // day (goal: under 0.5 ms, the step's own budget being 50 ms at the fastest speed), its planning of
 // a whole day, and a whole day played with it.
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"

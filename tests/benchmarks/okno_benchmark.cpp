@@ -1,16 +1,16 @@
 // The window's drawing: a full repaint of the diagram and appending journal lines (the cost after
 // 50,000 lines within 1.5 times the cost after 100, also with the pane shown).
 #include "core/wkt_files.h"
+#include "run/symulacja_stacji.h"
 #include "simulation/dziennik.h"
-#include "simulation/symulacja_stacji.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/rozklad_csv.h"
-#include "ui/diagram.h"
-#include "ui/dziennik_widok.h"
-#include "ui/lista_pociagow_widok.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/station/diagram.h"
+#include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/text/dziennik_widok.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,10 +1,10 @@
 // The simulation's speed: one step of a busy station against the window's 50 ms budget at the
 // fastest speed (goal: under 50 µs), and a whole simulated day headless (goal: under one second).
-#include "simulation/lista_pociagow.h"
-#include "simulation/symulacja_stacji.h"
+#include "core/wkt_files.h"
+#include "models/lista_pociagow.h"
+#include "run/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "core/wkt_files.h"
 #include "trains/rozklad_csv.h"
 #include "trains/sklad.h"
 

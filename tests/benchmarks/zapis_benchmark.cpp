@@ -3,7 +3,7 @@
 // restores the last midnight's checkpoint and replays at most the day since, so its cost does not
 // grow with the game (goal: under 1 s of processor time; measured 0.21 s, the file 9.9 MB, most
 // of it the year's journal).
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/srodowisko_testowe.h"
 

@@ -2,8 +2,8 @@
 // nothing else may happen, and a game that loads saves again to the very same file.
 #include "core/uslugi.h"
 #include "core/zegary_reczne.h"
-#include "simulation/symulacja_stacji.h"
-#include "simulation/zapis_gry.h"
+#include "record/zapis_gry.h"
+#include "run/symulacja_stacji.h"
 #include "trains/pociag.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "interlocking/droga.h"
 #include "interlocking/przyciski.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"

@@ -1,5 +1,5 @@
 #include "interlocking/przyciski.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/semafor.h"
 #include "station/tor.h"
 #include "station/wlot.h"

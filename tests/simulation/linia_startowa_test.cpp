@@ -1,5 +1,5 @@
+#include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
-#include "simulation/symulacja_stacji.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 

@@ -15,7 +15,7 @@ class MenuPociagu : public ::testing::Test {
 protected:
     TSrodowiskoTestowe s;
     TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
-    TMenuPociagu menu{sym};
+    TMenuPociagu menu{sym.Stacja(), sym.Silnik()};
 
     MenuPociagu()
     {

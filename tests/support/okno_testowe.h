@@ -1,8 +1,8 @@
 #pragma once
 
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "ui/okno_stacji.h"
+#include "ui/station/okno_stacji.h"
 
 #include <QApplication>
 #include <QTimer>

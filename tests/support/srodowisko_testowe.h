@@ -2,7 +2,7 @@
 
 #include "core/uslugi.h"
 #include "core/zegary_reczne.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/stacja_testowa.h"
 #include "tests/support/zapisujace.h"

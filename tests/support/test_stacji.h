@@ -1,7 +1,7 @@
 #pragma once
 
 #include "interlocking/wktcolorbutton.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/srodowisko_testowe.h"
 

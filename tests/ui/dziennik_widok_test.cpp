@@ -1,7 +1,7 @@
 // The journal pane: every line kept however many, the text copied as shown, selecting with the
 // mouse, lines wrapped at the pane's width, the newest line painted in place, "Wyczyść".
 #include "simulation/dziennik.h"
-#include "ui/dziennik_widok.h"
+#include "ui/text/dziennik_widok.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 // The kept words of the journal and of the ticking labels: a word drawn once serves every line,
 // putting its mask down mixes the colour with what is under it exactly as antialiased text is
 // mixed, and a label drawn from kept words looks as a label drawn by Qt does.
-#include "ui/etykieta_skrocona.h"
-#include "ui/kafelki_slow.h"
-#include "ui/znaczniki.h"
+#include "ui/text/etykieta_skrocona.h"
+#include "ui/text/kafelki_slow.h"
+#include "ui/timetable/znaczniki.h"
 
 #include <QFontMetricsF>
 #include <QtTest>

@@ -2,8 +2,8 @@
 // the buttons, the train list, the menus, keys, the clock and real time passing, as the game builds
 // the window with its real timers and clocks (only the boxes answer by themselves). Closed, it keeps
 // the game, which must load into the very state the window had and play on.
-#include "simulation/symulacja_stacji.h"
 #include "core/wkt_files.h"
+#include "run/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/srodowisko_testowe.h"
@@ -11,13 +11,13 @@
 #include "tools/sim/stan.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
-#include "ui/diagram.h"
-#include "ui/lista_pociagow_widok.h"
+#include "ui/canvas/qplotno.h"
 #include "ui/okno_glowne.h"
-#include "ui/okno_stacji.h"
-#include "ui/przycisk_widok.h"
-#include "ui/qplotno.h"
-#include "ui/qt_uslugi.h"
+#include "ui/services/qt_uslugi.h"
+#include "ui/station/diagram.h"
+#include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/station/przycisk_widok.h"
 
 #include <QAction>
 #include <QCheckBox>

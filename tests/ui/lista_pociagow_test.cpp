@@ -1,15 +1,15 @@
 // The train list beside the journal and the trains' labels on the diagram, in the station window on
 // the offscreen platform.
-#include "simulation/lista_pociagow.h"
-#include "simulation/symulacja_stacji.h"
+#include "models/lista_pociagow.h"
+#include "run/symulacja_stacji.h"
 #include "station/tor.h"
 #include "station/zapowiedz.h"
-#include "tests/support/pociag_testowy.h"
 #include "tests/support/okno_testowe.h"
+#include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "ui/diagram.h"
-#include "ui/lista_pociagow_widok.h"
-#include "ui/okno_stacji.h"
+#include "ui/station/diagram.h"
+#include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/okno_stacji.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
 // The diagram drawn for real, against a reviewed picture of the whole station.
 #include "core/wkt_files.h"
 #include "core/zegary_reczne.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/rogatka.h"
 #include "station/tor.h"
 #include "tests/support/stacja_testowa.h"
-#include "ui/obraz.h"
+#include "ui/canvas/obraz.h"
 
 #include <QImage>
 #include <QtTest>

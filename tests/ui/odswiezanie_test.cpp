@@ -1,15 +1,15 @@
 // The station window repaints only what changed: nothing for a tick that changes nothing, the
 // rectangles of the changed elements and their buttons for a tick that moves a train.
 #include "interlocking/wktcolorbutton.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/sklad.h"
-#include "ui/diagram.h"
-#include "ui/okno_stacji.h"
-#include "ui/przycisk_widok.h"
+#include "ui/station/diagram.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/station/przycisk_widok.h"
 
 #include <QPaintEvent>
 #include <QSettings>

@@ -1,19 +1,19 @@
 // The start window on the offscreen platform: the start line, the commands, a run, the start-up
 // guard.
+#include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
-#include "simulation/symulacja_stacji.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
-#include "ui/diagram.h"
-#include "ui/o_programie.h"
+#include "ui/canvas/qplotno.h"
 #include "ui/okno_glowne.h"
-#include "ui/okno_pomocy.h"
-#include "ui/okno_postepu.h"
-#include "ui/okno_rozkladu.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
+#include "ui/services/o_programie.h"
+#include "ui/services/okno_pomocy.h"
+#include "ui/services/okno_postepu.h"
+#include "ui/station/diagram.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/timetable/okno_rozkladu.h"
 #include "ui/znacznik_kopii.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // The help window with the game's own pages from the program folder, on the offscreen platform.
 #include "core/wkt_files.h"
-#include "ui/okno_pomocy.h"
+#include "ui/services/okno_pomocy.h"
 
 #include <QAction>
 #include <QApplication>

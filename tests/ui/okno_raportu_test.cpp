@@ -1,9 +1,9 @@
 // The report window on the offscreen platform: its table, its charts and its three exports.
-#include "simulation/raport_dnia.h"
+#include "report/raport_dnia.h"
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/usterka_plikow.h"
-#include "ui/okno_raportu.h"
-#include "ui/raport_wykresy.h"
+#include "ui/report/okno_raportu.h"
+#include "ui/report/raport_wykresy.h"
 
 #include <QAreaSeries>
 #include <QChart>

@@ -1,15 +1,15 @@
 // The timetable window and the markup its rows are drawn from, on the offscreen platform.
-#include "simulation/okno_rozkladu.h"
-#include "simulation/symulacja_stacji.h"
+#include "models/model_rozkladu.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
-#include "ui/okno_rozkladu.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
-#include "ui/znaczniki.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/timetable/okno_rozkladu.h"
+#include "ui/timetable/znaczniki.h"
 
 #include <QCheckBox>
 #include <QComboBox>

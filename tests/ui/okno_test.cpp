@@ -1,17 +1,17 @@
 // The station window on the offscreen platform.
 #include "interlocking/przyciski.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/zwrotnica.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
-#include "ui/diagram.h"
-#include "ui/dziennik_widok.h"
-#include "ui/etykieta_skrocona.h"
-#include "ui/okno_ostrzezenia.h"
-#include "ui/okno_stacji.h"
-#include "ui/przycisk_widok.h"
-#include "ui/qplotno.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/services/okno_ostrzezenia.h"
+#include "ui/station/diagram.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/station/przycisk_widok.h"
+#include "ui/text/dziennik_widok.h"
+#include "ui/text/etykieta_skrocona.h"
 
 #include <QCheckBox>
 #include <QLabel>

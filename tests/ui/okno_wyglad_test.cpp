@@ -1,16 +1,16 @@
 // The station window as the player sees it: how it scales, whether anything is cut off, what shows
 // the clock's pause, and the texts of its menus, status bar and warning dialog.
-#include "simulation/symulacja_stacji.h"
-#include "station/upunkt.h"
+#include "run/symulacja_stacji.h"
 #include "station/kolor.h"
 #include "station/plotno.h"
+#include "station/upunkt.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "ui/diagram.h"
-#include "ui/etykieta_skrocona.h"
-#include "ui/okno_ostrzezenia.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/services/okno_ostrzezenia.h"
+#include "ui/station/diagram.h"
+#include "ui/station/okno_stacji.h"
+#include "ui/text/etykieta_skrocona.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 // Saved games in the windows on the offscreen platform: the game kept when the station window
 // closes, "Wznów ostatnią grę" in the start window, saving from the station window's menu.
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/upunkt.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
-#include "ui/diagram.h"
+#include "ui/canvas/qplotno.h"
 #include "ui/okno_glowne.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
+#include "ui/station/diagram.h"
+#include "ui/station/okno_stacji.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // The game the station window keeps holds what the player did and nothing of what only the window
 // showed, and it is kept as it stood when the player closed the window.
-#include "simulation/lista_pociagow.h"
-#include "simulation/symulacja_stacji.h"
+#include "models/lista_pociagow.h"
+#include "run/symulacja_stacji.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "tools/sim/stan.h"
-#include "ui/lista_pociagow_widok.h"
-#include "ui/okno_stacji.h"
-#include "ui/qplotno.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/okno_stacji.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 // The wall clock of the journal's lines: the local date and time, counted in days from the end of
 // 1899, whatever the zone's offset was in 1899.
-#include "ui/qt_uslugi.h"
+#include "ui/services/qt_uslugi.h"
 
 #include <QDateTime>
 #include <QFile>

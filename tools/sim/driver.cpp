@@ -2,16 +2,16 @@
 
 #include "tools/sim/driver.h"
 
-#include "interlocking/przyciski.h"
-#include "simulation/linia_startowa.h"
-#include "simulation/menu_pociagu.h"
-#include "simulation/okno_rozkladu.h"
-#include "simulation/raport_dnia.h"
-#include "simulation/symulacja_stacji.h"
-#include "simulation/uslugi_zapisu.h"
 #include "core/tekst.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
+#include "interlocking/przyciski.h"
+#include "models/model_rozkladu.h"
+#include "record/uslugi_zapisu.h"
+#include "report/raport_dnia.h"
+#include "run/symulacja_stacji.h"
+#include "simulation/linia_startowa.h"
+#include "simulation/menu_pociagu.h"
 #include "tools/sim/skrypt.h"
 #include "tools/sim/stan.h"
 #include "trains/czas.h"
@@ -519,7 +519,7 @@ void TDriverSymulacji::Menu(Argumenty a)
         return;
     }
     TElement& e = ElementDiagramu(a[0]);
-    TMenuPociagu menu(*symulacja_);
+    TMenuPociagu menu(symulacja_->Stacja(), symulacja_->Silnik());
     if (menu.Otworz(dynamic_cast<TPunkt*>(&e)))
         Wypisz(out_, menu.Pozycje(), "");
 }
@@ -532,7 +532,7 @@ void TDriverSymulacji::Commands(Argumenty a)
         Akt(std::move(slowa));
         return;
     }
-    TMenuPociagu menu(*symulacja_);
+    TMenuPociagu menu(symulacja_->Stacja(), symulacja_->Silnik());
     Wypisz(out_, menu.Polecenia(), "");
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/nazwy_wartosci.h"
 #include "interlocking/przyciski.h"
-#include "simulation/symulacja_stacji.h"
+#include "run/symulacja_stacji.h"
 #include "station/przejazd.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"

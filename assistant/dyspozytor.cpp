@@ -1,0 +1,703 @@
+// The automatic dispatcher at work: planning the day's trains, setting their ways in and out,
+// forming consists, guarding the barriers and noting where two trains needed one thing.
+
+#include "assistant/dyspozytor.h"
+#include "assistant/dyspozytor_zadanie.h"
+
+#include "core/format.h"
+#include "core/tekst.h"
+#include "interlocking/przyciski.h"
+#include "simulation/menu_pociagu.h"
+#include "simulation/silnik.h"
+#include "station/peron.h"
+#include "station/rogatka.h"
+#include "station/semafor.h"
+#include "station/stacja.h"
+#include "station/tor.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+#include "station/zwrotnica.h"
+#include "trains/czas.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
+
+#include <algorithm>
+#include <deque>
+#include <utility>
+
+namespace {
+
+// A driver argument: in quotes, a quote inside written \".
+std::string Cytuj(const std::string& tekst)
+{
+    std::string wynik = "\"";
+    for (char c : ZamienKonceLinii(tekst, "\\n")) {
+        if (c == '"')
+            wynik += '\\';
+        wynik += c;
+    }
+    return wynik + "\"";
+}
+
+bool Wczesniej(double a, double b) { return Milisekundy(a) < Milisekundy(b); }
+
+// What holds a route back: the place, and the train there, if any.
+struct TPrzeszkoda {
+    std::string Miejsce;
+    std::string Pociag;
+};
+
+}  // namespace
+
+std::string TKonfliktDyspozytora::Tekst() const
+{
+    if (Pociagi.find(',') != std::string::npos)
+        return Formatuj("o %s pociągi %s potrzebują naraz: %s", CzasHHMMSS(Czas).c_str(), Pociagi.c_str(),
+                        Miejsce.c_str());
+    return Formatuj("o %s pociąg %s czeka na: %s", CzasHHMMSS(Czas).c_str(), Pociagi.c_str(), Miejsce.c_str());
+}
+
+TAutomatycznyDyspozytor::TAutomatycznyDyspozytor(TWidokRuchu ruch) : ruch_(std::move(ruch)) {}
+
+TAutomatycznyDyspozytor::~TAutomatycznyDyspozytor() = default;
+
+TMapaPrzebiegow& TAutomatycznyDyspozytor::Mapa()
+{
+    if (mapa_ == nullptr)
+        mapa_ = std::make_unique<TMapaPrzebiegow>(ruch_.Stacja);
+    return *mapa_;
+}
+
+std::vector<std::string> TAutomatycznyDyspozytor::Wloty() const
+{
+    std::vector<std::string> wynik;
+    for (TWlot* w : ruch_.Stacja.Wszystkie<TWlot>())
+        if (dynamic_cast<TWlotStacyjny*>(w) == nullptr)
+            wynik.push_back(w->Name);
+    wynik.push_back(WlotStacji);
+    return wynik;
+}
+
+bool TAutomatycznyDyspozytor::Wlacz(bool wlaczony, const std::string& wlot)
+{
+    if (wlot.empty()) {
+        wszystkie_ = wlaczony;
+        wloty_.clear();
+    } else {
+        std::string nazwa;
+        for (const std::string& w : Wloty())
+            if (RowneBezWielkosci(w, wlot))
+                nazwa = w;
+        if (nazwa.empty())
+            return false;
+        if (wszystkie_ && !wlaczony) {
+            // Off for one line out of all: the others stay on.
+            wszystkie_ = false;
+            for (const std::string& w : Wloty())
+                wloty_.insert(w);
+        }
+        if (wlaczony)
+            wloty_.insert(nazwa);
+        else
+            wloty_.erase(nazwa);
+    }
+    if (CokolwiekWlaczone())
+        Planuj();
+    return true;
+}
+
+bool TAutomatycznyDyspozytor::Wlaczony(const std::string& wlot) const
+{
+    if (wszystkie_)
+        return true;
+    for (const std::string& w : wloty_)
+        if (RowneBezWielkosci(w, wlot))
+            return true;
+    return false;
+}
+
+bool TAutomatycznyDyspozytor::Obslugiwany(const TZadanie& z) const
+{
+    return Wlaczony(z.Wjazd != nullptr ? z.Wjazd->Name : std::string(WlotStacji));
+}
+
+const TPunkt* TAutomatycznyDyspozytor::PlanowanyPeron(const std::string& numer) const
+{
+    for (const auto& z : zadania_)
+        if (z->Numer == numer)
+            return z->Peron;
+    return nullptr;
+}
+
+void TAutomatycznyDyspozytor::Planuj()
+{
+    zadania_.clear();
+    rezerwacje_.clear();
+    TSilnikSymulacji& silnik = ruch_.Silnik;
+    TStacja& stacja = ruch_.Stacja;
+    teraz_ = ruch_.Czas;
+
+    std::unordered_map<const TPociag*, TPunkt*> gdzie;
+    for (TPunkt* p : stacja.Wszystkie<TPunkt>())
+        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+            gdzie[p->Pociag()] = p;
+    std::unordered_set<const TPociag*> czekaja;
+    for (TWlot* w : silnik.Wloty) {
+        for (TPociag* t : w->Pociagi)
+            czekaja.insert(t);
+        if (w->Zapowiedz != nullptr && w->Zapowiedz->Pociag() != nullptr)
+            czekaja.insert(w->Zapowiedz->Pociag());
+    }
+
+    for (const auto& wsk : silnik.PociagiDnia()) {
+        TPociag* t = wsk.get();
+        const auto it = gdzie.find(t);
+        TPunkt* punkt = it == gdzie.end() ? nullptr : it->second;
+        const bool stojacySklad = t->SkonczylBieg() && dynamic_cast<TPeron*>(punkt) != nullptr;
+        if (t->Numer().empty() || (t->Manewrowy() && !stojacySklad))
+            continue;
+        if (!czekaja.count(t) && punkt == nullptr)
+            continue;  // gone already
+        auto z = std::make_unique<TZadanie>();
+        z->Pociag = t;
+        z->Numer = t->Numer();
+        TWlot* wjazd = silnik.ZnajdzWlot(t->Wjezdza());
+        z->Wjazd = dynamic_cast<TWlotStacyjny*>(wjazd) != nullptr ? nullptr : wjazd;
+        if (!t->Wyjezdza().empty()) {
+            z->Wyjazd = silnik.ZnajdzWlot(t->Wyjezdza());
+            if (z->Wyjazd == nullptr || dynamic_cast<TWlotStacyjny*>(z->Wyjazd) != nullptr)
+                continue;
+        }
+        if (z->Wjazd == nullptr && !t->Wjezdza().empty())
+            continue;
+        z->Przyjazd = t->Przyjazd();
+        z->Odjazd = t->Odjazd();
+        z->BezPostoju = t->NieWymagaPeronu();
+        if (z->Wjazd != nullptr)
+            z->KierunekWjazdu = Przeciwny(z->Wjazd->Typ());
+        if (z->Wyjazd != nullptr)
+            z->KierunekWyjazdu = z->Wyjazd->Typ();
+        if (stojacySklad) {
+            z->Peron = punkt;
+            z->Etap = tEtap::koniec;
+            z->Widziany = true;
+        } else if (dynamic_cast<TPeron*>(punkt) != nullptr) {
+            z->Peron = punkt;
+        }
+        zadania_.push_back(std::move(z));
+    }
+    std::stable_sort(zadania_.begin(), zadania_.end(), [](const auto& a, const auto& b) {
+        const double ta = a->Wjazd != nullptr ? a->Przyjazd : a->Odjazd;
+        const double tb = b->Wjazd != nullptr ? b->Przyjazd : b->Odjazd;
+        return Wczesniej(ta, tb);
+    });
+
+    // Trains that start here take over the consist of the latest train that ended here before them
+    // and has the vehicles they need.
+    for (auto& s : zadania_) {
+        if (s->Wjazd != nullptr)
+            continue;
+        TZadanie* najlepszy = nullptr;
+        for (auto& r : zadania_)
+            if (r->Wyjazd == nullptr && r->Wjazd != nullptr && r->Nastepca == nullptr &&
+                !Wczesniej(s->Odjazd, r->Przyjazd) && SkladZgodny(*s->Pociag, r->Pociag->SkonczylBieg()
+                                                                                      ? r->Pociag->Sklad()
+                                                                                      : r->Pociag->SkladRozkladowy()))
+                najlepszy = r.get();
+        if (najlepszy != nullptr) {
+            s->Poprzednik = najlepszy;
+            najlepszy->Nastepca = s.get();
+        }
+    }
+
+    // Platforms: each train gets one free for the whole of its stay (a consist that ends here until
+    // the train made of it leaves), the one with the shorter ways first, platform 1 on a tie.
+    std::vector<TPeron*> perony = stacja.Wszystkie<TPeron>();
+    std::reverse(perony.begin(), perony.end());
+    struct TPobyt {
+        TPunkt* peron;
+        double od, do_;
+    };
+    std::vector<TPobyt> pobyty;
+    const auto wolny = [&](TPunkt* p, double od, double do_) {
+        return std::none_of(pobyty.begin(), pobyty.end(), [&](const TPobyt& x) {
+            return x.peron == p && Wczesniej(od, x.do_) && Wczesniej(x.od, do_);
+        });
+    };
+    for (auto& z : zadania_) {
+        if (z->Wjazd == nullptr)
+            continue;
+        const double od = z->TerminWjazdu() - Minuta(1);
+        // A consist that ends here and is used by no train stays on its platform for the rest of
+        // the day.
+        const double do_ = z->Nastepca != nullptr ? z->Nastepca->Odjazd + Minuta(2)
+                           : z->Wyjazd != nullptr ? z->Odjazd + Minuta(2)
+                                                  : 1.0;
+        if (z->Peron == nullptr) {
+            std::size_t najkrotsza = SIZE_MAX;
+            for (TPeron* p : perony) {
+                const TPrzebieg* we = Mapa().Przebieg(z->Wjazd, p);
+                const TPrzebieg* wy = z->Wyjazd != nullptr ? Mapa().Przebieg(p, z->Wyjazd) : nullptr;
+                if (we == nullptr || (z->Wyjazd != nullptr && wy == nullptr) || !wolny(p, od, do_))
+                    continue;
+                const std::size_t dlugosc = we->Droga.Punkty.size() + (wy != nullptr ? wy->Droga.Punkty.size() : 0);
+                if (dlugosc < najkrotsza) {
+                    najkrotsza = dlugosc;
+                    z->Peron = p;
+                }
+            }
+        }
+        if (z->Peron != nullptr)
+            pobyty.push_back({z->Peron, od, do_});
+    }
+    for (auto& z : zadania_) {
+        if (z->Wjazd == nullptr && z->Poprzednik != nullptr)
+            z->Peron = z->Poprzednik->Peron;
+        if (z->Peron == nullptr)
+            continue;
+        if (z->Wjazd != nullptr)
+            z->DrogaWjazdu = Mapa().Przebieg(z->Wjazd, z->Peron);
+        if (z->Wyjazd != nullptr)
+            z->DrogaWyjazdu = Mapa().Przebieg(z->Peron, z->Wyjazd);
+    }
+}
+
+void TAutomatycznyDyspozytor::Dzialaj()
+{
+    if (!CokolwiekWlaczone())
+        return;
+    teraz_ = ruch_.Czas;
+    gdzie_.clear();
+    zywe_.clear();
+    for (const auto& t : ruch_.Silnik.PociagiDnia())
+        zywe_.insert(t.get());
+    for (TPunkt* p : ruch_.Stacja.Wszystkie<TPunkt>())
+        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+            gdzie_[p->Pociag()] = p;
+    for (auto& z : zadania_) {
+        Rozpoznaj(*z);
+        if (z->Etap == tEtap::koniec || !Obslugiwany(*z))
+            continue;
+        if (z->Wjazd == nullptr && z->Etap == tEtap::czeka)
+            Formuj(*z);
+        else
+            Prowadz(*z);
+    }
+    PilnujRogatek();
+}
+
+void TAutomatycznyDyspozytor::Rozpoznaj(TZadanie& z)
+{
+    if (z.Etap == tEtap::koniec)
+        return;
+    if (!zywe_.count(z.Pociag)) {
+        z.Etap = tEtap::koniec;
+        return;
+    }
+    const auto it = gdzie_.find(z.Pociag);
+    TPunkt* p = it == gdzie_.end() ? nullptr : it->second;
+    if (p == nullptr) {
+        // Off the layout again: it has left.
+        if (z.Widziany)
+            z.Etap = tEtap::koniec;
+        return;
+    }
+    z.Widziany = true;
+    const TPociag& t = *z.Pociag;
+    if (t.SkonczylBieg()) {
+        z.Etap = tEtap::koniec;
+        return;
+    }
+    if (p == z.Peron && t.StanJazdy != tStanJazdy::jazda) {
+        if (z.Etap < tEtap::stoi)
+            z.Etap = tEtap::stoi;
+    } else if (t.StanJazdy == tStanJazdy::jazda) {
+        if (z.Etap < tEtap::wjezdza)
+            z.Etap = tEtap::wjezdza;
+        else if (z.Etap == tEtap::stoi || z.Etap == tEtap::wyjezdza)
+            z.Etap = tEtap::odjechal;  // the player gave the order
+    }
+}
+
+void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
+{
+    TPociag& t = *z.Pociag;
+    std::string powod;
+    switch (z.Etap) {
+    case tEtap::czeka: {
+        if (z.DrogaWjazdu == nullptr || z.Wjazd == nullptr)
+            return;
+        const bool przelot = z.BezPostoju && z.DrogaWyjazdu != nullptr;
+        if (Wczesniej(teraz_, przelot ? z.TerminPrzelotu() : z.TerminWjazdu()))
+            return;
+        // Only the train next from its line.
+        const bool nastepny = (z.Wjazd->Zapowiedz != nullptr && z.Wjazd->Zapowiedz->Pociag() == &t) ||
+                              (!z.Wjazd->Pociagi.empty() && z.Wjazd->Pociagi.front() == &t) || z.Wjazd->Pociag() == &t;
+        if (!nastepny)
+            return;
+        const bool gotowyWjazd = DrogaUtwierdzona(*z.DrogaWjazdu, nullptr);
+        bool mozna = gotowyWjazd || DrogaWolna(*z.DrogaWjazdu, nullptr, powod);
+        if (mozna && przelot) {
+            // The platform is on both routes; the way in answers for it.
+            if (!DrogaUtwierdzona(*z.DrogaWyjazdu, z.Peron) && !DrogaWolna(*z.DrogaWyjazdu, z.Peron, powod))
+                mozna = false;
+            else if (z.Wyjazd->Zapowiedz != nullptr && z.Wyjazd->Zapowiedz->Pociag() != nullptr) {
+                powod = "linia " + z.Wyjazd->Name + "|" + z.Wyjazd->Zapowiedz->Pociag()->Numer();
+                mozna = false;
+            }
+        }
+        if (!mozna) {
+            if (!Wczesniej(teraz_, przelot ? z.TerminPrzelotu() : z.NaWlocie()))
+                Konflikt(z, 0, powod);
+            return;
+        }
+        UstawDroge(z, *z.DrogaWjazdu, z.KierunekWjazdu, nullptr, powod);
+        if (przelot)
+            UstawDroge(z, *z.DrogaWyjazdu, z.KierunekWyjazdu, z.Peron, powod, z.Wyjazd);
+        z.Etap = tEtap::wjezdza;
+        return;
+    }
+    case tEtap::stoi: {
+        if (z.Wyjazd == nullptr || z.DrogaWyjazdu == nullptr || Wczesniej(teraz_, z.TerminWyjazdu()))
+            return;
+        if (!UstawDroge(z, *z.DrogaWyjazdu, z.KierunekWyjazdu, z.Peron, powod, z.Wyjazd)) {
+            if (!Wczesniej(teraz_, z.Odjazd))
+                Konflikt(z, 1, powod);
+            return;
+        }
+        z.Etap = tEtap::wyjezdza;
+        [[fallthrough]];
+    }
+    case tEtap::wyjezdza:
+        // The order at the timetable time, not before.
+        if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
+            return;
+        if (Menu(z.Peron, {"Daj polecenie odjazdu"}, "daję polecenie odjazdu pociągowi " + z.Numer))
+            z.Etap = tEtap::odjechal;
+        return;
+    default:
+        return;
+    }
+}
+
+bool TAutomatycznyDyspozytor::DrogaUtwierdzona(const TPrzebieg& p, const TPunkt* pomin) const
+{
+    for (TPunkt* q : p.Droga.Punkty)
+        if (q != pomin && q->Stan() != tStan::utwierdzony)
+            return false;
+    for (const auto& [zw, s] : p.Droga.Zwrotnice)
+        if (zw->Status() != s)
+            return false;
+    return true;
+}
+
+bool TAutomatycznyDyspozytor::DrogaWolna(const TPrzebieg& p, const TPunkt* pomin, std::string& powod) const
+{
+    for (TPunkt* q : p.Droga.Punkty) {
+        if (q == pomin)
+            continue;
+        std::string kto;
+        if (q->Pociag() != nullptr)
+            kto = q->Pociag()->Numer();
+        else if (rezerwacje_.count(q))
+            kto = "manewry";
+        else if (q->Stan() == tStan::utwierdzony)
+            kto = wlasciciele_.count(q) ? wlasciciele_.at(q) : std::string("-");
+        else if (q->Stan() == tStan::nieaktywny && !(dynamic_cast<TTor*>(q) != nullptr &&
+                                                     RogatkaToru(static_cast<TTor*>(q)) != nullptr))
+            kto = "-";
+        else
+            continue;
+        powod = q->Name + "|" + kto;
+        return false;
+    }
+    return true;
+}
+
+bool TAutomatycznyDyspozytor::UstawDroge(TZadanie& z, const TPrzebieg& p, tSemType kierunek, const TPunkt* pomin,
+                                         std::string& powod, TWlot* naLinie)
+{
+    const bool gotowa = DrogaUtwierdzona(p, pomin);
+    if (!gotowa && !DrogaWolna(p, pomin, powod))
+        return false;
+    const std::vector<TSemafor*> semafory = p.Semafory(kierunek);
+    // A signal towards a single-track line stays at stop while a train is announced from it.
+    const bool wyjazdowy = std::any_of(semafory.begin(), semafory.end(),
+                                       [](const TSemafor* s) { return s->Status() == tSemStatus::czerwony; });
+    if (naLinie != nullptr && wyjazdowy && naLinie->Zapowiedz != nullptr && naLinie->Zapowiedz->Pociag() != nullptr) {
+        powod = "linia " + naLinie->Name + "|" + naLinie->Zapowiedz->Pociag()->Numer();
+        return false;
+    }
+    const std::string dla = " dla pociągu " + z.Numer;
+    if (!gotowa) {
+        UstawZwrotnice(p.Droga, z.Numer);
+        for (TRogatka* r : p.Rogatki)
+            OpuscRogatke(r, z.Numer);
+        Nacisnij(p.Przycisk, "utwierdzam drogę " + p.Przycisk->Caption + dla);
+        for (TPunkt* q : p.Droga.Punkty)
+            wlasciciele_[q] = z.Numer;
+    }
+    for (TSemafor* s : semafory)
+        if (s->Status() == tSemStatus::czerwony && s->Stan() == tStan::utwierdzony)
+            if (TPunktButton* b = Mapa().Przycisk(s))
+                Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla);
+    return true;
+}
+
+void TAutomatycznyDyspozytor::UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer)
+{
+    for (const auto& [zw, s] : d.Zwrotnice)
+        if (zw->Status() != s)
+            if (TPunktButton* b = Mapa().Przycisk(zw))
+                Nacisnij(b, "przekładam zwrotnicę " + zw->Name + " dla pociągu " + numer);
+}
+
+void TAutomatycznyDyspozytor::OpuscRogatke(TRogatka* r, const std::string& numer)
+{
+    rogatkiGracza_.erase(r);
+    nasze_.insert(r);
+    if (r->Podniesione())
+        if (TPunktButton* b = Mapa().Przycisk(r))
+            Nacisnij(b, "zamykam rogatki " + r->Name + " dla pociągu " + numer);
+    rogatki_[r] = r->Podniesione();
+}
+
+bool TAutomatycznyDyspozytor::WolnaDlaManewru(const TDrogaUkladu& d, std::string& powod) const
+{
+    for (std::size_t i = 1; i < d.Punkty.size(); ++i) {
+        const TPunkt* q = d.Punkty[i];
+        const bool koniec = i + 1 == d.Punkty.size();
+        const bool zajety = q->Pociag() != nullptr && !koniec;
+        const bool nieaktywny = q->Stan() == tStan::nieaktywny &&
+                                !(dynamic_cast<const TTor*>(q) != nullptr &&
+                                  RogatkaToru(static_cast<const TTor*>(q)) != nullptr);
+        if (zajety || q->Stan() == tStan::utwierdzony || nieaktywny || rezerwacje_.count(q)) {
+            powod = q->Name + "|" + (q->Pociag() != nullptr ? q->Pociag()->Numer() : std::string("-"));
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::vector<TAutomatycznyDyspozytor::TRuch>> TAutomatycznyDyspozytor::Objazdy(TPunkt* peron,
+                                                                                         tSemType kierunek) const
+{
+    // Breadth first over (stop, direction): the locomotive leaves the platform in the direction it
+    // faces and must come back onto its coaches moving the same way, from their other end.
+    struct TStan {
+        std::vector<TRuch> ruchy;
+    };
+    std::vector<std::vector<TRuch>> wyniki;
+    std::deque<TStan> kolejka;
+    std::set<std::pair<const TPunkt*, int>> odwiedzone;
+    const auto wolnaDroga = [peron](const TDrogaUkladu& d) {
+        for (std::size_t i = 1; i < d.Punkty.size(); ++i)
+            if (d.Punkty[i]->Pociag() != nullptr && d.Punkty[i] != peron)
+                return false;
+        return true;
+    };
+    for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(peron, kierunek, {peron}))
+        if (wolnaDroga(d)) {
+            kolejka.push_back({{TRuch{kierunek, d}}});
+            odwiedzone.insert({d.Punkty.back(), kierunek});
+        }
+    constexpr std::size_t NajwiecejRuchow = 6;
+    while (!kolejka.empty() && wyniki.empty()) {
+        TStan s = std::move(kolejka.front());
+        kolejka.pop_front();
+        if (s.ruchy.size() >= NajwiecejRuchow)
+            continue;
+        TPunkt* tu = s.ruchy.back().Do();
+        for (tSemType k : {s.ruchy.back().Kierunek, Przeciwny(s.ruchy.back().Kierunek)}) {
+            for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(tu, k, {})) {
+                if (!wolnaDroga(d))
+                    continue;
+                TStan n = s;
+                n.ruchy.push_back(TRuch{k, d});
+                if (d.Punkty.back() == peron) {
+                    if (k == kierunek)
+                        wyniki.push_back(std::move(n.ruchy));
+                    continue;
+                }
+                if (odwiedzone.insert({d.Punkty.back(), k}).second)
+                    kolejka.push_back(std::move(n));
+            }
+        }
+    }
+    return wyniki;
+}
+
+void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
+{
+    if (z.Poprzednik == nullptr || z.Peron == nullptr)
+        return;
+    TPociag* sklad = z.Poprzednik->Pociag;
+    if (!zywe_.count(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
+        return;
+    TPunkt* peron = z.Peron;
+    Mapa();
+    const std::string dla = " dla pociągu " + z.Numer;
+    std::string powod;
+    if (!z.ObjazdZaplanowany) {
+        if (sklad->StanJazdy == tStanJazdy::jazda)
+            return;
+        z.ObjazdZaplanowany = true;
+        std::string spiety = sklad->Sklad();
+        std::replace(spiety.begin(), spiety.end(), ' ', '+');
+        if (!LokomotywaNaCzele(*z.Pociag, spiety)) {
+            const auto objazdy = Objazdy(peron, sklad->Kierunek);
+            if (!objazdy.empty())
+                z.Objazd = objazdy.front();
+        }
+    }
+    while (z.Krok < z.Objazd.size()) {
+        const TRuch& r = z.Objazd[z.Krok];
+        if (z.RuchTrwa) {
+            const TPociag* u = r.Do()->Pociag();
+            const bool dojechal = u != nullptr && u->StanJazdy != tStanJazdy::jazda &&
+                                  (r.Do() != peron || (u == sklad && sklad->DoRozdzielenia()));
+            if (!dojechal)
+                return;
+            for (TPunkt* q : r.Droga.Punkty)
+                rezerwacje_.erase(q);
+            z.RuchTrwa = false;
+            ++z.Krok;
+            continue;
+        }
+        TPociag* u = r.Od()->Pociag();
+        if (u == nullptr || u->StanJazdy == tStanJazdy::jazda || !WolnaDlaManewru(r.Droga, powod))
+            return;
+        if (z.Krok == 0 && !u->DoRozdzielenia())
+            Menu(peron, {"Rozdziel skład"}, "odczepiam lokomotywę" + dla);
+        if (u->Kierunek != r.Kierunek)
+            Menu(r.Od(), {"Zmień &kierunek jazdy"}, "zmieniam kierunek jazdy lokomotywy" + dla);
+        UstawZwrotnice(r.Droga, z.Numer);
+        for (TPunkt* q : r.Droga.Punkty)
+            if (auto* t = dynamic_cast<TTor*>(q))
+                if (TRogatka* rg = RogatkaToru(t))
+                    OpuscRogatke(rg, z.Numer);
+        if (!Menu(r.Od(), {"Daj polecenie odjazdu"}, "przestawiam lokomotywę do " + r.Do()->Name + dla))
+            return;
+        for (TPunkt* q : r.Droga.Punkty)
+            rezerwacje_.insert(q);
+        rezerwacje_.erase(r.Od());
+        z.RuchTrwa = true;
+        return;
+    }
+    if (sklad->StanJazdy == tStanJazdy::jazda)
+        return;
+    if (sklad->DoRozdzielenia())
+        Menu(peron, {"Połącz skład"}, "sprzęgam skład" + dla);
+    Menu(peron, {"Przygotuj skład do odjazdu", OpisPociagu(*z.Pociag)}, "formuję skład" + dla);
+}
+
+void TAutomatycznyDyspozytor::PilnujRogatek()
+{
+    std::vector<TRogatka*> rogatki;
+    for (const TPrzebieg& p : Mapa().Przebiegi())
+        for (TRogatka* r : p.Rogatki)
+            if (std::find(rogatki.begin(), rogatki.end(), r) == rogatki.end())
+                rogatki.push_back(r);
+    const double horyzont = teraz_ + Minuta(MinutyRogatek);
+    const auto tory = ruch_.Stacja.Wszystkie<TTor>();
+    for (TRogatka* r : rogatki) {
+        const bool podniesione = r->Podniesione();
+        if (const auto it = rogatki_.find(r); it != rogatki_.end() && it->second != podniesione)
+            rogatkiGracza_.insert(r);  // moved by the player: his to raise
+        rogatki_[r] = podniesione;
+        if (podniesione || rogatkiGracza_.count(r) || (!wszystkie_ && !nasze_.count(r)))
+            continue;
+        bool wolne = true;
+        for (TTor* t : tory)
+            if (StrzezonyPrzez(t, r) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety ||
+                                         rezerwacje_.count(t)))
+                wolne = false;
+        if (!wolne)
+            continue;
+        bool potrzebne = false;
+        for (const auto& z : zadania_) {
+            const auto uzywa = [r](const TPrzebieg* p) {
+                return p != nullptr && std::find(p->Rogatki.begin(), p->Rogatki.end(), r) != p->Rogatki.end();
+            };
+            if (z->Etap == tEtap::czeka && z->Wjazd != nullptr && Wczesniej(z->TerminWjazdu(), horyzont) &&
+                (uzywa(z->DrogaWjazdu) || (z->BezPostoju && uzywa(z->DrogaWyjazdu))))
+                potrzebne = true;
+            if ((z->Etap == tEtap::stoi || z->Etap == tEtap::czeka) && z->Wyjazd != nullptr &&
+                Wczesniej(z->TerminWyjazdu(), horyzont) && uzywa(z->DrogaWyjazdu))
+                potrzebne = true;
+            if (z->Wjazd == nullptr && z->Etap == tEtap::czeka && z->Krok < z->Objazd.size())
+                for (const TRuch& ruch : z->Objazd)
+                    for (TPunkt* q : ruch.Droga.Punkty)
+                        if (auto* t = dynamic_cast<TTor*>(q); t != nullptr && StrzezonyPrzez(t, r))
+                            potrzebne = true;
+        }
+        if (potrzebne)
+            continue;
+        if (TPunktButton* b = Mapa().Przycisk(r)) {
+            Nacisnij(b, "podnoszę rogatki " + r->Name);
+            rogatki_[r] = r->Podniesione();
+            nasze_.erase(r);
+        }
+    }
+}
+
+void TAutomatycznyDyspozytor::Nacisnij(TWktColorButton* b, const std::string& opis)
+{
+    if (OnAkt)
+        OnAkt({"press " + b->Name, opis});
+    ruch_.Wykonaj([b] {
+        b->MouseEnter();
+        b->MouseDown();
+        b->MouseUp(true);
+    });
+    b->MouseLeave();
+}
+
+bool TAutomatycznyDyspozytor::Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis)
+{
+    TMenuPociagu menu(ruch_.Stacja, ruch_.Silnik);
+    if (!menu.Otworz(p))
+        return false;
+    const std::vector<TPozycjaMenu>* poziom = &menu.Pozycje();
+    const TPozycjaMenu* wybrana = nullptr;
+    for (const std::string& nazwa : pozycje) {
+        wybrana = nullptr;
+        for (const TPozycjaMenu& m : *poziom)
+            if (m.Visible && m.Caption == nazwa)
+                wybrana = &m;
+        if (wybrana == nullptr)
+            return false;
+        poziom = &wybrana->Submenu;
+    }
+    if (wybrana == nullptr || !wybrana->Enabled || !wybrana->Akcja)
+        return false;
+    std::string polecenie = "menu " + p->Name;
+    for (const std::string& nazwa : pozycje)
+        polecenie += " " + Cytuj(nazwa);
+    if (OnAkt)
+        OnAkt({polecenie, opis});
+    const std::function<void()> akcja = wybrana->Akcja;
+    const bool wstrzymany = ruch_.Wstrzymany;
+    ruch_.Wstrzymany = true;
+    ruch_.Wykonaj(akcja);
+    ruch_.Wstrzymany = wstrzymany;
+    return true;
+}
+
+void TAutomatycznyDyspozytor::Konflikt(TZadanie& z, int akt, const std::string& powod)
+{
+    if (z.Zgloszony[akt])
+        return;
+    z.Zgloszony[akt] = true;
+    const auto kreska = powod.find('|');
+    TKonfliktDyspozytora k;
+    k.Czas = teraz_;
+    k.Miejsce = powod.substr(0, kreska);
+    k.Pociagi = z.Numer;
+    if (kreska != std::string::npos) {
+        const std::string inny = powod.substr(kreska + 1);
+        if (!inny.empty() && inny != "-" && inny != z.Numer)
+            k.Pociagi += ", " + inny;
+    }
+    konflikty_.push_back(std::move(k));
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+// The automatic dispatcher (TAutomatycznyDyspozytor), which plays the station by the timetable
+// through the player's own acts, and the conflicts it reports.
+
+#include "assistant/przebiegi.h"
+#include "trains/kierunek.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+class TPociag;
+class TPunkt;
+class TRogatka;
+class TSilnikSymulacji;
+class TStacja;
+class TWlot;
+class TWktColorButton;
+
+// What the dispatcher works on: the station, the engine and the clock of the run that owns it, and the
+// run's way of doing an act, whose fault goes to the run's handler. The run hands over these rather
+// than itself, so that the assistant needs nothing of the window's duties or of the record.
+struct TWidokRuchu {
+    TStacja& Stacja;
+    TSilnikSymulacji& Silnik;
+    const double& Czas;
+    // Holds the ticks back while an order is given, as the open train menu does for the player.
+    bool& Wstrzymany;
+    std::function<void(const std::function<void()>&)> Wykonaj;
+};
+
+// One act of the automatic dispatcher, as the player would make it: a button pressed or a train
+// menu item chosen.
+struct TAktDyspozytora {
+    // The driver command that does the same: `press NAME` or `menu POINT "ITEM" ["SUBITEM"]`.
+    std::string Polecenie;
+    // What the hint line says about it.
+    std::string Opis;
+};
+
+// Where the automatic dispatcher found two trains needing one thing at once.
+struct TKonfliktDyspozytora {
+    double Czas = 0;
+    std::string Pociagi;  // "34101" or "34101, 44601"
+    std::string Miejsce;  // a point's name, or "linia wOlsz"
+    std::string Tekst() const;
+};
+
+// The automatic dispatcher: it plays the station by the timetable through the player's own acts
+// only (switch, barrier, signal and route buttons, the train menu), so that everything it does is
+// judged as the player's acts are. It can play every line or only the trains of some entries
+// (the station's own entry standing for the trains that start here); whatever the player does
+// meanwhile it takes as done and never undoes.
+class TAutomatycznyDyspozytor {
+public:
+    // Setting up a train's way in starts this long before the train is due on the entry; its way
+    // out this long before its departure.
+    static constexpr int MinutyPrzedWjazdem = 3;
+    static constexpr int MinutyPrzedWyjazdem = 2;
+    // Barriers stay down when a movement over them is due within this many minutes.
+    static constexpr int MinutyRogatek = 5;
+    // The name that stands for the trains starting in the station.
+    static constexpr const char* WlotStacji = "stacja_Drelinko";
+
+    explicit TAutomatycznyDyspozytor(TWidokRuchu ruch);
+    ~TAutomatycznyDyspozytor();
+
+    // Every line (empty name) or one entry's trains; false for a name that is no entry.
+    bool Wlacz(bool wlaczony, const std::string& wlot = {});
+    bool Wlaczony(const std::string& wlot) const;
+    bool WlaczonyDlaWszystkich() const { return wszystkie_; }
+    bool CokolwiekWlaczone() const { return wszystkie_ || !wloty_.empty(); }
+    // The entries the dispatcher can be switched on for, in component order.
+    std::vector<std::string> Wloty() const;
+
+    // Plans the day's trains again (the day was prepared, or the dispatcher switched on).
+    void Planuj();
+    // Once per tick, before the simulation step: makes every act that is due.
+    void Dzialaj();
+
+    // Told of every act as it is made.
+    std::function<void(const TAktDyspozytora&)> OnAkt;
+    // The first conflicts found, in order (at most one per train and act).
+    const std::vector<TKonfliktDyspozytora>& Konflikty() const { return konflikty_; }
+    // The platform planned for the train; nullptr when it has none.
+    const TPunkt* PlanowanyPeron(const std::string& numer) const;
+
+private:
+    friend class TPunktKontrolny;
+    enum class tEtap : std::uint8_t { czeka, wjezdza, stoi, formuje, wyjezdza, odjechal, koniec };
+    struct TRuch;
+    struct TZadanie;
+
+    TWidokRuchu ruch_;
+    std::unique_ptr<TMapaPrzebiegow> mapa_;
+    bool wszystkie_ = false;
+    std::set<std::string> wloty_;
+    std::vector<std::unique_ptr<TZadanie>> zadania_;
+    std::vector<TKonfliktDyspozytora> konflikty_;
+
+    // Built once per tick.
+    std::unordered_map<const TPociag*, TPunkt*> gdzie_;
+    std::unordered_set<const TPociag*> zywe_;
+    // Points held by a shunting movement under way, and who locked what.
+    std::set<const TPunkt*> rezerwacje_;
+    std::map<const TPunkt*, std::string> wlasciciele_;
+    // The barriers' positions as the dispatcher last left them; those the player moved since are his.
+    std::map<TRogatka*, bool> rogatki_;
+    std::set<TRogatka*> rogatkiGracza_;
+    // The barriers the dispatcher lowered itself.
+    std::set<TRogatka*> nasze_;
+    double teraz_ = 0;
+
+    TMapaPrzebiegow& Mapa();
+    bool Obslugiwany(const TZadanie& z) const;
+    void Rozpoznaj(TZadanie& z);
+    void Prowadz(TZadanie& z);
+    void Formuj(TZadanie& z);
+    void PilnujRogatek();
+
+    // A train's movement over a route: everything missing is done at once, or nothing when the
+    // route cannot be had now (the reason goes into `powod`).
+    bool UstawDroge(TZadanie& z, const TPrzebieg& p, tSemType kierunek, const TPunkt* pomin, std::string& powod,
+                    TWlot* naLinie = nullptr);
+    bool DrogaWolna(const TPrzebieg& p, const TPunkt* pomin, std::string& powod) const;
+    bool DrogaUtwierdzona(const TPrzebieg& p, const TPunkt* pomin) const;
+    bool WolnaDlaManewru(const TDrogaUkladu& d, std::string& powod) const;
+    void UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer);
+    void OpuscRogatke(TRogatka* r, const std::string& numer);
+
+    void Nacisnij(TWktColorButton* b, const std::string& opis);
+    bool Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis);
+    void Konflikt(TZadanie& z, int akt, const std::string& powod);
+    std::vector<std::vector<TRuch>> Objazdy(TPunkt* peron, tSemType kierunek) const;
+};

@@ -1,0 +1,212 @@
+// Filling the report window's sortable table of trains and exporting it to CSV, PNG and PDF.
+
+#include "ui/report/okno_raportu.h"
+
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
+#include "trains/czas.h"
+#include "ui/report/raport_wykresy.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A cell that sorts by its value rather than by its text: times and numbers, "-" before them all.
+class TKomorka : public QTableWidgetItem {
+public:
+    TKomorka(const QString& tekst, double wartosc) : QTableWidgetItem(tekst) { setData(Qt::UserRole, wartosc); }
+    bool operator<(const QTableWidgetItem& inna) const override
+    {
+        return data(Qt::UserRole).toDouble() < inna.data(Qt::UserRole).toDouble();
+    }
+};
+
+constexpr double Brak = -1e9;
+
+QTableWidgetItem* Czas(const std::optional<double>& czas)
+{
+    return czas ? new TKomorka(Q(GodzinaRaportu(*czas)), *czas) : new TKomorka(QStringLiteral("-"), Brak);
+}
+
+// Numbers sort as numbers; the others after them in the timetable's order.
+QTableWidgetItem* NumerPociagu(const std::string& numer, int wiersz)
+{
+    bool liczba = false;
+    const double v = Q(numer).toDouble(&liczba);
+    return new TKomorka(Q(numer), liczba ? v : 1e12 + wiersz);
+}
+
+QTableWidgetItem* Plan(double czas) { return new TKomorka(Q(GodzinaMinuty(czas - std::floor(czas))), czas); }
+
+}  // namespace
+
+TOknoRaportu::TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidget* rodzic)
+    : QDialog(rodzic), dzien_(dzien)
+{
+    setObjectName("fmRaport");
+    setWindowTitle(tytul);
+    auto* uklad = new QVBoxLayout(this);
+    auto* naglowek = new QLabel(NaglowekRaportu(dzien_), this);
+    naglowek->setObjectName("lbNaglowek");
+    QFont f = naglowek->font();
+    f.setBold(true);
+    naglowek->setFont(f);
+    uklad->addWidget(naglowek);
+
+    zakladki_ = new QTabWidget(this);
+    tabela_ = new QTableWidget(this);
+    tabela_->setObjectName("tbPociagi");
+    tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabela_->verticalHeader()->setVisible(false);
+    WypelnijTabele();
+    zakladki_->addTab(tabela_, QStringLiteral("Pociągi"));
+
+    auto* wykresy = new QWidget(this);
+    auto* siatka = new QGridLayout(wykresy);
+    const auto widok = [wykresy](QChart* w) {
+        auto* v = new QChartView(w, wykresy);
+        v->setRenderHint(QPainter::Antialiasing);
+        v->setMinimumSize(360, 240);
+        return v;
+    };
+    siatka->addWidget(widok(WykresWyniku(dzien_)), 0, 0);
+    siatka->addWidget(widok(WykresOpoznien(dzien_)), 0, 1);
+    siatka->addWidget(widok(WykresRodzajow(dzien_)), 1, 0);
+    siatka->addWidget(widok(WykresZajetosci(dzien_)), 1, 1);
+    zakladki_->addTab(wykresy, QStringLiteral("Wykresy"));
+    uklad->addWidget(zakladki_, 1);
+
+    auto* przyciski = new QDialogButtonBox(this);
+    const auto przycisk = [&](const QString& tekst, const char* nazwa) {
+        QPushButton* b = przyciski->addButton(tekst, QDialogButtonBox::ActionRole);
+        b->setObjectName(nazwa);
+        return b;
+    };
+    connect(przycisk(QStringLiteral("Eksportuj &CSV..."), "bCsv"), &QPushButton::clicked, this,
+            [this] { Eksportuj(QStringLiteral("Pliki CSV (*.csv)"), QStringLiteral("csv"), &TOknoRaportu::EksportujCsv); });
+    connect(przycisk(QStringLiteral("Eksportuj P&NG..."), "bPng"), &QPushButton::clicked, this,
+            [this] { Eksportuj(QStringLiteral("Obrazy PNG (*.png)"), QStringLiteral("png"), &TOknoRaportu::EksportujPng); });
+    connect(przycisk(QStringLiteral("Eksportuj P&DF..."), "bPdf"), &QPushButton::clicked, this,
+            [this] { Eksportuj(QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("pdf"), &TOknoRaportu::EksportujPdf); });
+    QPushButton* zamknij = przyciski->addButton(QStringLiteral("Zamknij"), QDialogButtonBox::RejectRole);
+    zamknij->setDefault(true);
+    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    uklad->addWidget(przyciski);
+    resize(980, 680);
+}
+
+void TOknoRaportu::WypelnijTabele()
+{
+    const QStringList naglowki = {QStringLiteral("Numer"),       QStringLiteral("Relacja"),
+                                  QStringLiteral("Przyjazd"),    QStringLiteral("Przyjazd rzecz."),
+                                  QStringLiteral("Odjazd"),      QStringLiteral("Odjazd rzecz."),
+                                  QStringLiteral("Opóźnienie [min]"), QStringLiteral("Punkty")};
+    tabela_->setSortingEnabled(false);
+    tabela_->setColumnCount(naglowki.size());
+    tabela_->setHorizontalHeaderLabels(naglowki);
+    tabela_->setRowCount(static_cast<int>(dzien_.Pociagi.size()));
+    const QColor tloSpoznionego(255, 220, 220), bordowy(128, 0, 0), szary(128, 128, 128);
+    for (int r = 0; r < tabela_->rowCount(); ++r) {
+        const TPociagRaportu& t = dzien_.Pociagi[static_cast<std::size_t>(r)];
+        const auto o = t.Opoznienie();
+        QTableWidgetItem* komorki[] = {
+            NumerPociagu(t.Numer, r),
+            new QTableWidgetItem(Q(t.RelacjaOd + " - " + t.RelacjaDo)),
+            Plan(t.PrzyjazdPlan),
+            Czas(t.Przyjazd),
+            Plan(t.OdjazdPlan),
+            Czas(t.Odjazd),
+            o ? new TKomorka(QString::number(*o), *o) : new TKomorka(QStringLiteral("-"), Brak),
+            new TKomorka(QString::number(t.Punkty), t.Punkty),
+        };
+        for (int k = 0; k < 8; ++k) {
+            QTableWidgetItem* c = komorki[k];
+            if (k >= 2)
+                c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (t.Spozniony()) {
+                c->setBackground(tloSpoznionego);
+                if (k == 6) {
+                    c->setForeground(bordowy);
+                    QFont f = c->font();
+                    f.setBold(true);
+                    c->setFont(f);
+                }
+            } else if (t.Przepadl) {
+                c->setForeground(szary);
+            }
+            if (t.Przepadl)
+                c->setToolTip(QStringLiteral("Pociąg nie przyjechał przed końcem dnia."));
+            tabela_->setItem(r, k, c);
+        }
+    }
+    tabela_->setSortingEnabled(true);
+    tabela_->sortByColumn(0, Qt::AscendingOrder);
+    tabela_->resizeColumnsToContents();
+    tabela_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+}
+
+bool TOknoRaportu::Wynik(const std::string& powod, const QString& plik)
+{
+    if (powod.empty())
+        return true;
+    PokazBlad(QStringLiteral("Nie udało się zapisać pliku %1.\n%2").arg(plik, Q(powod)));
+    return false;
+}
+
+void TOknoRaportu::PokazBlad(const QString& tekst) { QMessageBox::warning(this, windowTitle(), tekst); }
+
+// The name's bytes as the file system has them, so that the file is written under the very name chosen.
+bool TOknoRaportu::EksportujCsv(const QString& plik)
+{
+    try {
+        ZapiszPlikCaly(QFile::encodeName(plik).toStdString(), RaportCsv(dzien_));
+        return true;
+    } catch (const EwktException& e) {
+        return Wynik(e.what(), plik);
+    }
+}
+
+bool TOknoRaportu::EksportujPng(const QString& plik)
+{
+    return Wynik(ZapiszRaportPng(dzien_, QFile::encodeName(plik).toStdString()), plik);
+}
+
+bool TOknoRaportu::EksportujPdf(const QString& plik)
+{
+    return Wynik(ZapiszRaportPdf(dzien_, QFile::encodeName(plik).toStdString()), plik);
+}
+
+QString TOknoRaportu::PlikDoEksportu(const QString& filtr, const QString& rozszerzenie)
+{
+    QString plik = QFileDialog::getSaveFileName(this, QStringLiteral("Eksportuj raport dnia"),
+                                                QDir::home().filePath(QStringLiteral("raport.") + rozszerzenie), filtr);
+    if (!plik.isEmpty() && !plik.endsWith(QLatin1Char('.') + rozszerzenie, Qt::CaseInsensitive))
+        plik += QLatin1Char('.') + rozszerzenie;
+    return plik;
+}
+
+void TOknoRaportu::Eksportuj(const QString& filtr, const QString& rozszerzenie,
+                             bool (TOknoRaportu::*zapis)(const QString&))
+{
+    const QString plik = PlikDoEksportu(filtr, rozszerzenie);
+    if (!plik.isEmpty())
+        (this->*zapis)(plik);
+}

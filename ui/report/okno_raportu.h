@@ -1,0 +1,46 @@
+#pragma once
+
+// The day's report window (TOknoRaportu): the table of trains, the charts, and the exports.
+
+#include "report/raport_dnia.h"
+
+#include <QDialog>
+
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+
+// "Raport dnia": a day of the run in a table of its timetable trains (sortable, late trains shown in
+// red) and in four charts, with exports to CSV (the table), PNG and PDF (the charts and the table on
+// A4 pages). It shows the report as it was when the window opened.
+class TOknoRaportu : public QDialog {
+    Q_OBJECT
+
+public:
+    TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidget* rodzic = nullptr);
+
+    const TRaportDnia& Dzien() const { return dzien_; }
+    QTableWidget* Tabela() const { return tabela_; }
+    QTabWidget* Zakladki() const { return zakladki_; }
+
+    // The exports; false (after telling the player why) when the file cannot be written, which then
+    // stays as it was.
+    bool EksportujCsv(const QString& plik);
+    bool EksportujPng(const QString& plik);
+    bool EksportujPdf(const QString& plik);
+
+protected:
+    // The file to export to; empty when the player gives up.
+    virtual QString PlikDoEksportu(const QString& filtr, const QString& rozszerzenie);
+    // Tells the player that an export failed and why.
+    virtual void PokazBlad(const QString& tekst);
+
+private:
+    void WypelnijTabele();
+    void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
+    bool Wynik(const std::string& powod, const QString& plik);
+
+    TRaportDnia dzien_;
+    QTabWidget* zakladki_ = nullptr;
+    QTableWidget* tabela_ = nullptr;
+};

@@ -1,0 +1,460 @@
+// Making the report's charts and laying out its printable pages, table of trains included.
+
+#include "ui/report/raport_wykresy.h"
+
+#include "core/wkt_stream.h"
+#include "report/raport_dnia.h"
+#include "trains/czas.h"
+#include "ui/canvas/obraz.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QBuffer>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QHorizontalStackedBarSeries>
+#include <QImage>
+#include <QLineSeries>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QColor Zielony(0, 128, 0);
+const QColor Bordowy(128, 0, 0);
+const QColor TloSpoznionego(255, 220, 220);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Hours since the start of the day's date, for the time axes (a train after midnight is past 24).
+double Godziny(const TRaportDnia& dzien, double czas) { return (czas - dzien.NrDnia) * 24.0; }
+
+// The time axis of a day: from its first hour to its last (or to the hour of the last event).
+QValueAxis* OsCzasu(const TRaportDnia& dzien, double doCzasu)
+{
+    auto* os = new QValueAxis;
+    const double od = std::floor(Godziny(dzien, dzien.Poczatek));
+    const double do_ = std::max(od + 1, std::ceil(Godziny(dzien, doCzasu)));
+    os->setRange(od, do_);
+    os->setTickType(QValueAxis::TicksDynamic);
+    os->setTickAnchor(0);
+    os->setTickInterval(do_ - od > 12 ? 2 : 1);
+    os->setLabelFormat("%.0f:00");
+    os->setTitleText(QStringLiteral("godzina"));
+    return os;
+}
+
+// The latest moment the report knows of: its end, or its last score change or occupation.
+double OstatniCzas(const TRaportDnia& dzien)
+{
+    if (dzien.Koniec)
+        return *dzien.Koniec;
+    double t = dzien.Poczatek;
+    for (const auto& w : dzien.Wynik)
+        t = std::max(t, w.Czas);
+    for (const auto& z : dzien.Zajetosc)
+        t = std::max(t, z.Do);
+    for (const auto& p : dzien.Pociagi)
+        for (const auto& c : {p.Przyjazd, p.Odjazd})
+            if (c)
+                t = std::max(t, *c);
+    return t;
+}
+
+QChart* NowyWykres(const QString& tytul)
+{
+    auto* w = new QChart;
+    w->setTitle(tytul);
+    w->setAnimationOptions(QChart::NoAnimation);
+    w->legend()->setVisible(false);
+    return w;
+}
+
+// Printed charts take their fonts in pixels of the page, so that PNG and PDF look alike.
+void UstawCzcionki(QChart* w, int piksele)
+{
+    QFont f = w->titleFont();
+    f.setPixelSize(piksele + 2);
+    f.setBold(true);
+    w->setTitleFont(f);
+    QFont zwykla;
+    zwykla.setPixelSize(piksele);
+    QFont mala;
+    mala.setPixelSize(std::max(8, piksele - 3));
+    w->legend()->setFont(zwykla);
+    for (QAbstractAxis* os : w->axes()) {
+        os->setLabelsFont(mala);
+        os->setTitleFont(zwykla);
+    }
+}
+
+void RysujWykres(QPainter& p, QChart* wykres, const QRectF& gdzie)
+{
+    QGraphicsScene scena;
+    scena.addItem(wykres);  // the scene frees it
+    wykres->setGeometry(QRectF(QPointF(0, 0), gdzie.size()));
+    scena.setSceneRect(wykres->geometry());
+    scena.render(&p, gdzie, scena.sceneRect());
+}
+
+struct TKolumna {
+    const char* naglowek;
+    double szerokosc;
+};
+constexpr TKolumna Kolumny[] = {{"Numer", 0.10},   {"Relacja", 0.30}, {"Przyjazd", 0.09}, {"rzecz.", 0.10},
+                                {"Odjazd", 0.09},  {"rzecz.", 0.10},  {"Opóźn.", 0.10},   {"Punkty", 0.10}};
+
+QStringList Wiersz(const TPociagRaportu& t)
+{
+    const auto godzina = [](const std::optional<double>& c) { return c ? Q(GodzinaRaportu(*c)) : QStringLiteral("-"); };
+    const auto plan = [](double c) { return Q(GodzinaMinuty(c - std::floor(c))); };
+    const auto o = t.Opoznienie();
+    return {Q(t.Numer),
+            Q(t.RelacjaOd + " - " + t.RelacjaDo),
+            plan(t.PrzyjazdPlan),
+            godzina(t.Przyjazd),
+            plan(t.OdjazdPlan),
+            godzina(t.Odjazd),
+            o ? QString::number(*o) : QStringLiteral("-"),
+            QString::number(t.Punkty)};
+}
+
+// The page's measures, in proportion to its width.
+struct TMiary {
+    double margines, tekst, wiersz, naglowek;
+    explicit TMiary(const QRectF& strona)
+        : margines(strona.width() * 0.05), tekst(strona.width() / 90.0), wiersz(strona.width() / 45.0),
+          naglowek(strona.width() / 14.0)
+    {
+    }
+};
+
+int WierszyNaStronie(const QRectF& strona)
+{
+    const TMiary m(strona);
+    return std::max(1, static_cast<int>((strona.height() - 2 * m.margines - m.naglowek) / m.wiersz) - 1);
+}
+
+void RysujTabele(QPainter& p, const TRaportDnia& dzien, const QRectF& obszar, int od, int ile, const TMiary& m)
+{
+    QFont f;
+    f.setPixelSize(static_cast<int>(m.tekst));
+    QFont gruba = f;
+    gruba.setBold(true);
+    const auto rysujWiersz = [&](double y, const QStringList& teksty, const QColor* tlo, bool naglowek, bool spozniony) {
+        const QRectF pas(obszar.left(), y, obszar.width(), m.wiersz);
+        if (tlo != nullptr)
+            p.fillRect(pas, *tlo);
+        double x = obszar.left();
+        for (int k = 0; k < teksty.size(); ++k) {
+            const double w = obszar.width() * Kolumny[k].szerokosc;
+            const QRectF komorka(x + m.tekst * 0.3, y, w - m.tekst * 0.6, m.wiersz);
+            const bool wyrozniona = naglowek || (spozniony && k == 6);
+            p.setFont(wyrozniona ? gruba : f);
+            p.setPen(spozniony && k == 6 ? Bordowy : QColor(Qt::black));
+            const QString t = p.fontMetrics().elidedText(teksty[k], Qt::ElideRight, static_cast<int>(komorka.width()));
+            p.drawText(komorka, (k >= 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, t);
+            x += w;
+        }
+        p.setPen(QColor(200, 200, 200));
+        p.drawLine(pas.bottomLeft(), pas.bottomRight());
+    };
+    QStringList naglowki;
+    for (const auto& k : Kolumny)
+        naglowki << QString::fromUtf8(k.naglowek);
+    const QColor szare(230, 230, 230);
+    rysujWiersz(obszar.top(), naglowki, &szare, true, false);
+    double y = obszar.top() + m.wiersz;
+    for (int i = od; i < std::min<int>(od + ile, static_cast<int>(dzien.Pociagi.size())); ++i) {
+        const TPociagRaportu& t = dzien.Pociagi[static_cast<std::size_t>(i)];
+        rysujWiersz(y, Wiersz(t), t.Spozniony() ? &TloSpoznionego : nullptr, false, t.Spozniony());
+        y += m.wiersz;
+    }
+}
+
+}  // namespace
+
+QChart* WykresWyniku(const TRaportDnia& dzien)
+{
+    QChart* w = NowyWykres(QStringLiteral("Punkty w ciągu dnia"));
+    auto* seria = new QLineSeries;
+    // A step line: the score holds until the next line changes it.
+    std::int32_t ostatni = dzien.ScorePoczatkowy;
+    for (const auto& punkt : dzien.Wynik) {
+        const double x = Godziny(dzien, punkt.Czas);
+        if (seria->count() > 0)
+            seria->append(x, ostatni);
+        seria->append(x, punkt.Score);
+        ostatni = punkt.Score;
+    }
+    const double koniec = OstatniCzas(dzien);
+    seria->append(Godziny(dzien, koniec), ostatni);
+    seria->setColor(Zielony);
+    w->addSeries(seria);
+    QValueAxis* x = OsCzasu(dzien, koniec);
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("punkty"));
+    y->setLabelFormat("%d");
+    w->addAxis(x, Qt::AlignBottom);
+    w->addAxis(y, Qt::AlignLeft);
+    seria->attachAxis(x);
+    seria->attachAxis(y);
+    y->applyNiceNumbers();
+    return w;
+}
+
+QChart* WykresOpoznien(const TRaportDnia& dzien)
+{
+    QChart* w = NowyWykres(QStringLiteral("Opóźnienie pociągów [min]"));
+    auto* spoznione = new QBarSet(QStringLiteral("opóźnione"));
+    auto* inne = new QBarSet(QStringLiteral("w czasie"));
+    spoznione->setColor(Bordowy);
+    inne->setColor(Zielony);
+    QStringList numery;
+    int najwieksze = 1, najmniejsze = 0;
+    for (const auto& t : dzien.Pociagi) {
+        const auto o = t.Opoznienie();
+        if (!o)
+            continue;
+        numery << Q(t.Numer);
+        *spoznione << (t.Spozniony() ? *o : 0);
+        *inne << (t.Spozniony() ? 0 : *o);
+        najwieksze = std::max(najwieksze, *o);
+        najmniejsze = std::min(najmniejsze, *o);
+    }
+    auto* seria = new QStackedBarSeries;
+    seria->append(inne);
+    seria->append(spoznione);
+    seria->setBarWidth(0.8);
+    w->addSeries(seria);
+    auto* x = new QBarCategoryAxis;
+    x->append(numery.isEmpty() ? QStringList{QStringLiteral("-")} : numery);
+    x->setLabelsAngle(-90);
+    auto* y = new QValueAxis;
+    y->setRange(najmniejsze, najwieksze);
+    y->setLabelFormat("%d");
+    y->applyNiceNumbers();
+    // Whole minutes only on a short axis.
+    if (y->max() - y->min() <= 10)
+        y->setTickCount(static_cast<int>(y->max() - y->min()) + 1);
+    w->addAxis(x, Qt::AlignBottom);
+    w->addAxis(y, Qt::AlignLeft);
+    seria->attachAxis(x);
+    seria->attachAxis(y);
+    return w;
+}
+
+QChart* WykresRodzajow(const TRaportDnia& dzien)
+{
+    QChart* w = NowyWykres(QStringLiteral("Punkty według rodzaju oceny"));
+    auto* premie = new QBarSet(QStringLiteral("premie"));
+    auto* kary = new QBarSet(QStringLiteral("kary"));
+    premie->setColor(Zielony);
+    kary->setColor(Bordowy);
+    QStringList rodzaje;
+    for (int i = 0; i < LiczbaRodzajowOceny; ++i) {
+        const TSumaRodzaju& s = dzien.Rodzaje[static_cast<std::size_t>(i)];
+        if (s.Ile == 0)
+            continue;
+        rodzaje << QStringLiteral("%1 (%2×)").arg(QString::fromUtf8(NazwaRodzaju(static_cast<tRodzajOceny>(i)))).arg(s.Ile);
+        *premie << std::max(0, s.Punkty);
+        *kary << std::min(0, s.Punkty);
+    }
+    auto* seria = new QHorizontalStackedBarSeries;
+    seria->append(premie);
+    seria->append(kary);
+    seria->setLabelsVisible(true);
+    w->addSeries(seria);
+    auto* y = new QBarCategoryAxis;
+    y->append(rodzaje.isEmpty() ? QStringList{QStringLiteral("-")} : rodzaje);
+    auto* x = new QValueAxis;
+    x->setLabelFormat("%d");
+    w->addAxis(y, Qt::AlignLeft);
+    w->addAxis(x, Qt::AlignBottom);
+    seria->attachAxis(y);
+    seria->attachAxis(x);
+    x->applyNiceNumbers();
+    return w;
+}
+
+QChart* WykresZajetosci(const TRaportDnia& dzien)
+{
+    QChart* w = NowyWykres(QStringLiteral("Zajętość torów"));
+    const double koniec = OstatniCzas(dzien);
+    const double od = Godziny(dzien, dzien.Poczatek), do_ = Godziny(dzien, koniec);
+    QValueAxis* x = OsCzasu(dzien, koniec);
+    auto* y = new QCategoryAxis;
+    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int tory = static_cast<int>(ToryRaportu.size());
+    y->setRange(-0.6, tory - 0.4);
+    w->addAxis(x, Qt::AlignBottom);
+    w->addAxis(y, Qt::AlignLeft);
+    const QColor kolory[] = {QColor(0, 90, 160), QColor(0, 130, 110), QColor(160, 100, 0), QColor(150, 60, 120),
+                             QColor(90, 90, 90)};
+    // The axis takes its labels bottom up.
+    for (int i = tory - 1; i >= 0; --i)
+        y->append(Q(std::string(ToryRaportu[static_cast<std::size_t>(i)])), tory - 1 - i);
+    for (int i = 0; i < tory; ++i) {
+        // From the top: p1 first. Each track is one band that rises where a train stands on it.
+        const double srodek = tory - 1 - i, dol = srodek - 0.35, gora = srodek + 0.35;
+        auto* dolna = new QLineSeries;
+        auto* gorna = new QLineSeries;
+        dolna->append(od, dol);
+        dolna->append(do_, dol);
+        gorna->append(od, dol);
+        for (const auto& z : dzien.Zajetosc) {
+            if (z.Tor != ToryRaportu[static_cast<std::size_t>(i)])
+                continue;
+            // A train seen at one look only still gets a visible sliver of its five seconds.
+            const double a = Godziny(dzien, z.Od), b = std::max(Godziny(dzien, z.Do), a + 5.0 / 3600);
+            gorna->append(a, dol);
+            gorna->append(a, gora);
+            gorna->append(b, gora);
+            gorna->append(b, dol);
+        }
+        gorna->append(do_, dol);
+        auto* pas = new QAreaSeries(gorna, dolna);
+        // The area only draws between its edges; it does not own them.
+        gorna->setParent(pas);
+        dolna->setParent(pas);
+        pas->setColor(kolory[i]);
+        pas->setPen(Qt::NoPen);
+        w->addSeries(pas);
+        pas->attachAxis(x);
+        pas->attachAxis(y);
+    }
+    return w;
+}
+
+QString NaglowekRaportu(const TRaportDnia& dzien)
+{
+    const QString godziny = dzien.Koniec ? QStringLiteral("od %1 do %2").arg(Q(GodzinaMinuty(dzien.Poczatek - dzien.NrDnia)),
+                                                                             QStringLiteral("24:00"))
+                                         : QStringLiteral("od %1").arg(Q(GodzinaMinuty(dzien.Poczatek - dzien.NrDnia)));
+    return QStringLiteral("Dzień %1 (%2): %3 pkt, pociągów %4, punktualnie odprawionych %5")
+        .arg(dzien.NrDnia + 1)
+        .arg(godziny)
+        .arg(dzien.Punkty > 0 ? QStringLiteral("+%1").arg(dzien.Punkty) : QString::number(dzien.Punkty))
+        .arg(dzien.Pociagi.size())
+        .arg(dzien.Punktualne());
+}
+
+int LiczbaStronRaportu(const TRaportDnia& dzien, const QRectF& strona)
+{
+    const int wiersze = WierszyNaStronie(strona);
+    return 1 + static_cast<int>((dzien.Pociagi.size() + static_cast<std::size_t>(wiersze) - 1) / static_cast<std::size_t>(wiersze));
+}
+
+void RysujStroneRaportu(QPainter& p, const TRaportDnia& dzien, const QRectF& strona, int nrStrony)
+{
+    const TMiary m(strona);
+    p.fillRect(strona, Qt::white);
+    const QRectF tresc = strona.adjusted(m.margines, m.margines, -m.margines, -m.margines);
+    QFont tytul;
+    tytul.setPixelSize(static_cast<int>(m.tekst * 1.8));
+    tytul.setBold(true);
+    QFont zwykla;
+    zwykla.setPixelSize(static_cast<int>(m.tekst * 1.2));
+    p.setPen(Qt::black);
+    p.setFont(tytul);
+    p.drawText(QRectF(tresc.left(), tresc.top(), tresc.width(), m.naglowek * 0.5), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Lorvia 99 - Drelinko: raport dnia"));
+    p.setFont(zwykla);
+    const int stron = LiczbaStronRaportu(dzien, strona);
+    p.drawText(QRectF(tresc.left(), tresc.top() + m.naglowek * 0.5, tresc.width(), m.naglowek * 0.4),
+               Qt::AlignLeft | Qt::AlignVCenter, NaglowekRaportu(dzien));
+    p.drawText(QRectF(tresc.left(), tresc.top(), tresc.width(), m.naglowek * 0.5), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("strona %1 z %2").arg(nrStrony + 1).arg(stron));
+    const QRectF obszar = tresc.adjusted(0, m.naglowek, 0, 0);
+    if (nrStrony == 0) {
+        // The charts, one above the other; the occupation gets the most room.
+        const double h = obszar.height();
+        const double wysokosci[] = {0.22, 0.24, 0.24, 0.30};
+        QChart* (*wykresy[])(const TRaportDnia&) = {WykresWyniku, WykresOpoznien, WykresRodzajow, WykresZajetosci};
+        double y = obszar.top();
+        for (int i = 0; i < 4; ++i) {
+            QChart* w = wykresy[i](dzien);
+            UstawCzcionki(w, static_cast<int>(m.tekst));
+            RysujWykres(p, w, QRectF(obszar.left(), y, obszar.width(), h * wysokosci[i]));
+            y += h * wysokosci[i];
+        }
+        return;
+    }
+    const int wiersze = WierszyNaStronie(strona);
+    RysujTabele(p, dzien, obszar, (nrStrony - 1) * wiersze, wiersze, m);
+}
+
+QByteArray RaportPng(const TRaportDnia& dzien)
+{
+    // The A4 pages at 100 dpi, one below the other.
+    const QRectF strona(0, 0, 827, 1169);
+    const int stron = LiczbaStronRaportu(dzien, strona);
+    QImage obraz(static_cast<int>(strona.width()), static_cast<int>(strona.height()) * stron, QImage::Format_RGB32);
+    if (obraz.isNull())
+        return {};
+    obraz.fill(Qt::white);
+    {
+        QPainter p(&obraz);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        for (int i = 0; i < stron; ++i) {
+            p.save();
+            p.translate(0, strona.height() * i);
+            RysujStroneRaportu(p, dzien, strona, i);
+            p.restore();
+        }
+    }
+    const QByteArray dane = BajtyPng(obraz);
+    // The IEND chunk closes every whole PNG.
+    static const QByteArray koniec = QByteArray::fromHex("0000000049454e44ae426082");
+    return dane.endsWith(koniec) ? dane : QByteArray();
+}
+
+QByteArray RaportPdf(const TRaportDnia& dzien)
+{
+    QByteArray dane;
+    {
+        QBuffer bufor(&dane);
+        if (!bufor.open(QIODevice::WriteOnly))
+            return {};
+        QPdfWriter pdf(&bufor);
+        pdf.setTitle(QStringLiteral("Raport dnia"));
+        pdf.setCreator(QStringLiteral("Lorvia 99 - Drelinko"));
+        pdf.setResolution(150);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter p;
+        if (!p.begin(&pdf))
+            return {};
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF strona(0, 0, pdf.width(), pdf.height());
+        const int stron = LiczbaStronRaportu(dzien, strona);
+        for (int i = 0; i < stron; ++i) {
+            if (i > 0 && !pdf.newPage())
+                return {};
+            RysujStroneRaportu(p, dzien, strona, i);
+        }
+        if (!p.end())
+            return {};
+    }
+    return dane.startsWith("%PDF-") && dane.trimmed().endsWith("%%EOF") ? dane : QByteArray();
+}
+
+std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik)
+{
+    return ZapiszNarysowany(RaportPng(dzien), plik, "raportu");
+}
+
+std::string ZapiszRaportPdf(const TRaportDnia& dzien, const std::string& plik)
+{
+    return ZapiszNarysowany(RaportPdf(dzien), plik, "raportu");
+}

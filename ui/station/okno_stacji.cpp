@@ -1,0 +1,1001 @@
+// Building the station window and its menus, running its ticks, repainting what changed, and keeping
+// its settings and the game on closing.
+
+#include "ui/station/okno_stacji.h"
+
+#include "core/ustawienia.h"
+#include "core/wkt_files.h"
+#include "interlocking/przyciski.h"
+#include "models/model_rozkladu.h"
+#include "run/symulacja_stacji.h"
+#include "simulation/ustawienia_gry.h"
+#include "station/przycisk_elementu.h"
+#include "station/upunkt.h"
+#include "trains/czas.h"
+#include "ui/canvas/qplotno.h"
+#include "ui/report/okno_raportu.h"
+#include "ui/services/o_programie.h"
+#include "ui/services/okno_pomocy.h"
+#include "ui/services/okno_postepu.h"
+#include "ui/station/diagram.h"
+#include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/przycisk_widok.h"
+#include "ui/station/zegar.h"
+#include "ui/text/dziennik_widok.h"
+#include "ui/text/etykieta_skrocona.h"
+#include "ui/timetable/okno_rozkladu.h"
+
+#include <QActionGroup>
+#include <QAbstractButton>
+#include <QFile>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <optional>
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+const char* const Strony[][2] = {{"Szlak", "tsSzlak"},           {"Stacja", "tsStacja"},
+                                 {"Rozkład", "Rozklad"},         {"Przebiegi", "tsPrzebiegi"},
+                                 {"Sterowanie", "tsSterowanie"}};
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+namespace domyslne {
+// The journal's height in the window's design size, and the least it gets when it follows the
+// diagram.
+constexpr int Dziennik = 88;
+}  // namespace domyslne
+
+// The pause of the clock panel: why the clock stands, or nothing while it runs.
+QString PowodPauzy(bool stop, bool wstrzymany, bool aktywne)
+{
+    if (stop)
+        return QStringLiteral("pauza: wciśnięty przycisk STOP");
+    if (wstrzymany)
+        return QStringLiteral("pauza: otwarte menu lub okno");
+    if (!aktywne)
+        return QStringLiteral("pauza: okno stacji nie jest aktywne");
+    return {};
+}
+
+// The extent of the buttons a page places by hand: the page may not be smaller.
+QSize ZasiegDzieci(const QWidget* strona)
+{
+    QSize r;
+    for (const QWidget* w : strona->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        r = r.expandedTo(QSize(w->geometry().right() + 1, w->geometry().bottom() + 1));
+    return r;
+}
+
+}  // namespace
+
+TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
+    : QMainWindow(rodzic), sym_(symulacja), ustawienia_(magazyn_, &symulacja.Komunikaty()), menuPociagu_(symulacja.Stacja(), symulacja.Silnik())
+{
+    setObjectName("eStacja");
+    setWindowTitle("Drelinko 99");
+    resize(742, 449);
+    QFont czcionka = NaQFont(TCzcionka{});
+    setFont(czcionka);
+
+    // The information panel: the pages of buttons with the hint line, and the analog clock.
+    auto* panelinfo = new QWidget;
+    panelinfo->setObjectName("panelinfo");
+    panelinfo->setFixedHeight(104);
+    auto* panelinfo2 = new QWidget;
+    panelinfo2->setObjectName("panelinfo2");
+    pcInfo1_ = new QTabWidget;
+    pcInfo1_->setObjectName("pcInfo1");
+    pcInfo1_->setTabPosition(QTabWidget::South);
+    pcInfo1_->setDocumentMode(true);
+    for (const auto& [tytul, nazwa] : Strony)
+        pcInfo1_->addTab(ZbudujStrone(nazwa), QString::fromUtf8(tytul));
+    auto* opcje = new QWidget;
+    opcje->setObjectName("tsOpcje");
+    auto* bKolorOkna = new QPushButton(QStringLiteral("Zmień kolor okna..."), opcje);
+    bKolorOkna->setObjectName("bKolorOkna");
+    cbDzwieki_ = new QCheckBox(QStringLiteral("odtwarzaj dźwięki"), opcje);
+    cbDzwieki_->setObjectName("cbDzwieki");
+    cbDzwieki_->setChecked(true);
+    cbZegar_ = new QCheckBox(QStringLiteral("wyświetlaj zegar wskazówkowy"), opcje);
+    cbZegar_->setObjectName("cbZegar");
+    cbZegar_->setChecked(true);
+    // Trains' labels beside the tracks, so that a train between stopping places can be found.
+    cbEtykiety_ = new QCheckBox(QStringLiteral("wyświetlaj etykiety pociągów przy torach"), opcje);
+    cbEtykiety_->setObjectName("cbEtykiety");
+    cbEtykiety_->setChecked(true);
+    auto* uOpcje = new QVBoxLayout;
+    uOpcje->addWidget(bKolorOkna, 0, Qt::AlignLeft);
+    uOpcje->addWidget(cbDzwieki_);
+    uOpcje->addWidget(cbZegar_);
+    uOpcje->addWidget(cbEtykiety_);
+    uOpcje->addStretch();
+    // The automatic dispatcher, for every line or per line entry, in a column of its own.
+    auto* uAuto = new QVBoxLayout;
+    uAuto->setSpacing(0);
+    auto* lbAuto = new QLabel(QStringLiteral("Dyżurny automatyczny prowadzi pociągi:"), opcje);
+    uAuto->addWidget(lbAuto);
+    auto* rzad = new QHBoxLayout;
+    std::vector<std::string> wloty{""};
+    for (const std::string& w : sym_.Dyspozytor().Wloty())
+        wloty.push_back(w);
+    for (const std::string& w : wloty) {
+        const QString napis = w.empty()                                ? QStringLiteral("wszystkie")
+                              : w == TAutomatycznyDyspozytor::WlotStacji ? QStringLiteral("ze stacji")
+                                                                         : QString::fromStdString(w);
+        auto* cb = new QCheckBox(napis, opcje);
+        cb->setObjectName(QString::fromStdString("cbAuto" + (w.empty() ? std::string("Wszystkie") : w)));
+        connect(cb, &QCheckBox::clicked, this, [this, w](bool on) { WlaczDyspozytora(w, on); });
+        rzad->addWidget(cb);
+        cbAuto_.emplace_back(w, cb);
+    }
+    rzad->addStretch();
+    uAuto->addLayout(rzad);
+    uAuto->addStretch();
+    auto* uStrona = new QHBoxLayout;
+    uStrona->setContentsMargins(0, 0, 0, 0);
+    uStrona->addLayout(uOpcje);
+    uStrona->addLayout(uAuto, 1);
+    opcje->setLayout(uStrona);
+    pcInfo1_->addTab(opcje, QStringLiteral("Opcje"));
+    UstawKolorZakladek(QColor(0xEF, 0xE4, 0xD1));
+    lbNazwa_ = new QLabel;
+    lbNazwa_->setObjectName("lbNazwa");
+    lbNazwa_->setAlignment(Qt::AlignCenter);
+    auto* u2 = new QVBoxLayout(panelinfo2);
+    u2->setContentsMargins(0, 0, 0, 0);
+    u2->setSpacing(0);
+    u2->addWidget(pcInfo1_, 1);
+    u2->addWidget(lbNazwa_);
+    zegar_ = new TZegarWidok([this] { return sym_.CzasSymulacji; });
+    auto* u1 = new QHBoxLayout(panelinfo);
+    u1->setContentsMargins(0, 0, 0, 0);
+    u1->addWidget(panelinfo2, 1);
+    u1->addWidget(zegar_);
+
+    // The diagram, with the controls beneath it.
+    diagram_ = new TDiagram(sym_);
+    scb_ = new QScrollArea;
+    scb_->setObjectName("scbObszar");
+    scb_->setWidget(diagram_);
+    scb_->setFrameShape(QFrame::NoFrame);
+    scb_->setAlignment(Qt::AlignCenter);
+    // Room for a strip of the diagram at least; the rest scrolls.
+    scb_->setMinimumHeight(60);
+    scb_->installEventFilter(this);
+    bStop_ = new QToolButton;
+    bStop_->setObjectName("bStop");
+    bStop_->setText("STOP");
+    bStop_->setCheckable(true);
+    bStop_->setToolTip(QStringLiteral("Wciśnij, aby zatrzymać symulację."));
+    // Down, the button looks pressed in: sunken and darker, whatever the window's colour.
+    bStop_->setStyleSheet("QToolButton#bStop { padding: 2px 6px; border: 1px solid #8C7B61; border-radius: 2px;"
+                          " background: palette(button); }"
+                          " QToolButton#bStop:checked { border: 2px inset #5A4C38; padding: 3px 5px 1px 7px;"
+                          " background: #B8A888; font-weight: bold; }");
+    pScore_ = new QFrame;
+    pScore_->setObjectName("pScore");
+    pScore_->setAutoFillBackground(true);
+    pScore_->setToolTip(QStringLiteral("pokazuje ilość zdobytych/straconych punktów"));
+    lbScore_ = new QLabel(pScore_);
+    lbScore_->setObjectName("lbScore");
+    lbScore_->setAlignment(Qt::AlignCenter);
+    QFont duza = czcionka;
+    duza.setPointSize(12);
+    duza.setBold(true);
+    lbScore_->setFont(duza);
+    lbScore_->setStyleSheet("color: white");
+    auto* uScore = new QHBoxLayout(pScore_);
+    uScore->setContentsMargins(8, 0, 8, 0);
+    uScore->addWidget(lbScore_);
+    auto* panel1 = new QFrame;
+    panel1_ = panel1;
+    panel1->setObjectName("Panel1");
+    panel1->setAutoFillBackground(true);
+    lbCzas_ = new TEtykietaSkrocona;
+    lbCzas_->setObjectName("lbCzas");
+    lbCzas_->setFont(duza);
+    lbCzas_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbCzas_->installEventFilter(this);
+    lbCzasSek_ = new TEtykietaSkrocona;
+    lbCzasSek_->setObjectName("lbCzasSek");
+    auto* uCzas = new QHBoxLayout(panel1);
+    uCzas->setContentsMargins(6, 0, 4, 0);
+    uCzas->setSpacing(1);
+    uCzas->addWidget(lbCzas_, 0, Qt::AlignVCenter);
+    uCzas->addWidget(lbCzasSek_, 0, Qt::AlignBottom);
+    rxSl_ = new QScrollBar(Qt::Horizontal);
+    rxSl_->setObjectName("rxSl");
+    rxSl_->setRange(1, 100);
+    rxSl_->setValue(TSymulacjaStacji::SzybkoscPoczatkowa);
+    rxSl_->setToolTip(QStringLiteral("szybkość symulacji - im dalej w prawo, tym szybciej"));
+    lbIloscPoc_ = new QLabel;
+    lbIloscPoc_->setObjectName("lbIloscPoc");
+    QFont mala = czcionka;
+    mala.setPointSize(7);
+    lbIloscPoc_->setFont(mala);
+    // As wide as its longest text, so that no count is cut at the window's edge.
+    {
+        const QFontMetrics m(mala);
+        int szerokosc = 0;
+        for (const char* t : {"żadnych pociągów w obrębie stacji", "88 pociągów w obrębie stacji",
+                              "88 pociągi w obrębie stacji"})
+            szerokosc = std::max(szerokosc, m.horizontalAdvance(QString::fromUtf8(t)));
+        lbIloscPoc_->setMinimumWidth(szerokosc + 4);
+    }
+    auto* sterowanie = new QWidget;
+    auto* uSter = new QHBoxLayout(sterowanie);
+    uSter->setContentsMargins(2, 2, 2, 2);
+    uSter->addWidget(bStop_);
+    uSter->addWidget(pScore_);
+    uSter->addWidget(panel1);
+    uSter->addWidget(rxSl_, 1);
+    uSter->addWidget(lbIloscPoc_);
+    auto* gora = new QWidget;
+    auto* uGora = new QVBoxLayout(gora);
+    uGora->setContentsMargins(0, 0, 0, 0);
+    uGora->setSpacing(0);
+    uGora->addWidget(panelinfo);
+    uGora->addWidget(scb_, 1);
+    uGora->addWidget(sterowanie);
+
+    dziennik_ = new TDziennikWidok;
+    // The journal shares its place with the train list, on tabs below them.
+    pociagi_ = new TListaPociagowWidok(sym_);
+    auto* zakladkiDziennika = new QTabWidget;
+    zakladkiDziennika->setObjectName("pcDziennik");
+    zakladkiDziennika->setTabPosition(QTabWidget::South);
+    zakladkiDziennika->setDocumentMode(true);
+    zakladkiDziennika->addTab(dziennik_, QStringLiteral("Dziennik"));
+    zakladkiDziennika->addTab(pociagi_, QStringLiteral("Pociągi"));
+    splitter_ = new QSplitter(Qt::Vertical);
+    splitter_->setObjectName("Splitter6");
+    splitter_->addWidget(gora);
+    splitter_->addWidget(zakladkiDziennika);
+    // The window shares its height out itself (UlozPodzial); the player may drag the handle.
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
+    splitter_->setSizes({449 - domyslne::Dziennik, domyslne::Dziennik});
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> r = splitter_->sizes();
+        if (r.size() == 2 && r[0] + r[1] > 0)
+            udzialDziennika_ = double(r[1]) / (r[0] + r[1]);
+    });
+    setCentralWidget(splitter_);
+    // The clock's two labels change every tick: sized once, in the fonts they have in the window, as
+    // a label of any time would be (the digits are all of a width), and filling their own background,
+    // so that a new time repaints them alone rather than the panel under them or the whole window.
+    for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
+        etykieta->ensurePolished();
+        etykieta->setText(QString::fromLatin1(wzorzec));
+        etykieta->setFixedSize(etykieta->QLabel::sizeHint());
+        etykieta->setText(QString());
+        etykieta->setAutoFillBackground(true);
+    }
+
+    const int szerokosci[] = {50, 90, 50, 50, 150, 50};
+    const char* teksty[] = {"", "", "czas bieżący", "czas symulacji", "Info1", "Szerszy opis"};
+    for (int i = 0; i < 6; ++i) {
+        auto* l = new TEtykietaSkrocona(QString::fromUtf8(teksty[i]));
+        l->setObjectName(QStringLiteral("status%1").arg(i));
+        l->setMinimumWidth(szerokosci[i]);
+        // Opaque, so that the times changing on every tick do not repaint the bar under them.
+        l->setAutoFillBackground(true);
+        statusBar()->addWidget(l, i >= 4 ? 1 : 0);
+        status_.push_back(l);
+    }
+    ZbudujMenuGlowne();
+
+    // The engine tells; the window shows.
+    sym_.Stacja().OnOdswiez = [this](TKomponent* k) {
+        zmienione_.insert(k);
+        if (!doOdswiezenia_) {
+            doOdswiezenia_ = true;
+            QTimer::singleShot(0, this, [this] { OdswiezZmienione(); });
+        }
+    };
+    sym_.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
+        dziennik_->Dodaj(l);
+        if (!l.Porada) {
+            status_[4]->UstawTekst(Q(l.Tekst));
+            status_[5]->UstawTekst(Q(l.Opis));
+        }
+    };
+    sym_.Dziennik().OnScore = [this](std::int32_t) { OdswiezEtykiety(); };
+    // A loaded game comes with its journal.
+    for (const TLiniaDziennika& l : sym_.Dziennik().Linie())
+        sym_.Dziennik().OnLinia(l);
+    sym_.OnPodpowiedz = [this](const std::string& t) {
+        if (lbNazwa_->text() != Q(t))
+            lbNazwa_->setText(Q(t));
+    };
+    sym_.Dyspozytor().OnAkt = [this](const TAktDyspozytora& akt) {
+        lbNazwa_->setText(QStringLiteral("Dyżurny automatyczny: ") + Q(akt.Opis));
+    };
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setInterval(sym_.Interwal());
+    connect(timer_, &QTimer::timeout, this, &TOknoStacji::Tyknij);
+    connect(bStop_, &QToolButton::toggled, this, [this](bool w) {
+        if (sym_.Odtwarzana())
+            pauzaOdtwarzania_ = w;
+        else
+            sym_.Akt({"stop", w ? "on" : "off"});
+        OdswiezPauze();
+    });
+    connect(rxSl_, &QScrollBar::valueChanged, this, [this](int p) {
+        // A game played back keeps its own speed; the slider sets only how fast it is shown.
+        if (sym_.Odtwarzana()) {
+            timer_->setInterval(std::max(1, sym_.SekIncrement * 1000 / std::max(1, p)));
+            return;
+        }
+        sym_.Akt({"speed", std::to_string(p)});
+        timer_->setInterval(sym_.Interwal());
+    });
+    connect(cbDzwieki_, &QCheckBox::toggled, this, [this](bool w) { sym_.Stacja().OdtwarzajDzwieki = w; });
+    connect(cbZegar_, &QCheckBox::toggled, zegar_, &QWidget::setVisible);
+    connect(cbEtykiety_, &QCheckBox::toggled, this, [this](bool w) {
+        sym_.Stacja().EtykietyPociagow = w;
+        diagram_->update();
+    });
+    connect(pociagi_, &TListaPociagowWidok::zmieniono, this, &TOknoStacji::OdswiezWszystko);
+    connect(bKolorOkna, &QPushButton::clicked, this, [this] {
+        const QColor kolor = QColorDialog::getColor(kolorOkna_, this, QString(), QColorDialog::DontUseNativeDialog);
+        if (kolor.isValid())
+            UstawKolorOkna(kolor);
+    });
+    connect(diagram_, &TDiagram::menuPunktu, this, &TOknoStacji::OtworzMenu);
+    connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Akt({"journal", "clear"}); });
+    diagram_->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(pScore_), static_cast<QWidget*>(rxSl_)})
+        w->setStatusTip(w->toolTip());
+    auto* plus = new QShortcut(QKeySequence::ZoomIn, this);
+    connect(plus, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 1.25); });
+    auto* plus2 = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this);
+    connect(plus2, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 1.25); });
+    auto* minus = new QShortcut(QKeySequence::ZoomOut, this);
+    connect(minus, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 0.8); });
+    auto* zero = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
+    connect(zero, &QShortcut::activated, diagram_, &TDiagram::Dopasuj);
+    kolorOkna_ = NaQColor(kolory::TloOkna);
+    static_assert(std::size(Strony) + 1 == ustawienia::LiczbaStron, "the pages and the stored page agree");
+    Wczytaj();
+    OdswiezDyspozytora();
+}
+
+TOknoStacji::~TOknoStacji()
+{
+    sym_.Stacja().OnOdswiez = nullptr;
+    sym_.Dziennik().OnLinia = nullptr;
+    sym_.Dziennik().OnScore = nullptr;
+    sym_.OnPodpowiedz = nullptr;
+    sym_.Dyspozytor().OnAkt = nullptr;
+}
+
+QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
+{
+    auto* strona = new QWidget;
+    strona->setObjectName(QString::fromStdString(kontener));
+    for (const auto& k : sym_.Stacja().Komponenty()) {
+        auto* b = dynamic_cast<TWktColorButton*>(k.get());
+        if (b == nullptr || b->Kontener != kontener)
+            continue;
+        auto* w = new TPrzyciskWidok(sym_, *b, strona);
+        connect(w, &TPrzyciskWidok::nacisniety, this, [this] { OdswiezWszystko(); });
+        przyciski_.push_back(w);
+        if (auto* e = dynamic_cast<TPrzyciskElementu*>(b))
+            przyciskiElementow_.emplace_back(e, w);
+    }
+    strona->setMinimumSize(ZasiegDzieci(strona));
+    return strona;
+}
+
+void TOknoStacji::ZbudujMenuGlowne()
+{
+    QMenu* stacja = menuBar()->addMenu(QStringLiteral("&Stacja"));
+    stacja->addAction(QStringLiteral("&Odśwież"), QKeySequence(Qt::Key_F5), this, [this] { OdswiezWszystko(); });
+    stacja->addSeparator();
+    stacja
+        ->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { ZapiszGre(); })
+        ->setObjectName("Zapiszgre1");
+    wczytaj_ = stacja->addAction(QStringLiteral("&Wczytaj grę..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                                 &TOknoStacji::WczytajGre);
+    wczytaj_->setObjectName("Wczytajgre1");
+    wczytaj_->setVisible(false);
+    przejmij_ = stacja->addAction(QStringLiteral("&Przejmij grę"), QKeySequence(Qt::CTRL | Qt::Key_P), this,
+                                  &TOknoStacji::PrzejmijGre);
+    przejmij_->setObjectName("Przejmijgre1");
+    przejmij_->setVisible(false);
+    stacja->addSeparator();
+    stacja->addAction(QStringLiteral("&Zamknij"), this, &QWidget::close);
+    polecenia_ = menuBar()->addMenu(QStringLiteral("&Polecenia"));
+    connect(polecenia_, &QMenu::aboutToShow, this, [this] {
+        polecenia_->clear();
+        sym_.Wstrzymany = true;
+        OdswiezPauze();
+        auto pozycje = menuPociagu_.Polecenia();
+        DodajPozycje(polecenia_, pozycje, {"commands"});
+        if (!polecenia_->actions().isEmpty())
+            polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
+        polecenia_->addSeparator();
+        QMenu* automat = polecenia_->addMenu(QStringLiteral("Dyżurny &automatyczny"));
+        for (const auto& [w, cb] : cbAuto_) {
+            QAction* a = automat->addAction(cb->text());
+            a->setCheckable(true);
+            a->setChecked(cb->isChecked());
+            const std::string wlot = w;
+            connect(a, &QAction::triggered, this, [this, wlot](bool on) { WlaczDyspozytora(wlot, on); });
+        }
+    });
+    connect(polecenia_, &QMenu::aboutToHide, this, [this] {
+        sym_.Wstrzymany = false;
+        OdswiezPauze();
+    });
+    auto* zwolnij = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    connect(zwolnij, &QShortcut::activated, this, [this] {
+        if (sym_.Stacja().Znajdz<TSpecialPunktButton>("bZerwij") != nullptr)
+            sym_.Akt({"press", "bZerwij"});
+        OdswiezWszystko();
+    });
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Informacje"));
+    QAction* rozklad = info->addAction(QStringLiteral("&Rozkład jazdy..."), QKeySequence(Qt::CTRL | Qt::Key_R), this,
+                                       &TOknoStacji::PokazRozkladJazdy);
+    rozklad->setObjectName("Rozkadjazdy1");
+    info->addAction(QStringLiteral("Raport &dnia..."), this, [this] { PokazRaportDnia(false); })->setObjectName("Raportdnia1");
+    QAction* miniony = info->addAction(QStringLiteral("Raport mi&nionego dnia..."), this, [this] { PokazRaportDnia(true); });
+    miniony->setObjectName("Raportminionegodnia1");
+    // Only once a day has ended at midnight.
+    connect(info, &QMenu::aboutToShow, this, [this, miniony] { miniony->setEnabled(sym_.Raporty().Miniony() != nullptr); });
+    miniony->setEnabled(false);
+    info->addSeparator();
+    const auto pomoc = [this](const char* plik) { PokazPomoc(this, QString::fromUtf8(plik)); };
+    info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); })
+        ->setObjectName("Instrukcjamanewrw1");
+    info->addAction(QStringLiteral("&Instrukcja obsługi"), this, [pomoc] { pomoc("drelinko.htm"); })
+        ->setObjectName("Instrukcjaobsugi1");
+    info->addSeparator();
+    info->addAction(QStringLiteral("&O programie..."), QKeySequence(Qt::CTRL | Qt::Key_F1), this,
+                    [this] { PokazOProgramie(this); })
+        ->setObjectName("Oprogramie1");
+}
+
+void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& pozycje,
+                               const std::vector<std::string>& akt)
+{
+    for (const auto& p : pozycje) {
+        if (!p.Visible)
+            continue;
+        if (p.Separator()) {
+            menu->addSeparator();
+            continue;
+        }
+        QString tekst = Q(p.Caption);
+        std::vector<std::string> slowa = akt;
+        slowa.push_back(NazwaPozycji(pozycje, p));
+        if (p.Podmenu) {
+            QMenu* pod = menu->addMenu(tekst);
+            pod->setEnabled(p.Enabled && !p.Submenu.empty());
+            DodajPozycje(pod, p.Submenu, slowa);
+            continue;
+        }
+        QAction* a = menu->addAction(tekst);
+        a->setEnabled(p.Enabled);
+        if (p.Checked || p.Radio) {
+            a->setCheckable(true);
+            a->setChecked(p.Checked);
+        }
+        if (p.Radio) {
+            // A menu draws a bullet for an item of an exclusive group and a check mark otherwise;
+            // an exclusive group of its own gives each radio item its bullet without unchecking the
+            // others.
+            auto* grupa = new QActionGroup(menu);
+            grupa->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+            grupa->addAction(a);
+        }
+        if (p.Default)
+            menu->setDefaultAction(a);
+        connect(a, &QAction::triggered, this, [this, slowa] {
+            sym_.Akt(slowa);
+            OdswiezWszystko();
+        });
+    }
+}
+
+QMenu* TOknoStacji::ZbudujMenu(TElement* element)
+{
+    if (!menuPociagu_.Otworz(dynamic_cast<TPunkt*>(element)))
+        return nullptr;
+    auto* menu = new QMenu(this);
+    menu->setObjectName("pmPociag");
+    DodajPozycje(menu, menuPociagu_.Pozycje(), {"menu", element->Name});
+    return menu;
+}
+
+void TOknoStacji::OtworzMenu(TElement* element, QPoint gdzie)
+{
+    QMenu* menu = ZbudujMenu(element);
+    if (menu == nullptr)
+        return;
+    // The trains do not move under an open menu.
+    sym_.Wstrzymany = true;
+    OdswiezPauze();
+    menu->exec(gdzie);
+    sym_.Wstrzymany = false;
+    OdswiezPauze();
+    menu->deleteLater();
+    OdswiezWszystko();
+}
+
+void TOknoStacji::PokazRozkladJazdy()
+{
+    // The window loses the focus to the dialog, which alone stops the ticks; the flag makes sure
+    // of it on platforms that do not tell about the focus.
+    const bool wstrzymany = sym_.Wstrzymany;
+    sym_.Wstrzymany = true;
+    OdswiezPauze();
+    {
+        TeRozklad eRozklad(sym_.Rozklad(), WlotyStacji(sym_.Stacja()), this);
+        eRozklad.exec();
+    }
+    sym_.ZapiszZmianeRozkladu();
+    sym_.Wstrzymany = wstrzymany;
+    // The focus comes back here, so that the trains run on, also where no window manager returns it.
+    activateWindow();
+    OdswiezWszystko();
+}
+
+void TOknoStacji::PokazRaportDnia(bool miniony)
+{
+    const TRaportDnia* dzien = miniony ? sym_.Raporty().Miniony() : &sym_.Raporty().Biezacy();
+    if (dzien == nullptr)
+        return;
+    // As with the timetable: the trains wait while the report is read.
+    const bool wstrzymany = sym_.Wstrzymany;
+    sym_.Wstrzymany = true;
+    OdswiezPauze();
+    {
+        TOknoRaportu raport(*dzien, miniony ? QStringLiteral("Raport minionego dnia") : QStringLiteral("Raport dnia"), this);
+        raport.exec();
+    }
+    sym_.Wstrzymany = wstrzymany;
+    activateWindow();
+    OdswiezWszystko();
+}
+
+bool TOknoStacji::Aktywne() const
+{
+    return isActiveWindow() && QApplication::applicationState() == Qt::ApplicationActive;
+}
+
+void TOknoStacji::Tyknij()
+{
+    if (sym_.Odtwarzana()) {
+        std::string blad;
+        const std::size_t akty = sym_.OdtworzoneAkty();
+        if (!pauzaOdtwarzania_ && !sym_.KrokOdtwarzania(blad)) {
+            // The end of the record, or a line that does not replay: the player goes on from here.
+            if (!blad.empty())
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("Odtwarzanie zapisu przerwane.\n%1").arg(Q(blad)));
+            PrzejmijGre();
+            return;
+        }
+        // A replayed act repaints everything, as the player's own click does; a plain tick only
+        // what it changed, as in a game played.
+        if (sym_.OdtworzoneAkty() != akty)
+            OdswiezWszystko();
+        else
+            OdswiezZmienione();
+        return;
+    }
+    sym_.OknoAktywne = Aktywne();
+    sym_.Wykonaj([this] { sym_.Tyknij(); });
+    OdswiezZmienione();
+}
+
+void TOknoStacji::OdswiezEtykiety()
+{
+    // A label given the text it shows already would still be laid out and repainted.
+    const auto ustaw = [](QLabel* etykieta, const QString& tekst) {
+        if (etykieta->text() != tekst)
+            etykieta->setText(tekst);
+    };
+    ustaw(lbScore_, QString::number(sym_.Dziennik().Score()));
+    const QColor kolorScore = NaQColor(sym_.Dziennik().KolorScore());
+    if (pScore_->palette().color(QPalette::Window) != kolorScore) {
+        QPalette paleta = pScore_->palette();
+        paleta.setColor(QPalette::Window, kolorScore);
+        pScore_->setPalette(paleta);
+    }
+    lbCzas_->UstawTekst(Q(sym_.EtykietaCzasu()));
+    lbCzasSek_->UstawTekst(Q(sym_.EtykietaSekund()));
+    if (!sym_.LicznikPociagow().empty())
+        ustaw(lbIloscPoc_, Q(sym_.LicznikPociagow()));
+    status_[2]->UstawTekst(Q(sym_.StatusCzasBiezacy));
+    // The clock as it is now, also after a click on it while the ticks stand.
+    status_[3]->UstawTekst(Q(CzasHHMMSS(sym_.CzasSymulacji)));
+    OdswiezPauze();
+}
+
+QString TOknoStacji::Pauza() const
+{
+    return PowodPauzy(sym_.Stop || pauzaOdtwarzania_, sym_.Wstrzymany, Aktywne());
+}
+
+void TOknoStacji::OdswiezPauze()
+{
+    const QString powod = Pauza();
+    if (powod == panel1_->toolTip() && panel1_->property("pauza").isValid())
+        return;
+    // Orange while the clock runs, grey while it stands; the tooltip tells why. Colours by palette
+    // (the labels take the panel's) rather than a style sheet, which made every repaint of the
+    // ticking labels several times dearer.
+    panel1_->setProperty("pauza", !powod.isEmpty());
+    QPalette paleta = panel1_->palette();
+    paleta.setColor(QPalette::Window, powod.isEmpty() ? QColor(0xFF, 0x80, 0x00) : QColor(0xA0, 0x9A, 0x90));
+    paleta.setColor(QPalette::WindowText, powod.isEmpty() ? QColor(Qt::white) : QColor(0xF4, 0xF4, 0xF4));
+    panel1_->setPalette(paleta);
+    panel1_->setToolTip(powod);
+    lbCzas_->setToolTip(powod);
+    lbCzasSek_->setToolTip(powod);
+}
+
+void TOknoStacji::OdswiezWszystko()
+{
+    doOdswiezenia_ = false;
+    zmienione_.clear();
+    diagram_->update();
+    for (auto* p : przyciski_)
+        p->update();
+    zegar_->update();
+    OdswiezEtykiety();
+    pociagi_->Odswiez();
+}
+
+void TOknoStacji::OdswiezZmienione()
+{
+    doOdswiezenia_ = false;
+    if (!zmienione_.empty()) {
+        // Through the station's own list, so that a component removed meanwhile is never touched.
+        for (const auto& k : sym_.Stacja().Komponenty()) {
+            if (!zmienione_.count(k.get()))
+                continue;
+            if (k->Kontener == TKomponent::Diagram)
+                diagram_->OdswiezKomponent(*k);
+            for (auto* p : przyciski_)
+                if (&p->Przycisk() == k.get())
+                    p->update();
+            // The buttons that show an element draw its state and its fault count.
+            for (const auto& [przycisk, widok] : przyciskiElementow_)
+                if (static_cast<const TKomponent*>(przycisk->ElementPrzycisku()) == k.get())
+                    widok->update();
+        }
+        zmienione_.clear();
+    }
+    zegar_->Odswiez();
+    OdswiezEtykiety();
+    // The train list redraws only its cells that changed.
+    pociagi_->Odswiez();
+}
+
+void TOknoStacji::UstawKolorOkna(const QColor& kolor)
+{
+    kolorOkna_ = kolor;
+    sym_.Stacja().KolorOkna = TKolor(static_cast<std::uint8_t>(kolor.red()), static_cast<std::uint8_t>(kolor.green()),
+                                     static_cast<std::uint8_t>(kolor.blue()));
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, kolor);
+    setPalette(paleta);
+    UstawKolorZakladek(kolor);
+    OdswiezWszystko();
+}
+
+void TOknoStacji::UstawKolorZakladek(const QColor& kolor)
+{
+    // The tab control takes the window's colour for its pages and inactive tabs; the chosen tab
+    // stands out a little lighter.
+    pcInfo1_->setStyleSheet(QStringLiteral("QTabWidget::tab-bar { alignment: right; }"
+                                           " QTabBar::tab { min-width: 72px; padding: 3px 4px; border: 1px solid %2;"
+                                           " border-top: none; background: %1; }"
+                                           " QTabBar::tab:selected { background: %3; font-weight: bold; }"
+                                           " QTabWidget::pane { background: %1; border: none; }")
+                                .arg(kolor.name(), kolor.darker(130).name(), kolor.lighter(108).name()));
+}
+
+bool TOknoStacji::event(QEvent* e)
+{
+    if (e->type() == QEvent::Close) {
+        // The game is kept as it stands when the player closes the window, before whatever
+        // handles the closing lets events through (a progress window painted), and with them ticks.
+        Zachowaj();
+        const bool zamkniete = QMainWindow::event(e) && e->isAccepted();
+        if (!zamkniete && pokazane_)
+            timer_->start();
+        return true;
+    }
+    // The hints of the window's own controls go to the hint line, as the elements' do.
+    if (e->type() == QEvent::StatusTip) {
+        const QString tekst = static_cast<QStatusTipEvent*>(e)->tip();
+        if (!tekst.isEmpty() && lbNazwa_->text() != tekst)
+            lbNazwa_->setText(tekst);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TOknoStacji::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    UlozPodzial();
+}
+
+void TOknoStacji::UlozPodzial()
+{
+    // By now the layout has given the splitter its new height; share it out.
+    const int razem = splitter_->height() - splitter_->handleWidth();
+    if (razem <= 0)
+        return;
+    int dziennik = 0;
+    if (udzialDziennika_ >= 0) {
+        dziennik = static_cast<int>(std::lround(razem * udzialDziennika_));
+    } else {
+        // The diagram gets the height it fills at the zoom its width allows; the journal the rest,
+        // never less than in the window's design size.
+        // Worked out from the parts' own sizes: before the window first shows they are not laid out.
+        const QWidget* gora = splitter_->widget(0);
+        const int staleWGorze = gora->minimumSizeHint().height() - scb_->minimumHeight();
+        const double powiekszenie = diagram_->PowiekszenieDla(QSize(splitter_->width(), 1 << 20));
+        const int rysunek = static_cast<int>(std::ceil(diagram_->sizeHint().height() / diagram_->Powiekszenie() * powiekszenie));
+        dziennik = std::max(domyslne::Dziennik, razem - staleWGorze - rysunek);
+    }
+    dziennik = std::clamp(dziennik, dziennik_->minimumHeight(), std::max(dziennik_->minimumHeight(), razem - splitter_->widget(0)->minimumSizeHint().height()));
+    splitter_->setSizes({razem - dziennik, dziennik});
+}
+
+void TOknoStacji::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange)
+        OdswiezPauze();
+}
+
+bool TOknoStacji::eventFilter(QObject* obiekt, QEvent* e)
+{
+    if (obiekt == scb_ && (e->type() == QEvent::Resize || e->type() == QEvent::Show))
+        diagram_->UstawObszar(scb_->maximumViewportSize());
+    if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonPress) {
+        sym_.Akt({"clock", "click"});
+        OdswiezEtykiety();
+    } else if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonDblClick) {
+        sym_.Akt({"clock", "dblclick"});
+        OdswiezEtykiety();
+    } else if (obiekt == diagram_ && e->type() == QEvent::MouseMove) {
+        // The hint line follows the element under the mouse.
+        const auto* ruch = static_cast<QMouseEvent*>(e);
+        const TElement* element = diagram_->ElementPod(ruch->position().toPoint());
+        const QString hint = element != nullptr ? Q(element->Hint) : QString();
+        if (element != nullptr && lbNazwa_->text() != hint)
+            lbNazwa_->setText(hint);
+    }
+    return QMainWindow::eventFilter(obiekt, e);
+}
+
+void TOknoStacji::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (pokazane_)
+        return;
+    pokazane_ = true;
+    wczytaj_->setVisible(static_cast<bool>(OnWczytajGre));
+    przejmij_->setVisible(sym_.Odtwarzana());
+    if (sym_.Odtwarzana())
+        setWindowTitle(windowTitle() + QStringLiteral(" - odtwarzanie zapisu"));
+    // A loaded game has started already; a game played back starts with its record.
+    if (!sym_.Pokazane() && !sym_.Odtwarzana())
+        sym_.Akt({"start"});
+    PokazStanGry();
+    sym_.Stacja().OdtwarzajDzwieki = cbDzwieki_->isChecked();
+    zegar_->setVisible(cbZegar_->isChecked());
+    sym_.Stacja().EtykietyPociagow = cbEtykiety_->isChecked();
+    UstawKolorOkna(kolorOkna_);
+    // The place the window opens at, stored or not, is not a change of the player's. Its size is
+    // known now; its position only once the frame is added, after the event loop's turn.
+    rozmiarPrzyPokazaniu_ = size();
+    stanPrzyPokazaniu_ = windowState();
+    QTimer::singleShot(0, this, [this] { polozeniePrzyPokazaniu_ = pos(); });
+    timer_->start();
+}
+
+void TOknoStacji::Zachowaj()
+{
+    timer_->stop();
+    sym_.Zamknij();
+    // A game only watched (the demo, a playback) is not the player's: the kept game and the window's
+    // settings stay as the player's own games left them.
+    if (!sym_.GraGracza())
+        return;
+    Zapisz();
+    // The game is kept for "Wznów ostatnią grę"; a failure is told, never passed over.
+    std::string blad;
+    if (sym_.Pokazane() && !sym_.ZapiszGre(QFile::encodeName(PlikAutozapisu()).toStdString(), blad))
+        OstrzezPrzedWszystkim(QStringLiteral("Nie udało się zachować gry do wznowienia.\n%1").arg(Q(blad)));
+}
+
+void TOknoStacji::closeEvent(QCloseEvent* e) { QMainWindow::closeEvent(e); }
+
+void TOknoStacji::OstrzezPrzedWszystkim(const QString& tekst)
+{
+    // The progress window stands on top of every window: it would cover the box and its cause.
+    TOknoPostepu& postep = OknoPostepu();
+    const bool widoczny = postep.isVisible();
+    const QString poprzedni = postep.Tekst();
+    postep.Ukryj();
+    QMessageBox okno(QMessageBox::Warning, windowTitle(), tekst, QMessageBox::Ok, this);
+    okno.setObjectName("ostrzezenie");
+    okno.setWindowFlag(Qt::WindowStaysOnTopHint);
+    okno.exec();
+    if (widoczny)
+        postep.Pokaz(poprzedni);
+}
+
+// The speed and STOP of the game as it stands: a loaded one shows them as they were.
+void TOknoStacji::PokazStanGry()
+{
+    {
+        const QSignalBlocker s1(rxSl_), s2(bStop_);
+        rxSl_->setValue(std::max(1, sym_.Szybkosc()));
+        bStop_->setChecked(sym_.Stop);
+        if (!sym_.LinijkaPodpowiedzi.empty())
+            lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
+    }
+    timer_->setInterval(sym_.Interwal());
+    OdswiezPauze();
+}
+
+void TOknoStacji::PrzejmijGre()
+{
+    if (!sym_.Odtwarzana())
+        return;
+    sym_.Przejmij();
+    pauzaOdtwarzania_ = false;
+    przejmij_->setVisible(false);
+    setWindowTitle(windowTitle().remove(QStringLiteral(" - odtwarzanie zapisu")));
+    PokazStanGry();
+    OdswiezWszystko();
+}
+
+QString TOknoStacji::PlikAutozapisu() { return Q(KatalogDanych() + "ostatnia.gra"); }
+
+QString TOknoStacji::PlikDoZapisu()
+{
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra)"));
+}
+
+QString TOknoStacji::PlikDoWczytania()
+{
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Wczytaj grę"), Q(KatalogDanych()),
+                                        QStringLiteral("Zapis gry (*.gra);;Wszystkie pliki (*)"));
+}
+
+bool TOknoStacji::ZapiszGre()
+{
+    QString plik = PlikDoZapisu();
+    if (plik.isEmpty())
+        return false;
+    if (!plik.contains('.'))
+        plik += QStringLiteral(".gra");
+    std::string blad;
+    if (!sym_.ZapiszGre(QFile::encodeName(plik).toStdString(), blad)) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Nie udało się zapisać gry.\n%1").arg(Q(blad)));
+        return false;
+    }
+    return true;
+}
+
+void TOknoStacji::WczytajGre()
+{
+    if (!OnWczytajGre)
+        return;
+    const QString plik = PlikDoWczytania();
+    if (!plik.isEmpty() && OnWczytajGre(plik))
+        close();
+}
+
+// Every stored value goes through the one settings layer: a bad one reads as its default. Only a
+// value the player has changed since is written when the window closes, so a bad value stays as
+// it is rather than being replaced by a default the player never chose.
+void TOknoStacji::Wczytaj()
+{
+    const std::string geometria = ustawienia_.Dane(ustawienia::Geometria);
+    if (!geometria.empty())
+        restoreGeometry(QByteArray(geometria.data(), static_cast<qsizetype>(geometria.size())));
+    udzialDziennika_ = ustawienia_.Rzeczywiste(ustawienia::UdzialDziennika);
+    pcInfo1_->setCurrentIndex(ustawienia_.Calkowite(ustawienia::Strona));
+    kolorOkna_ = QColor::fromString(QString::fromStdString(ustawienia_.Tekst(ustawienia::KolorOkna)));
+    cbDzwieki_->setChecked(ustawienia_.Logiczne(ustawienia::Dzwieki));
+    cbZegar_->setChecked(ustawienia_.Logiczne(ustawienia::Zegar));
+    cbEtykiety_->setChecked(ustawienia_.Logiczne(ustawienia::Etykiety));
+    const double powiekszenie = ustawienia_.Rzeczywiste(ustawienia::Powiekszenie);
+    if (powiekszenie > 0)
+        diagram_->UstawPowiekszenie(powiekszenie);
+    else
+        diagram_->Dopasuj();
+    for (const auto& [opis, wartosc] : Stan())
+        wczytane_[opis] = wartosc;
+}
+
+std::vector<std::pair<const TOpisUstawienia*, std::string>> TOknoStacji::Stan() const
+{
+    return {
+        {&ustawienia::UdzialDziennika, TekstLiczby(udzialDziennika_)},
+        {&ustawienia::Strona, std::to_string(pcInfo1_->currentIndex())},
+        {&ustawienia::KolorOkna, kolorOkna_.name().toStdString()},
+        {&ustawienia::Dzwieki, cbDzwieki_->isChecked() ? "true" : "false"},
+        {&ustawienia::Zegar, cbZegar_->isChecked() ? "true" : "false"},
+        {&ustawienia::Etykiety, cbEtykiety_->isChecked() ? "true" : "false"},
+        {&ustawienia::Powiekszenie, TekstLiczby(diagram_->Dopasowane() ? 0.0 : diagram_->Powiekszenie())},
+    };
+}
+
+void TOknoStacji::Zapisz()
+{
+    for (const auto& [opis, wartosc] : Stan()) {
+        std::string& wczytana = wczytane_[opis];
+        if (wartosc != wczytana && ustawienia_.Zapisz(*opis, wartosc))
+            wczytana = wartosc;
+    }
+    const bool przesuniete = polozeniePrzyPokazaniu_ && pos() != *polozeniePrzyPokazaniu_;
+    if (pokazane_ && (size() != rozmiarPrzyPokazaniu_ || windowState() != stanPrzyPokazaniu_ || przesuniete)) {
+        const QByteArray geometria = saveGeometry();
+        if (ustawienia_.ZapiszDane(ustawienia::Geometria,
+                                   std::string_view(geometria.constData(), static_cast<std::size_t>(geometria.size())))) {
+            rozmiarPrzyPokazaniu_ = size();
+            stanPrzyPokazaniu_ = windowState();
+            polozeniePrzyPokazaniu_ = pos();
+        }
+    }
+}
+
+void TOknoStacji::WlaczDyspozytora(const std::string& wlot, bool wlaczony)
+{
+    // Through the player's way in, so that the game's record has it.
+    std::vector<std::string> akt{"auto", wlaczony ? "on" : "off"};
+    if (!wlot.empty())
+        akt.push_back(wlot);
+    sym_.Akt(akt);
+    OdswiezDyspozytora();
+}
+
+void TOknoStacji::OdswiezDyspozytora()
+{
+    TAutomatycznyDyspozytor& d = sym_.Dyspozytor();
+    for (const auto& [w, cb] : cbAuto_)
+        cb->setChecked(w.empty() ? d.WlaczonyDlaWszystkich() : d.Wlaczony(w));
+}

@@ -1,0 +1,63 @@
+// Drawing an engine button through the canvas and passing it the mouse.
+
+#include "ui/station/przycisk_widok.h"
+
+#include "interlocking/wktcolorbutton.h"
+#include "run/symulacja_stacji.h"
+#include "ui/canvas/qplotno.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPrzyciskWidok::TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& przycisk, QWidget* rodzic)
+    : QWidget(rodzic), sym_(symulacja), przycisk_(przycisk)
+{
+    setObjectName(QString::fromStdString(przycisk.Name));
+    setGeometry(przycisk.Left, przycisk.Top, przycisk.Width, przycisk.Height);
+    if (!przycisk.Hint.empty())
+        setToolTip(QString::fromStdString(przycisk.Hint));
+}
+
+void TPrzyciskWidok::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    TQPlotno plotno(p);
+    przycisk_.Paint(plotno);
+}
+
+void TPrzyciskWidok::enterEvent(QEnterEvent*)
+{
+    przycisk_.MouseEnter();
+    update();
+}
+
+void TPrzyciskWidok::leaveEvent(QEvent*)
+{
+    przycisk_.MouseLeave();
+    update();
+}
+
+void TPrzyciskWidok::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        przycisk_.MouseDown();
+    update();
+}
+
+void TPrzyciskWidok::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const bool nad = rect().contains(e->position().toPoint());
+    if (nad) {
+        // The press goes in as the player's act, which the game's record keeps; the mouse stays
+        // over the button.
+        sym_.Akt({"press", przycisk_.Name});
+        przycisk_.MouseEnter();
+    } else {
+        przycisk_.MouseUp(false);
+    }
+    update();
+    if (nad)
+        emit nacisniety();
+}
