@@ -31,6 +31,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <map>
+
 namespace {
 
 using TStanowisko = TStanowiskoOkna;
@@ -108,6 +110,63 @@ private slots:
         // Maximised, the diagram takes most of the width; the journal grows too.
         QVERIFY(poprzedni.width() > 1600 * 9 / 10);
         QVERIFY(t.okno.findChild<QSplitter*>("Splitter6")->sizes().at(1) > 200);
+    }
+
+    void theWholeDesignGrowsWithTheWindowAsOneAndComesBackExactlyAtTheDesignSize()
+    {
+        TStanowisko t;
+        // A new scale lays the window out again: the status bar fits itself to its labels' new
+        // height on later turns of the event loop.
+        const auto rozmiar = [&t](int w, int h) {
+            t.Rozmiar(w, h);
+            QApplication::processEvents();
+            QApplication::processEvents();
+        };
+        rozmiar(742, 449);
+        QCOMPARE(t.okno.SkalaOkna(), 1.0);
+        // Every control's size at the design size, to come back to.
+        std::map<QString, QSize> projekt;
+        for (const char* nazwa : {"bStop", "pScore", "lbCzas", "lbCzasSek", "zegar", "panelinfo", "bZerwij", "status4"})
+            projekt[QString::fromLatin1(nazwa)] = t.okno.findChild<QWidget*>(nazwa)->size();
+        auto* strony = t.okno.findChild<QTabWidget*>("pcInfo1");
+        const int zakladka = strony->tabBar()->height();
+        const int punkty = t.okno.EtykietaScore()->font().pointSize();
+
+        rozmiar(742 * 2, 449 * 2);
+        QCOMPARE(t.okno.SkalaOkna(), 2.0);
+        auto* zerwij = t.okno.findChild<QWidget*>("bZerwij");
+        QCOMPARE(zerwij->size(), projekt["bZerwij"] * 2);
+        QCOMPARE(t.okno.findChild<QWidget*>("zegar")->size(), projekt["zegar"] * 2);
+        QCOMPARE(t.okno.findChild<QWidget*>("panelinfo")->height(), projekt["panelinfo"].height() * 2);
+        QCOMPARE(t.okno.EtykietaScore()->font().pointSize(), punkty * 2);
+        // What takes the fonts grows with them: the button with a style of its own, the pages' tabs,
+        // the clock's labels.
+        for (const char* nazwa : {"bStop", "lbCzas", "lbCzasSek", "status4"}) {
+            const QSize teraz = t.okno.findChild<QWidget*>(nazwa)->size();
+            QVERIFY2(teraz.height() * 10 >= projekt[nazwa].height() * 14,
+                     qPrintable(QStringLiteral("%1 %2 high at the design size, %3 at twice it")
+                                    .arg(QString::fromLatin1(nazwa))
+                                    .arg(projekt[nazwa].height())
+                                    .arg(teraz.height())));
+        }
+        QVERIFY(strony->tabBar()->height() > zakladka * 3 / 2);
+        const QStringList obciete = Obciete(t.okno);
+        QVERIFY2(obciete.isEmpty(), qPrintable(obciete.join(", ")));
+        // A window between the two scales by what it holds of both.
+        rozmiar(1280, 720);
+        QCOMPARE(t.okno.SkalaOkna(), 1.6);
+
+        rozmiar(742, 449);
+        QCOMPARE(t.okno.SkalaOkna(), 1.0);
+        for (const auto& [nazwa, rozmiar] : projekt)
+            QVERIFY2(t.okno.findChild<QWidget*>(nazwa)->size() == rozmiar,
+                     qPrintable(QStringLiteral("%1 %2x%3, was %4x%5")
+                                    .arg(nazwa)
+                                    .arg(t.okno.findChild<QWidget*>(nazwa)->width())
+                                    .arg(t.okno.findChild<QWidget*>(nazwa)->height())
+                                    .arg(rozmiar.width())
+                                    .arg(rozmiar.height())));
+        QCOMPARE(strony->tabBar()->height(), zakladka);
     }
 
     void theSmallestWindowStillShowsEveryControlWhole()

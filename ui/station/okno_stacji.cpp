@@ -17,6 +17,7 @@
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
+#include "ui/services/skala_okna.h"
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/przycisk_widok.h"
@@ -41,11 +42,13 @@
 #include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -82,6 +85,32 @@ QString PowodPauzy(bool stop, bool wstrzymany, bool aktywne)
     return {};
 }
 
+// The score's and the clock's font, and the train count's, from the window's.
+QFont CzcionkaDuza(QFont czcionka)
+{
+    czcionka.setPointSize(12);
+    czcionka.setBold(true);
+    return czcionka;
+}
+
+QFont CzcionkaMala(QFont czcionka)
+{
+    czcionka.setPointSize(7);
+    return czcionka;
+}
+
+// STOP at the scale. Down, the button looks pressed in: sunken and darker, whatever the window's
+// colour.
+QString StylStop(double skala)
+{
+    const auto px = [skala](int v) { return QString::number(std::max(1L, std::lround(v * skala))) + QStringLiteral("px"); };
+    return QStringLiteral("QToolButton#bStop { padding: %1 %2; border: %3 solid #8C7B61; border-radius: %1;"
+                          " background: palette(button); }"
+                          " QToolButton#bStop:checked { border: %4 inset #5A4C38; padding: %5 %6 %3 %7;"
+                          " background: #B8A888; font-weight: bold; }")
+        .arg(px(2), px(6), px(1), px(2), px(3), px(5), px(7));
+}
+
 // The extent of the buttons a page places by hand: the page may not be smaller.
 QSize ZasiegDzieci(const QWidget* strona)
 {
@@ -98,14 +127,15 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
 {
     setObjectName("eStacja");
     setWindowTitle("Drelinko 99");
-    resize(742, 449);
-    QFont czcionka = NaQFont(TCzcionka{});
+    resize(RozmiarProjektu);
+    const QFont czcionka = NaQFont(TCzcionka{});
     setFont(czcionka);
 
     // The information panel: the pages of buttons with the hint line, and the analog clock.
     auto* panelinfo = new QWidget;
+    panelinfo_ = panelinfo;
     panelinfo->setObjectName("panelinfo");
-    panelinfo->setFixedHeight(104);
+    panelinfo->setFixedHeight(WysokoscPaneluInfo);
     auto* panelinfo2 = new QWidget;
     panelinfo2->setObjectName("panelinfo2");
     pcInfo1_ = new QTabWidget;
@@ -192,11 +222,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     bStop_->setText("STOP");
     bStop_->setCheckable(true);
     bStop_->setToolTip(QStringLiteral("Wciśnij, aby zatrzymać symulację."));
-    // Down, the button looks pressed in: sunken and darker, whatever the window's colour.
-    bStop_->setStyleSheet("QToolButton#bStop { padding: 2px 6px; border: 1px solid #8C7B61; border-radius: 2px;"
-                          " background: palette(button); }"
-                          " QToolButton#bStop:checked { border: 2px inset #5A4C38; padding: 3px 5px 1px 7px;"
-                          " background: #B8A888; font-weight: bold; }");
+    bStop_->setStyleSheet(StylStop(1));
     pScore_ = new QFrame;
     pScore_->setObjectName("pScore");
     pScore_->setAutoFillBackground(true);
@@ -204,10 +230,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     lbScore_ = new QLabel(pScore_);
     lbScore_->setObjectName("lbScore");
     lbScore_->setAlignment(Qt::AlignCenter);
-    QFont duza = czcionka;
-    duza.setPointSize(12);
-    duza.setBold(true);
-    lbScore_->setFont(duza);
+    lbScore_->setFont(CzcionkaDuza(czcionka));
     lbScore_->setStyleSheet("color: white");
     auto* uScore = new QHBoxLayout(pScore_);
     uScore->setContentsMargins(8, 0, 8, 0);
@@ -218,7 +241,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     panel1->setAutoFillBackground(true);
     lbCzas_ = new TEtykietaSkrocona;
     lbCzas_->setObjectName("lbCzas");
-    lbCzas_->setFont(duza);
+    lbCzas_->setFont(CzcionkaDuza(czcionka));
     lbCzas_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbCzas_->installEventFilter(this);
     lbCzasSek_ = new TEtykietaSkrocona;
@@ -235,18 +258,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     rxSl_->setToolTip(QStringLiteral("szybkość symulacji - im dalej w prawo, tym szybciej"));
     lbIloscPoc_ = new QLabel;
     lbIloscPoc_->setObjectName("lbIloscPoc");
-    QFont mala = czcionka;
-    mala.setPointSize(7);
-    lbIloscPoc_->setFont(mala);
-    // As wide as its longest text, so that no count is cut at the window's edge.
-    {
-        const QFontMetrics m(mala);
-        int szerokosc = 0;
-        for (const char* t : {"żadnych pociągów w obrębie stacji", "88 pociągów w obrębie stacji",
-                              "88 pociągi w obrębie stacji"})
-            szerokosc = std::max(szerokosc, m.horizontalAdvance(QString::fromUtf8(t)));
-        lbIloscPoc_->setMinimumWidth(szerokosc + 4);
-    }
+    lbIloscPoc_->setFont(CzcionkaMala(czcionka));
     auto* sterowanie = new QWidget;
     auto* uSter = new QHBoxLayout(sterowanie);
     uSter->setContentsMargins(2, 2, 2, 2);
@@ -280,7 +292,6 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
-    dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
     splitter_->setSizes({449 - domyslne::Dziennik, domyslne::Dziennik});
     connect(splitter_, &QSplitter::splitterMoved, this, [this] {
         const QList<int> r = splitter_->sizes();
@@ -288,28 +299,22 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
             udzialDziennika_ = double(r[1]) / (r[0] + r[1]);
     });
     setCentralWidget(splitter_);
-    // The clock's two labels change every tick: sized once, in the fonts they have in the window, as
-    // a label of any time would be (the digits are all of a width), and filling their own background,
-    // so that a new time repaints them alone rather than the panel under them or the whole window.
-    for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
-        etykieta->ensurePolished();
-        etykieta->setText(QString::fromLatin1(wzorzec));
-        etykieta->setFixedSize(etykieta->QLabel::sizeHint());
-        etykieta->setText(QString());
-        etykieta->setAutoFillBackground(true);
-    }
+    splitter_->installEventFilter(this);
+    // The clock's two labels change every tick: filling their own background, so that a new time
+    // repaints them alone rather than the panel under them or the whole window.
+    lbCzas_->setAutoFillBackground(true);
+    lbCzasSek_->setAutoFillBackground(true);
 
-    const int szerokosci[] = {50, 90, 50, 50, 150, 50};
     const char* teksty[] = {"", "", "czas bieżący", "czas symulacji", "Info1", "Szerszy opis"};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(teksty)); ++i) {
         auto* l = new TEtykietaSkrocona(QString::fromUtf8(teksty[i]));
         l->setObjectName(QStringLiteral("status%1").arg(i));
-        l->setMinimumWidth(szerokosci[i]);
         // Opaque, so that the times changing on every tick do not repaint the bar under them.
         l->setAutoFillBackground(true);
         statusBar()->addWidget(l, i >= 4 ? 1 : 0);
         status_.push_back(l);
     }
+    UstawRozmiaryStale();
     ZbudujMenuGlowne();
 
     // The engine tells; the window shows.
@@ -752,7 +757,65 @@ bool TOknoStacji::event(QEvent* e)
 void TOknoStacji::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
+    UstawSkaleOkna(SkalaDlaRozmiaru(size(), RozmiarProjektu));
     UlozPodzial();
+}
+
+void TOknoStacji::UstawSkaleOkna(double skala)
+{
+    if (skala == skala_)
+        return;
+    // The least size stays the design's, as the layout had it before anything grew: a window made
+    // smaller again is let go smaller, and the scale follows it down.
+    if (!najmniejszyUstalony_) {
+        const QSize najmniejszy = minimumSizeHint();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(najmniejszy);
+        najmniejszyUstalony_ = true;
+    }
+    skala_ = skala;
+    // Every font follows from the window's own, which the widgets without a font of their own take.
+    const QFont czcionka = NaQFont(TCzcionka{});
+    setFont(PrzeskalowanaCzcionka(czcionka, skala));
+    // A widget styled by a style sheet takes the application's font rather than the window's, and
+    // keeps the one it was polished with: it is given its own at the scale.
+    bStop_->setFont(PrzeskalowanaCzcionka(QApplication::font(bStop_), skala));
+    bStop_->setStyleSheet(StylStop(skala));
+    pcInfo1_->tabBar()->setFont(PrzeskalowanaCzcionka(QApplication::font(pcInfo1_->tabBar()), skala));
+    lbScore_->setFont(PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala));
+    lbCzas_->setFont(PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala));
+    lbIloscPoc_->setFont(PrzeskalowanaCzcionka(CzcionkaMala(czcionka), skala));
+    panelinfo_->setFixedHeight(static_cast<int>(std::lround(WysokoscPaneluInfo * skala)));
+    zegar_->UstawSkale(skala);
+    for (TPrzyciskWidok* b : przyciski_)
+        b->UstawSkale(skala);
+    UstawRozmiaryStale();
+}
+
+void TOknoStacji::UstawRozmiaryStale()
+{
+    // The clock's labels are sized as a label of any time would be in their fonts (the digits are
+    // all of a width), so that a new time never lays the window out again.
+    for (auto [etykieta, wzorzec] : {std::pair{lbCzas_, "00:00"}, std::pair{lbCzasSek_, ":00"}}) {
+        etykieta->ensurePolished();
+        // A label's size hint is never below its minimum: the size fixed at another scale goes first.
+        etykieta->setMinimumSize(0, 0);
+        etykieta->QLabel::setText(QString::fromLatin1(wzorzec));
+        etykieta->setFixedSize(etykieta->QLabel::sizeHint());
+        etykieta->QLabel::setText(QString());
+    }
+    // As wide as its longest text, so that no count is cut at the window's edge.
+    const QFontMetrics m(lbIloscPoc_->font());
+    int szerokosc = 0;
+    for (const char* t : {"żadnych pociągów w obrębie stacji", "88 pociągów w obrębie stacji", "88 pociągi w obrębie stacji"})
+        szerokosc = std::max(szerokosc, m.horizontalAdvance(QString::fromUtf8(t)));
+    lbIloscPoc_->setMinimumWidth(szerokosc + 4);
+    dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
+    const int szerokosci[] = {50, 90, 50, 50, 150, 50};
+    for (std::size_t i = 0; i < status_.size(); ++i)
+        status_[i]->setMinimumWidth(static_cast<int>(std::lround(szerokosci[i] * skala_)));
+    // The status bar fits its height to its labels only when asked to lay itself out again.
+    QCoreApplication::postEvent(statusBar(), new QEvent(QEvent::LayoutRequest));
 }
 
 void TOknoStacji::UlozPodzial()
@@ -772,7 +835,7 @@ void TOknoStacji::UlozPodzial()
         const int staleWGorze = gora->minimumSizeHint().height() - scb_->minimumHeight();
         const double powiekszenie = diagram_->PowiekszenieDla(QSize(splitter_->width(), 1 << 20));
         const int rysunek = static_cast<int>(std::ceil(diagram_->sizeHint().height() / diagram_->Powiekszenie() * powiekszenie));
-        dziennik = std::max(domyslne::Dziennik, razem - staleWGorze - rysunek);
+        dziennik = std::max(static_cast<int>(std::lround(domyslne::Dziennik * skala_)), razem - staleWGorze - rysunek);
     }
     dziennik = std::clamp(dziennik, dziennik_->minimumHeight(), std::max(dziennik_->minimumHeight(), razem - splitter_->widget(0)->minimumSizeHint().height()));
     splitter_->setSizes({razem - dziennik, dziennik});
@@ -789,6 +852,9 @@ bool TOknoStacji::eventFilter(QObject* obiekt, QEvent* e)
 {
     if (obiekt == scb_ && (e->type() == QEvent::Resize || e->type() == QEvent::Show))
         diagram_->UstawObszar(scb_->maximumViewportSize());
+    // The splitter's height changes with the window and with the scale (the status bar's font).
+    if (obiekt == splitter_ && e->type() == QEvent::Resize)
+        UlozPodzial();
     if (obiekt == lbCzas_ && e->type() == QEvent::MouseButtonPress) {
         sym_.Akt({"clock", "click"});
         OdswiezEtykiety();
@@ -934,8 +1000,14 @@ void TOknoStacji::WczytajGre()
 void TOknoStacji::Wczytaj()
 {
     const std::string geometria = ustawienia_.Dane(ustawienia::Geometria);
-    if (!geometria.empty())
-        restoreGeometry(QByteArray(geometria.data(), static_cast<qsizetype>(geometria.size())));
+    if (geometria.empty() || !restoreGeometry(QByteArray(geometria.data(), static_cast<qsizetype>(geometria.size())))) {
+        // The first start: the design at the scale the screen suits, in the middle of it.
+        if (const QScreen* ekran = screen()) {
+            const QRect dostepne = ekran->availableGeometry();
+            resize(Przeskalowany(RozmiarProjektu, SkalaDlaEkranu(dostepne.size(), RozmiarProjektu)));
+            move(dostepne.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
     udzialDziennika_ = ustawienia_.Rzeczywiste(ustawienia::UdzialDziennika);
     pcInfo1_->setCurrentIndex(ustawienia_.Calkowite(ustawienia::Strona));
     kolorOkna_ = QColor::fromString(QString::fromStdString(ustawienia_.Tekst(ustawienia::KolorOkna)));

@@ -44,10 +44,16 @@ class TOknoStacji : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The window's design size: at it everything has its designed size. A larger window scales the
+    // whole design as one, by the largest factor the window holds.
+    static constexpr QSize RozmiarProjektu{742, 449};
+
     explicit TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic = nullptr);
     ~TOknoStacji() override;
 
     TSymulacjaStacji& Symulacja() { return sym_; }
+    // The scale of the whole design now, 1 at the design size.
+    double SkalaOkna() const { return skala_; }
     TDiagram* Diagram() const { return diagram_; }
     QTimer* Zegar() const { return timer_; }
     TDziennikWidok* Dziennik() const { return dziennik_; }
@@ -111,6 +117,10 @@ private:
     void UstawKolorZakladek(const QColor& kolor);
     void OdswiezPauze();
     void UlozPodzial();
+    // The design at the scale: fonts, the panel, the clock, the buttons on the pages, the labels.
+    void UstawSkaleOkna(double skala);
+    // The sizes fixed from the fonts and the scale: the clock's labels, the train count, the status bar.
+    void UstawRozmiaryStale();
     // A warning that must be read: above every window, the progress window hidden meanwhile.
     void OstrzezPrzedWszystkim(const QString& tekst);
     void Wczytaj();
@@ -134,6 +144,10 @@ private:
     Qt::WindowStates stanPrzyPokazaniu_;
     std::optional<QPoint> polozeniePrzyPokazaniu_;
     TMenuPociagu menuPociagu_;
+    static constexpr int WysokoscPaneluInfo = 104;
+    double skala_ = 1.0;
+    bool najmniejszyUstalony_ = false;
+    QWidget* panelinfo_ = nullptr;
     TDiagram* diagram_ = nullptr;
     QScrollArea* scb_ = nullptr;
     QTabWidget* pcInfo1_ = nullptr;

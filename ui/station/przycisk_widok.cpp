@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 TPrzyciskWidok::TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& przycisk, QWidget* rodzic)
     : QWidget(rodzic), sym_(symulacja), przycisk_(przycisk)
 {
@@ -18,9 +20,21 @@ TPrzyciskWidok::TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& prz
         setToolTip(QString::fromStdString(przycisk.Hint));
 }
 
+void TPrzyciskWidok::UstawSkale(double skala)
+{
+    skala_ = skala;
+    const auto na = [skala](int v) { return static_cast<int>(std::lround(v * skala)); };
+    // Edges rounded rather than sizes, so that buttons side by side stay side by side.
+    const int lewa = na(przycisk_.Left), gora = na(przycisk_.Top);
+    setGeometry(lewa, gora, na(przycisk_.Left + przycisk_.Width) - lewa, na(przycisk_.Top + przycisk_.Height) - gora);
+    update();
+}
+
 void TPrzyciskWidok::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    if (skala_ != 1.0)
+        p.scale(double(width()) / przycisk_.Width, double(height()) / przycisk_.Height);
     TQPlotno plotno(p);
     przycisk_.Paint(plotno);
 }

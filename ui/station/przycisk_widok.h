@@ -15,6 +15,8 @@ class TPrzyciskWidok : public QWidget {
 public:
     TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& przycisk, QWidget* rodzic = nullptr);
     TWktColorButton& Przycisk() const { return przycisk_; }
+    // Placed and drawn at the window's scale, the drawing made at that size rather than stretched.
+    void UstawSkale(double skala);
 
 signals:
     void nacisniety();
@@ -29,4 +31,5 @@ protected:
 private:
     TSymulacjaStacji& sym_;
     TWktColorButton& przycisk_;
+    double skala_ = 1.0;
 };

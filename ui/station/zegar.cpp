@@ -9,12 +9,18 @@
 TZegarWidok::TZegarWidok(std::function<double()> czas, QWidget* rodzic) : QWidget(rodzic), czas_(std::move(czas))
 {
     setObjectName("zegar");
-    setFixedSize(97, 96);
+    setFixedSize(Rozmiar);
 }
 
 namespace {
 
-double Promien(const QWidget& w) { return std::min(w.width(), w.height()) / 2.0 - 4; }
+// How much the clock is larger than designed; the dots, the hands and the margin grow with it.
+double Wzrost(const QWidget& w, QSize projekt)
+{
+    return std::min(w.width(), w.height()) / double(std::min(projekt.width(), projekt.height()));
+}
+
+double Promien(const QWidget& w, QSize projekt) { return std::min(w.width(), w.height()) / 2.0 - 4 * Wzrost(w, projekt); }
 
 // The hands' angles for a time of day: the hour hand's, then the minute hand's.
 std::pair<double, double> Katy(double czas)
@@ -28,7 +34,7 @@ std::pair<double, double> Katy(double czas)
 
 QList<int> TZegarWidok::Wskazowki(double czas) const
 {
-    const double r = Promien(*this);
+    const double r = Promien(*this, Rozmiar);
     const auto [godzinowa, minutowa] = Katy(czas);
     QList<int> w;
     for (const auto& [kat, dlugosc] : {std::pair{godzinowa, r * 0.5}, std::pair{minutowa, r * 0.8}}) {
@@ -44,9 +50,15 @@ void TZegarWidok::Odswiez()
         update();
 }
 
+void TZegarWidok::UstawSkale(double skala)
+{
+    setFixedSize(static_cast<int>(std::lround(Rozmiar.width() * skala)), static_cast<int>(std::lround(Rozmiar.height() * skala)));
+}
+
 void TZegarWidok::paintEvent(QPaintEvent*)
 {
-    const double r = Promien(*this);
+    const double r = Promien(*this, Rozmiar);
+    const double g = Wzrost(*this, Rozmiar);
     // The dial does not move: drawn once for the size and the screen, then copied.
     const qreal skala = devicePixelRatioF();
     if (tarcza_.size() != size() * skala || tarcza_.devicePixelRatio() != skala) {
@@ -60,7 +72,7 @@ void TZegarWidok::paintEvent(QPaintEvent*)
         t.setBrush(QColor(0, 160, 0));
         for (int i = 0; i < 12; ++i) {
             const double kat = i * M_PI / 6;
-            const double d = i % 3 == 0 ? 3.5 : 2.2;
+            const double d = (i % 3 == 0 ? 3.5 : 2.2) * g;
             t.drawEllipse(QPointF(std::sin(kat) * r, -std::cos(kat) * r), d, d);
         }
     }
@@ -75,9 +87,9 @@ void TZegarWidok::paintEvent(QPaintEvent*)
         p.setPen(QPen(kolor, grubosc, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(0, 0), QPointF(std::sin(kat) * dlugosc, -std::cos(kat) * dlugosc));
     };
-    wskazowka(godzinowa, r * 0.5, 3.0, Qt::black);
-    wskazowka(minutowa, r * 0.8, 2.0, Qt::black);
+    wskazowka(godzinowa, r * 0.5, 3.0 * g, Qt::black);
+    wskazowka(minutowa, r * 0.8, 2.0 * g, Qt::black);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(0, 0), 2.5, 2.5);
+    p.drawEllipse(QPointF(0, 0), 2.5 * g, 2.5 * g);
 }

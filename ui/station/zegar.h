@@ -13,7 +13,9 @@ class TZegarWidok : public QWidget {
 
 public:
     explicit TZegarWidok(std::function<double()> czas, QWidget* rodzic = nullptr);
-    QSize sizeHint() const override { return {97, 96}; }
+    QSize sizeHint() const override { return Rozmiar; }
+    // The clock at the window's scale: the dial is drawn anew at its size.
+    void UstawSkale(double skala);
     // Repaints when a hand's tip has moved to another pixel since the last paint: a few simulated
     // seconds move it less than that.
     void Odswiez();
@@ -22,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    static constexpr QSize Rozmiar{97, 96};
     // Where the hands' tips are at the time, in whole pixels.
     QList<int> Wskazowki(double czas) const;
 
