@@ -15,6 +15,7 @@
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
+#include "ui/services/skala_okna.h"
 #include "ui/station/okno_stacji.h"
 #include "ui/timetable/okno_rozkladu.h"
 
@@ -33,6 +34,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QShortcut>
@@ -394,6 +396,9 @@ void TeMain::Polecenie(int numer)
     switch (PolecenieStartu(numer)) {
     case tPolecenieStartu::psRozklad: {
         TeRozklad eRozklad(rozklad_, WlotyUkladu(uslugi_.Komunikaty), this);
+        // At the scale the station window takes on this screen at its first start.
+        if (const QScreen* ekran = screen())
+            eRozklad.UstawSkale(SkalaDlaEkranu(ekran->availableGeometry().size(), TOknoStacji::RozmiarProjektu));
         eRozklad.exec();
         break;
     }

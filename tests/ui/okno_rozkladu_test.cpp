@@ -382,15 +382,43 @@ private slots:
         // The design size, taller only by what the font's lines need; the list fills the height.
         QCOMPARE(t.okno->width(), 622);
         QVERIFY(t.okno->height() >= 433 && t.okno->height() <= 433 + 40);
-        QCOMPARE(t.okno->minimumSize(), t.okno->maximumSize());
+        QCOMPARE(t.okno->minimumSize(), t.okno->size());
         QCOMPARE(t.okno->palette().color(QPalette::Window), QColor(0xEF, 0xE4, 0xD1));
         QCOMPARE(t.lb()->size(), QSize(284, t.okno->height() - 16));
+        // Enlarged by the player, it lays out with its size: the list takes the height, the editor
+        // the width.
+        const QSize projekt = t.okno->size();
+        const int edytor = t.W<QLineEdit>("eOpis")->width();
+        t.okno->resize(projekt + QSize(300, 200));
+        QApplication::processEvents();
+        QCOMPARE(t.lb()->height(), t.okno->height() - 16);
+        QVERIFY(t.W<QLineEdit>("eOpis")->width() >= edytor + 300);
         QCOMPARE(t.lb()->palette().color(QPalette::Base), QColor(0xF9, 0xF4, 0xEE));
         auto* zamknij = t.W<QPushButton>("wktColorButton2");
         QCOMPARE(zamknij->text(), QStringLiteral("Zamknij"));
         QVERIFY(zamknij->isDefault());
         QTest::keyClick(t.W<QLineEdit>("eNumer"), Qt::Key_Escape);
         QVERIFY(!t.okno->isVisible());
+    }
+
+    void theWindowOpensAtTheScaleOfTheWindowThatOpensItWithItsDesignAtThatScale()
+    {
+        TStanowisko t;
+        const QSize projekt = t.okno->size();
+        const int punkty = t.W<QLineEdit>("eNumer")->font().pointSize();
+        t.okno->UstawSkale(2.0);
+        QApplication::processEvents();
+        QCOMPARE(t.okno->width(), 2 * 622);
+        QVERIFY(t.okno->height() >= 2 * 433);
+        QCOMPARE(t.lb()->width(), 2 * 284);
+        QCOMPARE(t.W<QLineEdit>("eNumer")->font().pointSize(), 2 * punkty);
+        // The time fields are still wide enough for a time in the larger font.
+        auto* godzina = t.W<QLineEdit>("cbGodzWjezdza");
+        QVERIFY(godzina->width() > godzina->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
+        t.okno->UstawSkale(1.0);
+        QApplication::processEvents();
+        QCOMPARE(t.okno->size(), projekt);
+        QCOMPARE(t.lb()->width(), 284);
     }
 
     void everyControlFitsInsideTheWindowAndNoneOverlaps()

@@ -566,6 +566,7 @@ void TOknoStacji::PokazRozkladJazdy()
     OdswiezPauze();
     {
         TeRozklad eRozklad(sym_.Rozklad(), WlotyStacji(sym_.Stacja()), this);
+        eRozklad.UstawSkale(skala_);
         eRozklad.exec();
     }
     sym_.ZapiszZmianeRozkladu();

@@ -5,6 +5,7 @@
 #include "run/proba_dnia.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
+#include "ui/services/skala_okna.h"
 #include "ui/timetable/znaczniki.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -57,8 +59,7 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
     plikRozkladu_ = rozklad.Plik();
     setObjectName("eRozklad");
     setWindowTitle(QStringLiteral("Rozkład jazdy"));
-    setFont(NaQFont(TCzcionka{}));
-    setFixedSize(622, 433);
+    resize(RozmiarProjektu);
     QPalette tlo = palette();
     tlo.setColor(QPalette::Window, QColor(0xEF, 0xE4, 0xD1));
     setPalette(tlo);
@@ -66,7 +67,6 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
 
     lb_ = new QListWidget(this);
     lb_->setObjectName("lb");
-    lb_->setFixedWidth(284);
     lb_->setItemDelegate(new TDelegatZnacznikow(lb_));
     lb_->setUniformItemSizes(false);
     lb_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -125,12 +125,10 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
         auto* e = new QLineEdit(prawa);
         e->setObjectName(nazwa);
         e->setToolTip(QString::fromUtf8(podpowiedz));
-        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
         return e;
     };
     cbGodzWjezdza_ = godzina("cbGodzWjezdza", "godzina przyjazdu, np. 7:30");
     cbGodzWyjezdza_ = godzina("cbGodzWyjezdza", "godzina odjazdu, np. 7:34");
-    eNumer_->setFixedWidth(eNumer_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     cbNieWymagaPeronu_ = new QCheckBox(QStringLiteral("nie wymaga postoju przy peronie"), prawa);
     cbNieWymagaPeronu_->setObjectName("cbNieWymagaPeronu");
     cbNieWymagaPeronu_->setToolTip(QStringLiteral("pociąg może przejechać przez stację bez zatrzymania przy peronie"));
@@ -187,7 +185,7 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
     przyciski->addWidget(bEksportuj_, 1, 2, 1, 2);
     przyciski->addWidget(wktColorButton2_, 0, 3);
 
-    HTMLabel1_ = new TEtykietaZnacznikow(TekstLegendy(font()), prawa);
+    HTMLabel1_ = new TEtykietaZnacznikow(QString(), prawa);
     HTMLabel1_->setObjectName("HTMLabel1");
 
     uPrawa->addLayout(edytor);
@@ -227,11 +225,27 @@ TeRozklad::TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, Q
     connect(bEksportuj_, &QPushButton::clicked, this, &TeRozklad::bEksportujClick);
     connect(bSprawdz_, &QPushButton::clicked, this, &TeRozklad::bSprawdzClick);
     PokazModel();
+    UstawSkale(1.0);
+}
+
+void TeRozklad::UstawSkale(double skala)
+{
+    setFont(PrzeskalowanaCzcionka(NaQFont(TCzcionka{}), skala));
+    lb_->setFixedWidth(static_cast<int>(std::lround(SzerokoscListy * skala)));
+    for (QLineEdit* e : {cbGodzWjezdza_, cbGodzWyjezdza_})
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 12);
+    eNumer_->setFixedWidth(eNumer_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    DopasujWysokosc(clbPrzyjazd_);
+    DopasujWysokosc(clbOdjazd_);
+    HTMLabel1_->UstawTekst(TekstLegendy(font()));
     // The design size, or as much taller as the font's lines need, so that no field is squeezed.
+    const QSize projekt = Przeskalowany(RozmiarProjektu, skala);
     QLayout* u = layout();
     u->activate();
-    const int wysokosc = u->hasHeightForWidth() ? u->totalHeightForWidth(width()) : u->totalMinimumSize().height();
-    setFixedSize(width(), std::max(height(), wysokosc));
+    const int wysokosc = u->hasHeightForWidth() ? u->totalHeightForWidth(projekt.width()) : u->totalMinimumSize().height();
+    const QSize rozmiar(projekt.width(), std::max(projekt.height(), wysokosc));
+    setMinimumSize(rozmiar);
+    resize(rozmiar);
 }
 
 TeRozklad::~TeRozklad() = default;

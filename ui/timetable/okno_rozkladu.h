@@ -32,7 +32,14 @@ public:
     TeRozklad(TRozkladJazdy& rozklad, std::vector<TWlotRozkladu> wloty, QWidget* rodzic = nullptr);
     ~TeRozklad() override;
 
+    // The window's design size: at it everything has its designed size.
+    static constexpr QSize RozmiarProjektu{622, 433};
+
     TModelRozkladu& Model() { return model_; }
+    // Lays the window out at the scale of the window that opens it: its fonts, the list's width, the
+    // fields sized from the font, and its size, the design's at the scale or as much taller as the
+    // font's lines need. The player may enlarge it; it lays out with its size.
+    void UstawSkale(double skala);
     QListWidget* Lista() const { return lb_; }
 
     // The legend in the font it is shown in: the heading, the consist codes in two columns, and the
@@ -97,4 +104,5 @@ private:
     // Plays the timetable with the automatic dispatcher and tells whether the day can be played.
     QPushButton* bSprawdz_ = nullptr;
     std::string plikRozkladu_;
+    static constexpr int SzerokoscListy = 284;
 };
