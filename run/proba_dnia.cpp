@@ -49,6 +49,8 @@ TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
             return;
         wynik.Punkty += l.Punkty;
         if (l.Punkty < 0)
+            wynik.PunktyKar += l.Punkty;
+        if (l.Punkty < 0)
             wynik.Kary.push_back(Formatuj("%s %d %s | %s", CzasHHMMSS(l.Czas).c_str(), l.Punkty, l.Tekst.c_str(),
                                           l.Opis.c_str()));
         // "Pociąg NUMBER opuścił stację punktualnie."
@@ -80,30 +82,40 @@ TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
             wynik.Spoznione.push_back(numer);
     if (!sym.Dyspozytor().Konflikty().empty())
         wynik.Konflikt = sym.Dyspozytor().Konflikty().front();
+    wynik.Polnoc = polnoc;
     wynik.Grywalny = polnoc && wynik.Kary.empty() && wynik.Punktualne == wynik.Odjazdy;
     return wynik;
 }
 
 std::vector<std::string> TWynikProby::Raport() const
 {
+    // The verdict first, then what led to it, then the figures; the figures never contradict the
+    // verdict (a day of no penalty in the journal can still fail by a train that never left).
     std::vector<std::string> r;
-    r.push_back(Formatuj("Odjazdów %d, punktualnych %d, kar %d, punktów %d.", Odjazdy, Punktualne,
-                         static_cast<int>(Kary.size()), Punkty));
     if (Grywalny) {
         r.push_back("Dzień można rozegrać bez żadnej kary.");
+        r.push_back(Formatuj("Odjazdów %d, punktualnych %d, kar 0, punktów %d.", Odjazdy, Punktualne, Punkty));
         return r;
     }
     r.push_back("Tego dnia nie da się rozegrać bez kary.");
     if (Konflikt)
         r.push_back("Pierwszy konflikt: " + Konflikt->Tekst());
-    if (!Kary.empty())
+    if (!Kary.empty()) {
+        r.push_back(Formatuj(Konflikt ? "Prowadzi do kar: %d, razem %d pkt." : "Kar w dzienniku: %d, razem %d pkt.",
+                             static_cast<int>(Kary.size()), PunktyKar));
         r.push_back("Pierwsza kara: " + Kary.front());
+    }
     if (!Spoznione.empty()) {
         std::string lista;
         for (const std::string& n : Spoznione)
             lista += (lista.empty() ? "" : ", ") + n;
         r.push_back("Nie odjechały na czas: " + lista + ".");
+        if (Kary.empty())
+            r.push_back("W dzienniku nie ma jeszcze kary: przyjdzie z ich spóźnionym odjazdem.");
     }
+    if (!Polnoc)
+        r.push_back("Dzień nie dobiegł północy.");
+    r.push_back(Formatuj("Odjazdów %d, punktualnych %d, punktów %d.", Odjazdy, Punktualne, Punkty));
     return r;
 }
 

@@ -21,6 +21,8 @@ struct TWynikProby {
     int Punkty = 0;       // the day's points, the opening line's included
     // The journal lines that cost points, as "hh:mm:ss points text | detail".
     std::vector<std::string> Kary;
+    int PunktyKar = 0;  // their points together, below zero
+    bool Polnoc = false;  // the day reached midnight
     // The trains that should have left and did not leave on time, in the day's order.
     std::vector<std::string> Spoznione;
     // The first place where two trains needed one thing at once, if the dispatcher met one.

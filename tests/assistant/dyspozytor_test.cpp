@@ -1,6 +1,7 @@
 // The automatic dispatcher: its decisions on small timetables, the player taking over, a day with a
 // real conflict, and the whole shipped day played and replayed from its own acts.
 #include "assistant/dyspozytor.h"
+#include "core/format.h"
 #include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
 #include "run/proba_dnia.h"
@@ -230,7 +231,17 @@ TEST_F(Dyspozytor, TwoTrainsAnnouncedFromAndSentOntoOneSingleTrackLineAtOnceAreA
     ASSERT_FALSE(wynik.Kary.empty());
     EXPECT_NE(wynik.Kary.front().find("opuścił stację z opóźnieniem"), std::string::npos);
     EXPECT_EQ(wynik.Spoznione, std::vector<std::string>{"44601"});
-    EXPECT_EQ(wynik.Raport().size(), 5u);
+    // The report says one thing: the verdict, the conflict and the penalties it leads to, the late
+    // train, then the figures.
+    const std::vector<std::string> raport = wynik.Raport();
+    ASSERT_EQ(raport.size(), 6u);
+    EXPECT_EQ(raport[0], "Tego dnia nie da się rozegrać bez kary.");
+    EXPECT_EQ(raport[1].rfind("Pierwszy konflikt: o 04:30:00", 0), 0u) << raport[1];
+    EXPECT_EQ(raport[2], Formatuj("Prowadzi do kar: %d, razem %d pkt.", static_cast<int>(wynik.Kary.size()), wynik.PunktyKar));
+    EXPECT_LT(wynik.PunktyKar, 0);
+    EXPECT_EQ(raport[3], "Pierwsza kara: " + wynik.Kary.front());
+    EXPECT_EQ(raport[4], "Nie odjechały na czas: 44601.");
+    EXPECT_EQ(raport[5].rfind("Odjazdów 2, punktualnych 1, punktów ", 0), 0u) << raport[5];
 }
 
 TEST_F(Dyspozytor, ADayLaidOutWithoutConflictsIsPlayable)

@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -233,6 +235,39 @@ private slots:
         delete pierwsze;
         QVERIFY(OknoPomocy() == nullptr);
         UstawProgramDir(std::string());
+    }
+
+    void escClosesTheHelpWindow()
+    {
+        UstawProgramDir(Program.toStdString());
+        QWidget gra;
+        gra.show();
+        PokazPomoc(&gra, QStringLiteral("drelinko.htm"));
+        TOknoPomocy* pomoc = OknoPomocy();
+        QVERIFY(pomoc != nullptr && pomoc->isVisible());
+        QTest::keyClick(pomoc->Przegladarka(), Qt::Key_Escape);
+        QVERIFY(!pomoc->isVisible());
+        delete pomoc;
+        UstawProgramDir(std::string());
+    }
+
+    void aNewHelpWindowOpensBesideTheGameWhereThereIsRoomAndStaysOnTheScreenWhereThereIsNot()
+    {
+        const QRect dostepne = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget pomoc(nullptr, Qt::Window);
+        pomoc.resize(dostepne.width() / 2, dostepne.height() / 2);
+        QWidget gra;
+        gra.setGeometry(dostepne.left(), dostepne.top(), dostepne.width() / 3, dostepne.height() / 2);
+        gra.show();
+        PolozObok(pomoc, &gra);
+        // Beside it, not in a corner over it.
+        QVERIFY2(pomoc.x() > gra.frameGeometry().right(),
+                 qPrintable(QStringLiteral("help at x %1, the game ends at %2").arg(pomoc.x()).arg(gra.frameGeometry().right())));
+        QVERIFY(dostepne.contains(QRect(pomoc.pos(), pomoc.size())));
+        // A game that fills the screen leaves no room: the help stays whole on the screen.
+        gra.setGeometry(dostepne);
+        PolozObok(pomoc, &gra);
+        QVERIFY(dostepne.contains(QRect(pomoc.pos(), pomoc.size())));
     }
 
     void everyLinkAndPictureOfTheHelpPagesPointsToAFileInTheProgramFolder()

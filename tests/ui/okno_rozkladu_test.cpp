@@ -602,6 +602,10 @@ private slots:
         QVERIFY2(odpowiedzi.Teksty[0].contains(QStringLiteral("Odjazdów 4, punktualnych 3")), qPrintable(odpowiedzi.Teksty[0]));
         QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("Tego dnia nie da się rozegrać bez kary.")));
         QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("Nie odjechały na czas: 44713.")));
+        // One thing said: no count of penalties that contradicts the verdict, and why there is none yet.
+        QVERIFY2(!odpowiedzi.Teksty[0].contains(QStringLiteral("kar 0")), qPrintable(odpowiedzi.Teksty[0]));
+        QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("W dzienniku nie ma jeszcze kary")));
+        QVERIFY(odpowiedzi.Teksty[0].startsWith(QStringLiteral("Tego dnia nie da się rozegrać bez kary.")));
     }
 
     void deletingATrainSavesTheFileWithoutAsking()

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -167,6 +168,27 @@ private slots:
                                     .arg(rozmiar.width())
                                     .arg(rozmiar.height())));
         QCOMPARE(strony->tabBar()->height(), zakladka);
+    }
+
+    void theSpeedSliderSaysWhatItSetsAndTakesHomeAndEnd()
+    {
+        TStanowisko t;
+        auto* etykieta = t.okno.findChild<QLabel*>("lbSzybkosc");
+        QVERIFY(etykieta != nullptr);
+        QCOMPARE(etykieta->text(), QStringLiteral("szybkość 5×"));
+        QScrollBar* suwak = t.okno.Szybkosc();
+        suwak->setFocus();
+        QTest::keyClick(suwak, Qt::Key_End);
+        QCOMPARE(suwak->value(), 100);
+        QCOMPARE(etykieta->text(), QStringLiteral("szybkość 100×"));
+        QCOMPARE(t.okno.Symulacja().Szybkosc(), 100);
+        QTest::keyClick(suwak, Qt::Key_Home);
+        QCOMPARE(t.okno.Symulacja().Szybkosc(), 1);
+        QCOMPARE(etykieta->text(), QStringLiteral("szybkość 1×"));
+        // The manual is F1 in the station window too, and the menu says so.
+        QAction* instrukcja = t.okno.findChild<QAction*>("Instrukcjaobsugi1");
+        QVERIFY(instrukcja != nullptr);
+        QCOMPARE(instrukcja->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
     void theSmallestWindowStillShowsEveryControlWhole()

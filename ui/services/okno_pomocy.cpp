@@ -13,11 +13,14 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -140,6 +143,16 @@ TOknoPomocy::TOknoPomocy(const QString& katalog, QWidget* rodzic)
     resize(rozmiar);
 }
 
+void TOknoPomocy::keyPressEvent(QKeyEvent* e)
+{
+    // Esc closes the help as it closes a dialog; the game goes on behind it.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void TOknoPomocy::Otworz(const QString& strona)
 {
     const int krzyzyk = strona.indexOf(QLatin1Char('#'));
@@ -194,11 +207,34 @@ void TOknoPomocy::PokazKomunikat(const QString& tekst, bool blad)
     eSzukaj_->setStyleSheet(blad && !eSzukaj_->text().isEmpty() ? QStringLiteral("background: #ffd8d8") : QString());
 }
 
+void PolozObok(QWidget& okno, const QWidget* rodzic)
+{
+    const QWidget* gra = rodzic != nullptr ? rodzic->window() : nullptr;
+    const QScreen* ekran = gra != nullptr && gra->screen() != nullptr ? gra->screen() : QGuiApplication::primaryScreen();
+    if (ekran == nullptr)
+        return;
+    const QRect dostepne = ekran->availableGeometry();
+    const QSize rozmiar = okno.frameGeometry().size().expandedTo(okno.size());
+    if (gra == nullptr) {
+        okno.move(dostepne.center() - QPoint(rozmiar.width() / 2, rozmiar.height() / 2));
+        return;
+    }
+    // Beside the game where the screen has room, to the right first; else over its right part, so
+    // that the diagram's left side stays in view.
+    const QRect r = gra->frameGeometry();
+    int x = r.right() + 1;
+    if (x + rozmiar.width() > dostepne.right() + 1)
+        x = r.left() - rozmiar.width() >= dostepne.left() ? r.left() - rozmiar.width() : dostepne.right() + 1 - rozmiar.width();
+    const int y = std::clamp(r.top(), dostepne.top(), std::max(dostepne.top(), dostepne.bottom() + 1 - rozmiar.height()));
+    okno.move(std::max(dostepne.left(), x), y);
+}
+
 void PokazPomoc(QWidget* rodzic, const QString& strona)
 {
-    if (okno.isNull())
+    if (okno.isNull()) {
         okno = new TOknoPomocy(QString::fromStdString(ProgramDir()), rodzic);
-    else if (okno->parentWidget() != rodzic)
+        PolozObok(*okno, rodzic);
+    } else if (okno->parentWidget() != rodzic)
         // A modal window blocks the windows that others own: the one help window comes over to
         // the window that asks for it.
         okno->setParent(rodzic, okno->windowFlags());

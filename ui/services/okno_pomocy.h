@@ -52,6 +52,9 @@ public:
     QAction* AkcjaDalej() const { return aDalej_; }
     QAction* AkcjaSpisTresci() const { return aSpis_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void Przejdz(const QUrl& adres);
     void PokazKomunikat(const QString& tekst, bool blad);
@@ -68,5 +71,7 @@ private:
 // Opens the one help window of the program on a page of the program folder, or brings it to the
 // front showing that page, over the window that asks for it, when it is open already.
 void PokazPomoc(QWidget* rodzic, const QString& strona);
+// Places a new help window beside the window of the game that asks for it, within the screen.
+void PolozObok(QWidget& okno, const QWidget* rodzic);
 // The help window made by PokazPomoc, while it exists.
 TOknoPomocy* OknoPomocy();

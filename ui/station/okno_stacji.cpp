@@ -21,6 +21,7 @@
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/przycisk_widok.h"
+#include "ui/station/suwak_szybkosci.h"
 #include "ui/station/zegar.h"
 #include "ui/text/dziennik_widok.h"
 #include "ui/text/etykieta_skrocona.h"
@@ -251,9 +252,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uCzas->setSpacing(1);
     uCzas->addWidget(lbCzas_, 0, Qt::AlignVCenter);
     uCzas->addWidget(lbCzasSek_, 0, Qt::AlignBottom);
-    rxSl_ = new QScrollBar(Qt::Horizontal);
+    rxSl_ = new TSuwakSzybkosci;
     rxSl_->setObjectName("rxSl");
-    rxSl_->setRange(1, 100);
     rxSl_->setValue(TSymulacjaStacji::SzybkoscPoczatkowa);
     rxSl_->setToolTip(QStringLiteral("szybkość symulacji - im dalej w prawo, tym szybciej"));
     lbIloscPoc_ = new QLabel;
@@ -265,6 +265,12 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uSter->addWidget(bStop_);
     uSter->addWidget(pScore_);
     uSter->addWidget(panel1);
+    // What the slider sets, at its value.
+    lbSzybkosc_ = new QLabel;
+    lbSzybkosc_->setObjectName("lbSzybkosc");
+    lbSzybkosc_->setToolTip(rxSl_->toolTip());
+    uSter->addWidget(lbSzybkosc_);
+    OdswiezSzybkosc();
     uSter->addWidget(rxSl_, 1);
     uSter->addWidget(lbIloscPoc_);
     auto* gora = new QWidget;
@@ -355,6 +361,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         OdswiezPauze();
     });
     connect(rxSl_, &QScrollBar::valueChanged, this, [this](int p) {
+        OdswiezSzybkosc();
         // A game played back keeps its own speed; the slider sets only how fast it is shown.
         if (sym_.Odtwarzana()) {
             timer_->setInterval(std::max(1, sym_.SekIncrement * 1000 / std::max(1, p)));
@@ -482,7 +489,8 @@ void TOknoStacji::ZbudujMenuGlowne()
     const auto pomoc = [this](const char* plik) { PokazPomoc(this, QString::fromUtf8(plik)); };
     info->addAction(QStringLiteral("Opis &manewrów"), this, [pomoc] { pomoc("manewry.htm"); })
         ->setObjectName("Instrukcjamanewrw1");
-    info->addAction(QStringLiteral("&Instrukcja obsługi"), this, [pomoc] { pomoc("drelinko.htm"); })
+    // F1, the program's help request, as in the start window; the menu shows it.
+    info->addAction(QStringLiteral("&Instrukcja obsługi"), QKeySequence(Qt::Key_F1), this, [pomoc] { pomoc("drelinko.htm"); })
         ->setObjectName("Instrukcjaobsugi1");
     info->addSeparator();
     info->addAction(QStringLiteral("&O programie..."), QKeySequence(Qt::CTRL | Qt::Key_F1), this,
@@ -762,6 +770,11 @@ void TOknoStacji::resizeEvent(QResizeEvent* e)
     UlozPodzial();
 }
 
+void TOknoStacji::OdswiezSzybkosc()
+{
+    lbSzybkosc_->setText(QStringLiteral("szybkość %1×").arg(rxSl_->value()));
+}
+
 void TOknoStacji::UstawSkaleOkna(double skala)
 {
     if (skala == skala_)
@@ -811,6 +824,8 @@ void TOknoStacji::UstawRozmiaryStale()
     for (const char* t : {"żadnych pociągów w obrębie stacji", "88 pociągów w obrębie stacji", "88 pociągi w obrębie stacji"})
         szerokosc = std::max(szerokosc, m.horizontalAdvance(QString::fromUtf8(t)));
     lbIloscPoc_->setMinimumWidth(szerokosc + 4);
+    // As wide as at the fastest, so that moving the slider never lays the row out again.
+    lbSzybkosc_->setMinimumWidth(lbSzybkosc_->fontMetrics().horizontalAdvance(QStringLiteral("szybkość 100×")) + 4);
     dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
     for (std::size_t i = 0; i < status_.size(); ++i)
@@ -937,6 +952,7 @@ void TOknoStacji::PokazStanGry()
     {
         const QSignalBlocker s1(rxSl_), s2(bStop_);
         rxSl_->setValue(std::max(1, sym_.Szybkosc()));
+        OdswiezSzybkosc();
         bStop_->setChecked(sym_.Stop);
         if (!sym_.LinijkaPodpowiedzi.empty())
             lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));

@@ -121,6 +121,8 @@ private:
     void UstawSkaleOkna(double skala);
     // The sizes fixed from the fonts and the scale: the clock's labels, the train count, the status bar.
     void UstawRozmiaryStale();
+    // The label before the speed slider, at the slider's value.
+    void OdswiezSzybkosc();
     // A warning that must be read: above every window, the progress window hidden meanwhile.
     void OstrzezPrzedWszystkim(const QString& tekst);
     void Wczytaj();
@@ -161,6 +163,7 @@ private:
     TEtykietaSkrocona* lbCzasSek_ = nullptr;
     QScrollBar* rxSl_ = nullptr;
     QLabel* lbIloscPoc_ = nullptr;
+    QLabel* lbSzybkosc_ = nullptr;
     QSplitter* splitter_ = nullptr;
     TDziennikWidok* dziennik_ = nullptr;
     QCheckBox* cbDzwieki_ = nullptr;
