@@ -2,6 +2,7 @@
 
 #include "ui/station/suwak_szybkosci.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -17,6 +18,25 @@ TSuwakSzybkosci::TSuwakSzybkosci(QWidget* rodzic) : QScrollBar(Qt::Horizontal, r
 
 QList<int> TSuwakSzybkosci::Podzialka() { return {1, 20, 40, 60, 80, 100}; }
 
+QFont TSuwakSzybkosci::CzcionkaPodzialki() const
+{
+    QFont czcionka = font();
+    czcionka.setPointSizeF(std::max(1.0, czcionka.pointSizeF() * 0.8));
+    return czcionka;
+}
+
+QSize TSuwakSzybkosci::sizeHint() const
+{
+    const QSize s = QScrollBar::sizeHint();
+    return {s.width(), std::max(s.height(), QFontMetrics(CzcionkaPodzialki()).height() + 4)};
+}
+
+QSize TSuwakSzybkosci::minimumSizeHint() const
+{
+    const QSize s = QScrollBar::minimumSizeHint();
+    return {s.width(), std::max(s.height(), QFontMetrics(CzcionkaPodzialki()).height() + 4)};
+}
+
 void TSuwakSzybkosci::paintEvent(QPaintEvent* e)
 {
     QScrollBar::paintEvent(e);
@@ -27,10 +47,11 @@ void TSuwakSzybkosci::paintEvent(QPaintEvent* e)
     if (rowek.width() <= uchwyt.width())
         return;
     QPainter p(this);
-    QFont czcionka = font();
-    czcionka.setPointSizeF(std::max(1.0, czcionka.pointSizeF() * 0.8));
+    const QFont czcionka = CzcionkaPodzialki();
     p.setFont(czcionka);
-    p.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    QColor kolor = palette().color(QPalette::WindowText);
+    kolor.setAlpha(150);
+    p.setPen(kolor);
     const QFontMetrics m(czcionka);
     // A value's place: the middle of where the handle stands at it.
     const double droga = rowek.width() - uchwyt.width();
@@ -41,8 +62,10 @@ void TSuwakSzybkosci::paintEvent(QPaintEvent* e)
         const int szer = m.horizontalAdvance(napis);
         QRect miejsce(x - szer / 2, rowek.top(), szer, rowek.height());
         miejsce.moveLeft(std::clamp(miejsce.left(), rowek.left() + 1, rowek.right() - szer));
-        p.drawLine(x, rowek.bottom() - rowek.height() / 5, x, rowek.bottom());
+        // The speed written where it fits beside the handle; a mark alone where it does not.
         if (!miejsce.intersects(uchwyt.adjusted(-2, 0, 2, 0)) && m.height() <= rowek.height())
             p.drawText(miejsce, Qt::AlignCenter, napis);
+        else if (!uchwyt.contains(x, rowek.center().y()))
+            p.drawLine(x, rowek.bottom() - std::max(2, rowek.height() / 4), x, rowek.bottom());
     }
 }

@@ -14,7 +14,13 @@ public:
     explicit TSuwakSzybkosci(QWidget* rodzic = nullptr);
     // The speeds marked on the groove.
     static QList<int> Podzialka();
+    // As high as the scroll bar, or as its marks' font needs where that is more.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    QFont CzcionkaPodzialki() const;
 };
