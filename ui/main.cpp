@@ -17,10 +17,39 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
+
+namespace {
+
+// The help, answered before the application starts: it needs no display, and it is all Polish.
+constexpr const char* Pomoc =
+    "Sposób użycia: drelinko [opcje]\n"
+    "\n"
+    "„Lorvia 99 - Drelinko”: gra w dyżurnego ruchu jednej stacji. Bez opcji otwiera okno startowe.\n"
+    "\n"
+    "Opcje:\n"
+    "  -h, --help         Pokazuje tę pomoc.\n"
+    "  --start <godzina>  Zaczyna zmianę od razu, o tej godzinie (np. 7:05).\n"
+    "  --speed <1-100>    Szybkość symulacji zmiany zaczętej przez --start, od 1 do 100.\n";
+
+bool ProsbaOPomoc(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* p : {"-h", "--help", "-help", "-?", "--help-all"})
+            if (std::strcmp(argv[i], p) == 0)
+                return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (ProsbaOPomoc(argc, argv)) {
+        std::fputs(Pomoc, stdout);
+        return 0;
+    }
     QApplication aplikacja(argc, argv);
     QApplication::setOrganizationName("WKT");
     QApplication::setApplicationName("Drelinko");
@@ -33,7 +62,6 @@ int main(int argc, char** argv)
     // A shift can start straight away, without a click in the start window: for a quick look and
     // for measuring the station window.
     QCommandLineParser parametry;
-    parametry.addHelpOption();
     const QCommandLineOption start(QStringLiteral("start"), QStringLiteral("Zaczyna zmianę od razu, o tej godzinie (np. 7:05)."),
                                    QStringLiteral("godzina"));
     const QCommandLineOption szybkosc(QStringLiteral("speed"),
