@@ -142,9 +142,9 @@ bool TListaPociagow::Odswiez()
         std::optional<int> opoznienie;
         if (!t.Numer().empty() && !t.SkonczylBieg()) {
             if (miejsce == tMiejscePociagu::odjechal) {
+                // As the journal judged it: a punctual departure shows no delay.
                 if (const auto odjazd = sym_.Silnik().CzasOdjazdu(&t))
-                    opoznienie = Milisekundy(*odjazd) < Milisekundy(t.Odjazd()) ? -Minuty(t.Odjazd() - *odjazd)
-                                                                                : Minuty(*odjazd - t.Odjazd());
+                    opoznienie = TSilnikSymulacji::OpoznienieOdjazdu(t.Odjazd(), *odjazd);
             } else if (!t.PoPrzyjezdzie()) {
                 opoznienie = Spoznienie(t.Przyjazd(), teraz);
             } else if (!t.Wyjezdza().empty()) {
@@ -227,7 +227,9 @@ void TListaPociagow::Uzupelnij(TWierszPociagu& w, const Polozenie& g)
         Ustaw(w.OpoznienieTekst, Formatuj("+%d min", *w.Opoznienie), m, W::pOpoznienie);
     else
         Ustaw(w.OpoznienieTekst, Formatuj("%d min", *w.Opoznienie), m, W::pOpoznienie);
-    Ustaw(w.StanTekst, w.Miejsce == tMiejscePociagu::odjechal ? std::string() : std::string(NazwaStanu(w.Stan)), m,
+    // Only a train on the station's points runs, stands or stops there; one still to come or gone
+    // has no state of its own here (where it is says it).
+    Ustaw(w.StanTekst, w.Miejsce == tMiejscePociagu::naStacji ? std::string(NazwaStanu(w.Stan)) : std::string(), m,
           W::pStan);
     Ustaw(w.Opis, OpisPociagu(t), m, W::pOpis);
 }

@@ -84,6 +84,15 @@ TPociag* TSilnikSymulacji::Przyjmij(std::unique_ptr<TPociag> pociag)
     return pociagiDnia_.back().get();
 }
 
+int TSilnikSymulacji::OpoznienieOdjazdu(double planowy, double odjazd)
+{
+    if (Milisekundy(odjazd) < Milisekundy(planowy))
+        return -Minuty(planowy - odjazd);
+    if (Milisekundy(odjazd) < Milisekundy(planowy + Minuta(MinutyPunktualnosci)))
+        return 0;
+    return Minuty(odjazd - planowy);
+}
+
 std::optional<double> TSilnikSymulacji::CzasOdjazdu(const TPociag* pociag) const
 {
     const auto it = odjazdy_.find(pociag);
@@ -422,7 +431,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             rodzaj = tRodzajOceny::odjazdPrzedCzasem;
             punkty = -2 * Minuty(odjazd - teraz);
             werdykt = "za wcześnie o " + TekstOpoznienia(odjazd, teraz);
-        } else if (roznica < Milisekundy(Minuta(2))) {
+        } else if (roznica < Milisekundy(Minuta(MinutyPunktualnosci))) {
             punkty = 20;
             werdykt = "punktualnie";
         } else {

@@ -59,6 +59,11 @@ public:
     // When the train left the station through its exit, by the simulated clock; none while it has
     // not.
     std::optional<double> CzasOdjazdu(const TPociag* pociag) const;
+    // A departure less than this many minutes after its time is punctual.
+    static constexpr int MinutyPunktualnosci = 2;
+    // A departure's delay in whole minutes as the journal judges it: early below zero, punctual
+    // zero, late above (the departure as CzasOdjazdu gives it).
+    static int OpoznienieOdjazdu(double planowy, double odjazd);
 
     // Takes a train made during the run (a split-off unit) into the day's list.
     TPociag* Przyjmij(std::unique_ptr<TPociag> pociag);

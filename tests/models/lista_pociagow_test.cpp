@@ -74,7 +74,7 @@ TEST_F(ListaPociagowDnia, ATrainIsFollowedFromTheTimetableThroughItsAnnouncement
     EXPECT_EQ(W("1").Miejsce, tMiejscePociagu::wRozkladzie);
     EXPECT_EQ(W("1").MiejsceTekst, "w rozkładzie, wOlsz");
     EXPECT_EQ(W("1").Gdzie, &E("wOlsz"));
-    EXPECT_EQ(W("1").StanTekst, "jazda");  // on its way along the line
+    EXPECT_EQ(W("1").StanTekst, "");  // not here yet: no "jazda" before it arrives
     EXPECT_EQ(W("1").OpoznienieTekst, "0 min");
 
     KrokO(G(4, 6));  // the line's 24 minutes
@@ -150,13 +150,41 @@ TEST_F(ListaPociagowDnia, AnEarlyDepartureIsANegativeDelay)
     EXPECT_EQ(W("1").OpoznienieTekst, "-4 min");
 }
 
+TEST_F(ListaPociagowDnia, ADepartureTheJournalCallsPunctualShowsNoDelay)
+{
+    Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 39, 30));
+    Zacznij(G(4, 20));
+    TPociag* t = P("1");
+    E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
+    E("p1").SetPociag(t);
+    t->SetPoPrzyjezdzie(true);
+    Nacisnij("wktColorButton15");
+    Nacisnij("wktColorButton16");
+    Nacisnij("ZatwierdzButton12");
+    Nacisnij("wktColorButton3");
+    sym.CzasSymulacji = G(4, 40);
+    UstawStanJazdy(*t, tStanJazdy::jazda);
+    for (int i = 0; i < 20 && W("1").Miejsce != tMiejscePociagu::odjechal; ++i)
+        KrokO(PoraDnia(sym.CzasSymulacji + Sekunda(5)));
+    ASSERT_EQ(W("1").Miejsce, tMiejscePociagu::odjechal);
+    // It left a minute or so after its time: punctual in the journal, and so in the list.
+    const double odjazd = *sym.Silnik().CzasOdjazdu(t);
+    ASSERT_GE(Minuty(odjazd - G(4, 39, 30)), 1);
+    bool punktualnie = false;
+    for (const TLiniaDziennika& l : sym.Dziennik().Linie())
+        punktualnie |= l.Tekst == "Pociąg 1 opuścił stację punktualnie.";
+    EXPECT_TRUE(punktualnie);
+    EXPECT_EQ(W("1").Opoznienie, 0);
+    EXPECT_EQ(W("1").OpoznienieTekst, "0 min");
+}
+
 TEST_F(ListaPociagowDnia, AStationTrainWaitsForItsConsistOnceItsTimeHasCome)
 {
     Rozkladowy("7", "", "wBrz", G(4, 30), G(4, 40));
     Zacznij(G(4, 0));
     EXPECT_EQ(W("7").Miejsce, tMiejscePociagu::wRozkladzie);
     EXPECT_EQ(W("7").MiejsceTekst, "w rozkładzie");
-    EXPECT_EQ(W("7").StanTekst, "postój");
+    EXPECT_EQ(W("7").StanTekst, "");
     KrokO(G(4, 30));
     EXPECT_EQ(W("7").Miejsce, tMiejscePociagu::czekaNaSklad);
     EXPECT_EQ(W("7").MiejsceTekst, "czeka na skład");
@@ -192,6 +220,9 @@ TEST_F(ListaPociagowDnia, OnlyTheRowsThatChangedAreReported)
     EXPECT_TRUE(lista.Zmienione().empty());
     KrokO(G(4, 6));  // the first is announced, the second not yet
     EXPECT_EQ(lista.Zmienione(), (std::vector<std::size_t>{0}));
+    // The second stands at a platform: its state shows there.
+    E("p2").SetPociag(P("2"));
+    lista.Odswiez();
     P("2")->StanJazdy = tStanJazdy::zatrzymany;
     EXPECT_FALSE(lista.Odswiez());
     EXPECT_EQ(lista.Zmienione(), (std::vector<std::size_t>{1}));
