@@ -168,6 +168,18 @@ private slots:
                                     .arg(rozmiar.width())
                                     .arg(rozmiar.height())));
         QCOMPARE(strony->tabBar()->height(), zakladka);
+
+        // The "Opcje" page shows every option whole, at the design size and at twice it.
+        strony->setCurrentIndex(strony->count() - 1);
+        for (const QSize r : {QSize(742, 449), QSize(742 * 2, 449 * 2)}) {
+            rozmiar(r.width(), r.height());
+            QCOMPARE(t.okno.size(), r);
+            for (QAbstractButton* b : strony->currentWidget()->findChildren<QAbstractButton*>()) {
+                QVERIFY2(b->width() >= b->sizeHint().width() && b->height() >= b->sizeHint().height() &&
+                             strony->currentWidget()->rect().contains(b->geometry()),
+                         qPrintable(QStringLiteral("%1 at %2x%3").arg(b->text()).arg(r.width()).arg(r.height())));
+            }
+        }
     }
 
     void theSpeedSliderSaysWhatItSetsAndTakesHomeAndEnd()

@@ -159,18 +159,19 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     cbEtykiety_ = new QCheckBox(QStringLiteral("wyświetlaj etykiety pociągów przy torach"), opcje);
     cbEtykiety_->setObjectName("cbEtykiety");
     cbEtykiety_->setChecked(true);
-    auto* uOpcje = new QVBoxLayout;
-    uOpcje->addWidget(bKolorOkna, 0, Qt::AlignLeft);
+    // In rows as wide as the page is at the design size, so that every option is whole at any
+    // size: the window's options, then the automatic dispatcher, for every line or per line entry.
+    auto* uOpcje = new QHBoxLayout;
+    uOpcje->addWidget(bKolorOkna);
     uOpcje->addWidget(cbDzwieki_);
     uOpcje->addWidget(cbZegar_);
-    uOpcje->addWidget(cbEtykiety_);
     uOpcje->addStretch();
-    // The automatic dispatcher, for every line or per line entry, in a column of its own.
-    auto* uAuto = new QVBoxLayout;
-    uAuto->setSpacing(0);
+    auto* uEtykiety = new QHBoxLayout;
+    uEtykiety->addWidget(cbEtykiety_);
+    uEtykiety->addStretch();
+    auto* uAuto = new QHBoxLayout;
     auto* lbAuto = new QLabel(QStringLiteral("Dyżurny automatyczny prowadzi pociągi:"), opcje);
     uAuto->addWidget(lbAuto);
-    auto* rzad = new QHBoxLayout;
     std::vector<std::string> wloty{""};
     for (const std::string& w : sym_.Dyspozytor().Wloty())
         wloty.push_back(w);
@@ -181,17 +182,19 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         auto* cb = new QCheckBox(napis, opcje);
         cb->setObjectName(QString::fromStdString("cbAuto" + (w.empty() ? std::string("Wszystkie") : w)));
         connect(cb, &QCheckBox::clicked, this, [this, w](bool on) { WlaczDyspozytora(w, on); });
-        rzad->addWidget(cb);
+        uAuto->addWidget(cb);
         cbAuto_.emplace_back(w, cb);
     }
-    rzad->addStretch();
-    uAuto->addLayout(rzad);
     uAuto->addStretch();
-    auto* uStrona = new QHBoxLayout;
-    uStrona->setContentsMargins(0, 0, 0, 0);
+    auto* uStrona = new QVBoxLayout;
+    uStrona->setContentsMargins(2, 2, 2, 0);
+    uStrona->setSpacing(0);
     uStrona->addLayout(uOpcje);
-    uStrona->addLayout(uAuto, 1);
+    uStrona->addLayout(uEtykiety);
+    uStrona->addLayout(uAuto);
+    uStrona->addStretch();
     opcje->setLayout(uStrona);
+    opcje_ = opcje;
     pcInfo1_->addTab(opcje, QStringLiteral("Opcje"));
     UstawKolorZakladek(QColor(0xEF, 0xE4, 0xD1));
     lbNazwa_ = new QLabel;
@@ -320,6 +323,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         statusBar()->addWidget(l, i >= 4 ? 1 : 0);
         status_.push_back(l);
     }
+    UstawCzcionkeOpcji();
     UstawRozmiaryStale();
     ZbudujMenuGlowne();
 
@@ -791,6 +795,7 @@ void TOknoStacji::UstawSkaleOkna(double skala)
     // Every font follows from the window's own, which the widgets without a font of their own take.
     const QFont czcionka = NaQFont(TCzcionka{});
     setFont(PrzeskalowanaCzcionka(czcionka, skala));
+    UstawCzcionkeOpcji();
     // A widget styled by a style sheet takes the application's font rather than the window's, and
     // keeps the one it was polished with: it is given its own at the scale.
     bStop_->setFont(PrzeskalowanaCzcionka(QApplication::font(bStop_), skala));
@@ -804,6 +809,14 @@ void TOknoStacji::UstawSkaleOkna(double skala)
     for (TPrzyciskWidok* b : przyciski_)
         b->UstawSkale(skala);
     UstawRozmiaryStale();
+}
+
+void TOknoStacji::UstawCzcionkeOpcji()
+{
+    // The pages sit in a tab widget styled by a style sheet: its widgets would keep the application's
+    // font rather than take the window's, and keep it when the window's changes.
+    for (QWidget* w : opcje_->findChildren<QWidget*>())
+        w->setFont(font());
 }
 
 void TOknoStacji::UstawRozmiaryStale()

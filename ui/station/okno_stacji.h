@@ -123,6 +123,8 @@ private:
     void UstawRozmiaryStale();
     // The label before the speed slider, at the slider's value.
     void OdswiezSzybkosc();
+    // The "Opcje" page's controls in the window's font.
+    void UstawCzcionkeOpcji();
     // A warning that must be read: above every window, the progress window hidden meanwhile.
     void OstrzezPrzedWszystkim(const QString& tekst);
     void Wczytaj();
@@ -150,6 +152,7 @@ private:
     double skala_ = 1.0;
     bool najmniejszyUstalony_ = false;
     QWidget* panelinfo_ = nullptr;
+    QWidget* opcje_ = nullptr;
     TDiagram* diagram_ = nullptr;
     QScrollArea* scb_ = nullptr;
     QTabWidget* pcInfo1_ = nullptr;
