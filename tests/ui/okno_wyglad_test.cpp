@@ -556,6 +556,13 @@ private slots:
         TOknoOstrzezenia okno("Lorvia 99", "Tytuł", "Opis", 3);
         okno.show();
         QCOMPARE(okno.size(), QSize(308, 144));
+        // The "?" button says what it does: it keeps the warning open.
+        QPushButton* stoj = nullptr;
+        for (QPushButton* b : okno.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("?"))
+                stoj = b;
+        QVERIFY(stoj != nullptr);
+        QVERIFY(stoj->toolTip().contains(QStringLiteral("zostaje otwarte")));
     }
 
     void aLongWarningGrowsUntilEveryLineAndTheElementShow()

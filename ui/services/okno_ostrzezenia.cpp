@@ -49,6 +49,8 @@ TOknoOstrzezenia::TOknoOstrzezenia(const QString& naglowek, const QString& tekst
     bStoj_->setFixedWidth(24);
     bStoj_->setStyleSheet("QPushButton { border: 1px solid #e0c000; }");
     bStoj_->setDefault(true);
+    bStoj_->setToolTip(QStringLiteral("Zatrzymuje odliczanie: ostrzeżenie zostaje otwarte, aż je zamkniesz."));
+    bStoj_->setAccessibleName(QStringLiteral("zatrzymaj odliczanie"));
     bOK_ = new QPushButton("OK", this);
     bAnuluj_ = new QPushButton("Anuluj", this);
     auto* dol = new QHBoxLayout;
