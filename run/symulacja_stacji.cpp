@@ -8,6 +8,7 @@
 #include "core/liczebniki.h"
 #include "core/wkt_files.h"
 #include "interlocking/stacja_nastawni.h"
+#include "station/opis_miejsca.h"
 #include "station/uklad.h"
 #include "station/upunkt.h"
 #include "station/wlot.h"
@@ -200,7 +201,9 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
             opis += "\r\n" + Formatuj("%s: %s", e.Element->Hint.c_str(), e.Element->Name.c_str());
         if (e.Miejsce != nullptr)
             stacja_.Wyroznienia().Mignij(e.Miejsce, KolorZatrzymania, CzasMiganiaZatrzymania);
-        uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, opis, 3);
+        // The warning adds where to look, in the player's terms; the journal keeps the fault's own words.
+        const std::string gdzie = OpisMiejsca(e.Element, e.Miejsce);
+        uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, gdzie.empty() ? opis : opis + "\r\n" + gdzie, 3);
         try {
             DodajDoDziennika(e.Punkty, tytul, opis,
                              {e.Element != nullptr ? tRodzajOceny::bladElementu : tRodzajOceny::bladPolecenia});

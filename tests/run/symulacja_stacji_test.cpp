@@ -1,4 +1,5 @@
 #include "run/symulacja_stacji.h"
+#include "station/opis_miejsca.h"
 #include "station/rogatka.h"
 #include "station/tor.h"
 #include "station/wlot.h"
@@ -30,7 +31,9 @@ TEST_F(SymulacjaStacji, AFaultIsShownAsAWarningAndLoggedWithItsPoints)
     sym.Wykonaj([&] { zw1.Click(); });
     ASSERT_EQ(komunikaty.Ostrzezenia.size(), 1u);
     EXPECT_EQ(komunikaty.Ostrzezenia[0].Tytul, "Próba przestawienia zwrotnicy.");
-    EXPECT_EQ(komunikaty.Ostrzezenia[0].Opis, "zw1\r\nZwrotnica zw01: zw1");
+    // The warning adds where the switch leads, in the player's terms; the journal keeps the
+    // fault's own words.
+    EXPECT_EQ(komunikaty.Ostrzezenia[0].Opis, "zw1\r\nZwrotnica zw01: zw1\r\nZwrotnica zw1 leży w kierunku sC.");
     ASSERT_EQ(sym.Dziennik().Linie().size(), 1u);
     const TLiniaDziennika& l = sym.Dziennik().Linie()[0];
     EXPECT_EQ(l.Punkty, -10);
@@ -38,6 +41,23 @@ TEST_F(SymulacjaStacji, AFaultIsShownAsAWarningAndLoggedWithItsPoints)
     EXPECT_EQ(l.Opis, "zw1 • Zwrotnica zw01: zw1");
     EXPECT_EQ(CzasHHMMSS(l.Czas), "08:15:00");
     EXPECT_EQ(sym.Dziennik().Score(), 190);
+}
+
+TEST_F(SymulacjaStacji, APlaceIsDescribedByWhatThePlayerFindsOnTheDiagram)
+{
+    TStacja& st = sym.Stacja();
+    // A track by the named points at its ends, the unnamed tracks between passed over.
+    EXPECT_EQ(OpisMiejsca(st.Znajdz<TElement>("Tor7"), nullptr), "Tor7 leży między wOlsz a sA.");
+    // A switch by where it leads as it lies now.
+    auto& zw1 = *st.Znajdz<TZwrotnica>("zw1");
+    const std::string przedtem = OpisMiejsca(&zw1, nullptr);
+    EXPECT_EQ(przedtem, "Zwrotnica zw1 leży w kierunku sC.");
+    zw1.FlipStatus(nullptr);
+    EXPECT_NE(OpisMiejsca(&zw1, nullptr), przedtem);
+    EXPECT_EQ(OpisMiejsca(&zw1, nullptr).rfind("Zwrotnica zw1 leży w kierunku ", 0), 0u);
+    // An entry, a platform or a signal is named on the diagram: nothing to add.
+    EXPECT_EQ(OpisMiejsca(st.Znajdz<TElement>("wOlsz"), nullptr), "");
+    EXPECT_EQ(OpisMiejsca(st.Znajdz<TElement>("p1"), nullptr), "");
 }
 
 TEST_F(SymulacjaStacji, AFaultWithoutAnElementKeepsItsDescriptionAsItIs)
