@@ -15,7 +15,7 @@
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
-#include "ui/services/skala_okna.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/station/okno_stacji.h"
 #include "ui/timetable/okno_rozkladu.h"
 

@@ -6,10 +6,14 @@
 #include "ui/report/raport_wykresy.h"
 
 #include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
 #include <QChart>
 #include <QFile>
 #include <QLineSeries>
 #include <QPointer>
+#include <QScreen>
+#include <QStackedBarSeries>
 #include <QImage>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -142,6 +146,17 @@ private slots:
         QVERIFY(kolory.size() > 10);
     }
 
+    void TheWindowOpensAtTheScaleOfTheStationWindowWithinTheScreen()
+    {
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        const QSize projekt = okno.size();
+        const qreal punkty = okno.Tabela()->font().pointSizeF();
+        okno.UstawSkale(2.0);
+        QCOMPARE(okno.Tabela()->font().pointSizeF(), 2 * punkty);
+        const QSize ekran = okno.screen()->availableGeometry().size();
+        QCOMPARE(okno.size(), (projekt * 2).boundedTo(ekran));
+    }
+
     void TheOccupationChartsBandsGoWithTheChart()
     {
         QList<QPointer<QLineSeries>> krawedzie;
@@ -238,6 +253,35 @@ private slots:
         QCOMPARE(katalog.Pliki().size(), std::size_t{2});
     }
 
+
+    void theDelayChartOfABusyDayKeepsItsBarsAndTellsATrainWhenPointedAt()
+    {
+        const auto os = [](QChart* w) {
+            for (QAbstractAxis* a : w->axes(Qt::Horizontal))
+                if (auto* k = qobject_cast<QBarCategoryAxis*>(a))
+                    return k;
+            return static_cast<QBarCategoryAxis*>(nullptr);
+        };
+        TRaportDnia d = Dzien();
+        std::unique_ptr<QChart> malo(WykresOpoznien(d));
+        QVERIFY(os(malo.get())->labelsVisible());
+        while (static_cast<int>(d.Pociagi.size()) <= NajwiecejPodpisowOpoznien + 30) {
+            TPociagRaportu t = d.Pociagi[1];
+            t.Numer = std::to_string(50000 + d.Pociagi.size());
+            d.Pociagi.push_back(t);
+        }
+        std::unique_ptr<QChart> duzo(WykresOpoznien(d));
+        QBarCategoryAxis* x = os(duzo.get());
+        QVERIFY(!x->labelsVisible());
+        QVERIFY(x->titleText().contains(QStringLiteral("wskaż słupek")));
+        auto* seria = qobject_cast<QStackedBarSeries*>(duzo->series().at(0));
+        QVERIFY(seria != nullptr);
+        QCOMPARE(x->count(), static_cast<int>(d.Pociagi.size()) - 1);  // the one that never came has no bar
+        emit seria->hovered(true, x->count() - 1, seria->barSets().at(0));
+        QCOMPARE(duzo->toolTip(), QStringLiteral("pociąg %1: 11 min").arg(QString::fromStdString(d.Pociagi.back().Numer)));
+        emit seria->hovered(false, x->count() - 1, seria->barSets().at(0));
+        QVERIFY(duzo->toolTip().isEmpty());
+    }
 
     void ALongDayTakesMoreTablePages()
     {

@@ -5,8 +5,10 @@
 #include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
 #include "trains/czas.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/report/raport_wykresy.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -110,7 +113,16 @@ TOknoRaportu::TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidg
     zamknij->setDefault(true);
     connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
     uklad->addWidget(przyciski);
-    resize(980, 680);
+    resize(RozmiarProjektu);
+}
+
+void TOknoRaportu::UstawSkale(double skala)
+{
+    setFont(PrzeskalowanaCzcionka(QApplication::font(this), skala));
+    QSize rozmiar = Przeskalowany(RozmiarProjektu, skala);
+    if (const QScreen* ekran = screen())
+        rozmiar = rozmiar.boundedTo(ekran->availableGeometry().size());
+    resize(rozmiar);
 }
 
 void TOknoRaportu::WypelnijTabele()

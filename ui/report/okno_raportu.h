@@ -22,6 +22,9 @@ public:
     const TRaportDnia& Dzien() const { return dzien_; }
     QTableWidget* Tabela() const { return tabela_; }
     QTabWidget* Zakladki() const { return zakladki_; }
+    // The window at the scale of the window that opens it: its fonts and its first size, within
+    // the screen. The charts grow with the window.
+    void UstawSkale(double skala);
 
     // The exports; false (after telling the player why) when the file cannot be written, which then
     // stays as it was.
@@ -36,6 +39,7 @@ protected:
     virtual void PokazBlad(const QString& tekst);
 
 private:
+    static constexpr QSize RozmiarProjektu{980, 680};
     void WypelnijTabele();
     void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
     bool Wynik(const std::string& powod, const QString& plik);

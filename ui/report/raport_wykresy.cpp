@@ -221,12 +221,14 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
     spoznione->setColor(Bordowy);
     inne->setColor(Zielony);
     QStringList numery;
+    QList<int> opoznienia;
     int najwieksze = 1, najmniejsze = 0;
     for (const auto& t : dzien.Pociagi) {
         const auto o = t.Opoznienie();
         if (!o)
             continue;
         numery << Q(t.Numer);
+        opoznienia << *o;
         *spoznione << (t.Spozniony() ? *o : 0);
         *inne << (t.Spozniony() ? 0 : *o);
         najwieksze = std::max(najwieksze, *o);
@@ -240,6 +242,17 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
     auto* x = new QBarCategoryAxis;
     x->append(numery.isEmpty() ? QStringList{QStringLiteral("-")} : numery);
     x->setLabelsAngle(-90);
+    // A busy day's numbers would run into one another under the bars: the bars stay, in the day's
+    // order, and pointing at one tells its train.
+    if (numery.size() > NajwiecejPodpisowOpoznien) {
+        x->setLabelsVisible(false);
+        x->setTitleText(QStringLiteral("pociągi w kolejności dnia (wskaż słupek: numer i opóźnienie)"));
+    }
+    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, numery, opoznienia](bool nad, int i) {
+        w->setToolTip(nad && i >= 0 && i < numery.size()
+                          ? QStringLiteral("pociąg %1: %2 min").arg(numery[i]).arg(opoznienia[i])
+                          : QString());
+    });
     auto* y = new QValueAxis;
     y->setRange(najmniejsze, najwieksze);
     y->setLabelFormat("%d");

@@ -17,6 +17,9 @@ class TRaportDnia;
 // (a header, the four charts, the table of trains) for the PNG and PDF exports. Every chart is new
 // and belongs to the caller.
 QChart* WykresWyniku(const TRaportDnia& dzien);
+// The delay chart writes the trains' numbers under their bars up to this many trains; beyond, a bar
+// tells its train when pointed at.
+constexpr int NajwiecejPodpisowOpoznien = 40;
 QChart* WykresOpoznien(const TRaportDnia& dzien);
 QChart* WykresRodzajow(const TRaportDnia& dzien);
 QChart* WykresZajetosci(const TRaportDnia& dzien);

@@ -17,7 +17,7 @@
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
-#include "ui/services/skala_okna.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/przycisk_widok.h"
@@ -599,6 +599,7 @@ void TOknoStacji::PokazRaportDnia(bool miniony)
     OdswiezPauze();
     {
         TOknoRaportu raport(*dzien, miniony ? QStringLiteral("Raport minionego dnia") : QStringLiteral("Raport dnia"), this);
+        raport.UstawSkale(skala_);
         raport.exec();
     }
     sym_.Wstrzymany = wstrzymany;

@@ -5,7 +5,7 @@
 #include "run/proba_dnia.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
-#include "ui/services/skala_okna.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/timetable/znaczniki.h"
 
 #include <QApplication>

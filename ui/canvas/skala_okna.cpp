@@ -1,6 +1,6 @@
 // How far a window's designed layout grows with the screen and with the window.
 
-#include "ui/services/skala_okna.h"
+#include "ui/canvas/skala_okna.h"
 
 #include <algorithm>
 #include <cmath>
