@@ -111,8 +111,8 @@ bool AktualizujRozklad(const std::string& zrodlo, const std::string& plikRozklad
     }
     std::string tekst = Liczebnik("Rozkład jazdy zaktualizowany: %d %s.", wynik.Pociagow, "pociąg", "pociągi", "pociągów");
     if (!wynik.Kopia.empty())
-        tekst += "\r\nPoprzedni rozkład jest zachowany w pliku \"" +
-                 std::filesystem::path(wynik.Kopia).filename().string() + "\".";
+        tekst += "\r\nPoprzedni rozkład jest zachowany w pliku „" +
+                 std::filesystem::path(wynik.Kopia).filename().string() + "”.";
     komunikaty.Komunikat(tekst);
     return true;
 }

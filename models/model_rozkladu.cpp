@@ -382,19 +382,19 @@ bool TModelRozkladu::DodajZmien(bool dodaj)
 
     const auto przyjazd = CzytajGodzineEdytora(Edytor.GodzWjezdza);
     if (!przyjazd)
-        return odmowa(Formatuj("Godzina przyjazdu \"%s\" nie jest godziną (H:MM lub H:MM:SS).",
+        return odmowa(Formatuj("Godzina przyjazdu „%s” nie jest godziną (H:MM lub H:MM:SS).",
                                Edytor.GodzWjezdza.c_str()));
     const auto odjazd = CzytajGodzineEdytora(Edytor.GodzWyjezdza);
     if (!odjazd)
-        return odmowa(Formatuj("Godzina odjazdu \"%s\" nie jest godziną (H:MM lub H:MM:SS).",
+        return odmowa(Formatuj("Godzina odjazdu „%s” nie jest godziną (H:MM lub H:MM:SS).",
                                Edytor.GodzWyjezdza.c_str()));
     const auto wybrany = [](const std::vector<std::string>& lista, int n) {
         return n >= 0 && static_cast<std::size_t>(n) < lista.size();
     };
     if (!wybrany(wjazdy_, Edytor.Wjezdza))
-        return odmowa("Nie wybrano, skąd pociąg przyjeżdża (\"Przyjazd z:\").");
+        return odmowa("Nie wybrano, skąd pociąg przyjeżdża („Przyjazd z:”).");
     if (!wybrany(wyjazdy_, Edytor.Wyjezdza))
-        return odmowa("Nie wybrano, dokąd pociąg odjeżdża (\"Odjazd do:\").");
+        return odmowa("Nie wybrano, dokąd pociąg odjeżdża („Odjazd do:”).");
 
     TPociag* cel = nullptr;
     if (!dodaj) {
@@ -422,12 +422,12 @@ bool TModelRozkladu::DodajZmien(bool dodaj)
         {"Relacja od:", &Edytor.RelacjaOd}, {"do:", &Edytor.RelacjaDo}};
     for (const auto& [etykieta, tekst] : teksty) {
         if (!NaCp1250(*tekst))
-            return odmowa(Formatuj("Pole \"%s\" ma znaki, których plik rozkładu nie zapisze (spoza strony "
+            return odmowa(Formatuj("Pole „%s” ma znaki, których plik rozkładu nie zapisze (spoza strony "
                                    "kodowej Windows-1250).",
                                    etykieta));
         // A longer text would not come back through the timetable's CSV.
         if (const int znakow = LiczbaZnakow(*tekst); znakow > NajdluzszyTekstPociagu)
-            return odmowa(Formatuj("Pole \"%s\" ma %d znaków, a może mieć najwyżej %d.", etykieta, znakow,
+            return odmowa(Formatuj("Pole „%s” ma %d znaków, a może mieć najwyżej %d.", etykieta, znakow,
                                    NajdluzszyTekstPociagu));
     }
 
@@ -536,11 +536,11 @@ std::vector<std::string> TModelRozkladu::SprawdzPociag(const TPociag& t) const
         i += dlugosc;
         if (znak == "+" || znak == " " || (znak.size() == 1 && ZnanyPojazd(znak[0])))
             continue;
-        if (nieznane.find("\"" + znak + "\"") == std::string::npos)
-            nieznane += (nieznane.empty() ? "\"" : ", \"") + znak + "\"";
+        if (nieznane.find("„" + znak + "”") == std::string::npos)
+            nieznane += (nieznane.empty() ? "„" : ", „") + znak + "”";
     }
     if (!nieznane.empty())
-        watpliwosci.push_back(Formatuj("w składzie \"%s\" są nieznane kody pojazdów: %s", sklad.c_str(),
+        watpliwosci.push_back(Formatuj("w składzie „%s” są nieznane kody pojazdów: %s", sklad.c_str(),
                                        nieznane.c_str()));
     if (Przytnij(sklad).empty())
         watpliwosci.push_back("skład pociągu jest pusty");

@@ -58,7 +58,7 @@ void TSymulacjaStacji::Pokaz()
     DodajDoDziennika(200, "Przygotowałem pociągi do drogi.", "", {tRodzajOceny::otwarcieDnia});
     if (minionyDzien)
         DodajDoDziennika(0, "Raport minionego dnia jest gotowy.",
-                         "Obejrzysz go w menu Informacje, pozycja \"Raport minionego dnia\".", {tRodzajOceny::informacja});
+                         "Obejrzysz go w menu Informacje, pozycja „Raport minionego dnia”.", {tRodzajOceny::informacja});
     if (dyspozytor_.CokolwiekWlaczone())
         dyspozytor_.Planuj();
     UstawSzybkosc(szybkosc_);

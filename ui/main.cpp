@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     if (parametry.isSet(start)) {
         godzinaStartu = CzytajGodzine(parametry.value(start).toStdString());
         if (!godzinaStartu) {
-            std::fprintf(stderr, "drelinko: --start: \"%s\" nie jest godziną (np. 7:05).\n", qPrintable(parametry.value(start)));
+            std::fprintf(stderr, "drelinko: --start: „%s” nie jest godziną (np. 7:05).\n", qPrintable(parametry.value(start)));
             return 2;
         }
     }

@@ -556,8 +556,8 @@ TEST_F(DodawanieIZmiana, TimesAreReadAsHoursAndMinutesWithOptionalSecondsAndTheC
         EXPECT_FALSE(m->Dodaj());
         ASSERT_EQ(s.Komunikaty.Teksty.size(), 1u);
         EXPECT_EQ(s.Komunikaty.Teksty[0],
-                  "Nie można dodać.\r\nGodzina odjazdu \"" + std::string(zla) +
-                      "\" nie jest godziną (H:MM lub H:MM:SS).");
+                  "Nie można dodać.\r\nGodzina odjazdu „" + std::string(zla) +
+                      "” nie jest godziną (H:MM lub H:MM:SS).");
     }
     EXPECT_EQ(s.Rozklad.Ile(), ile);
 }
@@ -574,12 +574,12 @@ TEST_F(DodawanieIZmiana, ARefusalShowsTheReasonAndChangesNeitherTheTimetableNorT
         const char* powod;
     };
     const Przypadek przypadki[] = {
-        {"godz_wjezdza", "4.08", "Godzina przyjazdu \"4.08\" nie jest godziną (H:MM lub H:MM:SS)."},
-        {"wjezdza", "", "Nie wybrano, skąd pociąg przyjeżdża (\"Przyjazd z:\")."},
-        {"wyjezdza", "", "Nie wybrano, dokąd pociąg odjeżdża (\"Odjazd do:\")."},
-        {"opis", "漢字", "Pole \"Opis:\" ma znaki, których plik rozkładu nie zapisze (spoza strony kodowej "
+        {"godz_wjezdza", "4.08", "Godzina przyjazdu „4.08” nie jest godziną (H:MM lub H:MM:SS)."},
+        {"wjezdza", "", "Nie wybrano, skąd pociąg przyjeżdża („Przyjazd z:”)."},
+        {"wyjezdza", "", "Nie wybrano, dokąd pociąg odjeżdża („Odjazd do:”)."},
+        {"opis", "漢字", "Pole „Opis:” ma znaki, których plik rozkładu nie zapisze (spoza strony kodowej "
                        "Windows-1250)."},
-        {"opis", std::string(NajdluzszyTekstPociagu + 1, 'x'), "Pole \"Opis:\" ma 101 znaków, a może mieć najwyżej 100."},
+        {"opis", std::string(NajdluzszyTekstPociagu + 1, 'x'), "Pole „Opis:” ma 101 znaków, a może mieć najwyżej 100."},
     };
     for (const auto& p : przypadki) {
         for (bool dodaj : {true, false}) {
@@ -643,7 +643,7 @@ TEST_F(Watpliwosci, EachDoubtIsNamed)
     EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{});
     d = Przelotowy;
     d.Sklad = "s1x2ż";
-    EXPECT_EQ(jedna(d), "w składzie \"s1x2ż\" są nieznane kody pojazdów: \"x\", \"ż\"");
+    EXPECT_EQ(jedna(d), "w składzie „s1x2ż” są nieznane kody pojazdów: „x”, „ż”");
     d.Sklad = "S12B+t n";
     EXPECT_EQ(m->SprawdzPociag(*PociagTestowy(d)), std::vector<std::string>{});
     d.Sklad = "e12";
@@ -671,7 +671,7 @@ TEST_F(Watpliwosci, AreAskedAndNoLeavesEverythingAsItWas)
     ASSERT_EQ(s.Komunikaty.Pytania.size(), 1u);
     EXPECT_EQ(s.Komunikaty.Pytania[0],
               "Pociąg 77001:\r\n- odjazd (9:00) jest wcześniej niż przyjazd (9:10)"
-              "\r\n- w składzie \"s1q\" są nieznane kody pojazdów: \"q\"\r\nDodać go mimo to?");
+              "\r\n- w składzie „s1q” są nieznane kody pojazdów: „q”\r\nDodać go mimo to?");
     EXPECT_EQ(s.Rozklad.Ile(), 5);
     EXPECT_EQ(CzytajBajty(NazwaPlikuRozkladu()), plik);
 }

@@ -647,7 +647,7 @@ private slots:
             QTest::mouseClick(t.W<QPushButton>("bDodaj"), Qt::LeftButton);
             QCOMPARE(odpowiedzi.Teksty.size(), 1);
             QCOMPARE(odpowiedzi.Ikony[0], QMessageBox::Warning);
-            QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("\"x\"")));
+            QVERIFY(odpowiedzi.Teksty[0].contains(QStringLiteral("„x”")));
             QCOMPARE(NumeryWPliku().size(), 5);
         }
         TOdpowiadajacy odpowiedzi("Tak");
