@@ -12,10 +12,10 @@
 #include "run/symulacja_stacji.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
-#include "ui/canvas/skala_okna.h"
 #include "ui/station/okno_stacji.h"
 #include "ui/timetable/okno_rozkladu.h"
 
@@ -34,8 +34,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 #include <QPainterPath>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTemporaryDir>

@@ -10,11 +10,11 @@
 #include <QBarSet>
 #include <QChart>
 #include <QFile>
+#include <QImage>
 #include <QLineSeries>
 #include <QPointer>
 #include <QScreen>
 #include <QStackedBarSeries>
-#include <QImage>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>

@@ -13,19 +13,19 @@
 #include "ui/text/etykieta_skrocona.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QPushButton>
-#include <QActionGroup>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QSplitterHandle>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>

@@ -9,11 +9,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>

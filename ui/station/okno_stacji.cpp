@@ -13,11 +13,11 @@
 #include "station/upunkt.h"
 #include "trains/czas.h"
 #include "ui/canvas/qplotno.h"
+#include "ui/canvas/skala_okna.h"
 #include "ui/report/okno_raportu.h"
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
-#include "ui/canvas/skala_okna.h"
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/przycisk_widok.h"
@@ -27,37 +27,37 @@
 #include "ui/text/etykieta_skrocona.h"
 #include "ui/timetable/okno_rozkladu.h"
 
-#include <QActionGroup>
 #include <QAbstractButton>
-#include <QFile>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QSignalBlocker>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QStatusTipEvent>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
-#include <algorithm>
 #include <string_view>
 
 namespace {
