@@ -48,11 +48,11 @@ TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
         if (l.Porada)
             return;
         wynik.Punkty += l.Punkty;
-        if (l.Punkty < 0)
+        if (l.Punkty < 0) {
             wynik.PunktyKar += l.Punkty;
-        if (l.Punkty < 0)
             wynik.Kary.push_back(Formatuj("%s %d %s | %s", CzasHHMMSS(l.Czas).c_str(), l.Punkty, l.Tekst.c_str(),
                                           l.Opis.c_str()));
+        }
         // "Pociąg NUMBER opuścił stację punktualnie."
         const std::string przed = "Pociąg ", po = " opuścił stację punktualnie.";
         if (l.Punkty > 0 && l.Tekst.rfind(przed, 0) == 0 && l.Tekst.size() > przed.size() + po.size() &&

@@ -56,9 +56,10 @@ std::string OpisMiejsca(const TElement* element, const TElement* miejsce)
         // A route stops before a switch that lies towards another track than the one it came by.
         for (int strona = 0; strona < 2; ++strona) {
             const auto* z = dynamic_cast<const TZwrotnica*>(Sasiad(*punkt, strona));
-            if (z != nullptr && z->Neighbour(0) != punkt && z->Neighbour(1) != punkt && !Kierunek(*z).empty())
-                return "Droga zatrzymała się przed zwrotnicą " + z->Name + ", która leży w kierunku " + Kierunek(*z) +
-                       ".";
+            if (z == nullptr || z->Neighbour(0) == punkt || z->Neighbour(1) == punkt)
+                continue;
+            if (const std::string dokad = Kierunek(*z); !dokad.empty())
+                return "Droga zatrzymała się przed zwrotnicą " + z->Name + ", która leży w kierunku " + dokad + ".";
         }
     }
     // Entries, platforms and signals are named on the diagram; a track is found by its ends.

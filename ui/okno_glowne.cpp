@@ -12,7 +12,6 @@
 #include "run/symulacja_stacji.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
-#include "ui/canvas/skala_okna.h"
 #include "ui/services/o_programie.h"
 #include "ui/services/okno_pomocy.h"
 #include "ui/services/okno_postepu.h"
@@ -398,7 +397,7 @@ void TeMain::Polecenie(int numer)
         TeRozklad eRozklad(rozklad_, WlotyUkladu(uslugi_.Komunikaty), this);
         // At the scale the station window takes on this screen at its first start.
         if (const QScreen* ekran = screen())
-            eRozklad.UstawSkale(SkalaDlaEkranu(ekran->availableGeometry().size(), TOknoStacji::RozmiarProjektu));
+            eRozklad.UstawSkale(TOknoStacji::SkalaPierwszegoStartu(*ekran));
         eRozklad.exec();
         break;
     }

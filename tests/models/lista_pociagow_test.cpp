@@ -46,6 +46,27 @@ protected:
         throw std::runtime_error("no row " + numer);
     }
     TPociag* P(const std::string& numer) const { return const_cast<TPociag*>(W(numer).Pociag); }
+    // The train come in at p1, its announcement cleared.
+    TPociag* NaPeronie1(const std::string& numer)
+    {
+        TPociag* t = P(numer);
+        E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
+        E("p1").SetPociag(t);
+        return t;
+    }
+    // Its way out to wBrz (zw5 and zw6, the route, the signal), then steps from the hour until it
+    // has left.
+    void Wypusc(TPociag* t, double godzina)
+    {
+        Nacisnij("wktColorButton15");
+        Nacisnij("wktColorButton16");
+        Nacisnij("ZatwierdzButton12");
+        Nacisnij("wktColorButton3");
+        sym.CzasSymulacji = godzina;
+        UstawStanJazdy(*t, tStanJazdy::jazda);
+        for (int i = 0; i < 20 && W(t->Numer()).Miejsce != tMiejscePociagu::odjechal; ++i)
+            KrokO(PoraDnia(sym.CzasSymulacji + Sekunda(5)));
+    }
 
     TListaPociagow lista{sym};
 };
@@ -99,9 +120,7 @@ TEST_F(ListaPociagowDnia, ATrainAtItsPlatformIsLateAgainstItsDepartureAndShowsHo
 {
     Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 35));
     Zacznij(G(4, 20));
-    TPociag* t = P("1");
-    E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
-    E("p1").SetPociag(t);
+    TPociag* t = NaPeronie1("1");
     t->StanJazdy = tStanJazdy::zatrzymany;
     KrokO(G(4, 32));
     EXPECT_EQ(W("1").MiejsceTekst, "p1");
@@ -110,15 +129,7 @@ TEST_F(ListaPociagowDnia, ATrainAtItsPlatformIsLateAgainstItsDepartureAndShowsHo
     t->SetPoPrzyjezdzie(true);
     lista.Odswiez();
     EXPECT_EQ(W("1").Opoznienie, 0);  // now against its departure, not yet due
-    // The way out: zw5 and zw6 to wBrz, the route, and the signal.
-    Nacisnij("wktColorButton15");
-    Nacisnij("wktColorButton16");
-    Nacisnij("ZatwierdzButton12");
-    Nacisnij("wktColorButton3");
-    sym.CzasSymulacji = G(4, 37, 30);
-    UstawStanJazdy(*t, tStanJazdy::jazda);
-    for (int i = 0; i < 20 && W("1").Miejsce != tMiejscePociagu::odjechal; ++i)
-        KrokO(PoraDnia(sym.CzasSymulacji + Sekunda(5)));
+    Wypusc(t, G(4, 37, 30));
     EXPECT_EQ(W("1").Miejsce, tMiejscePociagu::odjechal);
     EXPECT_EQ(W("1").MiejsceTekst, "odjechał");
     EXPECT_EQ(W("1").Gdzie, nullptr);
@@ -135,18 +146,9 @@ TEST_F(ListaPociagowDnia, AnEarlyDepartureIsANegativeDelay)
 {
     Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 45));
     Zacznij(G(4, 20));
-    TPociag* t = P("1");
-    E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
-    E("p1").SetPociag(t);
+    TPociag* t = NaPeronie1("1");
     t->SetPoPrzyjezdzie(true);
-    Nacisnij("wktColorButton15");
-    Nacisnij("wktColorButton16");
-    Nacisnij("ZatwierdzButton12");
-    Nacisnij("wktColorButton3");
-    sym.CzasSymulacji = G(4, 40);
-    UstawStanJazdy(*t, tStanJazdy::jazda);
-    for (int i = 0; i < 20 && W("1").Miejsce != tMiejscePociagu::odjechal; ++i)
-        KrokO(PoraDnia(sym.CzasSymulacji + Sekunda(5)));
+    Wypusc(t, G(4, 40));
     EXPECT_EQ(W("1").OpoznienieTekst, "-4 min");
 }
 
@@ -154,18 +156,9 @@ TEST_F(ListaPociagowDnia, ADepartureTheJournalCallsPunctualShowsNoDelay)
 {
     Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 39, 30));
     Zacznij(G(4, 20));
-    TPociag* t = P("1");
-    E<TZapowiedz>("zOlszarzyny").SetPociag(nullptr);
-    E("p1").SetPociag(t);
+    TPociag* t = NaPeronie1("1");
     t->SetPoPrzyjezdzie(true);
-    Nacisnij("wktColorButton15");
-    Nacisnij("wktColorButton16");
-    Nacisnij("ZatwierdzButton12");
-    Nacisnij("wktColorButton3");
-    sym.CzasSymulacji = G(4, 40);
-    UstawStanJazdy(*t, tStanJazdy::jazda);
-    for (int i = 0; i < 20 && W("1").Miejsce != tMiejscePociagu::odjechal; ++i)
-        KrokO(PoraDnia(sym.CzasSymulacji + Sekunda(5)));
+    Wypusc(t, G(4, 40));
     ASSERT_EQ(W("1").Miejsce, tMiejscePociagu::odjechal);
     // It left a minute or so after its time: punctual in the journal, and so in the list.
     const double odjazd = *sym.Silnik().CzasOdjazdu(t);

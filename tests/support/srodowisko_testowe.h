@@ -34,13 +34,9 @@ public:
     std::map<std::string, std::string> Wartosci;
 };
 
-// Everything a station run needs, recorded: a fresh program folder with the sounds, manual timers
-// and wall clock, recorded boxes, settings in memory, and the timetable file of the folder.
-class TSrodowiskoTestowe {
-public:
-    TSrodowiskoTestowe();
-
-    TKatalogTymczasowy Katalog;
+// The services of a station run, recorded: manual timers and wall clock, recorded sounds, boxes and
+// cursors, settings in memory. A second program that loads a kept game has a set of its own.
+struct TUslugiTestowe {
     TZegaryReczne Zegary;
     TDzwiekiZapis Dzwieki;
     TKomunikatyZapis Komunikaty;
@@ -49,6 +45,15 @@ public:
     TLosowanieProste Losowanie;
     TUstawieniaPamiec Ustawienia;
     TUslugi Uslugi{Zegary, Dzwieki, Komunikaty, Kursory, ZegarScienny, Losowanie, Ustawienia};
+};
+
+// Everything a station run needs: its services, a fresh program folder with the sounds, and the
+// timetable file of the folder.
+class TSrodowiskoTestowe : public TUslugiTestowe {
+public:
+    TSrodowiskoTestowe();
+
+    TKatalogTymczasowy Katalog;
     TRozkladJazdy Rozklad{NazwaPlikuRozkladu(), Komunikaty, Kursory};
 };
 

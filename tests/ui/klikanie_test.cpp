@@ -303,18 +303,6 @@ std::string Roznica(const std::string& a, const std::string& b)
     }
 }
 
-// The services of a program that loads the kept game, without a screen.
-struct TUslugiWczytania {
-    TZegaryReczne Zegary;
-    TDzwiekiZapis Dzwieki;
-    TKomunikatyZapis Komunikaty;
-    TKursoryZapis Kursory;
-    TZegarSciennyReczny ZegarScienny{Zegary};
-    TLosowanieProste Losowanie;
-    TUstawieniaPamiec Ustawienia;
-    TUslugi Uslugi{Zegary, Dzwieki, Komunikaty, Kursory, ZegarScienny, Losowanie, Ustawienia};
-};
-
 }  // namespace
 
 class KlikanieTest : public QObject {
@@ -404,7 +392,7 @@ private slots:
             std::fprintf(stderr, "%s", zrzut.c_str());
         const std::string opis = "seed " + std::to_string(ziarno) + ", the last acts:\n" + ostatnie;
 
-        TUslugiWczytania drugie;
+        TUslugiTestowe drugie;  // a program that loads the kept game, without a screen
         const std::string plik = TOknoStacji::PlikAutozapisu().toStdString();
         TWczytanaGra gra = TSymulacjaStacji::WczytajPlik(plik, drugie.Uslugi, NazwaPlikuRozkladu());
         QVERIFY2(gra.Symulacja != nullptr, (gra.Blad + "\n" + opis).c_str());
@@ -428,7 +416,7 @@ private slots:
         std::string blad;
         const std::string tekst = sym.ZapisGry(blad);
         QVERIFY2(blad.empty(), blad.c_str());
-        TUslugiWczytania trzecie;
+        TUslugiTestowe trzecie;
         TWczytanaGra znowu = TSymulacjaStacji::Wczytaj(tekst, trzecie.Uslugi, NazwaPlikuRozkladu());
         QVERIFY2(znowu.Symulacja != nullptr, (znowu.Blad + "\n" + opis).c_str());
         const std::string roznica2 = Roznica(ZrzutStanu(sym), ZrzutStanu(*znowu.Symulacja));

@@ -7,25 +7,20 @@
 
 namespace {
 
-double WDwudziestych(double skala) { return std::max(1.0, std::floor(skala * 20 + 1e-9) / 20); }
-
-}  // namespace
-
-double SkalaDlaEkranu(QSize dostepne, QSize projekt)
-{
-    if (dostepne.isEmpty() || projekt.isEmpty())
-        return 1.0;
-    constexpr double Pokrycie = 0.78;
-    return WDwudziestych(std::min(Pokrycie * dostepne.width() / projekt.width(),
-                                  Pokrycie * dostepne.height() / projekt.height()));
-}
-
-double SkalaDlaRozmiaru(QSize rozmiar, QSize projekt)
+// The largest part of the size the design fits at, in twentieths, never below 1.
+double Skala(QSize rozmiar, QSize projekt, double czesc)
 {
     if (rozmiar.isEmpty() || projekt.isEmpty())
         return 1.0;
-    return WDwudziestych(std::min(double(rozmiar.width()) / projekt.width(), double(rozmiar.height()) / projekt.height()));
+    const double s = czesc * std::min(double(rozmiar.width()) / projekt.width(), double(rozmiar.height()) / projekt.height());
+    return std::max(1.0, std::floor(s * 20 + 1e-9) / 20);
 }
+
+}  // namespace
+
+double SkalaDlaEkranu(QSize dostepne, QSize projekt) { return Skala(dostepne, projekt, 0.78); }
+
+double SkalaDlaRozmiaru(QSize rozmiar, QSize projekt) { return Skala(rozmiar, projekt, 1.0); }
 
 QSize Przeskalowany(QSize projekt, double skala)
 {

@@ -775,6 +775,11 @@ void TOknoStacji::resizeEvent(QResizeEvent* e)
     UlozPodzial();
 }
 
+double TOknoStacji::SkalaPierwszegoStartu(const QScreen& ekran)
+{
+    return SkalaDlaEkranu(ekran.availableGeometry().size(), RozmiarProjektu);
+}
+
 void TOknoStacji::OdswiezSzybkosc()
 {
     lbSzybkosc_->setText(QStringLiteral("szybkość %1×").arg(rxSl_->value()));
@@ -786,11 +791,10 @@ void TOknoStacji::UstawSkaleOkna(double skala)
         return;
     // The least size stays the design's, as the layout had it before anything grew: a window made
     // smaller again is let go smaller, and the scale follows it down.
-    if (!najmniejszyUstalony_) {
+    if (layout()->sizeConstraint() != QLayout::SetNoConstraint) {
         const QSize najmniejszy = minimumSizeHint();
         layout()->setSizeConstraint(QLayout::SetNoConstraint);
         setMinimumSize(najmniejszy);
-        najmniejszyUstalony_ = true;
     }
     skala_ = skala;
     // Every font follows from the window's own, which the widgets without a font of their own take.
@@ -802,8 +806,9 @@ void TOknoStacji::UstawSkaleOkna(double skala)
     bStop_->setFont(PrzeskalowanaCzcionka(QApplication::font(bStop_), skala));
     bStop_->setStyleSheet(StylStop(skala));
     pcInfo1_->tabBar()->setFont(PrzeskalowanaCzcionka(QApplication::font(pcInfo1_->tabBar()), skala));
-    lbScore_->setFont(PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala));
-    lbCzas_->setFont(PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala));
+    const QFont duza = PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala);
+    lbScore_->setFont(duza);
+    lbCzas_->setFont(duza);
     lbIloscPoc_->setFont(PrzeskalowanaCzcionka(CzcionkaMala(czcionka), skala));
     panelinfo_->setFixedHeight(static_cast<int>(std::lround(WysokoscPaneluInfo * skala)));
     zegar_->UstawSkale(skala);
@@ -1034,9 +1039,8 @@ void TOknoStacji::Wczytaj()
     if (geometria.empty() || !restoreGeometry(QByteArray(geometria.data(), static_cast<qsizetype>(geometria.size())))) {
         // The first start: the design at the scale the screen suits, in the middle of it.
         if (const QScreen* ekran = screen()) {
-            const QRect dostepne = ekran->availableGeometry();
-            resize(Przeskalowany(RozmiarProjektu, SkalaDlaEkranu(dostepne.size(), RozmiarProjektu)));
-            move(dostepne.center() - QPoint(width() / 2, height() / 2));
+            resize(Przeskalowany(RozmiarProjektu, SkalaPierwszegoStartu(*ekran)));
+            move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
         }
     }
     udzialDziennika_ = ustawienia_.Rzeczywiste(ustawienia::UdzialDziennika);

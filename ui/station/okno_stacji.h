@@ -27,6 +27,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class QFrame;
+class QScreen;
 class TDiagram;
 class TDziennikWidok;
 class TEtykietaSkrocona;
@@ -49,6 +50,8 @@ public:
     static constexpr QSize RozmiarProjektu{742, 449};
 
     explicit TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic = nullptr);
+    // The scale the window opens at on its first start on the screen; the windows it opens share it.
+    static double SkalaPierwszegoStartu(const QScreen& ekran);
     ~TOknoStacji() override;
 
     TSymulacjaStacji& Symulacja() { return sym_; }
@@ -150,7 +153,6 @@ private:
     TMenuPociagu menuPociagu_;
     static constexpr int WysokoscPaneluInfo = 104;
     double skala_ = 1.0;
-    bool najmniejszyUstalony_ = false;
     QWidget* panelinfo_ = nullptr;
     QWidget* opcje_ = nullptr;
     TDiagram* diagram_ = nullptr;

@@ -22,7 +22,6 @@ TPrzyciskWidok::TPrzyciskWidok(TSymulacjaStacji& symulacja, TWktColorButton& prz
 
 void TPrzyciskWidok::UstawSkale(double skala)
 {
-    skala_ = skala;
     const auto na = [skala](int v) { return static_cast<int>(std::lround(v * skala)); };
     // Edges rounded rather than sizes, so that buttons side by side stay side by side.
     const int lewa = na(przycisk_.Left), gora = na(przycisk_.Top);
@@ -33,7 +32,7 @@ void TPrzyciskWidok::UstawSkale(double skala)
 void TPrzyciskWidok::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (skala_ != 1.0)
+    if (width() != przycisk_.Width || height() != przycisk_.Height)
         p.scale(double(width()) / przycisk_.Width, double(height()) / przycisk_.Height);
     TQPlotno plotno(p);
     przycisk_.Paint(plotno);

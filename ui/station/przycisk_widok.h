@@ -31,5 +31,4 @@ protected:
 private:
     TSymulacjaStacji& sym_;
     TWktColorButton& przycisk_;
-    double skala_ = 1.0;
 };

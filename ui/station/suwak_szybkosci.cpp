@@ -25,17 +25,14 @@ QFont TSuwakSzybkosci::CzcionkaPodzialki() const
     return czcionka;
 }
 
-QSize TSuwakSzybkosci::sizeHint() const
+QSize TSuwakSzybkosci::ZPodzialka(QSize s) const
 {
-    const QSize s = QScrollBar::sizeHint();
     return {s.width(), std::max(s.height(), QFontMetrics(CzcionkaPodzialki()).height() + 4)};
 }
 
-QSize TSuwakSzybkosci::minimumSizeHint() const
-{
-    const QSize s = QScrollBar::minimumSizeHint();
-    return {s.width(), std::max(s.height(), QFontMetrics(CzcionkaPodzialki()).height() + 4)};
-}
+QSize TSuwakSzybkosci::sizeHint() const { return ZPodzialka(QScrollBar::sizeHint()); }
+
+QSize TSuwakSzybkosci::minimumSizeHint() const { return ZPodzialka(QScrollBar::minimumSizeHint()); }
 
 void TSuwakSzybkosci::paintEvent(QPaintEvent* e)
 {

@@ -23,4 +23,6 @@ protected:
 
 private:
     QFont CzcionkaPodzialki() const;
+    // The scroll bar's size, as high as the marks need.
+    QSize ZPodzialka(QSize s) const;
 };

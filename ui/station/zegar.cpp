@@ -2,6 +2,8 @@
 
 #include "ui/station/zegar.h"
 
+#include "ui/canvas/skala_okna.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -52,7 +54,7 @@ void TZegarWidok::Odswiez()
 
 void TZegarWidok::UstawSkale(double skala)
 {
-    setFixedSize(static_cast<int>(std::lround(Rozmiar.width() * skala)), static_cast<int>(std::lround(Rozmiar.height() * skala)));
+    setFixedSize(Przeskalowany(Rozmiar, skala));
 }
 
 void TZegarWidok::paintEvent(QPaintEvent*)

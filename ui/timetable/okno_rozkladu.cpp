@@ -271,7 +271,6 @@ QLayout* TeRozklad::ZbudujFiltr(QWidget* rodzic)
                 if (wlot.Nazwa == w.Nazwa && !wlot.Hint.empty())
                     wiersz->setToolTip(Q(wlot.Hint));
         }
-        DopasujWysokosc(l);
         return l;
     };
     clbPrzyjazd_ = lista("clbPrzyjazd", tListaFiltru::przyjazd,
