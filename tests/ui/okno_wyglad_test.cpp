@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -140,6 +141,14 @@ private slots:
         QCOMPARE(t.okno.findChild<QWidget*>("zegar")->size(), projekt["zegar"] * 2);
         QCOMPARE(t.okno.findChild<QWidget*>("panelinfo")->height(), projekt["panelinfo"].height() * 2);
         QCOMPARE(t.okno.EtykietaScore()->font().pointSize(), punkty * 2);
+        // The menus, windows of their own, grow too, their submenus with them.
+        QMenu* polecenia = t.okno.menuBar()->actions().at(1)->menu();
+        QCOMPARE(polecenia->font().pointSizeF(), 2 * QApplication::font(polecenia).pointSizeF());
+        emit polecenia->aboutToShow();
+        QMenu* automat = polecenia->actions().last()->menu();
+        QVERIFY(automat != nullptr);
+        QCOMPARE(automat->font(), polecenia->font());
+        emit polecenia->aboutToHide();
         // What takes the fonts grows with them: the button with a style of its own, the pages' tabs,
         // the clock's labels.
         for (const char* nazwa : {"bStop", "lbCzas", "lbCzasSek", "status4"}) {

@@ -112,6 +112,17 @@ QString StylStop(double skala)
         .arg(px(2), px(6), px(1), px(2), px(3), px(5), px(7));
 }
 
+// A menu pops up as a window of its own, which takes no font from the window it belongs to: it is
+// given the application's at the scale, and so are the submenus it has (a submenu made later takes
+// its menu's font).
+void UstawCzcionkeMenu(QMenu* menu, double skala)
+{
+    menu->setFont(PrzeskalowanaCzcionka(QApplication::font(menu), skala));
+    for (QAction* a : menu->actions())
+        if (a->menu() != nullptr)
+            UstawCzcionkeMenu(a->menu(), skala);
+}
+
 // The extent of the buttons a page places by hand: the page may not be smaller.
 QSize ZasiegDzieci(const QWidget* strona)
 {
@@ -461,6 +472,7 @@ void TOknoStacji::ZbudujMenuGlowne()
             polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
         polecenia_->addSeparator();
         QMenu* automat = polecenia_->addMenu(QStringLiteral("Dyżurny &automatyczny"));
+        automat->setFont(polecenia_->font());
         for (const auto& [w, cb] : cbAuto_) {
             QAction* a = automat->addAction(cb->text());
             a->setCheckable(true);
@@ -517,6 +529,7 @@ void TOknoStacji::DodajPozycje(QMenu* menu, const std::vector<TPozycjaMenu>& poz
         slowa.push_back(NazwaPozycji(pozycje, p));
         if (p.Podmenu) {
             QMenu* pod = menu->addMenu(tekst);
+            pod->setFont(menu->font());
             pod->setEnabled(p.Enabled && !p.Submenu.empty());
             DodajPozycje(pod, p.Submenu, slowa);
             continue;
@@ -550,6 +563,7 @@ QMenu* TOknoStacji::ZbudujMenu(TElement* element)
         return nullptr;
     auto* menu = new QMenu(this);
     menu->setObjectName("pmPociag");
+    UstawCzcionkeMenu(menu, skala_);
     DodajPozycje(menu, menuPociagu_.Pozycje(), {"menu", element->Name});
     return menu;
 }
@@ -812,6 +826,9 @@ void TOknoStacji::UstawSkaleOkna(double skala)
     lbIloscPoc_->setFont(PrzeskalowanaCzcionka(CzcionkaMala(czcionka), skala));
     panelinfo_->setFixedHeight(static_cast<int>(std::lround(WysokoscPaneluInfo * skala)));
     zegar_->UstawSkale(skala);
+    for (QAction* a : menuBar()->actions())
+        if (a->menu() != nullptr)
+            UstawCzcionkeMenu(a->menu(), skala);
     for (TPrzyciskWidok* b : przyciski_)
         b->UstawSkale(skala);
     UstawRozmiaryStale();
