@@ -16,6 +16,9 @@ class TKomunikaty {
 public:
     virtual ~TKomunikaty() = default;
     virtual void Komunikat(const std::string& tekst) = 0;
+    // A failure the player should not mistake for news: a file that cannot be read or written, a
+    // value refused. Where nothing tells the two apart, it is shown as a message.
+    virtual void Blad(const std::string& tekst) { Komunikat(tekst); }
     virtual tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) = 0;
     // The timed warning: a title, a description, closing itself after the given seconds.
     virtual void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,

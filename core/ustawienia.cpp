@@ -179,7 +179,7 @@ bool TUstawieniaGry::Zapisz(const TOpisUstawienia& opis, std::string_view wartos
     // Told once in the program's run: a home that cannot be written stays so for every later write.
     if (!PowiedzianoOBledzie() && komunikaty_ != nullptr) {
         PowiedzianoOBledzie() = true;
-        komunikaty_->Komunikat(Formatuj(TekstBleduZapisu, blad.c_str()));
+        komunikaty_->Blad(Formatuj(TekstBleduZapisu, blad.c_str()));
     }
     return false;
 }

@@ -106,7 +106,7 @@ bool AktualizujRozklad(const std::string& zrodlo, const std::string& plikRozklad
         if (wynik.Bledy.size() > pokazane)
             tekst += "\r\n" + Liczebnik("... i %d %s.", static_cast<int>(wynik.Bledy.size() - pokazane), "inny problem",
                                          "inne problemy", "innych problemów");
-        komunikaty.Komunikat(tekst);
+        komunikaty.Blad(tekst);
         return false;
     }
     std::string tekst = Liczebnik("Rozkład jazdy zaktualizowany: %d %s.", wynik.Pociagow, "pociąg", "pociągi", "pociągów");

@@ -90,7 +90,7 @@ std::vector<TWlotRozkladu> WlotyUkladu(TKomunikaty& komunikaty)
         ZbudujStacje(stacja);
         return WlotyStacji(stacja);
     } catch (const std::exception& e) {
-        komunikaty.Komunikat(e.what());
+        komunikaty.Blad(e.what());
     }
     return {};
 }
@@ -374,7 +374,7 @@ bool TModelRozkladu::Zmien() { return DodajZmien(false); }
 bool TModelRozkladu::DodajZmien(bool dodaj)
 {
     const auto odmowa = [&](const std::string& powod) {
-        komunikaty_.Komunikat(NieMoznaDodac + powod);
+        komunikaty_.Blad(NieMoznaDodac + powod);
         return false;
     };
     if (dodaj && rozklad_.Ile() >= NajwiecejPociagow)
@@ -508,7 +508,7 @@ bool TModelRozkladu::Zapisz(const std::string& coNieWyszlo)
     Sortuj();
     if (rozklad_.ZapiszRozklad())
         return true;
-    komunikaty_.Komunikat(coNieWyszlo);
+    komunikaty_.Blad(coNieWyszlo);
     return false;
 }
 
@@ -557,13 +557,13 @@ std::vector<std::string> TModelRozkladu::SprawdzPociag(const TPociag& t) const
 bool TModelRozkladu::ImportujCsv(const std::string& plik)
 {
     if (const std::string powod = SprawdzRozmiarCsv(plik); !powod.empty()) {
-        komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s:\r\n", plik.c_str()) + powod +
+        komunikaty_.Blad(Formatuj("Nie można zaimportować pliku %s:\r\n", plik.c_str()) + powod +
                               "\r\nRozkład jazdy nie został zmieniony.");
         return false;
     }
     const auto tekst = CzytajCalyPlik(plik);
     if (!tekst) {
-        komunikaty_.Komunikat(Formatuj("Nie udało się odczytać pliku %s.", plik.c_str()));
+        komunikaty_.Blad(Formatuj("Nie udało się odczytać pliku %s.", plik.c_str()));
         return false;
     }
     // The entries the window offers are the ones a train may use; a train through any other would
@@ -574,7 +574,7 @@ bool TModelRozkladu::ImportujCsv(const std::string& plik)
             wloty.push_back(NazwaElementu((*lista)[i]));
     TImportCsv wynik = CzytajRozkladCsv(*tekst, wloty);
     if (!wynik.Bledy.empty()) {
-        komunikaty_.Komunikat(Formatuj("Nie można zaimportować pliku %s:", plik.c_str()) +
+        komunikaty_.Blad(Formatuj("Nie można zaimportować pliku %s:", plik.c_str()) +
                               ListaWierszy(wynik.Bledy, "") + "\r\nRozkład jazdy nie został zmieniony.");
         return false;
     }
@@ -622,7 +622,7 @@ bool TModelRozkladu::EksportujCsv(const std::string& plik)
         ZapiszPlikCaly(plik, ZapiszRozkladCsv(rozklad_.Rozklad));
         return true;
     } catch (const EwktException& e) {
-        komunikaty_.Komunikat(Formatuj("Nie udało się zapisać pliku %s.\r\n%s", plik.c_str(), e.what()));
+        komunikaty_.Blad(Formatuj("Nie udało się zapisać pliku %s.\r\n%s", plik.c_str(), e.what()));
         return false;
     }
 }

@@ -225,6 +225,12 @@ void TUslugiZapisu::Komunikat(const std::string& tekst)
         zewnetrzne_.Komunikaty.Komunikat(tekst);
 }
 
+void TUslugiZapisu::Blad(const std::string& tekst)
+{
+    if (!odtwarzanie_)
+        zewnetrzne_.Komunikaty.Blad(tekst);
+}
+
 tOdpowiedz TUslugiZapisu::Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj)
 {
     if (odtwarzanie_) {

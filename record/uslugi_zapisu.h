@@ -92,6 +92,7 @@ public:
     // The services' own calls.
     std::unique_ptr<TZegar> Uruchom(int interwalMs, std::function<void()> tykniecie) override;
     void Komunikat(const std::string& tekst) override;
+    void Blad(const std::string& tekst) override;
     tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) override;
     void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,
                      int sekundy) override;

@@ -208,12 +208,12 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
             DodajDoDziennika(e.Punkty, tytul, opis,
                              {e.Element != nullptr ? tRodzajOceny::bladElementu : tRodzajOceny::bladPolecenia});
         } catch (const std::exception& blad) {
-            uslugi_.Komunikaty.Komunikat(blad.what());
+            uslugi_.Komunikaty.Blad(blad.what());
         }
     } catch (const std::exception& e) {
-        uslugi_.Komunikaty.Komunikat(e.what());
+        uslugi_.Komunikaty.Blad(e.what());
     } catch (...) {
-        uslugi_.Komunikaty.Komunikat("Nieznany błąd programu.");
+        uslugi_.Komunikaty.Blad("Nieznany błąd programu.");
     }
 }
 

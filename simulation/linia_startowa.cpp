@@ -89,7 +89,7 @@ TLiniaStartowa::tWpis TLiniaStartowa::Wpisz(std::string_view nazwa, std::string_
         return tWpis::wpStaly;
     const auto godzina = NormalizujGodzine(wartosc);
     if (!godzina) {
-        komunikaty_.Komunikat(ZlaGodzina);
+        komunikaty_.Blad(ZlaGodzina);
         return tWpis::wpOdrzucony;
     }
     ustawienia_.Zapisz(ustawienia::GodzStartu, *godzina);

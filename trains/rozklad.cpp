@@ -45,7 +45,7 @@ void TRozkladJazdy::WczytajRozklad()
         ZachowajKopie(plik_);
     } catch (...) {
     }
-    komunikaty_.Komunikat(plik_ + "\r\nNie udało się odczytać pliku.\r\nTworzę zatem nową, pusty rozkład jazdy!");
+    komunikaty_.Blad(plik_ + "\r\nNie udało się odczytać pliku.\r\nTworzę zatem nową, pusty rozkład jazdy!");
     Rozklad.FreeAll();
     ZapiszRozklad();
 }
@@ -76,7 +76,7 @@ bool TRozkladJazdy::ZapiszRozklad()
         }
     }
     if (!zapisany)
-        komunikaty_.Komunikat("Nie udało się zapisać rozkładu jazdy!\r\n" + powod_ +
+        komunikaty_.Blad("Nie udało się zapisać rozkładu jazdy!\r\n" + powod_ +
                               "\r\nPoprzedni rozkład jazdy na dysku jest nienaruszony.");
     return zapisany;
 }

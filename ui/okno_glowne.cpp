@@ -482,7 +482,7 @@ void TeMain::Pokaz()
     QString blad;
     const QString kopia = KopiaRozkladu(katalog, Q(ProgramDir() + "rozklad.dat"), blad);
     if (kopia.isEmpty()) {
-        uslugi_.Komunikaty.Komunikat("Nie mogę pokazać gry.\r\nNie udało się skopiować rozkładu jazdy: " +
+        uslugi_.Komunikaty.Blad("Nie mogę pokazać gry.\r\nNie udało się skopiować rozkładu jazdy: " +
                                      blad.toStdString());
         return;
     }
@@ -559,7 +559,7 @@ std::unique_ptr<TSymulacjaStacji> TeMain::Wczytaj(const QString& plik)
         TSymulacjaStacji::WczytajPlik(QFile::encodeName(plik).toStdString(), uslugi_, rozklad_.Plik());
     OknoPostepu().Ukryj();
     if (gra.Symulacja == nullptr)
-        uslugi_.Komunikaty.Komunikat("Nie można wczytać gry.\r\n" + gra.Blad);
+        uslugi_.Komunikaty.Blad("Nie można wczytać gry.\r\n" + gra.Blad);
     return std::move(gra.Symulacja);
 }
 
@@ -604,7 +604,7 @@ void TeMain::ZapiszGre()
             throw std::runtime_error(Formatuj("Nie można odczytać pliku %s.", zrodlo.toStdString().c_str()));
         ZapiszPlikCaly(QFile::encodeName(plik).toStdString(), *tekst);
     } catch (const std::exception& e) {
-        uslugi_.Komunikaty.Komunikat(std::string("Nie udało się zapisać gry.\r\n") + e.what());
+        uslugi_.Komunikaty.Blad(std::string("Nie udało się zapisać gry.\r\n") + e.what());
     }
 }
 
@@ -620,7 +620,7 @@ void TeMain::OdtworzZapis()
                            ? CzytajCalyPlik(nazwa)
                            : std::nullopt;
     if (!tekst) {
-        uslugi_.Komunikaty.Komunikat(Formatuj("Nie można odczytać pliku %s.", nazwa.c_str()));
+        uslugi_.Komunikaty.Blad(Formatuj("Nie można odczytać pliku %s.", nazwa.c_str()));
         return;
     }
     // The game brings its own timetable; a change to it while it is watched goes to a copy.
@@ -630,12 +630,12 @@ void TeMain::OdtworzZapis()
     if (kopia.isEmpty() && katalog.isValid())
         kopia = katalog.filePath(QStringLiteral("rozklad.dat"));  // no timetable of the player's to start from
     if (kopia.isEmpty()) {
-        uslugi_.Komunikaty.Komunikat("Nie można odtworzyć gry.\r\n" + blad.toStdString());
+        uslugi_.Komunikaty.Blad("Nie można odtworzyć gry.\r\n" + blad.toStdString());
         return;
     }
     TWczytanaGra gra = TSymulacjaStacji::Odtwarzaj(*tekst, uslugi_, QFile::encodeName(kopia).toStdString());
     if (gra.Symulacja == nullptr) {
-        uslugi_.Komunikaty.Komunikat("Nie można odtworzyć gry.\r\n" + nazwa + ", " + gra.Blad);
+        uslugi_.Komunikaty.Blad("Nie można odtworzyć gry.\r\n" + nazwa + ", " + gra.Blad);
         return;
     }
     Bieg(std::move(gra.Symulacja));

@@ -101,6 +101,7 @@ TEST_F(AktualizacjaRozkladu, ACsvWithABadRowWritesNothingAndNamesTheRow)
     ASSERT_EQ(komunikaty.Teksty.size(), 1u);
     EXPECT_EQ(komunikaty.Teksty.front().rfind("Nie zaktualizowałem rozkładu jazdy:", 0), 0u);
     EXPECT_NE(komunikaty.Teksty.front().find("przyjazd"), std::string::npos) << komunikaty.Teksty.front();
+    EXPECT_EQ(komunikaty.Bledy, komunikaty.Teksty) << "shown as a failure, not as news";
     EXPECT_EQ(Numery(rozklad), std::vector<std::string>{"111"});
 }
 
@@ -134,4 +135,5 @@ TEST_F(AktualizacjaRozkladu, ASuccessfulUpdateTellsTheCountOfTrainsAndTheBackup)
     EXPECT_EQ(komunikaty.Teksty.front().substr(0, komunikaty.Teksty.front().find('\r')),
               "Rozkład jazdy zaktualizowany: 2 pociągi.");
     EXPECT_NE(komunikaty.Teksty.front().find("Kopia "), std::string::npos) << komunikaty.Teksty.front();
+    EXPECT_TRUE(komunikaty.Bledy.empty()) << "a success is news, not a failure";
 }

@@ -795,6 +795,7 @@ TEST_F(NieudanyZapis, OfAnAddedTrainIsToldAndTheTrainIsNotAdded)
     EXPECT_NE(s.Komunikaty.Teksty[0].find(folder + " (nie ma takiego pliku ani folderu)"), std::string::npos)
         << s.Komunikaty.Teksty[0];
     EXPECT_EQ(s.Komunikaty.Teksty[1], "Pociąg nie został dodany do rozkładu jazdy.");
+    EXPECT_EQ(s.Komunikaty.Bledy, s.Komunikaty.Teksty);
     PamiecJakLista({"34101", "44712", "44713"});
     EXPECT_EQ(Teksty(), przed);
     // What was typed stays, to try again.

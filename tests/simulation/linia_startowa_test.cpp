@@ -105,6 +105,7 @@ TEST_F(LiniaStartowa, Entering2500ShowsTheMessageAndKeepsThePreviousValue)
 {
     EXPECT_EQ(linia.Wpisz("GodzStartu", "25:00"), TLiniaStartowa::tWpis::wpOdrzucony);
     EXPECT_EQ(komunikaty.Teksty, std::vector<std::string>{"Musisz podać poprawną godzinę!"});
+    EXPECT_EQ(komunikaty.Bledy, komunikaty.Teksty);
     EXPECT_EQ(linia.Wartosc("GodzStartu"), "4:10");
     EXPECT_EQ(Zapisana(), "(brak)");
 

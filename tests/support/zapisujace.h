@@ -13,6 +13,12 @@ public:
     };
 
     void Komunikat(const std::string& tekst) override { Teksty.push_back(tekst); }
+    // Failures are messages too, and are also kept apart to show they were marked as failures.
+    void Blad(const std::string& tekst) override
+    {
+        Teksty.push_back(tekst);
+        Bledy.push_back(tekst);
+    }
     // Answers from the queue; with none queued, the negative button, as the driver does.
     tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania) override
     {
@@ -30,6 +36,7 @@ public:
     }
 
     std::vector<std::string> Teksty;
+    std::vector<std::string> Bledy;
     std::vector<std::string> Pytania;
     std::vector<tOdpowiedz> Odpowiedzi;
     std::vector<TOstrzezenie> Ostrzezenia;

@@ -103,6 +103,7 @@ TEST_F(RozkladJazdy, AMissingFileIsReportedAndReplacedByAnEmptyTimetable)
     ASSERT_EQ(komunikaty.Teksty.size(), 1u);
     EXPECT_EQ(komunikaty.Teksty[0], rozklad.Plik() +
                                         "\r\nNie udało się odczytać pliku.\r\nTworzę zatem nową, pusty rozkład jazdy!");
+    EXPECT_EQ(komunikaty.Bledy, komunikaty.Teksty) << "shown as a failure, not as news";
     EXPECT_EQ(CzytajBajty(rozklad.Plik()), (Bajty{0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"rozklad.dat"}));
 }

@@ -75,8 +75,17 @@ void TQtDzwieki::Odtworz(const std::string& plik)
 
 void TQtKomunikaty::Komunikat(const std::string& tekst)
 {
-    QMessageBox okno(QMessageBox::Information, QString::fromUtf8(TytulProgramu), QString::fromStdString(tekst),
-                     QMessageBox::Ok, rodzic_);
+    Pokaz(QMessageBox::Information, tekst);
+}
+
+void TQtKomunikaty::Blad(const std::string& tekst)
+{
+    Pokaz(QMessageBox::Critical, tekst);
+}
+
+void TQtKomunikaty::Pokaz(QMessageBox::Icon ikona, const std::string& tekst)
+{
+    QMessageBox okno(ikona, QString::fromUtf8(TytulProgramu), QString::fromStdString(tekst), QMessageBox::Ok, rodzic_);
     okno.exec();
 }
 

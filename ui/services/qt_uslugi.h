@@ -5,6 +5,7 @@
 
 #include "core/uslugi.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 
@@ -42,10 +43,13 @@ public:
     explicit TQtKomunikaty(QWidget* rodzic = nullptr) : rodzic_(rodzic) {}
     void UstawRodzica(QWidget* rodzic) { rodzic_ = rodzic; }
     void Komunikat(const std::string& tekst) override;
+    void Blad(const std::string& tekst) override;
     tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) override;
     void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis, int sekundy) override;
 
 private:
+    void Pokaz(QMessageBox::Icon ikona, const std::string& tekst);
+
     QWidget* rodzic_;
 };
 
