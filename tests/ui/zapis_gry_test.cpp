@@ -215,6 +215,60 @@ private slots:
         QCOMPARE(poPrzejeciu, QString());
     }
 
+    void aGamePlayedBackRunsAtTheSlidersSpeedWhateverSpeedsTheRecordHoldsAndGoesOnAtItWhenTakenOver()
+    {
+        TStanowisko t;
+        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
+        {
+            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
+            sym.Akt({"time", "14:00"});
+            sym.Akt({"start"});
+            sym.Akt({"speed", "10"});
+            for (int i = 0; i < 5; ++i)
+                sym.Tyknij();
+            sym.Akt({"speed", "2"});
+            for (int i = 0; i < 5; ++i)
+                sym.Tyknij();
+            std::string blad;
+            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
+        }
+        class TeMainZPlikiem : public TeMain {
+        public:
+            using TeMain::TeMain;
+            QString plik;
+
+        protected:
+            QString PlikGry() override { return plik; }
+        } eMain(t.s.Uslugi, t.s.Rozklad);
+        eMain.plik = QString::fromStdString(plik);
+        eMain.show();
+        int suwak = 0, interwal = 0, szybkoscGry = 0, suwakPo = 0;
+        bool odtwarzana = false;
+        QString linia;
+        QVERIFY(Bieg([&] { eMain.findChild<QAction*>("Odtworzzapis1")->trigger(); },
+                     [&](TOknoStacji& okno) {
+                         auto* rxSl = okno.findChild<QScrollBar*>("rxSl");
+                         rxSl->setValue(20);
+                         // Past the record's change of speed, short of its end.
+                         for (int i = 0; i < 8; ++i)
+                             okno.Tyknij();
+                         odtwarzana = okno.Symulacja().Odtwarzana();
+                         suwak = rxSl->value();
+                         interwal = okno.findChild<QTimer*>("Timer1")->interval() * 20 /
+                                    okno.Symulacja().SekIncrement;
+                         linia = okno.findChild<QLabel*>("lbNazwa")->text();
+                         okno.findChild<QAction*>("Przejmijgre1")->trigger();
+                         szybkoscGry = okno.Symulacja().Szybkosc();
+                         suwakPo = rxSl->value();
+                     }));
+        QVERIFY(odtwarzana);
+        QCOMPARE(suwak, 20);
+        QCOMPARE(interwal, 1000);
+        QCOMPARE(linia, QStringLiteral("Zapis będzie odtwarzany 20 razy szybciej od rzeczywistości."));
+        QCOMPARE(szybkoscGry, 20);
+        QCOMPARE(suwakPo, 20);
+    }
+
     void aGameOnlyWatchedKeepsNeitherTheStartHourNorTheWindowsSettingsNorATimetableEdit()
     {
         TStanowisko t;

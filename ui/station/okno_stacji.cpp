@@ -358,6 +358,9 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     for (const TLiniaDziennika& l : sym_.Dziennik().Linie())
         sym_.Dziennik().OnLinia(l);
     sym_.OnPodpowiedz = [this](const std::string& t) {
+        // A game played back is shown at the player's speed: the record's changes of speed do not speak.
+        if (sym_.Odtwarzana())
+            return;
         if (lbNazwa_->text() != Q(t))
             lbNazwa_->setText(Q(t));
     };
@@ -380,6 +383,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         // A game played back keeps its own speed; the slider sets only how fast it is shown.
         if (sym_.Odtwarzana()) {
             timer_->setInterval(std::max(1, sym_.SekIncrement * 1000 / std::max(1, p)));
+            lbNazwa_->setText(QStringLiteral("Zapis będzie odtwarzany %1 razy szybciej od rzeczywistości.").arg(p));
             return;
         }
         sym_.Akt({"speed", std::to_string(p)});
@@ -1002,6 +1006,9 @@ void TOknoStacji::PrzejmijGre()
     if (!sym_.Odtwarzana())
         return;
     sym_.Przejmij();
+    // The game goes on at the speed it was watched at, as the player's own act.
+    if (rxSl_->value() != sym_.Szybkosc())
+        sym_.Akt({"speed", std::to_string(rxSl_->value())});
     pauzaOdtwarzania_ = false;
     przejmij_->setVisible(false);
     setWindowTitle(windowTitle().remove(QStringLiteral(" - odtwarzanie zapisu")));
