@@ -38,8 +38,11 @@ QImage Obraz(const TStacja& stacja, const std::string& kontener, QSize rozmiar, 
     obraz.setDotsPerMeterY(3780);
     obraz.fill(NaQColor(stacja.KolorOkna));
     QPainter painter(&obraz);
-    TQPlotno plotno(painter);
-    stacja.Rysuj(plotno, kontener);
+    {
+        // The canvas gives the painter back as it came before the painter ends.
+        TQPlotno plotno(painter);
+        stacja.Rysuj(plotno, kontener);
+    }
     painter.end();
     return obraz;
 }
