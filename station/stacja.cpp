@@ -3,6 +3,7 @@
 #include "station/stacja.h"
 
 #include "core/tekst.h"
+#include "station/etykiety_pociagow.h"
 #include "station/przycisk_elementu.h"
 #include "station/semafor.h"
 #include "station/upunkt.h"
@@ -34,6 +35,7 @@ TStacja::~TStacja()
 
 void TStacja::Przyjmij(std::unique_ptr<TKomponent> komponent)
 {
+    obszaryBezEtykiet_.reset();
     // The one type lookup per component: the lists by kind are made here, in creation order.
     TKomponent* k = komponent.get();
     if (auto* p = dynamic_cast<TPunkt*>(k)) {
@@ -61,8 +63,16 @@ TKomponent* TStacja::Znajdz(const std::string& nazwa) const
     return nullptr;
 }
 
+const std::vector<TProstokat>& TStacja::ObszaryBezEtykiet() const
+{
+    if (!obszaryBezEtykiet_)
+        obszaryBezEtykiet_ = WyznaczObszaryBezEtykiet(*this);
+    return *obszaryBezEtykiet_;
+}
+
 void TStacja::Usun(TKomponent* komponent)
 {
+    obszaryBezEtykiet_.reset();
     const auto it = std::find_if(komponenty_.begin(), komponenty_.end(),
                                  [komponent](const auto& k) { return k.get() == komponent; });
     if (it == komponenty_.end())
@@ -91,12 +101,14 @@ void TStacja::Usun(TKomponent* komponent)
 
 void TStacja::NaWierzch(TKomponent* komponent)
 {
+    obszaryBezEtykiet_.reset();
     std::erase(kolejnosc_, komponent);
     kolejnosc_.push_back(komponent);
 }
 
 void TStacja::NaSpod(TKomponent* komponent)
 {
+    obszaryBezEtykiet_.reset();
     std::erase(kolejnosc_, komponent);
     kolejnosc_.insert(kolejnosc_.begin(), komponent);
 }
@@ -117,14 +129,11 @@ void TStacja::Rysuj(TPlotno& p, const std::string& kontener, const std::function
     // Over every element, so that nothing drawn later covers them: the trains' labels beside the
     // tracks, then the blinking frames.
     if (EtykietyPociagow)
-        for (TKomponent* k : kolejnosc_) {
-            const auto* punkt = dynamic_cast<const TPunkt*>(k);
-            if (punkt == nullptr || !k->Visible || k->Kontener != kontener)
-                continue;
+        for (const TEtykietaPociagu& e : RozmiescEtykietyPociagow(*this)) {
             p.Zapisz();
-            p.Przesun(k->Left, k->Top);
+            p.Przesun(e.Punkt->Left, e.Punkt->Top);
             p.BezObciecia();
-            punkt->RysujEtykietePociagu(p);
+            e.Punkt->RysujEtykietePociagu(p, e.Miejsce);
             p.Przywroc();
         }
     if (!wyroznienia_.Puste()) {

@@ -6,10 +6,12 @@
 #include "core/komunikaty.h"
 #include "core/zegary.h"
 #include "station/komponent.h"
+#include "station/plotno.h"
 #include "station/wyroznienia.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,6 +110,9 @@ public:
     // The window's option that writes each train's label beside the track, switch or signal that
     // holds it, where the element itself shows none. Off, the diagram is exactly the elements' own.
     bool EtykietyPociagow = false;
+    // What the trains' labels keep clear of; worked out for the layout on the first call after a
+    // component came or went.
+    const std::vector<TProstokat>& ObszaryBezEtykiet() const;
     // Frames that blink around elements for a while, drawn over the diagram.
     TWyroznienia& Wyroznienia() { return wyroznienia_; }
     const TWyroznienia& Wyroznienia() const { return wyroznienia_; }
@@ -125,6 +130,7 @@ private:
     TSterowanieSemaforem* sterowanieSemaforem_ = nullptr;
     std::vector<std::unique_ptr<TKomponent>> komponenty_;
     std::vector<TKomponent*> kolejnosc_;
+    mutable std::optional<std::vector<TProstokat>> obszaryBezEtykiet_;
     TWyroznienia wyroznienia_{*this};
     std::vector<TPunkt*> punkty_;
     std::vector<TWlot*> wloty_;

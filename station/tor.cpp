@@ -109,25 +109,31 @@ void TTor::Paint(TPlotno& p)
     DrawTrackLine(p, KolorStanu(), Stan(), a, b);
 }
 
-TProstokat TTor::ProstokatEtykietyPociagu(unsigned& flagi) const
+std::vector<TMiejsceEtykiety> TTor::MiejscaEtykietyPociagu(int szerokosc) const
 {
-    constexpr int Polowa = 60, Wysokosc = 12, Odstep = 3;
+    constexpr int Wysokosc = WysokoscEtykietyPociagu, Odstep = 3;
+    constexpr unsigned Linia = tfJednaLinia | tfBezObciecia;
     if (LewyKoniec.x == -1 || PrawyKoniec.x == -1)
-        return TPunkt::ProstokatEtykietyPociagu(flagi);
+        return TPunkt::MiejscaEtykietyPociagu(szerokosc);
     const TPunktXY a{LewyKoniec.x - Left, LewyKoniec.y - Top}, b{PrawyKoniec.x - Left, PrawyKoniec.y - Top};
-    const TPunktXY srodek{(a.x + b.x) / 2, (a.y + b.y) / 2};
-    if (std::abs(a.y - b.y) <= 2) {
-        // Level: centred above the stroke.
-        flagi = tfSrodek | tfJednaLinia | tfBezObciecia;
-        const int gora = std::min(a.y, b.y) - 2 - Odstep;
-        return {srodek.x - Polowa, gora - Wysokosc, srodek.x + Polowa, gora};
-    }
-    // Slanting: from the middle to the right, on the side the stroke leaves free there (below it
-    // when it climbs to the right, above it when it falls).
-    flagi = tfJednaLinia | tfBezObciecia;
     const TPunktXY lewy = a.x <= b.x ? a : b, prawy = a.x <= b.x ? b : a;
-    const int gora = prawy.y < lewy.y ? srodek.y + Odstep : srodek.y - Odstep - Wysokosc;
-    return {srodek.x + Odstep + 1, gora, srodek.x + Odstep + 1 + 2 * Polowa, gora + Wysokosc};
+    const TPunktXY srodek{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    // Above the whole stroke or below it: centred on its middle, else from its left end or up to
+    // its right end.
+    const int nad = std::min(a.y, b.y) - 2 - Odstep - Wysokosc, pod = std::max(a.y, b.y) + 2 + Odstep;
+    const auto linia = [&](int x, int y) { return TMiejsceEtykiety{{x, y, x + szerokosc, y + Wysokosc}, Linia}; };
+    const int srodkiem = srodek.x - szerokosc / 2, odPrawej = prawy.x - szerokosc;
+    std::vector<TMiejsceEtykiety> miejsca;
+    if (std::abs(a.y - b.y) > 2) {
+        // Slanting: best from the middle to the right, on the side the stroke leaves free there
+        // (below it when it climbs to the right, above it when it falls), close to the train.
+        const int gora = prawy.y < lewy.y ? srodek.y + Odstep : srodek.y - Odstep - Wysokosc;
+        miejsca.push_back(linia(srodek.x + Odstep + 1, gora));
+    }
+    for (const int y : {nad, pod})
+        for (const int x : {srodkiem, lewy.x, odPrawej})
+            miejsca.push_back(linia(x, y));
+    return miejsca;
 }
 
 void TTor::PoZmianieStanu()

@@ -39,13 +39,13 @@ public:
     TPunkt* Neighbour(int strona) const override;
     void Paint(TPlotno& p) override;
     bool MaEtykiete() const override { return false; }
+    std::vector<TMiejsceEtykiety> MiejscaEtykietyPociagu(int szerokosc) const override;
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
     bool UstawReferencje(const std::string& nazwa, TKomponent* cel) override;
     void Usuwany(TKomponent* k) override;
 
 protected:
     void PoZmianieStanu() override;
-    TProstokat ProstokatEtykietyPociagu(unsigned& flagi) const override;
 
 private:
     TPunkt* lewyPunkt_ = nullptr;

@@ -222,10 +222,9 @@ void TPunkt::DblClick()
         UstawStanJazdy(*pociag_, tStanJazdy::jazda);
 }
 
-std::string TPunkt::TekstPunktu() const
-{
-    return MiejscePostoju(this) || Jest(rpZapowiedz) ? elementy_ : std::string();
-}
+bool TPunkt::PokazujePociagSam() const { return MiejscePostoju(this) || Jest(rpZapowiedz); }
+
+std::string TPunkt::TekstPunktu() const { return PokazujePociagSam() ? elementy_ : std::string(); }
 
 TCzcionka CzcionkaEtykietyPociagu()
 {
@@ -234,23 +233,18 @@ TCzcionka CzcionkaEtykietyPociagu()
     return c;
 }
 
-// Wide enough for any train's label; the text is centred in it and never clipped.
-constexpr int PolowaSzerokosciEtykiety = 60;
-constexpr int WysokoscEtykietyPociagu = 12;
-
-TProstokat TPunkt::ProstokatEtykietyPociagu(unsigned& flagi) const
+std::vector<TMiejsceEtykiety> TPunkt::MiejscaEtykietyPociagu(int szerokosc) const
 {
-    flagi = tfSrodek | tfJednaLinia | tfBezObciecia;
-    return {Width / 2 - PolowaSzerokosciEtykiety, -WysokoscEtykietyPociagu - 1, Width / 2 + PolowaSzerokosciEtykiety, -1};
+    constexpr unsigned Flagi = tfSrodek | tfJednaLinia | tfBezObciecia;
+    constexpr int Wysokosc = WysokoscEtykietyPociagu;
+    const int lewa = Width / 2 - szerokosc / 2;
+    return {{{lewa, -Wysokosc - 1, lewa + szerokosc, -1}, Flagi},
+            {{lewa, Height + 1, lewa + szerokosc, Height + 1 + Wysokosc}, Flagi}};
 }
 
-void TPunkt::RysujEtykietePociagu(TPlotno& p) const
+void TPunkt::RysujEtykietePociagu(TPlotno& p, const TMiejsceEtykiety& miejsce) const
 {
-    if (pociag_ == nullptr || elementy_.empty() || !TekstPunktu().empty())
-        return;
-    unsigned flagi = 0;
-    const TProstokat r = ProstokatEtykietyPociagu(flagi);
-    p.Tekst(r, elementy_, CzcionkaEtykietyPociagu(), flagi);
+    p.Tekst(miejsce.Prostokat, elementy_, CzcionkaEtykietyPociagu(), miejsce.Flagi);
 }
 
 std::string TekstDymka(const TElement& element)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class TPociag;
 class TElement;
@@ -106,6 +107,13 @@ enum tRodzajPunktu : unsigned {
     rpPunktTorowy = 1u << 8,
 };
 
+// A place for a train's label beside its point: the rectangle, relative to the point, and how the
+// text is placed in it.
+struct TMiejsceEtykiety {
+    TProstokat Prostokat;
+    unsigned Flagi = 0;
+};
+
 // A point: has a state, may hold one train, shows its label, and joins the tracks on its sides.
 class TPunkt : public TElement {
 public:
@@ -144,18 +152,20 @@ public:
 
     void DblClick() override;
     void Paint(TPlotno& p) override;
-    // The label of the train the point holds, beside the point on the parent's surface, where the
-    // point's own drawing shows no train (tracks, switches, signals); nothing elsewhere. Drawn with
-    // the origin at the point's top-left corner, over the whole diagram.
-    void RysujEtykietePociagu(TPlotno& p) const;
+    // Whether the point's own drawing shows the train it holds (platforms, sidings, entries and
+    // announcement fields); tracks, switches and signals need a label beside them.
+    bool PokazujePociagSam() const;
+    bool MaEtykietePociagu() const { return pociag_ != nullptr && !elementy_.empty() && !PokazujePociagSam(); }
+    // The places a label of the width may take, relative to the point, best first: by default one
+    // line centred just above the point, then just below it.
+    virtual std::vector<TMiejsceEtykiety> MiejscaEtykietyPociagu(int szerokosc) const;
+    // Writes the label at the place, with the origin at the point's top-left corner.
+    void RysujEtykietePociagu(TPlotno& p, const TMiejsceEtykiety& miejsce) const;
     bool UstawWlasciwosc(const std::string& nazwa, const std::string& wartosc) override;
     void Usuwany(TKomponent* k) override;
 
 protected:
     TPunktXY DomyslnePrzesuniecieEtykiety() const override { return {Width + 3, Height - 6}; }
-    // Where the train's label goes, relative to the point, and how it is placed in that rectangle:
-    // by default one line centred just above the point.
-    virtual TProstokat ProstokatEtykietyPociagu(unsigned& flagi) const;
     std::string TekstPunktu() const override;
     // Called inside SetStan after the button is updated; tracks re-evaluate their crossings.
     virtual void PoZmianieStanu() {}
@@ -188,6 +198,8 @@ void DrawTrackLine(TPlotno& p, TKolor kolor, tStan stan, TPunktXY a, TPunktXY b)
 TCzcionka CzcionkaEtykiety();
 // The font of the trains' labels written beside tracks.
 TCzcionka CzcionkaEtykietyPociagu();
+// A train's label is one line high, and never clipped.
+inline constexpr int WysokoscEtykietyPociagu = 12;
 
 // What hovering the element shows: the one-line description of the train a point holds, otherwise
 // the element's hint (nothing when it shows no hint).

@@ -2,6 +2,7 @@
 // rectangles of the changed elements and their buttons for a tick that moves a train.
 #include "interlocking/wktcolorbutton.h"
 #include "run/symulacja_stacji.h"
+#include "station/etykiety_pociagow.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
 #include "tests/support/okno_testowe.h"
@@ -227,6 +228,45 @@ private slots:
         // The long text reached well beyond the point on both sides; all of it is repainted.
         QVERIFY(szeroki.left() < p1.Left * z);
         QVERIFY(szeroki.right() > (p1.Left + p1.Width) * z);
+    }
+
+    void aTrainsLabelIsRepaintedWhereItAppearsAndWhereItWasWhenItGoes()
+    {
+        TStanowisko t;
+        QVERIFY(t.sym.Stacja().EtykietyPociagow);
+        auto pociag = std::make_unique<TPociag>();
+        pociag->SetSklad("s");
+        pociag->Kierunek = stPrawy;
+        pociag->SetManewrowy(true);
+        TPociag* p = t.sym.Silnik().Przyjmij(std::move(pociag));
+        // A track with room for the label.
+        TPunkt* tor = nullptr;
+        for (TPunkt* punkt : t.sym.Stacja().Punkty()) {
+            if (!punkt->Jest(rpTor))
+                continue;
+            punkt->SetPociag(p);
+            if (!RozmiescEtykietyPociagow(t.sym.Stacja()).empty()) {
+                tor = punkt;
+                break;
+            }
+            punkt->SetPociag(nullptr);
+        }
+        QVERIFY(tor != nullptr);
+        const TEtykietaPociagu e = RozmiescEtykietyPociagow(t.sym.Stacja()).front();
+        const double z = t.okno.Diagram()->Powiekszenie();
+        const TProstokat& m = e.Miejsce.Prostokat;
+        const QPoint srodek(static_cast<int>((tor->Left + (m.Left + m.Right) / 2) * z),
+                            static_cast<int>((tor->Top + (m.Top + m.Bottom) / 2) * z));
+        tor->SetPociag(nullptr);
+        t.Ustal();
+
+        tor->SetPociag(p);
+        t.Przetworz();
+        QVERIFY(t.malowania.Obszary[t.okno.Diagram()].contains(srodek));
+        t.malowania.Obszary.clear();
+        tor->SetPociag(nullptr);
+        t.Przetworz();
+        QVERIFY(t.malowania.Obszary[t.okno.Diagram()].contains(srodek));
     }
 
     void aPlayedBackTickRepaintsOnlyWhatChangedAndAReplayedActEverything()

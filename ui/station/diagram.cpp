@@ -4,6 +4,7 @@
 #include "ui/station/diagram.h"
 
 #include "run/symulacja_stacji.h"
+#include "station/etykiety_pociagow.h"
 #include "station/upunkt.h"
 #include "ui/canvas/obraz.h"
 #include "ui/canvas/plotno_zasiegu.h"
@@ -88,11 +89,7 @@ QRect TDiagram::ZasiegKomponentu(TKomponent& k) const
     TPlotnoZasiegu zasieg;
     zasieg.Przesun(k.Left, k.Top);
     k.Paint(zasieg);
-    // What the station draws over every element for it: the train's label beside a track...
-    if (sym_.Stacja().EtykietyPociagow)
-        if (const auto* punkt = dynamic_cast<const TPunkt*>(&k))
-            punkt->RysujEtykietePociagu(zasieg);
-    // ...and the blinking frame a few pixels clear of it.
+    // The blinking frame a few pixels clear of it, which the station draws over every element.
     constexpr int Ramka = 6;
     return zasieg.Zasieg().united(QRect(k.Left, k.Top, k.Width, k.Height).adjusted(-Ramka, -Ramka, Ramka, Ramka));
 }
@@ -117,6 +114,27 @@ void TDiagram::OdswiezKomponent(TKomponent& k)
     }
     if (!obszar.isEmpty())
         update(NaWidzet(obszar));
+}
+
+void TDiagram::OdswiezEtykiety()
+{
+    std::vector<QRect> teraz;
+    if (sym_.Stacja().EtykietyPociagow)
+        for (const TEtykietaPociagu& e : RozmiescEtykietyPociagow(sym_.Stacja())) {
+            TPlotnoZasiegu zasieg;
+            zasieg.Przesun(e.Punkt->Left, e.Punkt->Top);
+            e.Punkt->RysujEtykietePociagu(zasieg, e.Miejsce);
+            teraz.push_back(zasieg.Zasieg());
+        }
+    if (teraz == etykiety_)
+        return;
+    // A label moves as a whole when another train takes its place: both places are repainted.
+    for (const std::vector<QRect>* lista : {&etykiety_, &teraz})
+        for (const QRect& r : *lista)
+            if (std::find(etykiety_.begin(), etykiety_.end(), r) == etykiety_.end() ||
+                std::find(teraz.begin(), teraz.end(), r) == teraz.end())
+                update(NaWidzet(r));
+    etykiety_ = std::move(teraz);
 }
 
 void TDiagram::paintEvent(QPaintEvent* e)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <vector>
 
 class TSymulacjaStacji;
 class TElement;
@@ -41,6 +42,8 @@ public:
     // The component changed its look: repaints where it was drawn and where it is drawn now, and
     // nothing else.
     void OdswiezKomponent(TKomponent& komponent);
+    // The trains' labels changed or moved: repaints where they were and where they are now.
+    void OdswiezEtykiety();
 
 signals:
     // A right click on a point: the window opens the train menu there.
@@ -66,6 +69,8 @@ private:
     // Where each component drew last time; a repaint of part of the diagram draws only the
     // components that reach into it.
     mutable std::unordered_map<const TKomponent*, QRect> zasiegi_;
+    // Where the trains' labels were drawn last time.
+    std::vector<QRect> etykiety_;
     double powiekszenie_ = 1.0;
     bool dopasowane_ = true;
     QSize obszar_;

@@ -708,6 +708,7 @@ void TOknoStacji::OdswiezWszystko()
     doOdswiezenia_ = false;
     zmienione_.clear();
     diagram_->update();
+    diagram_->OdswiezEtykiety();
     for (auto* p : przyciski_)
         p->update();
     zegar_->update();
@@ -736,6 +737,7 @@ void TOknoStacji::OdswiezZmienione()
         zmienione_.clear();
     }
     zegar_->Odswiez();
+    diagram_->OdswiezEtykiety();
     OdswiezEtykiety();
     // The train list redraws only its cells that changed.
     pociagi_->Odswiez();
