@@ -868,7 +868,9 @@ void TOknoStacji::UstawRozmiaryStale()
     lbIloscPoc_->setMinimumWidth(szerokosc + 4);
     // As wide as at the fastest, so that moving the slider never lays the row out again.
     lbSzybkosc_->setMinimumWidth(lbSzybkosc_->fontMetrics().horizontalAdvance(QStringLiteral("szybkość 100×")) + 4);
-    dziennik_->setMinimumHeight(2 * dziennik_->fontMetrics().lineSpacing() + 4);
+    // A line at the least: at the design size the diagram needs every pixel of the rest.
+    dziennik_->setMinimumHeight(dziennik_->fontMetrics().lineSpacing() + 4);
+    pociagi_->setMinimumHeight(dziennik_->minimumHeight());
     const int szerokosci[] = {50, 90, 50, 50, 150, 50};
     for (std::size_t i = 0; i < status_.size(); ++i)
         status_[i]->setMinimumWidth(static_cast<int>(std::lround(szerokosci[i] * skala_)));
@@ -887,15 +889,22 @@ void TOknoStacji::UlozPodzial()
         dziennik = static_cast<int>(std::lround(razem * udzialDziennika_));
     } else {
         // The diagram gets the height it fills at the zoom its width allows; the journal the rest,
-        // never less than in the window's design size.
+        // never less than in the window's design size, unless that would leave the diagram short of
+        // its own size and scrolling: then it gives up what the diagram lacks, down to its least.
         // Worked out from the parts' own sizes: before the window first shows they are not laid out.
         const QWidget* gora = splitter_->widget(0);
         const int staleWGorze = gora->minimumSizeHint().height() - scb_->minimumHeight();
         const double powiekszenie = diagram_->PowiekszenieDla(QSize(splitter_->width(), 1 << 20));
-        const int rysunek = static_cast<int>(std::ceil(diagram_->sizeHint().height() / diagram_->Powiekszenie() * powiekszenie));
-        dziennik = std::max(static_cast<int>(std::lround(domyslne::Dziennik * skala_)), razem - staleWGorze - rysunek);
+        const int wlasny = static_cast<int>(std::ceil(diagram_->sizeHint().height() / diagram_->Powiekszenie()));
+        const int rysunek = static_cast<int>(std::ceil(wlasny * powiekszenie));
+        const int najmniej = std::min(static_cast<int>(std::lround(domyslne::Dziennik * skala_)),
+                                      razem - staleWGorze - wlasny - 2 * scb_->frameWidth());
+        dziennik = std::max(najmniej, razem - staleWGorze - rysunek);
     }
-    dziennik = std::clamp(dziennik, dziennik_->minimumHeight(), std::max(dziennik_->minimumHeight(), razem - splitter_->widget(0)->minimumSizeHint().height()));
+    // The journal's share holds its tabs too.
+    const int najmniejDziennik = splitter_->widget(1)->minimumSizeHint().height();
+    dziennik = std::clamp(dziennik, najmniejDziennik,
+                          std::max(najmniejDziennik, razem - splitter_->widget(0)->minimumSizeHint().height()));
     splitter_->setSizes({razem - dziennik, dziennik});
 }
 
