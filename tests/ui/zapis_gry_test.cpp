@@ -48,6 +48,16 @@ bool Bieg(const std::function<void()>& start, const std::function<void(TOknoStac
     return byla;
 }
 
+// The start window with the game file chosen beforehand instead of in a dialog.
+class TeMainZPlikiem : public TeMain {
+public:
+    using TeMain::TeMain;
+    QString plik;
+
+protected:
+    QString PlikGry() override { return plik; }
+};
+
 struct TStanowisko {
     TSrodowiskoTestowe s;
     TeMain eMain{s.Uslugi, s.Rozklad};
@@ -180,14 +190,7 @@ private slots:
             std::string blad;
             QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
         }
-        class TeMainZPlikiem : public TeMain {
-        public:
-            using TeMain::TeMain;
-            QString plik;
-
-        protected:
-            QString PlikGry() override { return plik; }
-        } eMain(t.s.Uslugi, t.s.Rozklad);
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
         eMain.plik = QString::fromStdString(plik);
         eMain.show();
         QString tytul, czasPoDwudziestu, tytulPo;
@@ -232,14 +235,7 @@ private slots:
             std::string blad;
             QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
         }
-        class TeMainZPlikiem : public TeMain {
-        public:
-            using TeMain::TeMain;
-            QString plik;
-
-        protected:
-            QString PlikGry() override { return plik; }
-        } eMain(t.s.Uslugi, t.s.Rozklad);
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
         eMain.plik = QString::fromStdString(plik);
         eMain.show();
         int suwak = 0, interwal = 0, szybkoscGry = 0, suwakPo = 0;
@@ -295,14 +291,7 @@ private slots:
         QVERIFY(rozklad.open(QIODevice::ReadOnly));
         const QByteArray bajtyRozkladu = rozklad.readAll();
         rozklad.close();
-        class TeMainZPlikiem : public TeMain {
-        public:
-            using TeMain::TeMain;
-            QString plik;
-
-        protected:
-            QString PlikGry() override { return plik; }
-        } eMain(t.s.Uslugi, t.s.Rozklad);
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
         eMain.plik = QString::fromStdString(plik);
         eMain.show();
         bool zapisany = false;
