@@ -41,6 +41,9 @@ std::string Cytuj(const std::string& tekst)
 
 bool Wczesniej(double a, double b) { return Milisekundy(a) < Milisekundy(b); }
 
+// Stops the dispatcher's work at the first act when it is only peeked at.
+struct TPodejrzany {};
+
 // What holds a route back: the place, and the train there, if any.
 struct TPrzeszkoda {
     std::string Miejsce;
@@ -278,12 +281,64 @@ void TAutomatycznyDyspozytor::Dzialaj()
         Rozpoznaj(*z);
         if (z->Etap == tEtap::koniec || !Obslugiwany(*z))
             continue;
+        biezace_ = z.get();
         if (z->Wjazd == nullptr && z->Etap == tEtap::czeka)
             Formuj(*z);
         else
             Prowadz(*z);
+        biezace_ = nullptr;
     }
     PilnujRogatek();
+}
+
+bool TAutomatycznyDyspozytor::PierwszyAkt(TAktDyspozytora& akt)
+{
+    podglad_ = &akt;
+    bool jest = false;
+    try {
+        Dzialaj();
+    } catch (const TPodejrzany&) {
+        jest = true;
+    }
+    podglad_ = nullptr;
+    biezace_ = nullptr;
+    return jest;
+}
+
+bool TAutomatycznyDyspozytor::NastepnaPraca(TNastepnaPraca& praca) const
+{
+    bool jest = false;
+    const auto rozwaz = [&](double kiedy, std::string opis) {
+        if (!jest || Wczesniej(kiedy, praca.Czas)) {
+            praca = {std::max(kiedy, teraz_), std::move(opis)};
+            jest = true;
+        }
+    };
+    for (const auto& z : zadania_) {
+        if (!Obslugiwany(*z))
+            continue;
+        const std::string dla = " dla pociągu " + z->Numer;
+        switch (z->Etap) {
+        case tEtap::czeka:
+            if (z->Wjazd != nullptr && z->DrogaWjazdu != nullptr)
+                rozwaz(z->BezPostoju && z->DrogaWyjazdu != nullptr ? z->TerminPrzelotu() : z->TerminWjazdu(),
+                       "droga wjazdu" + dla + " z " + z->Wjazd->Name);
+            else if (z->Wjazd == nullptr && z->Peron != nullptr)
+                rozwaz(z->TerminWyjazdu(), "skład i droga wyjazdu" + dla + " z " + z->Peron->Name);
+            break;
+        case tEtap::wjezdza:
+        case tEtap::stoi:
+            if (z->DrogaWyjazdu != nullptr && !z->BezPostoju)
+                rozwaz(z->TerminWyjazdu(), "droga wyjazdu" + dla + " z " + z->Peron->Name);
+            break;
+        case tEtap::wyjezdza:
+            rozwaz(z->Odjazd, "polecenie odjazdu" + dla);
+            break;
+        default:
+            break;
+        }
+    }
+    return jest;
 }
 
 void TAutomatycznyDyspozytor::Rozpoznaj(TZadanie& z)
@@ -372,7 +427,8 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
         // The order at the timetable time, not before.
         if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
             return;
-        if (Menu(z.Peron, {"Daj polecenie odjazdu"}, "daję polecenie odjazdu pociągowi " + z.Numer))
+        if (Menu(z.Peron, {"Daj polecenie odjazdu"}, "daję polecenie odjazdu pociągowi " + z.Numer,
+                 "Daj polecenie odjazdu pociągowi " + z.Numer + " z menu peronu " + z.Peron->Name))
             z.Etap = tEtap::odjechal;
         return;
     default:
@@ -433,14 +489,16 @@ bool TAutomatycznyDyspozytor::UstawDroge(TZadanie& z, const TPrzebieg& p, tSemTy
         UstawZwrotnice(p.Droga, z.Numer);
         for (TRogatka* r : p.Rogatki)
             OpuscRogatke(r, z.Numer);
-        Nacisnij(p.Przycisk, "utwierdzam drogę " + p.Przycisk->Caption + dla);
+        Nacisnij(p.Przycisk, "utwierdzam drogę " + p.Przycisk->Caption + dla,
+                 "Utwierdź drogę " + p.Przycisk->Caption + dla + " przyciskiem na karcie „Przebiegi”");
         for (TPunkt* q : p.Droga.Punkty)
             wlasciciele_[q] = z.Numer;
     }
     for (TSemafor* s : semafory)
         if (s->Status() == tSemStatus::czerwony && s->Stan() == tStan::utwierdzony)
             if (TPunktButton* b = Mapa().Przycisk(s))
-                Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla);
+                Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla,
+                         "Podaj sygnał zezwalający na semaforze " + s->Name + dla + ": kliknij go");
     return true;
 }
 
@@ -449,7 +507,8 @@ void TAutomatycznyDyspozytor::UstawZwrotnice(const TDrogaUkladu& d, const std::s
     for (const auto& [zw, s] : d.Zwrotnice)
         if (zw->Status() != s)
             if (TPunktButton* b = Mapa().Przycisk(zw))
-                Nacisnij(b, "przekładam zwrotnicę " + zw->Name + " dla pociągu " + numer);
+                Nacisnij(b, "przekładam zwrotnicę " + zw->Name + " dla pociągu " + numer,
+                         "Przełóż zwrotnicę " + zw->Name + " dla pociągu " + numer + ": kliknij ją");
 }
 
 void TAutomatycznyDyspozytor::OpuscRogatke(TRogatka* r, const std::string& numer)
@@ -458,7 +517,8 @@ void TAutomatycznyDyspozytor::OpuscRogatke(TRogatka* r, const std::string& numer
     nasze_.insert(r);
     if (r->Podniesione())
         if (TPunktButton* b = Mapa().Przycisk(r))
-            Nacisnij(b, "zamykam rogatki " + r->Name + " dla pociągu " + numer);
+            Nacisnij(b, "zamykam rogatki " + r->Name + " dla pociągu " + numer,
+                     "Zamknij rogatki " + r->Name + " dla pociągu " + numer + ": kliknij je");
     rogatki_[r] = r->Podniesione();
 }
 
@@ -550,6 +610,8 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
                 z.Objazd = objazdy.front();
         }
     }
+    if (doradca_)
+        RozpoznajObjazd(z, *sklad);
     while (z.Krok < z.Objazd.size()) {
         const TRuch& r = z.Objazd[z.Krok];
         if (z.RuchTrwa) {
@@ -568,15 +630,19 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
         if (u == nullptr || u->StanJazdy == tStanJazdy::jazda || !WolnaDlaManewru(r.Droga, powod))
             return;
         if (z.Krok == 0 && !u->DoRozdzielenia())
-            Menu(peron, {"Rozdziel skład"}, "odczepiam lokomotywę" + dla);
+            Menu(peron, {"Rozdziel skład"}, "odczepiam lokomotywę" + dla,
+                 "Odczep lokomotywę" + dla + ": „Rozdziel skład” w menu peronu " + peron->Name);
         if (u->Kierunek != r.Kierunek)
-            Menu(r.Od(), {"Zmień &kierunek jazdy"}, "zmieniam kierunek jazdy lokomotywy" + dla);
+            Menu(r.Od(), {"Zmień &kierunek jazdy"}, "zmieniam kierunek jazdy lokomotywy" + dla,
+                 "Zmień kierunek jazdy lokomotywy" + dla + " w menu punktu " + r.Od()->Name);
         UstawZwrotnice(r.Droga, z.Numer);
         for (TPunkt* q : r.Droga.Punkty)
             if (auto* t = dynamic_cast<TTor*>(q))
                 if (TRogatka* rg = RogatkaToru(t))
                     OpuscRogatke(rg, z.Numer);
-        if (!Menu(r.Od(), {"Daj polecenie odjazdu"}, "przestawiam lokomotywę do " + r.Do()->Name + dla))
+        if (!Menu(r.Od(), {"Daj polecenie odjazdu"}, "przestawiam lokomotywę do " + r.Do()->Name + dla,
+                  "Przestaw lokomotywę do " + r.Do()->Name + dla + ": „Daj polecenie odjazdu” w menu punktu " +
+                      r.Od()->Name))
             return;
         for (TPunkt* q : r.Droga.Punkty)
             rezerwacje_.insert(q);
@@ -587,8 +653,47 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (sklad->StanJazdy == tStanJazdy::jazda)
         return;
     if (sklad->DoRozdzielenia())
-        Menu(peron, {"Połącz skład"}, "sprzęgam skład" + dla);
-    Menu(peron, {"Przygotuj skład do odjazdu", OpisPociagu(*z.Pociag)}, "formuję skład" + dla);
+        Menu(peron, {"Połącz skład"}, "sprzęgam skład" + dla,
+             "Sprzęgnij skład" + dla + ": „Połącz skład” w menu peronu " + peron->Name);
+    Menu(peron, {"Przygotuj skład do odjazdu", OpisPociagu(*z.Pociag)}, "formuję skład" + dla,
+         "Uformuj skład" + dla + ": „Przygotuj skład do odjazdu” w menu peronu " + peron->Name);
+}
+
+void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
+{
+    if (!z.ObjazdZaplanowany || z.Objazd.empty())
+        return;
+    for (const TRuch& r : z.Objazd)
+        for (TPunkt* q : r.Droga.Punkty)
+            rezerwacje_.erase(q);
+    // The locomotive is the shunting unit on the moves' way: under way on a move, or standing at
+    // the end of one.
+    const auto lokomotywa = [&sklad](const TPunkt* q) {
+        const TPociag* u = q->Pociag();
+        return u != nullptr && u != &sklad && u->Manewrowy() ? u : nullptr;
+    };
+    for (std::size_t k = z.Objazd.size(); k-- > 0;) {
+        const TRuch& r = z.Objazd[k];
+        for (std::size_t i = 1; i < r.Droga.Punkty.size(); ++i) {
+            const TPociag* u = lokomotywa(r.Droga.Punkty[i]);
+            if (u == nullptr)
+                continue;
+            const bool wDrodze = u->StanJazdy == tStanJazdy::jazda;
+            if (!wDrodze && i + 1 < r.Droga.Punkty.size())
+                continue;  // standing midway belongs to no move
+            z.Krok = wDrodze ? k : k + 1;
+            z.RuchTrwa = wDrodze;
+            if (wDrodze)
+                for (TPunkt* q : r.Droga.Punkty)
+                    rezerwacje_.insert(q);
+            return;
+        }
+    }
+    // None away from the coaches: it has not left yet, or it is back at their other end.
+    std::string spiety = sklad.Sklad();
+    std::replace(spiety.begin(), spiety.end(), ' ', '+');
+    z.Krok = LokomotywaNaCzele(*z.Pociag, spiety) ? z.Objazd.size() : 0;
+    z.RuchTrwa = false;
 }
 
 void TAutomatycznyDyspozytor::PilnujRogatek()
@@ -605,7 +710,8 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
         if (const auto it = rogatki_.find(r); it != rogatki_.end() && it->second != podniesione)
             rogatkiGracza_.insert(r);  // moved by the player: his to raise
         rogatki_[r] = podniesione;
-        if (podniesione || rogatkiGracza_.count(r) || (!wszystkie_ && !nasze_.count(r)))
+        // Advising, every barrier is the player's and may need raising.
+        if (podniesione || (!doradca_ && (rogatkiGracza_.count(r) || (!wszystkie_ && !nasze_.count(r)))))
             continue;
         bool wolne = true;
         for (TTor* t : tory)
@@ -634,17 +740,33 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
         if (potrzebne)
             continue;
         if (TPunktButton* b = Mapa().Przycisk(r)) {
-            Nacisnij(b, "podnoszę rogatki " + r->Name);
+            Nacisnij(b, "podnoszę rogatki " + r->Name,
+                     "Podnieś rogatki " + r->Name + ": żaden pociąg nie przejedzie tędy w najbliższych minutach");
             rogatki_[r] = r->Podniesione();
             nasze_.erase(r);
         }
     }
 }
 
-void TAutomatycznyDyspozytor::Nacisnij(TWktColorButton* b, const std::string& opis)
+bool TAutomatycznyDyspozytor::Zglos(TAktDyspozytora akt)
 {
+    if (biezace_ != nullptr)
+        akt.Pociag = biezace_->Numer;
+    if (podglad_ != nullptr) {
+        *podglad_ = std::move(akt);
+        return true;
+    }
     if (OnAkt)
-        OnAkt({"press " + b->Name, opis});
+        OnAkt(akt);
+    return false;
+}
+
+void TAutomatycznyDyspozytor::Nacisnij(TWktColorButton* b, const std::string& opis, const std::string& rada)
+{
+    const auto* element = dynamic_cast<const TPunktButton*>(b);
+    if (Zglos({"press " + b->Name, opis, rada, {},
+               element != nullptr && element->Element() != nullptr ? element->Element()->Name : std::string(), b->Name}))
+        throw TPodejrzany{};
     ruch_.Wykonaj([b] {
         b->MouseEnter();
         b->MouseDown();
@@ -653,7 +775,8 @@ void TAutomatycznyDyspozytor::Nacisnij(TWktColorButton* b, const std::string& op
     b->MouseLeave();
 }
 
-bool TAutomatycznyDyspozytor::Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis)
+bool TAutomatycznyDyspozytor::Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis,
+                                   const std::string& rada)
 {
     TMenuPociagu menu(ruch_.Stacja, ruch_.Silnik);
     if (!menu.Otworz(p))
@@ -674,8 +797,8 @@ bool TAutomatycznyDyspozytor::Menu(TPunkt* p, const std::vector<std::string>& po
     std::string polecenie = "menu " + p->Name;
     for (const std::string& nazwa : pozycje)
         polecenie += " " + Cytuj(nazwa);
-    if (OnAkt)
-        OnAkt({polecenie, opis});
+    if (Zglos({polecenie, opis, rada, {}, p->Name, {}}))
+        throw TPodejrzany{};
     const std::function<void()> akcja = wybrana->Akcja;
     const bool wstrzymany = ruch_.Wstrzymany;
     ruch_.Wstrzymany = true;

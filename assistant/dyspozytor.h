@@ -43,6 +43,19 @@ struct TAktDyspozytora {
     std::string Polecenie;
     // What the hint line says about it.
     std::string Opis;
+    // The same told to the player as advice ("Przełóż zwrotnicę zw1 dla pociągu 34101").
+    std::string Rada;
+    // The train it is made for, if any, and the diagram element and page button to use (empty for
+    // none: a route has no element, a train order no button).
+    std::string Pociag;
+    std::string Element;
+    std::string Przycisk;
+};
+
+// What the dispatcher will do next when it has nothing to do now.
+struct TNastepnaPraca {
+    double Czas = 0;
+    std::string Opis;  // "droga wjazdu dla pociągu 34101 z wOlsz"
 };
 
 // Where the automatic dispatcher found two trains needing one thing at once.
@@ -84,6 +97,16 @@ public:
     void Planuj();
     // Once per tick, before the simulation step: makes every act that is due.
     void Dzialaj();
+    // For a hint: the first act due now, made on nothing (the station and the run are left exactly
+    // as they are); false when none is due. A dispatcher used for this treats every barrier as its
+    // own, since it advises the player who moves them all.
+    bool PierwszyAkt(TAktDyspozytora& akt);
+    // Makes this a dispatcher that only advises: it never acts, so what it would have done it learns
+    // from the layout (where a locomotive running round its coaches has got to), and every barrier
+    // is the player's to raise.
+    void UstawDoradce() { doradca_ = true; }
+    // The earliest act planned after now, if any.
+    bool NastepnaPraca(TNastepnaPraca& praca) const;
 
     // Told of every act as it is made.
     std::function<void(const TAktDyspozytora&)> OnAkt;
@@ -117,12 +140,19 @@ private:
     // The barriers the dispatcher lowered itself.
     std::set<TRogatka*> nasze_;
     double teraz_ = 0;
+    bool doradca_ = false;
+    // Peeking for a hint: the first act is kept here instead of being made.
+    TAktDyspozytora* podglad_ = nullptr;
+    // The train of the plan being worked on.
+    const TZadanie* biezace_ = nullptr;
 
     TMapaPrzebiegow& Mapa();
     bool Obslugiwany(const TZadanie& z) const;
     void Rozpoznaj(TZadanie& z);
     void Prowadz(TZadanie& z);
     void Formuj(TZadanie& z);
+    // Advising: how far the run-round has got, seen on the layout.
+    void RozpoznajObjazd(TZadanie& z, const TPociag& sklad);
     void PilnujRogatek();
 
     // A train's movement over a route: everything missing is done at once, or nothing when the
@@ -135,8 +165,10 @@ private:
     void UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer);
     void OpuscRogatke(TRogatka* r, const std::string& numer);
 
-    void Nacisnij(TWktColorButton* b, const std::string& opis);
-    bool Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis);
+    void Nacisnij(TWktColorButton* b, const std::string& opis, const std::string& rada);
+    bool Menu(TPunkt* p, const std::vector<std::string>& pozycje, const std::string& opis, const std::string& rada);
+    // Tells of the act; true when it is only peeked at and must not be made.
+    bool Zglos(TAktDyspozytora akt);
     void Konflikt(TZadanie& z, int akt, const std::string& powod);
     std::vector<std::vector<TRuch>> Objazdy(TPunkt* peron, tSemType kierunek) const;
 };

@@ -65,6 +65,8 @@ std::string TSymulacjaStacji::Akt(const std::vector<std::string>& slowa)
         return "the game is being played back";
     std::string powod = AktGracza(slowa);
     PoZdarzeniu();
+    if (PoAkcie)
+        PoAkcie(slowa);
     return powod;
 }
 

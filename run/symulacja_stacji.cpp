@@ -61,9 +61,22 @@ void TSymulacjaStacji::Pokaz()
                          "Obejrzysz go w menu Informacje, pozycja „Raport minionego dnia”.", {tRodzajOceny::informacja});
     if (dyspozytor_.CokolwiekWlaczone())
         dyspozytor_.Planuj();
+    doradca_.reset();
     UstawSzybkosc(szybkosc_);
     ZdarzenieZegara();
     pokazane_ = true;
+}
+
+TAutomatycznyDyspozytor& TSymulacjaStacji::Doradca()
+{
+    if (doradca_ == nullptr) {
+        // Its acts are only ever peeked at, so its way of making them is never used.
+        doradca_ = std::make_unique<TAutomatycznyDyspozytor>(
+            TWidokRuchu{stacja_, silnik_, CzasSymulacji, wstrzymanyDoradcy_, [](const std::function<void()>&) {}});
+        doradca_->UstawDoradce();
+        doradca_->Wlacz(true);
+    }
+    return *doradca_;
 }
 
 void TSymulacjaStacji::ZdarzenieZegara()

@@ -62,6 +62,9 @@ public:
     TKomunikaty& Komunikaty() { return uslugi_.Komunikaty; }
     // The automatic dispatcher, off until switched on; it acts at the start of every tick.
     TAutomatycznyDyspozytor& Dyspozytor() { return dyspozytor_; }
+    // A dispatcher of the hint's own, for every line, which only advises: planned on first use and
+    // again each day. It is no part of the game: a loaded game plans it afresh.
+    TAutomatycznyDyspozytor& Doradca();
     // The program's timetable, from which the run's days are made and which the timetable window edits.
     TRozkladJazdy& Rozklad() { return rozklad_; }
 
@@ -183,6 +186,8 @@ public:
     // Told whenever the hint line takes a new text, and after every tick.
     std::function<void(const std::string&)> OnPodpowiedz;
     std::function<void()> OnTyk;
+    // Told after every act of the player's, taken or refused, with its words.
+    std::function<void(const std::vector<std::string>&)> PoAkcie;
 
 private:
     friend class TPunktKontrolny;
@@ -218,6 +223,8 @@ private:
     std::array<const TPunkt*, ToryRaportu.size()> toryRaportu_{};
     TAutomatycznyDyspozytor dyspozytor_{
         TWidokRuchu{stacja_, silnik_, CzasSymulacji, Wstrzymany, [this](const std::function<void()>& akt) { Wykonaj(akt); }}};
+    std::unique_ptr<TAutomatycznyDyspozytor> doradca_;
+    bool wstrzymanyDoradcy_ = false;
     bool pokazane_ = false;
     int szybkosc_ = SzybkoscPoczatkowa;
     int interwal_ = 1000;

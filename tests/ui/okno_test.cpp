@@ -1,5 +1,6 @@
 // The station window on the offscreen platform.
 #include "interlocking/przyciski.h"
+#include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "station/zwrotnica.h"
 #include "tests/support/okno_testowe.h"
@@ -59,6 +60,34 @@ private slots:
             QVERIFY2(t.okno.findChild<QWidget*>(nazwa) != nullptr, nazwa);
         QCOMPARE(t.okno.Szybkosc()->value(), 5);
         QCOMPARE(t.okno.EtykietaScore()->text(), QStringLiteral("400"));
+    }
+
+    void theHintFramesWhatToUseAndThePlayersOwnActEndsIt()
+    {
+        TStanowisko t;
+        QVERIFY(t.sym.Pokazane());
+        const TPodpowiedz p = Podpowiedz(t.sym);
+        QVERIFY2(p.Cokolwiek() && !p.Element.empty() && !p.Przycisk.empty(), p.Powod.c_str());
+        TKomponent* element = t.sym.Stacja().Znajdz(p.Element);
+        TPrzyciskWidok* widok = nullptr;
+        for (TPrzyciskWidok* w : t.okno.Przyciski())
+            if (w->Przycisk().Name == p.Przycisk)
+                widok = w;
+        QVERIFY(element != nullptr && widok != nullptr);
+        auto* linia = t.okno.findChild<QLabel*>("lbNazwa");
+
+        t.okno.findChild<QToolButton*>("bPodpowiedz")->click();
+        QCOMPARE(linia->text(), QStringLiteral("Podpowiedź: ") + QString::fromStdString(p.Powod));
+        QVERIFY(t.sym.Stacja().Wyroznienia().Miga(element));
+        QVERIFY(widok->Wyrozniony());
+        QCOMPARE(t.sym.Dziennik().Score(), 400);  // asking costs nothing
+
+        QCOMPARE(p.Polecenie, "press " + p.Przycisk);
+        QCOMPARE(t.sym.Akt({"press", p.Przycisk}), std::string());
+        QVERIFY(!t.okno.PodpowiedzWidoczna());
+        QVERIFY(!t.sym.Stacja().Wyroznienia().Miga(element));
+        QVERIFY(!widok->Wyrozniony());
+        QVERIFY(!linia->text().startsWith(QStringLiteral("Podpowiedź")));
     }
 
     void aClickAtASwitchThrowsIt()

@@ -9,6 +9,7 @@
 #include "models/model_rozkladu.h"
 #include "record/uslugi_zapisu.h"
 #include "report/raport_dnia.h"
+#include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
 #include "simulation/menu_pociagu.h"
@@ -196,6 +197,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"close", {&T::Close, 0, 0}},
         {"timetable", {&T::Timetable, 0, 3}},
         {"auto", {&T::Auto, 1, 2}},
+        {"hint", {&T::Hint, 0, 0}},
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
         {"report", {&T::Report, 0, 1}},
@@ -446,6 +448,14 @@ void TDriverSymulacji::Auto(Argumenty a)
     std::vector<std::string> slowa{"auto"};
     slowa.insert(slowa.end(), a.begin(), a.end());
     Akt(std::move(slowa));
+}
+
+void TDriverSymulacji::Hint(Argumenty)
+{
+    if (!symulacja_->Pokazane())
+        Zle("not started");
+    const TPodpowiedz p = Podpowiedz(*symulacja_);
+    out_ << "HINT " << p.Polecenie << " | " << BezLamania(p.Powod) << '\n';
 }
 
 void TDriverSymulacji::Save(Argumenty a)

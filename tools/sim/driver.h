@@ -93,6 +93,7 @@ private:
     void Param(Argumenty);
     void Report(Argumenty);
     void Auto(Argumenty);
+    void Hint(Argumenty);
     void Clock(Argumenty);
     void Save(Argumenty);
     void Load(Argumenty);

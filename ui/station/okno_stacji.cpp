@@ -7,6 +7,7 @@
 #include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
 #include "models/model_rozkladu.h"
+#include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
 #include "station/przycisk_elementu.h"
@@ -58,6 +59,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -238,6 +240,10 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     bStop_->setCheckable(true);
     bStop_->setToolTip(QStringLiteral("Wciśnij, aby zatrzymać symulację."));
     bStop_->setStyleSheet(StylStop(1));
+    bPodpowiedz_ = new QToolButton;
+    bPodpowiedz_->setObjectName("bPodpowiedz");
+    bPodpowiedz_->setText(QStringLiteral("Podpowiedź"));
+    bPodpowiedz_->setToolTip(QStringLiteral("Co zrobić teraz i dlaczego (F2); Esc chowa podpowiedź."));
     pScore_ = new QFrame;
     pScore_->setObjectName("pScore");
     pScore_->setAutoFillBackground(true);
@@ -277,6 +283,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* uSter = new QHBoxLayout(sterowanie);
     uSter->setContentsMargins(2, 2, 2, 2);
     uSter->addWidget(bStop_);
+    uSter->addWidget(bPodpowiedz_);
     uSter->addWidget(pScore_);
     uSter->addWidget(panel1);
     // What the slider sets, at its value.
@@ -396,6 +403,17 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         diagram_->update();
     });
     connect(pociagi_, &TListaPociagowWidok::zmieniono, this, &TOknoStacji::OdswiezWszystko);
+    connect(bPodpowiedz_, &QToolButton::clicked, this, &TOknoStacji::PokazPodpowiedz);
+    auto* podpowiedz = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(podpowiedz, &QShortcut::activated, this, &TOknoStacji::PokazPodpowiedz);
+    auto* schowaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(schowaj, &QShortcut::activated, this, &TOknoStacji::UkryjPodpowiedz);
+    // The player's own act on the station ends the hint, done or not.
+    sym_.PoAkcie = [this](const std::vector<std::string>& slowa) {
+        static const std::set<std::string> czynnosci{"click", "dblclick", "press", "menu", "commands"};
+        if (!slowa.empty() && czynnosci.count(slowa[0]))
+            UkryjPodpowiedz();
+    };
     connect(bKolorOkna, &QPushButton::clicked, this, [this] {
         const QColor kolor = QColorDialog::getColor(kolorOkna_, this, QString(), QColorDialog::DontUseNativeDialog);
         if (kolor.isValid())
@@ -404,7 +422,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     connect(diagram_, &TDiagram::menuPunktu, this, &TOknoStacji::OtworzMenu);
     connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Akt({"journal", "clear"}); });
     diagram_->installEventFilter(this);
-    for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(pScore_), static_cast<QWidget*>(rxSl_)})
+    for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(bPodpowiedz_), static_cast<QWidget*>(pScore_),
+                       static_cast<QWidget*>(rxSl_)})
         w->setStatusTip(w->toolTip());
     auto* plus = new QShortcut(QKeySequence::ZoomIn, this);
     connect(plus, &QShortcut::activated, this, [this] { diagram_->UstawPowiekszenie(diagram_->Powiekszenie() * 1.25); });
@@ -427,6 +446,7 @@ TOknoStacji::~TOknoStacji()
     sym_.Dziennik().OnScore = nullptr;
     sym_.OnPodpowiedz = nullptr;
     sym_.Dyspozytor().OnAkt = nullptr;
+    sym_.PoAkcie = nullptr;
 }
 
 QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
@@ -475,6 +495,10 @@ void TOknoStacji::ZbudujMenuGlowne()
         if (!polecenia_->actions().isEmpty())
             polecenia_->actions().first()->setShortcut(QKeySequence(Qt::Key_F9));
         polecenia_->addSeparator();
+        QAction* rada = polecenia_->addAction(QStringLiteral("&Podpowiedź"), this, &TOknoStacji::PokazPodpowiedz);
+        rada->setShortcut(QKeySequence(Qt::Key_F2));
+        // The window's own shortcut does the work; this one only shows it.
+        rada->setShortcutContext(Qt::WidgetShortcut);
         QMenu* automat = polecenia_->addMenu(QStringLiteral("Dyżurny &automatyczny"));
         automat->setFont(polecenia_->font());
         for (const auto& [w, cb] : cbAuto_) {
@@ -824,6 +848,7 @@ void TOknoStacji::UstawSkaleOkna(double skala)
     // A widget styled by a style sheet takes the application's font rather than the window's, and
     // keeps the one it was polished with: it is given its own at the scale.
     bStop_->setFont(PrzeskalowanaCzcionka(QApplication::font(bStop_), skala));
+    bPodpowiedz_->setFont(PrzeskalowanaCzcionka(QApplication::font(bPodpowiedz_), skala));
     bStop_->setStyleSheet(StylStop(skala));
     pcInfo1_->tabBar()->setFont(PrzeskalowanaCzcionka(QApplication::font(pcInfo1_->tabBar()), skala));
     const QFont duza = PrzeskalowanaCzcionka(CzcionkaDuza(czcionka), skala);
@@ -1025,6 +1050,55 @@ void TOknoStacji::PrzejmijGre()
     setWindowTitle(windowTitle().remove(QStringLiteral(" - odtwarzanie zapisu")));
     PokazStanGry();
     OdswiezWszystko();
+}
+
+void TOknoStacji::PokazPodpowiedz()
+{
+    UkryjPodpowiedz();
+    if (sym_.Odtwarzana() || !sym_.Pokazane())
+        return;
+    const TPodpowiedz p = Podpowiedz(sym_);
+    podpowiedz_ = true;
+    // From its start, where what to do stands; the rest may run past a narrow window's edge and is
+    // in the tooltip whole.
+    lbNazwa_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbNazwa_->setText(QStringLiteral("Podpowiedź: ") + Q(p.Powod));
+    lbNazwa_->setToolTip(lbNazwa_->text());
+    if (!p.Element.empty())
+        if (TKomponent* e = sym_.Stacja().Znajdz(p.Element); e != nullptr && e->Kontener == TKomponent::Diagram) {
+            elementPodpowiedzi_ = e;
+            sym_.Stacja().Wyroznienia().Mignij(e, KolorPodpowiedzi, CzasPodpowiedziMs);
+        }
+    for (TPrzyciskWidok* w : przyciski_)
+        if (!p.Przycisk.empty() && w->Przycisk().Name == p.Przycisk) {
+            przyciskPodpowiedzi_ = w;
+            w->UstawWyroznienie(true);
+            // Its page in sight, unless the element on the diagram already shows where to click.
+            for (int i = 0; i < pcInfo1_->count() && elementPodpowiedzi_ == nullptr; ++i)
+                if (pcInfo1_->widget(i)->isAncestorOf(w))
+                    pcInfo1_->setCurrentIndex(i);
+        }
+    diagram_->update();
+}
+
+void TOknoStacji::UkryjPodpowiedz()
+{
+    if (!podpowiedz_)
+        return;
+    podpowiedz_ = false;
+    if (elementPodpowiedzi_ != nullptr) {
+        sym_.Stacja().Wyroznienia().Zapomnij(elementPodpowiedzi_);
+        elementPodpowiedzi_ = nullptr;
+        diagram_->update();
+    }
+    if (przyciskPodpowiedzi_ != nullptr) {
+        przyciskPodpowiedzi_->UstawWyroznienie(false);
+        przyciskPodpowiedzi_ = nullptr;
+    }
+    lbNazwa_->setToolTip(QString());
+    lbNazwa_->setAlignment(Qt::AlignCenter);
+    if (!sym_.LinijkaPodpowiedzi.empty())
+        lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
 }
 
 QString TOknoStacji::PlikAutozapisu() { return Q(KatalogDanych() + "ostatnia.gra"); }

@@ -93,6 +93,11 @@ public:
     // A game played back ("Odtwórz zapis..."): each tick of the window plays one tick of it at the
     // speed chosen on the slider, STOP pauses it; "&Przejmij grę" makes it the player's from there.
     void PrzejmijGre();
+    // "Podpowiedź" (F2): the assistant's next act for the player, its reason on the hint line and
+    // what to use framed on the diagram and on the pages, until the player acts or presses Esc.
+    void PokazPodpowiedz();
+    void UkryjPodpowiedz();
+    bool PodpowiedzWidoczna() const { return podpowiedz_; }
 
 protected:
     // The files the player picks; empty when the player gives up.
@@ -161,6 +166,11 @@ private:
     QLabel* lbNazwa_ = nullptr;
     TZegarWidok* zegar_ = nullptr;
     QToolButton* bStop_ = nullptr;
+    QToolButton* bPodpowiedz_ = nullptr;
+    // What the hint framed, to take the frames off again.
+    TKomponent* elementPodpowiedzi_ = nullptr;
+    TPrzyciskWidok* przyciskPodpowiedzi_ = nullptr;
+    bool podpowiedz_ = false;
     QFrame* pScore_ = nullptr;
     QLabel* lbScore_ = nullptr;
     QFrame* panel1_ = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/station/przycisk_widok.h"
 
 #include "interlocking/wktcolorbutton.h"
+#include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "ui/canvas/qplotno.h"
 
@@ -34,8 +35,24 @@ void TPrzyciskWidok::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (width() != przycisk_.Width || height() != przycisk_.Height)
         p.scale(double(width()) / przycisk_.Width, double(height()) / przycisk_.Height);
-    TQPlotno plotno(p);
-    przycisk_.Paint(plotno);
+    {
+        TQPlotno plotno(p);
+        przycisk_.Paint(plotno);
+    }
+    if (wyrozniony_) {
+        p.resetTransform();
+        p.setPen(QPen(NaQColor(KolorPodpowiedzi), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void TPrzyciskWidok::UstawWyroznienie(bool wlaczone)
+{
+    if (wlaczone == wyrozniony_)
+        return;
+    wyrozniony_ = wlaczone;
+    update();
 }
 
 void TPrzyciskWidok::enterEvent(QEnterEvent*)

@@ -17,6 +17,9 @@ public:
     TWktColorButton& Przycisk() const { return przycisk_; }
     // Placed and drawn at the window's scale, the drawing made at that size rather than stretched.
     void UstawSkale(double skala);
+    // A frame round the button that draws the eye to it (the hint's button).
+    void UstawWyroznienie(bool wlaczone);
+    bool Wyrozniony() const { return wyrozniony_; }
 
 signals:
     void nacisniety();
@@ -31,4 +34,5 @@ protected:
 private:
     TSymulacjaStacji& sym_;
     TWktColorButton& przycisk_;
+    bool wyrozniony_ = false;
 };
