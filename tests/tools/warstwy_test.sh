@@ -6,7 +6,7 @@
 # usage: warstwy_test.sh SOURCE-DIR
 set -u
 cd "$1" || exit 2
-warstwy="core trains station interlocking simulation record report assistant run models
+warstwy="core trains station interlocking simulation record report assistant run models lessons
 ui/canvas ui/text ui/report ui/services ui/timetable ui/station ui tools"
 
 # The index of the deepest layer the path lies in, or -1.

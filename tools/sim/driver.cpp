@@ -9,6 +9,7 @@
 #include "models/model_rozkladu.h"
 #include "record/uslugi_zapisu.h"
 #include "report/raport_dnia.h"
+#include "lessons/przebieg_lekcji.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
@@ -157,6 +158,9 @@ int TDriverSymulacji::Wykonaj(std::istream& skrypt)
                 Zle(blad);
             if (!slowa->empty())
                 Polecenie(*slowa);
+            // A lesson's step is done as soon as the station shows it.
+            if (lekcja_ != nullptr)
+                lekcja_->Sprawdz();
             out_.flush();
         } catch (const TZlaLinia& e) {
             out_ << "ERROR " << numer << ": " << e.what() << '\n';
@@ -198,6 +202,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"timetable", {&T::Timetable, 0, 3}},
         {"auto", {&T::Auto, 1, 2}},
         {"hint", {&T::Hint, 0, 0}},
+        {"lesson", {&T::Lesson, 1, 1}},
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
         {"report", {&T::Report, 0, 1}},
@@ -387,6 +392,7 @@ void TDriverSymulacji::Close(Argumenty)
     if (oknoRozkladu_ != nullptr)
         Zle("the timetable window is open");
     symulacja_->Zamknij();
+    lekcja_.reset();
     symulacja_.reset();
 }
 
@@ -454,8 +460,48 @@ void TDriverSymulacji::Hint(Argumenty)
 {
     if (!symulacja_->Pokazane())
         Zle("not started");
-    const TPodpowiedz p = Podpowiedz(*symulacja_);
+    const TPodpowiedz p = lekcja_ != nullptr ? lekcja_->Podpowiedz() : Podpowiedz(*symulacja_);
     out_ << "HINT " << p.Polecenie << " | " << BezLamania(p.Powod) << '\n';
+}
+
+void TDriverSymulacji::Lesson(Argumenty a)
+{
+    std::vector<TLekcja> lekcje;
+    try {
+        lekcje = WszystkieLekcje(symulacja_->Stacja());
+    } catch (const TBladLekcji& e) {
+        Zle(e.what());
+    }
+    if (a[0] == "list") {
+        for (std::size_t i = 0; i < lekcje.size(); ++i)
+            out_ << "LESSON " << i + 1 << ' ' << lekcje[i].Tytul << '\n';
+        return;
+    }
+    if (a[0] == "next") {
+        if (lekcja_ == nullptr)
+            Zle("no lesson");
+        lekcja_->Dalej();
+        return;
+    }
+    int n = 0;
+    if (!CzytajLiczbe(a[0], n) || n < 1 || n > static_cast<int>(lekcje.size()))
+        Zle("no lesson " + a[0]);
+    if (symulacja_->Pokazane() || oknoRozkladu_ != nullptr)
+        Zle("already started");
+    // The lesson plays on a run of its own timetable, in place of the program's.
+    const TLekcja& lekcja = lekcje[static_cast<std::size_t>(n - 1)];
+    lekcja_.reset();
+    rozklad_ = RozkladLekcji(lekcja, *komunikaty_, *uslugi_);
+    symulacja_ = std::make_unique<TSymulacjaStacji>(*uslugiSymulacji_, *rozklad_);
+    symulacja_->UzyjZegarowRecznych(*zegary_);
+    PodlaczSymulacje();
+    lekcja_ = std::make_unique<TPrzebiegLekcji>(lekcja, *symulacja_);
+    lekcja_->OnKrok = [this](std::size_t numer, const TKrokLekcji& k) {
+        out_ << "STEP " << numer << ' ' << BezLamania(k.Tekst) << '\n';
+    };
+    lekcja_->OnKoniec = [this, numer = n] { out_ << "LESSON done " << numer << '\n'; };
+    lekcja_->OnWyjasnienie = [this](const std::string& tekst) { out_ << "EXPLAIN " << BezLamania(tekst) << '\n'; };
+    lekcja_->Start();
 }
 
 void TDriverSymulacji::Save(Argumenty a)
@@ -484,6 +530,7 @@ void TDriverSymulacji::Load(Argumenty a)
     TWczytanaGra gra = TSymulacjaStacji::WczytajPlik(a[0], *uslugi, NazwaPlikuRozkladu(), zegary.get());
     if (gra.Symulacja == nullptr)
         throw TBladPliku(BezLamania(gra.Blad));
+    lekcja_.reset();
     symulacja_.reset();
     uslugiSymulacji_ = std::move(uslugi);
     zegary_ = std::move(zegary);

@@ -24,6 +24,8 @@ struct TPozycjaMenu;
 
 // drelinko-sim: runs the station exactly as the game does, without a window, from a script of
 // dispatcher commands, printing line by line what the player would see.
+class TPrzebiegLekcji;
+
 class TDriverSymulacji {
 public:
     // Draws a page of the station (the diagram when `strona` is empty) to a PNG; empty when written,
@@ -94,6 +96,7 @@ private:
     void Report(Argumenty);
     void Auto(Argumenty);
     void Hint(Argumenty);
+    void Lesson(Argumenty);
     void Clock(Argumenty);
     void Save(Argumenty);
     void Load(Argumenty);
@@ -124,6 +127,8 @@ private:
     std::unique_ptr<TUslugi> uslugiSymulacji_;
     std::unique_ptr<TRozkladJazdy> rozklad_;
     std::unique_ptr<TSymulacjaStacji> symulacja_;
+    // The lesson played, if any: it goes with the run it plays on, before it.
+    std::unique_ptr<TPrzebiegLekcji> lekcja_;
     // The open timetable window, none when closed. It is modal: while it is open the station window
     // is not active, and `window` only says what the station window will be once it closes.
     std::unique_ptr<TModelRozkladu> oknoRozkladu_;
