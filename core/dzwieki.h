@@ -10,3 +10,9 @@ public:
     virtual ~TDzwieki() = default;
     virtual void Odtworz(const std::string& plik) = 0;
 };
+
+// For a station only looked at (its entries read, its lessons checked): it plays nothing.
+class TBezDzwiekow : public TDzwieki {
+public:
+    void Odtworz(const std::string&) override {}
+};

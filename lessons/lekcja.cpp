@@ -2,7 +2,11 @@
 
 #include "lessons/lekcja.h"
 
+#include "core/dzwieki.h"
 #include "core/format.h"
+#include "core/komunikaty.h"
+#include "core/zegary_reczne.h"
+#include "interlocking/stacja_nastawni.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"
 #include "station/stacja.h"
@@ -217,6 +221,21 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
             throw TBladLekcji(wierszeGotowe[i], "pociągu " + g.Nazwa + " nie ma w lekcji");
     }
     return lekcja;
+}
+
+std::vector<TLekcja> WszystkieLekcje(TKomunikaty& komunikaty)
+{
+    // A clock that never moves: nothing of the built layout runs.
+    TZegaryReczne zegary;
+    TBezDzwiekow dzwieki;
+    try {
+        TStacja stacja(zegary, dzwieki, komunikaty);
+        ZbudujStacje(stacja);
+        return WszystkieLekcje(stacja);
+    } catch (const std::exception& e) {
+        komunikaty.Blad(std::string("Nie można wczytać lekcji.\r\n") + e.what());
+    }
+    return {};
 }
 
 std::vector<TLekcja> WszystkieLekcje(const TStacja& stacja)

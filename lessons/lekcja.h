@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+class TKomunikaty;
 class TPociag;
 class TStacja;
 
@@ -65,3 +66,6 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja);
 
 // Every shipped lesson read; a shipped lesson with a fault raises TBladLekcji naming its file.
 std::vector<TLekcja> WszystkieLekcje(const TStacja& stacja);
+// The same, checked against a station built for it alone; a fault is told as a failure and no
+// lesson is given.
+std::vector<TLekcja> WszystkieLekcje(TKomunikaty& komunikaty);

@@ -63,12 +63,6 @@ std::string ListaWierszy(const std::vector<std::string>& wiersze, const std::str
     return wynik;
 }
 
-// Reading the entries from the layout plays no sound.
-class TBezDzwiekow : public TDzwieki {
-public:
-    void Odtworz(const std::string&) override {}
-};
-
 }  // namespace
 
 std::vector<TWlotRozkladu> WlotyStacji(const TStacja& stacja)

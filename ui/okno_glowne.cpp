@@ -8,6 +8,7 @@
 #include "core/wkt_files.h"
 #include "core/wkt_stream.h"
 #include "models/aktualizacja_rozkladu.h"
+#include "lessons/przebieg_lekcji.h"
 #include "models/model_rozkladu.h"
 #include "run/symulacja_stacji.h"
 #include "trains/rozklad.h"
@@ -207,12 +208,14 @@ const char* const TekstPowitania =
     "ruchu: za błędy i&nbsp;spóźnienia tracisz punkty, za punktualne odjazdy je zdobywasz.</p>"
     "<p>Zanim obejmiesz pierwszą zmianę, przeczytaj <a href='43' style='color:#000080'>instrukcję obsługi</a>.<br>"
     "Pociągi dnia możesz obejrzeć i&nbsp;zmienić w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>. "
-    "<a href='99' style='color:#000080'>Pokaz</a> rozegra cały dzień sam.</p>"
+    "<a href='99' style='color:#000080'>Pokaz</a> rozegra cały dzień sam, a "
+    "<a href='samouczek' style='color:#000080'>samouczek</a> krok po kroku nauczy cię pracy na posterunku.</p>"
     "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie, którą wskażesz poniżej. Kiedy zamkniesz stację "
     "przed 21:36, zapamiętam, do której godziny doszedłeś, i&nbsp;następnym razem możesz zacząć od niej.</p>";
 
-// The welcome text's link to the kept game.
+// The welcome text's links to the kept game and to the lessons.
 const char* const LinkWznowienia = "wznow";
+const char* const LinkSamouczka = "samouczek";
 
 // A watched game's timetable (the demo's, a played-back game's) is a copy in a temporary folder of
 // its own: the timetable window saves after every change, and nothing done while watching may reach
@@ -331,6 +334,8 @@ void TeMain::ZbudujMenu()
     zapiszGre_ = symulacja->addAction(QStringLiteral("Zapisz grę..."), this, &TeMain::ZapiszGre);
     zapiszGre_->setObjectName("Zapiszgre1");
     symulacja->addAction(QStringLiteral("&Odtwórz zapis..."), this, &TeMain::OdtworzZapis)->setObjectName("Odtworzzapis1");
+    symulacja->addSeparator();
+    symulacja->addAction(QStringLiteral("Samou&czek..."), this, &TeMain::Samouczek)->setObjectName("Samouczek1");
     connect(symulacja, &QMenu::aboutToShow, this, &TeMain::OdswiezPozycjeGry);
     OdswiezPozycjeGry();
     symulacja->addSeparator();
@@ -428,6 +433,8 @@ void TeMain::HTMLabel1AnchorClick(const QString& cel)
 {
     if (cel == QString::fromUtf8(LinkWznowienia))
         WznowGre();
+    else if (cel == QString::fromUtf8(LinkSamouczka))
+        Samouczek();
     else
         Polecenie(NumerLinku(cel.toStdString()));
 }
@@ -493,6 +500,48 @@ void TeMain::Pokaz()
     Bieg(std::move(symulacja), true);
 }
 
+int TeMain::WybierzLekcje(const QStringList& tytuly)
+{
+    bool wybrana = false;
+    const QString tytul = QInputDialog::getItem(this, QStringLiteral("Samouczek"),
+                                                QStringLiteral("Lekcje, od pierwszej dla zaczynających:"), tytuly, 0,
+                                                false, &wybrana);
+    return wybrana ? static_cast<int>(tytuly.indexOf(tytul)) : -1;
+}
+
+void TeMain::Samouczek()
+{
+    if (bieg_)
+        return;
+    QStringList tytuly;
+    int n = 0;
+    for (const TLekcja& l : WszystkieLekcje(uslugi_.Komunikaty))
+        tytuly << QStringLiteral("%1. %2").arg(++n).arg(Q(l.Tytul));
+    if (tytuly.isEmpty())
+        return;
+    if (const int numer = WybierzLekcje(tytuly); numer >= 0)
+        Lekcja(numer);
+}
+
+void TeMain::Lekcja(int numer)
+{
+    const std::vector<TLekcja> lekcje = WszystkieLekcje(uslugi_.Komunikaty);
+    if (numer < 0 || numer >= static_cast<int>(lekcje.size()))
+        return;
+    do {
+        lekcjaOdNowa_ = false;
+        // A lesson keeps nothing of the player's: its own timetable, in memory, and no kept game.
+        const std::unique_ptr<TRozkladJazdy> rozklad = RozkladLekcji(lekcje[numer], uslugi_.Komunikaty, uslugi_.Kursory);
+        auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, *rozklad);
+        symulacja->Pokazowa = true;
+        TPrzebiegLekcji przebieg(lekcje[numer], *symulacja);
+        przebieg.Start();
+        lekcjaBiegu_ = &przebieg;
+        Bieg(std::move(symulacja));
+        lekcjaBiegu_ = nullptr;
+    } while (lekcjaOdNowa_);
+}
+
 void TeMain::ZacznijOd(double godzina, int szybkosc)
 {
     if (bieg_)
@@ -535,11 +584,15 @@ void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz, int s
             eStacja.setWindowModality(Qt::ApplicationModal);
             QEventLoop bieg;
             eStacja.PoZamknieciu = [&bieg] { bieg.quit(); };
-            // A game loaded from the station window takes its place once it has closed.
-            eStacja.OnWczytajGre = [this, &nastepna](const QString& plik) {
-                nastepna = Wczytaj(plik);
-                return nastepna != nullptr;
-            };
+            // A game loaded from the station window takes its place once it has closed; a lesson
+            // loads none.
+            if (lekcjaBiegu_ != nullptr)
+                eStacja.UstawLekcje(lekcjaBiegu_, [this] { lekcjaOdNowa_ = true; });
+            else
+                eStacja.OnWczytajGre = [this, &nastepna](const QString& plik) {
+                    nastepna = Wczytaj(plik);
+                    return nastepna != nullptr;
+                };
             stacja_ = &eStacja;
             emit stacjaUtworzona(&eStacja);
             eStacja.show();

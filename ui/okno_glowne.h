@@ -13,6 +13,7 @@
 class QAction;
 class QLabel;
 class TOknoStacji;
+class TPrzebiegLekcji;
 class TRozkladJazdy;
 class TSymulacjaStacji;
 struct TUslugi;
@@ -69,6 +70,10 @@ public:
     bool UruchomZapis(const QString& plik);
     // "&Aktualizacja...": a newer timetable from a file the player picks.
     void Aktualizacja1Click();
+    // "Samouczek...": the list of lessons; the one chosen is played in the station window.
+    void Samouczek();
+    // Plays the lesson (from 0) in the station window, again from its start while the player asks.
+    void Lekcja(int numer);
 
 signals:
     // The run's station window exists / has closed and is about to be destroyed.
@@ -82,6 +87,8 @@ protected:
     // The saved game to load, and the file to save the last game to; empty when the player gives up.
     virtual QString PlikGry();
     virtual QString PlikZapisuGry();
+    // The lesson to play from the titles (from 0); -1 when the player gives up.
+    virtual int WybierzLekcje(const QStringList& tytuly);
 
 private:
     void ZbudujMenu();
@@ -106,6 +113,9 @@ private:
     bool bieg_ = false;
     QAction* wznow_ = nullptr;
     QAction* zapiszGre_ = nullptr;
+    // The lesson of the run, if it is one, and whether the player asked for it again.
+    TPrzebiegLekcji* lekcjaBiegu_ = nullptr;
+    bool lekcjaOdNowa_ = false;
 };
 
 // Qt's own dialogs and buttons in Polish, from the translations of the system's Qt; false when they

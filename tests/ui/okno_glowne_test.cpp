@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -72,6 +73,20 @@ void Zamknij(QWidget* w)
     else
         w->close();
 }
+
+// The start window with the lesson chosen beforehand instead of in the list's dialog.
+class TeMainLekcji : public TeMain {
+public:
+    using TeMain::TeMain;
+    QStringList tytuly;
+
+protected:
+    int WybierzLekcje(const QStringList& t) override
+    {
+        tytuly = t;
+        return 0;
+    }
+};
 
 struct TStanowisko {
     TSrodowiskoTestowe s;
@@ -132,6 +147,46 @@ class OknoGlowneTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aLessonChosenInTheStartWindowPlaysStepByStepInTheStationWindowAndKeepsNothing()
+    {
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        TeMainLekcji eMain{s.Uslugi, s.Rozklad};
+        eMain.show();
+        QString tytul;
+        QStringList kroki;
+        bool dalejNaPoczatku = false, dalejPoTym = true;
+        Modalne([&] { eMain.findChild<QAction*>("Samouczek1")->trigger(); },
+                [&](QWidget* w) {
+                    if (auto* stacja = qobject_cast<TOknoStacji*>(w)) {
+                        tytul = stacja->windowTitle();
+                        const auto* krok = stacja->findChild<QLabel*>("lbKrok");
+                        auto* dalej = stacja->findChild<QPushButton*>("bDalej");
+                        kroki << krok->text();
+                        dalejNaPoczatku = dalej->isEnabled();
+                        dalej->click();
+                        kroki << krok->text();
+                        dalejPoTym = dalej->isEnabled();
+                        // The step's act, done as the player does it, completes the step.
+                        stacja->Symulacja().Akt({"click", "zw1"});
+                        kroki << krok->text();
+                    }
+                    Zamknij(w);
+                });
+        QVERIFY(eMain.tytuly.size() >= 3);
+        QCOMPARE(eMain.tytuly.first(), QStringLiteral("1. Schemat stacji i zwrotnica"));
+        QCOMPARE(tytul, QStringLiteral("Drelinko 99 - lekcja"));
+        QCOMPARE(kroki.size(), 3);
+        QVERIFY2(kroki[0].startsWith(QStringLiteral("Krok 1 z 4. ")), qPrintable(kroki[0]));
+        QVERIFY2(kroki[1].startsWith(QStringLiteral("Krok 2 z 4. ")), qPrintable(kroki[1]));
+        QVERIFY2(kroki[2].startsWith(QStringLiteral("Krok 3 z 4. ")), qPrintable(kroki[2]));
+        QVERIFY(dalejNaPoczatku);
+        QVERIFY(!dalejPoTym);  // a step done on the station, not by "Dalej"
+        // A lesson keeps no game and leaves the start hour alone.
+        QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
+        QCOMPARE(s.Ustawienia.Czytaj(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "(brak)"), std::string("(brak)"));
+    }
+
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);

@@ -7,6 +7,7 @@
 #include "core/wkt_files.h"
 #include "interlocking/przyciski.h"
 #include "models/model_rozkladu.h"
+#include "lessons/przebieg_lekcji.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
@@ -21,6 +22,7 @@
 #include "ui/services/okno_postepu.h"
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
+#include "ui/station/panel_lekcji.h"
 #include "ui/station/przycisk_widok.h"
 #include "ui/station/suwak_szybkosci.h"
 #include "ui/station/zegar.h"
@@ -306,6 +308,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     // The journal shares its place with the train list, on tabs below them.
     pociagi_ = new TListaPociagowWidok(sym_);
     auto* zakladkiDziennika = new QTabWidget;
+    zakladkiDziennika_ = zakladkiDziennika;
     zakladkiDziennika->setObjectName("pcDziennik");
     zakladkiDziennika->setTabPosition(QTabWidget::South);
     zakladkiDziennika->setDocumentMode(true);
@@ -413,6 +416,8 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         static const std::set<std::string> czynnosci{"click", "dblclick", "press", "menu", "commands"};
         if (!slowa.empty() && czynnosci.count(slowa[0]))
             UkryjPodpowiedz();
+        if (lekcja_ != nullptr)
+            lekcja_->Sprawdz();
     };
     connect(bKolorOkna, &QPushButton::clicked, this, [this] {
         const QColor kolor = QColorDialog::getColor(kolorOkna_, this, QString(), QColorDialog::DontUseNativeDialog);
@@ -447,6 +452,11 @@ TOknoStacji::~TOknoStacji()
     sym_.OnPodpowiedz = nullptr;
     sym_.Dyspozytor().OnAkt = nullptr;
     sym_.PoAkcie = nullptr;
+    if (lekcja_ != nullptr) {
+        lekcja_->OnKrok = nullptr;
+        lekcja_->OnKoniec = nullptr;
+        lekcja_->OnWyjasnienie = nullptr;
+    }
 }
 
 QWidget* TOknoStacji::ZbudujStrone(const std::string& kontener)
@@ -677,7 +687,30 @@ void TOknoStacji::Tyknij()
     }
     sym_.OknoAktywne = Aktywne();
     sym_.Wykonaj([this] { sym_.Tyknij(); });
+    if (lekcja_ != nullptr)
+        lekcja_->Sprawdz();
     OdswiezZmienione();
+}
+
+void TOknoStacji::UstawLekcje(TPrzebiegLekcji* lekcja, std::function<void()> odNowa)
+{
+    lekcja_ = lekcja;
+    panelLekcji_ = new TPanelLekcji(*lekcja);
+    zakladkiDziennika_->insertTab(0, panelLekcji_, QStringLiteral("Lekcja"));
+    zakladkiDziennika_->setCurrentIndex(0);
+    lekcja->OnKrok = [this](std::size_t, const TKrokLekcji&) { panelLekcji_->Odswiez(); };
+    lekcja->OnKoniec = [this] { panelLekcji_->Odswiez(); };
+    lekcja->OnWyjasnienie = [this](const std::string& t) {
+        panelLekcji_->PokazWyjasnienie(Q(t));
+        zakladkiDziennika_->setCurrentWidget(panelLekcji_);
+    };
+    connect(panelLekcji_, &TPanelLekcji::odNowa, this, [this, odNowa] {
+        if (odNowa)
+            odNowa();
+        close();
+    });
+    connect(panelLekcji_, &TPanelLekcji::zakoncz, this, &QWidget::close);
+    setWindowTitle(windowTitle() + QStringLiteral(" - lekcja"));
 }
 
 void TOknoStacji::OdswiezEtykiety()
@@ -1057,7 +1090,7 @@ void TOknoStacji::PokazPodpowiedz()
     UkryjPodpowiedz();
     if (sym_.Odtwarzana() || !sym_.Pokazane())
         return;
-    const TPodpowiedz p = Podpowiedz(sym_);
+    const TPodpowiedz p = lekcja_ != nullptr ? lekcja_->Podpowiedz() : Podpowiedz(sym_);
     podpowiedz_ = true;
     // From its start, where what to do stands; the rest may run past a narrow window's edge and is
     // in the tooltip whole.

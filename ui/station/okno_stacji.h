@@ -34,6 +34,8 @@ class TEtykietaSkrocona;
 class TElement;
 class TKomponent;
 class TListaPociagowWidok;
+class TPanelLekcji;
+class TPrzebiegLekcji;
 class TPrzyciskElementu;
 class TPrzyciskWidok;
 class TSymulacjaStacji;
@@ -96,6 +98,9 @@ public:
     // "Podpowiedź" (F2): the assistant's next act for the player, its reason on the hint line and
     // what to use framed on the diagram and on the pages, until the player acts or presses Esc.
     void PokazPodpowiedz();
+    // Plays a lesson: its panel on a tab beside the journal, its steps checked after every tick and
+    // act, its hint in place of the assistant's. "Od nowa" tells `odNowa` and closes the window.
+    void UstawLekcje(TPrzebiegLekcji* lekcja, std::function<void()> odNowa);
     void UkryjPodpowiedz();
     bool PodpowiedzWidoczna() const { return podpowiedz_; }
 
@@ -171,6 +176,9 @@ private:
     TKomponent* elementPodpowiedzi_ = nullptr;
     TPrzyciskWidok* przyciskPodpowiedzi_ = nullptr;
     bool podpowiedz_ = false;
+    TPrzebiegLekcji* lekcja_ = nullptr;
+    TPanelLekcji* panelLekcji_ = nullptr;
+    QTabWidget* zakladkiDziennika_ = nullptr;
     QFrame* pScore_ = nullptr;
     QLabel* lbScore_ = nullptr;
     QFrame* panel1_ = nullptr;
