@@ -2,10 +2,8 @@
 
 #include "lessons/lekcja.h"
 
-#include "core/dzwieki.h"
 #include "core/format.h"
 #include "core/komunikaty.h"
-#include "core/zegary_reczne.h"
 #include "interlocking/stacja_nastawni.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"
@@ -169,6 +167,10 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
                 wierszeGotowe.back() = wiersz;
             } else if (klucz == "blad") {
                 k.Blad = reszta;
+            } else if (klucz == "odpowiedz") {
+                if (reszta != "tak")
+                    throw TBladLekcji(wiersz, "odpowiedź może być tylko „tak”: " + reszta);
+                k.OdpowiedzTak = true;
             } else if (klucz == "od") {
                 const auto g = CzytajGodzine(reszta);
                 if (!g)
@@ -225,13 +227,9 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
 
 std::vector<TLekcja> WszystkieLekcje(TKomunikaty& komunikaty)
 {
-    // A clock that never moves: nothing of the built layout runs.
-    TZegaryReczne zegary;
-    TBezDzwiekow dzwieki;
     try {
-        TStacja stacja(zegary, dzwieki, komunikaty);
-        ZbudujStacje(stacja);
-        return WszystkieLekcje(stacja);
+        const TStacjaDoOdczytu uklad(komunikaty);
+        return WszystkieLekcje(uklad.Stacja);
     } catch (const std::exception& e) {
         komunikaty.Blad(std::string("Nie można wczytać lekcji.\r\n") + e.what());
     }

@@ -40,6 +40,8 @@ struct TKrokLekcji {
     std::string Blad;
     // Not before this time of day (the act of a timetable time); 0 for any time.
     double Od = 0;
+    // The act asks a question, which the step answers yes to ("odpowiedz tak").
+    bool OdpowiedzTak = false;
     TWarunekKroku Gotowe;
     int Wiersz = 0;
 };

@@ -138,6 +138,8 @@ TPodpowiedz TPrzebiegLekcji::Podpowiedz() const
         p.Powod += " Poczekaj do " + CzasHMMSS(k.Od).substr(0, CzasHMMSS(k.Od).size() - 3) + ".";
     else if (!k.Akt.empty())
         p.Polecenie = k.Akt;
+    if (k.OdpowiedzTak && p.Cokolwiek())
+        p.Powod += " Na pytanie odpowiedz „Tak”.";
     if (const TKomponent* c = sym_.Stacja().Znajdz(k.Element)) {
         if (const auto* b = dynamic_cast<const TWktColorButton*>(c)) {
             p.Przycisk = b->Name;

@@ -9,7 +9,6 @@
 #include "core/wkt_exception.h"
 #include "core/wkt_files.h"
 #include "core/wkt_stream.h"
-#include "core/zegary_reczne.h"
 #include "interlocking/stacja_nastawni.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
@@ -76,13 +75,9 @@ std::vector<TWlotRozkladu> WlotyStacji(const TStacja& stacja)
 
 std::vector<TWlotRozkladu> WlotyUkladu(TKomunikaty& komunikaty)
 {
-    // A clock that never moves: nothing of the built layout runs.
-    TZegaryReczne zegary;
-    TBezDzwiekow dzwieki;
     try {
-        TStacja stacja(zegary, dzwieki, komunikaty);
-        ZbudujStacje(stacja);
-        return WlotyStacji(stacja);
+        const TStacjaDoOdczytu uklad(komunikaty);
+        return WlotyStacji(uklad.Stacja);
     } catch (const std::exception& e) {
         komunikaty.Blad(e.what());
     }

@@ -48,10 +48,20 @@ TEST(Lekcje, EveryShippedLessonIsPlayedByItsOwnHintsToItsEndWithoutAPenalty)
         for (int i = 0; i < 5000 && !g.przebieg->Ukonczona(); ++i) {
             const TPodpowiedz p = g.przebieg->Podpowiedz();
             if (p.Cokolwiek()) {
+                // The question the act asks gets the answer the step gives, as the player clicks it.
+                if (lekcja.Kroki[g.przebieg->Krok()].OdpowiedzTak)
+                    g.s.Komunikaty.Odpowiedzi.push_back(tOdpowiedz::tak);
+                const std::size_t krok = g.przebieg->Krok();
                 std::string blad;
                 const auto slowa = RozbijLinie(p.Polecenie, blad);
                 ASSERT_TRUE(slowa.has_value()) << lekcja.Plik << ": " << p.Polecenie;
                 EXPECT_EQ(g.sym->Akt(*slowa), "") << lekcja.Plik << ": " << p.Polecenie;
+                g.przebieg->Sprawdz();
+                // An act whose effect takes time (a shunting move) is followed by the clock.
+                while (!g.przebieg->Ukonczona() && g.przebieg->Krok() == krok && ++i < 5000) {
+                    g.sym->Wykonaj([&g] { g.sym->Tyknij(); });
+                    g.przebieg->Sprawdz();
+                }
             } else if (lekcja.Kroki[g.przebieg->Krok()].Gotowe.Rodzaj == tWarunek::dalej) {
                 g.przebieg->Dalej();
             } else {
