@@ -21,6 +21,8 @@ tPolecenieStartu PolecenieStartu(int numer)
         return tPolecenieStartu::psZacznijOdGodziny;
     case 99:
         return tPolecenieStartu::psPokaz;
+    case 45:
+        return tPolecenieStartu::psSamouczek;
     default:
         return tPolecenieStartu::psBrak;
     }

@@ -22,6 +22,7 @@ enum class tPolecenieStartu {
     psZacznij,           // 44: a run from the beginning of the day
     psZacznijOdGodziny,  // 414: a run at the chosen start hour
     psPokaz,             // 99: a run from 04:00 played by the automatic dispatcher at the highest speed
+    psSamouczek,         // 45: the list of lessons
 };
 
 // The command of a number.

@@ -34,6 +34,7 @@ const TOpisUstawienia KolorOkna{Okno, "kolor", "#e8d8bd", UstawienieKolor};
 const TOpisUstawienia Dzwieki{Okno, "dzwieki", "true", UstawienieLogiczne};
 const TOpisUstawienia Zegar{Okno, "zegar", "true", UstawienieLogiczne};
 const TOpisUstawienia Etykiety{Okno, "etykiety", "true", UstawienieLogiczne};
+const TOpisUstawienia SamouczekZaproponowany{"Start", "samouczekZaproponowany", "false", UstawienieLogiczne};
 const TOpisUstawienia Powiekszenie{Okno, "powiekszenie", "0", PowiekszenieLubDopasowanie, NajmniejszePowiekszenie,
                                    NajwiekszePowiekszenie};
 

@@ -34,4 +34,8 @@ inline constexpr double NajmniejszePowiekszenie = 0.5;
 inline constexpr double NajwiekszePowiekszenie = 4.0;
 extern const TOpisUstawienia Powiekszenie;
 
+// The start window, in the store's group "Start": whether the lessons were offered at the first
+// start (once only).
+extern const TOpisUstawienia SamouczekZaproponowany;
+
 }  // namespace ustawienia

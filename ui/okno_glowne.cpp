@@ -11,6 +11,7 @@
 #include "lessons/przebieg_lekcji.h"
 #include "models/model_rozkladu.h"
 #include "run/symulacja_stacji.h"
+#include "simulation/ustawienia_gry.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
 #include "ui/services/o_programie.h"
@@ -39,6 +40,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -206,16 +208,21 @@ const char* const TekstPowitania =
     "i&nbsp;Wirowej. Przestawiasz zwrotnice, opuszczasz rogatki, nastawiasz przebiegi, podajesz sygnały "
     "i&nbsp;wyprawiasz pociągi według rozkładu jazdy. Każdą twoją czynność zapisuje i&nbsp;ocenia dziennik "
     "ruchu: za błędy i&nbsp;spóźnienia tracisz punkty, za punktualne odjazdy je zdobywasz.</p>"
-    "<p>Zanim obejmiesz pierwszą zmianę, przeczytaj <a href='43' style='color:#000080'>instrukcję obsługi</a>.<br>"
-    "Pociągi dnia możesz obejrzeć i&nbsp;zmienić w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>. "
-    "<a href='99' style='color:#000080'>Pokaz</a> rozegra cały dzień sam, a "
-    "<a href='samouczek' style='color:#000080'>samouczek</a> krok po kroku nauczy cię pracy na posterunku.</p>"
-    "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie, którą wskażesz poniżej. Kiedy zamkniesz stację "
-    "przed 21:36, zapamiętam, do której godziny doszedłeś, i&nbsp;następnym razem możesz zacząć od niej.</p>";
+    "<p>Zanim obejmiesz pierwszą zmianę, przejdź <a href='45' style='color:#000080'>samouczek</a> albo przeczytaj "
+    "<a href='43' style='color:#000080'>instrukcję obsługi</a>. Pociągi dnia obejrzysz i&nbsp;zmienisz "
+    "w&nbsp;<a href='31' style='color:#000080'>rozkładzie jazdy</a>, a&nbsp;"
+    "<a href='99' style='color:#000080'>Pokaz</a> rozegra cały dzień sam.</p>"
+    "<p>Dyżur zaczyna się o&nbsp;4:00 albo o&nbsp;godzinie wskazanej poniżej. Gdy zamkniesz stację przed 21:36, "
+    "następnym razem zaczniesz od godziny, do której doszedłeś.</p>";
 
-// The welcome text's links to the kept game and to the lessons.
+// Asked once, at the first start.
+const char* const TekstPowitaniaSamouczka =
+    "Witaj w Drelinku! Obejmujesz posterunek po raz pierwszy.\r\n\r\nCzy zaczniesz od samouczka? Lekcje krok "
+    "po kroku pokażą ci zwrotnice, drogi przebiegów, semafory, przejazdy i polecenie odjazdu. Samouczek "
+    "znajdziesz też zawsze w menu Symulacja.";
+
+// The welcome text's link to the kept game.
 const char* const LinkWznowienia = "wznow";
-const char* const LinkSamouczka = "samouczek";
 
 // A watched game's timetable (the demo's, a played-back game's) is a copy in a temporary folder of
 // its own: the timetable window saves after every change, and nothing done while watching may reach
@@ -393,6 +400,25 @@ void TeMain::showEvent(QShowEvent* e)
     // run's, and restoring the minimised window then must not hide it.
     if (!bieg_)
         OknoPostepu().Ukryj();
+    // A newcomer is offered the lessons once, when the start window first shows.
+    // Asked once the window stands, and not over a run the command line started meanwhile.
+    QTimer::singleShot(0, this, [this] {
+        TUstawieniaGry magazyn(uslugi_.Ustawienia, &uslugi_.Komunikaty);
+        if (bieg_ || magazyn.Logiczne(ustawienia::SamouczekZaproponowany))
+            return;
+        magazyn.ZapiszLogiczne(ustawienia::SamouczekZaproponowany, true);
+        if (uslugi_.Komunikaty.Pytanie(TekstPowitaniaSamouczka, tPrzyciski::takNie, tRodzajPytania::potwierdzenie) ==
+            tOdpowiedz::tak)
+            Samouczek();
+    });
+}
+
+void TeMain::PokazInstrukcje()
+{
+    PokazPomoc(this, QStringLiteral("drelinko.htm"));
+    // The manual's own links to the start window's commands (the lessons) are followed here.
+    if (TOknoPomocy* pomoc = OknoPomocy())
+        connect(pomoc, &TOknoPomocy::polecenie, this, &TeMain::Polecenie, Qt::UniqueConnection);
 }
 
 void TeMain::Polecenie(int numer)
@@ -407,7 +433,10 @@ void TeMain::Polecenie(int numer)
         break;
     }
     case tPolecenieStartu::psInstrukcja:
-        PokazPomoc(this, QStringLiteral("drelinko.htm"));
+        PokazInstrukcje();
+        break;
+    case tPolecenieStartu::psSamouczek:
+        Samouczek();
         break;
     case tPolecenieStartu::psZacznij:
         Nowy1Click(false);
@@ -433,8 +462,6 @@ void TeMain::HTMLabel1AnchorClick(const QString& cel)
 {
     if (cel == QString::fromUtf8(LinkWznowienia))
         WznowGre();
-    else if (cel == QString::fromUtf8(LinkSamouczka))
-        Samouczek();
     else
         Polecenie(NumerLinku(cel.toStdString()));
 }

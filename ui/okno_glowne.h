@@ -74,6 +74,8 @@ public:
     void Samouczek();
     // Plays the lesson (from 0) in the station window, again from its start while the player asks.
     void Lekcja(int numer);
+    // The manual in the help window, whose command links the start window follows.
+    void PokazInstrukcje();
 
 signals:
     // The run's station window exists / has closed and is about to be destroyed.

@@ -30,7 +30,8 @@ TEST(PolecenieStartu, EachCommandNumberMapsToItsActionAndEveryOtherNumberToNothi
     EXPECT_EQ(PolecenieStartu(44), tPolecenieStartu::psZacznij);
     EXPECT_EQ(PolecenieStartu(414), tPolecenieStartu::psZacznijOdGodziny);
     EXPECT_EQ(PolecenieStartu(99), tPolecenieStartu::psPokaz);
-    for (int inny : {0, 1, 30, 32, 42, 45, 98, 100, 413, 415, 777, -31})
+    EXPECT_EQ(PolecenieStartu(45), tPolecenieStartu::psSamouczek);
+    for (int inny : {0, 1, 30, 32, 42, 46, 98, 100, 413, 415, 777, -31})
         EXPECT_EQ(PolecenieStartu(inny), tPolecenieStartu::psBrak) << inny;
 }
 

@@ -147,6 +147,21 @@ class OknoGlowneTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aNewcomerIsOfferedTheLessonsOnceAtTheFirstStart()
+    {
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        for (int i = 0; i < 2; ++i) {
+            TeMain eMain{s.Uslugi, s.Rozklad};
+            eMain.show();
+            QApplication::processEvents();
+        }
+        // Answered "Nie" by the stand-in: nothing opens, and the second start asks nothing.
+        QCOMPARE(s.Komunikaty.Pytania.size(), std::size_t{1});
+        QVERIFY(s.Komunikaty.Pytania[0].find("samouczka") != std::string::npos);
+        QCOMPARE(s.Ustawienia.Czytaj("Start", "samouczekZaproponowany", ""), std::string("true"));
+    }
+
     void aLessonChosenInTheStartWindowPlaysStepByStepInTheStationWindowAndKeepsNothing()
     {
         TSrodowiskoTestowe s;

@@ -1,5 +1,6 @@
 // The help window with the game's own pages from the program folder, on the offscreen platform.
 #include "core/wkt_files.h"
+#include "simulation/linia_startowa.h"
 #include "ui/services/okno_pomocy.h"
 
 #include <QAction>
@@ -215,6 +216,21 @@ private slots:
         QVERIFY(okno.Komunikat()->text().contains(QStringLiteral("nie są otwierane")));
     }
 
+    void aCommandLinkAsksTheStartWindowForItsCommandAndStaysOnThePage()
+    {
+        QTemporaryDir katalog;
+        Zapisz(katalog.filePath("a.htm"),
+               QStringLiteral("<html><body><p><a href=\"polecenie:45\">samouczek</a></p></body></html>"));
+        TOknoPomocy okno(katalog.path());
+        Pokaz(okno);
+        okno.Otworz(QStringLiteral("a.htm"));
+        QList<int> polecenia;
+        connect(&okno, &TOknoPomocy::polecenie, this, [&polecenia](int n) { polecenia << n; });
+        QVERIFY(KliknijLacze(okno, QStringLiteral("polecenie:45")));
+        QCOMPARE(polecenia, QList<int>{45});
+        QCOMPARE(okno.Strona(), QStringLiteral("a.htm"));
+    }
+
     void showingHelpAgainReusesTheOneWindowOnTheNewPage()
     {
         UstawProgramDir(Program.toStdString());
@@ -279,6 +295,12 @@ private slots:
             QVERIFY2(!html.isEmpty(), qPrintable(strona + " is not in the program folder"));
             QVERIFY2(html.contains(QStringLiteral("charset=utf-8"), Qt::CaseInsensitive), qPrintable(strona));
             for (const QString& adres : Adresy(html, QStringLiteral("href"))) {
+                // A command of the start window's, which it must know.
+                if (adres.startsWith(QStringLiteral("polecenie:"))) {
+                    QVERIFY2(PolecenieStartu(NumerLinku(adres.mid(10).toStdString())) != tPolecenieStartu::psBrak,
+                             qPrintable(strona + ": no such command " + adres));
+                    continue;
+                }
                 const int krzyzyk = adres.indexOf(QLatin1Char('#'));
                 const QString plik = krzyzyk < 0 ? adres : adres.left(krzyzyk);
                 const QString kotwica = krzyzyk < 0 ? QString() : adres.mid(krzyzyk + 1);

@@ -4,6 +4,7 @@
 #include "ui/services/okno_pomocy.h"
 
 #include "core/wkt_files.h"
+#include "simulation/linia_startowa.h"
 
 #include <QAction>
 #include <QDir>
@@ -170,6 +171,10 @@ QString TOknoPomocy::Strona() const { return QFileInfo(tekst_->source().toLocalF
 
 void TOknoPomocy::Przejdz(const QUrl& adres)
 {
+    if (adres.scheme() == QStringLiteral("polecenie")) {
+        emit polecenie(NumerLinku(adres.path().toStdString()));
+        return;
+    }
     const QUrl cel = tekst_->source().resolved(adres);
     if (!Lokalny(cel)) {
         PokazKomunikat(QStringLiteral("Łącza spoza pomocy nie są otwierane."), true);

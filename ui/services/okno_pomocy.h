@@ -52,6 +52,10 @@ public:
     QAction* AkcjaDalej() const { return aDalej_; }
     QAction* AkcjaSpisTresci() const { return aSpis_; }
 
+signals:
+    // A link "polecenie:N" of a page: the start window's command N (the lessons, say).
+    void polecenie(int numer);
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
