@@ -592,6 +592,7 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (z.Poprzednik == nullptr || z.Peron == nullptr)
         return;
     TPociag* sklad = z.Poprzednik->Pociag;
+
     if (!zywe_.count(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
         return;
     TPunkt* peron = z.Peron;
@@ -608,6 +609,12 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
             const auto objazdy = Objazdy(peron, sklad->Kierunek);
             if (!objazdy.empty())
                 z.Objazd = objazdy.front();
+            // Advising, a run-round that cannot be planned now (the locomotive is already away
+            // on one it did not see) is planned again later, and nothing is advised meanwhile.
+            if (doradca_ && objazdy.empty()) {
+                z.ObjazdZaplanowany = false;
+                return;
+            }
         }
     }
     if (doradca_)
@@ -666,17 +673,19 @@ void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
     for (const TRuch& r : z.Objazd)
         for (TPunkt* q : r.Droga.Punkty)
             rezerwacje_.erase(q);
-    // The locomotive is the shunting unit on the moves' way: under way on a move, or standing at
-    // the end of one.
-    const auto lokomotywa = [&sklad](const TPunkt* q) {
+    // The locomotive is the shunting unit on the moves' way: setting off from a move's start (from
+    // the coaches too, which it leaves behind), under way on it, or standing at its end.
+    const auto lokomotywa = [&sklad](const TPunkt* q, bool start) {
         const TPociag* u = q->Pociag();
-        return u != nullptr && u != &sklad && u->Manewrowy() ? u : nullptr;
+        if (u == nullptr || (u == &sklad && !(start && u->StanJazdy == tStanJazdy::jazda)))
+            return static_cast<const TPociag*>(nullptr);
+        return u == &sklad || u->Manewrowy() ? u : nullptr;
     };
     for (std::size_t k = z.Objazd.size(); k-- > 0;) {
         const TRuch& r = z.Objazd[k];
-        for (std::size_t i = 1; i < r.Droga.Punkty.size(); ++i) {
-            const TPociag* u = lokomotywa(r.Droga.Punkty[i]);
-            if (u == nullptr)
+        for (std::size_t i = 0; i < r.Droga.Punkty.size(); ++i) {
+            const TPociag* u = lokomotywa(r.Droga.Punkty[i], i == 0);
+            if (u == nullptr || (i == 0 && u->StanJazdy != tStanJazdy::jazda))
                 continue;
             const bool wDrodze = u->StanJazdy == tStanJazdy::jazda;
             if (!wDrodze && i + 1 < r.Droga.Punkty.size())
@@ -689,10 +698,11 @@ void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
             return;
         }
     }
-    // None away from the coaches: it has not left yet, or it is back at their other end.
+    // None away from the coaches: it has not left yet, or it is back at their other end (the
+    // coaches alone, the locomotive gone, are neither).
     std::string spiety = sklad.Sklad();
     std::replace(spiety.begin(), spiety.end(), ' ', '+');
-    z.Krok = LokomotywaNaCzele(*z.Pociag, spiety) ? z.Objazd.size() : 0;
+    z.Krok = MaLokomotywe(spiety) && LokomotywaNaCzele(*z.Pociag, spiety) ? z.Objazd.size() : 0;
     z.RuchTrwa = false;
 }
 
@@ -705,6 +715,12 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
                 rogatki.push_back(r);
     const double horyzont = teraz_ + Minuta(MinutyRogatek);
     const auto tory = ruch_.Stacja.Wszystkie<TTor>();
+    // Advising, no barrier goes up while a shunting move is under way: one the advisor did not see
+    // start has no locked route to show where it goes.
+    if (doradca_ && std::any_of(gdzie_.begin(), gdzie_.end(), [](const auto& g) {
+            return g.first->Manewrowy() && g.first->StanJazdy == tStanJazdy::jazda;
+        }))
+        return;
     for (TRogatka* r : rogatki) {
         const bool podniesione = r->Podniesione();
         if (const auto it = rogatki_.find(r); it != rogatki_.end() && it->second != podniesione)
