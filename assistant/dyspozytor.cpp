@@ -592,7 +592,6 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (z.Poprzednik == nullptr || z.Peron == nullptr)
         return;
     TPociag* sklad = z.Poprzednik->Pociag;
-
     if (!zywe_.count(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
         return;
     TPunkt* peron = z.Peron;
