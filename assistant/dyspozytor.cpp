@@ -5,6 +5,7 @@
 #include "assistant/dyspozytor_zadanie.h"
 
 #include "core/format.h"
+#include "core/slowa_polecen.h"
 #include "core/tekst.h"
 #include "interlocking/przyciski.h"
 #include "simulation/menu_pociagu.h"
@@ -26,18 +27,6 @@
 #include <utility>
 
 namespace {
-
-// A driver argument: in quotes, a quote inside written \".
-std::string Cytuj(const std::string& tekst)
-{
-    std::string wynik = "\"";
-    for (char c : ZamienKonceLinii(tekst, "\\n")) {
-        if (c == '"')
-            wynik += '\\';
-        wynik += c;
-    }
-    return wynik + "\"";
-}
 
 bool Wczesniej(double a, double b) { return Milisekundy(a) < Milisekundy(b); }
 
@@ -811,7 +800,7 @@ bool TAutomatycznyDyspozytor::Menu(TPunkt* p, const std::vector<std::string>& po
         return false;
     std::string polecenie = "menu " + p->Name;
     for (const std::string& nazwa : pozycje)
-        polecenie += " " + Cytuj(nazwa);
+        polecenie += " " + Cytat(nazwa);
     if (Zglos({polecenie, opis, rada, {}, p->Name, {}}))
         throw TPodejrzany{};
     const std::function<void()> akcja = wybrana->Akcja;

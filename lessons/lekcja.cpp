@@ -4,6 +4,7 @@
 
 #include "core/format.h"
 #include "core/komunikaty.h"
+#include "core/slowa_polecen.h"
 #include "interlocking/stacja_nastawni.h"
 #include "station/rogatka.h"
 #include "station/semafor.h"
@@ -21,29 +22,20 @@ namespace {
 
 constexpr std::string_view NaglowekCsv = "numer,relacja_od,relacja_do,sklad,wjezdza,wyjezdza,przyjazd,odjazd,opis,bez_peronu";
 
-// The words of an act: blanks part them, "..." holds blanks.
+// The words of an act or a condition, split as the driver splits a script line; empty when a
+// quote is left open.
 std::vector<std::string> Slowa(const std::string& tekst)
 {
-    std::vector<std::string> slowa;
-    std::string slowo;
-    bool wCudzyslowie = false, jest = false;
-    for (const char c : tekst) {
-        if (c == '"') {
-            wCudzyslowie = !wCudzyslowie;
-            jest = true;
-        } else if (c == ' ' && !wCudzyslowie) {
-            if (jest)
-                slowa.push_back(slowo);
-            slowo.clear();
-            jest = false;
-        } else {
-            slowo += c;
-            jest = true;
-        }
-    }
-    if (jest)
-        slowa.push_back(slowo);
-    return slowa;
+    std::string blad;
+    return RozbijLinie(tekst, blad).value_or(std::vector<std::string>{});
+}
+
+double Godzina(const std::string& tekst, int wiersz)
+{
+    const auto g = CzytajGodzine(tekst);
+    if (!g)
+        throw TBladLekcji(wiersz, "zła godzina: " + tekst);
+    return *g;
 }
 
 // "key rest of the line"
@@ -172,10 +164,7 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
                     throw TBladLekcji(wiersz, "odpowiedź może być tylko „tak”: " + reszta);
                 k.OdpowiedzTak = true;
             } else if (klucz == "od") {
-                const auto g = CzytajGodzine(reszta);
-                if (!g)
-                    throw TBladLekcji(wiersz, "zła godzina: " + reszta);
-                k.Od = *g;
+                k.Od = Godzina(reszta, wiersz);
             } else {
                 throw TBladLekcji(wiersz, "nieznany rodzaj wiersza kroku: " + klucz);
             }
@@ -184,10 +173,7 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
         if (klucz == "tytul") {
             lekcja.Tytul = reszta;
         } else if (klucz == "godzina") {
-            const auto g = CzytajGodzine(reszta);
-            if (!g)
-                throw TBladLekcji(wiersz, "zła godzina: " + reszta);
-            lekcja.Godzina = *g;
+            lekcja.Godzina = Godzina(reszta, wiersz);
             godzina = true;
         } else if (klucz == "pociag") {
             TImportCsv import = CzytajRozkladCsv(std::string(NaglowekCsv) + "\n" + reszta + "\n", wloty);

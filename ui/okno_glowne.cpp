@@ -540,28 +540,24 @@ void TeMain::Samouczek()
 {
     if (bieg_)
         return;
+    const std::vector<TLekcja> lekcje = WszystkieLekcje(uslugi_.Komunikaty);
     QStringList tytuly;
-    int n = 0;
-    for (const TLekcja& l : WszystkieLekcje(uslugi_.Komunikaty))
-        tytuly << QStringLiteral("%1. %2").arg(++n).arg(Q(l.Tytul));
-    if (tytuly.isEmpty())
-        return;
-    if (const int numer = WybierzLekcje(tytuly); numer >= 0)
-        Lekcja(numer);
+    for (const TLekcja& l : lekcje)
+        tytuly << QStringLiteral("%1. %2").arg(tytuly.size() + 1).arg(Q(l.Tytul));
+    const int numer = tytuly.isEmpty() ? -1 : WybierzLekcje(tytuly);
+    if (numer >= 0 && numer < static_cast<int>(lekcje.size()))
+        Lekcja(lekcje[static_cast<std::size_t>(numer)]);
 }
 
-void TeMain::Lekcja(int numer)
+void TeMain::Lekcja(const TLekcja& lekcja)
 {
-    const std::vector<TLekcja> lekcje = WszystkieLekcje(uslugi_.Komunikaty);
-    if (numer < 0 || numer >= static_cast<int>(lekcje.size()))
-        return;
     do {
         lekcjaOdNowa_ = false;
         // A lesson keeps nothing of the player's: its own timetable, in memory, and no kept game.
-        const std::unique_ptr<TRozkladJazdy> rozklad = RozkladLekcji(lekcje[numer], uslugi_.Komunikaty, uslugi_.Kursory);
+        const std::unique_ptr<TRozkladJazdy> rozklad = RozkladLekcji(lekcja, uslugi_.Komunikaty, uslugi_.Kursory);
         auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, *rozklad);
         symulacja->Pokazowa = true;
-        TPrzebiegLekcji przebieg(lekcje[numer], *symulacja);
+        TPrzebiegLekcji przebieg(lekcja, *symulacja);
         przebieg.Start();
         lekcjaBiegu_ = &przebieg;
         Bieg(std::move(symulacja));

@@ -12,6 +12,7 @@
 
 class QAction;
 class QLabel;
+struct TLekcja;
 class TOknoStacji;
 class TPrzebiegLekcji;
 class TRozkladJazdy;
@@ -72,8 +73,8 @@ public:
     void Aktualizacja1Click();
     // "Samouczek...": the list of lessons; the one chosen is played in the station window.
     void Samouczek();
-    // Plays the lesson (from 0) in the station window, again from its start while the player asks.
-    void Lekcja(int numer);
+    // Plays the lesson in the station window, again from its start while the player asks.
+    void Lekcja(const TLekcja& lekcja);
     // The manual in the help window, whose command links the start window follows.
     void PokazInstrukcje();
 

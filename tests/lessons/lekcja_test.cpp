@@ -1,11 +1,11 @@
 // The lessons: every shipped one played by its own hints to its end without a penalty, a wrong act
 // explained in each, and a lesson file with a fault refused at its line.
+#include "core/slowa_polecen.h"
 #include "lessons/lekcja.h"
 #include "lessons/przebieg_lekcji.h"
 #include "run/symulacja_stacji.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "tests/support/stacja_testowa.h"
-#include "tools/sim/skrypt.h"
 #include "trains/rozklad.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The hint: the dispatcher's next act told to the player, which changes nothing and, followed alone,
 // plays the station without a penalty.
+#include "core/slowa_polecen.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "tools/sim/skrypt.h"
 #include "trains/czas.h"
 
 #include <gtest/gtest.h>

@@ -51,7 +51,10 @@ bool Bieg(const std::function<void()>& start, const std::function<void(TOknoStac
 // The start window with the game file chosen beforehand instead of in a dialog.
 class TeMainZPlikiem : public TeMain {
 public:
-    using TeMain::TeMain;
+    TeMainZPlikiem(TUslugi& uslugi, TRozkladJazdy& rozklad, const std::string& gra)
+        : TeMain(uslugi, rozklad), plik(QString::fromStdString(gra))
+    {
+    }
     QString plik;
 
 protected:
@@ -70,6 +73,25 @@ struct TStanowisko {
     }
     QAction* Akcja(const char* nazwa) { return eMain.findChild<QAction*>(nazwa); }
 };
+
+// A game started at 14:00, played by `graj` and saved to the folder's "zapis.gra"; the file's path,
+// or empty when it was not saved.
+std::string ZapisanaGra(TStanowisko& t, const std::function<void(TSymulacjaStacji&)>& graj)
+{
+    const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
+    TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
+    sym.Akt({"time", "14:00"});
+    sym.Akt({"start"});
+    graj(sym);
+    std::string blad;
+    return sym.ZapiszGre(plik, blad) ? plik : std::string();
+}
+
+void Tyknij(TSymulacjaStacji& sym, int ile)
+{
+    for (int i = 0; i < ile; ++i)
+        sym.Tyknij();
+}
 
 // What a player sees of the station, to be found again after resuming.
 struct TObraz {
@@ -177,21 +199,13 @@ private slots:
     void aSavedGamePlaysBackInTheWindowAndThePlayerTakesOver()
     {
         TStanowisko t;
-        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
-        {
-            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
-            sym.Akt({"time", "14:00"});
-            sym.Akt({"start"});
-            for (int i = 0; i < 20; ++i)
-                sym.Tyknij();
+        const std::string plik = ZapisanaGra(t, [](TSymulacjaStacji& sym) {
+            Tyknij(sym, 20);
             sym.Akt({"press", "ZatwierdzButton14"});
-            for (int i = 0; i < 20; ++i)
-                sym.Tyknij();
-            std::string blad;
-            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
-        }
-        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
-        eMain.plik = QString::fromStdString(plik);
+            Tyknij(sym, 20);
+        });
+        QVERIFY(!plik.empty());
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad, plik);
         eMain.show();
         QString tytul, czasPoDwudziestu, tytulPo;
         QString odmowa, poPrzejeciu;
@@ -221,22 +235,14 @@ private slots:
     void aGamePlayedBackRunsAtTheSlidersSpeedWhateverSpeedsTheRecordHoldsAndGoesOnAtItWhenTakenOver()
     {
         TStanowisko t;
-        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
-        {
-            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
-            sym.Akt({"time", "14:00"});
-            sym.Akt({"start"});
+        const std::string plik = ZapisanaGra(t, [](TSymulacjaStacji& sym) {
             sym.Akt({"speed", "10"});
-            for (int i = 0; i < 5; ++i)
-                sym.Tyknij();
+            Tyknij(sym, 5);
             sym.Akt({"speed", "2"});
-            for (int i = 0; i < 5; ++i)
-                sym.Tyknij();
-            std::string blad;
-            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
-        }
-        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
-        eMain.plik = QString::fromStdString(plik);
+            Tyknij(sym, 5);
+        });
+        QVERIFY(!plik.empty());
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad, plik);
         eMain.show();
         int suwak = 0, interwal = 0, szybkoscGry = 0, suwakPo = 0;
         bool odtwarzana = false;
@@ -268,16 +274,10 @@ private slots:
     void aGameOnlyWatchedKeepsNeitherTheStartHourNorTheWindowsSettingsNorATimetableEdit()
     {
         TStanowisko t;
-        const std::string plik = t.s.Katalog.Sciezka("zapis.gra");
-        {
-            TSymulacjaStacji sym(t.s.Uslugi, t.s.Rozklad);
-            sym.Akt({"time", "14:00"});
-            sym.Akt({"start"});
-            for (int i = 0; i < 20; ++i)
-                sym.Tyknij();
-            std::string blad;
-            QVERIFY2(sym.ZapiszGre(plik, blad), blad.c_str());
-        }
+        const std::string plik = ZapisanaGra(t, [](TSymulacjaStacji& sym) {
+            Tyknij(sym, 20);
+        });
+        QVERIFY(!plik.empty());
         t.s.Ustawienia.Zapisz(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "6:40");
         const auto ustawieniaOkna = [] {
             QSettings s("WKT", "Drelinko");
@@ -291,8 +291,7 @@ private slots:
         QVERIFY(rozklad.open(QIODevice::ReadOnly));
         const QByteArray bajtyRozkladu = rozklad.readAll();
         rozklad.close();
-        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad);
-        eMain.plik = QString::fromStdString(plik);
+        TeMainZPlikiem eMain(t.s.Uslugi, t.s.Rozklad, plik);
         eMain.show();
         bool zapisany = false;
         QVERIFY(Bieg([&] { eMain.findChild<QAction*>("Odtworzzapis1")->trigger(); },

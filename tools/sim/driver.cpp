@@ -2,6 +2,7 @@
 
 #include "tools/sim/driver.h"
 
+#include "core/slowa_polecen.h"
 #include "core/tekst.h"
 #include "core/wkt_exception.h"
 #include "core/wkt_stream.h"
@@ -14,7 +15,6 @@
 #include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
 #include "simulation/menu_pociagu.h"
-#include "tools/sim/skrypt.h"
 #include "tools/sim/stan.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"

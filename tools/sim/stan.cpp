@@ -2,6 +2,7 @@
 
 #include "tools/sim/stan.h"
 
+#include "core/slowa_polecen.h"
 #include "core/nazwy_wartosci.h"
 #include "interlocking/przyciski.h"
 #include "run/symulacja_stacji.h"
@@ -9,7 +10,6 @@
 #include "station/rogatka.h"
 #include "station/semafor.h"
 #include "station/zwrotnica.h"
-#include "tools/sim/skrypt.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
 

@@ -1,6 +1,6 @@
-// Splitting script lines into words, and quoting texts for the output.
+// Splitting command lines into words, and quoting texts for the output.
 
-#include "tools/sim/skrypt.h"
+#include "core/slowa_polecen.h"
 
 #include "core/format.h"
 

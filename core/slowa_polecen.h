@@ -1,6 +1,7 @@
 #pragma once
 
-// The script's words in, and the driver's quoted texts out.
+// The words of a command line in, and quoted texts out, as the driver's scripts write them and the
+// automatic dispatcher's acts and the lessons' steps are written.
 
 #include <optional>
 #include <string>
