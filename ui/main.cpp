@@ -112,8 +112,10 @@ int main(int argc, char** argv)
                      [&komunikaty](TOknoStacji* okno) { komunikaty.UstawRodzica(okno); });
     QObject::connect(&eMain, &TeMain::stacjaZamknieta, &eMain,
                      [&komunikaty, &eMain] { komunikaty.UstawRodzica(&eMain); });
-    eMain.show();
+    // A run the command line asks for is queued before the window shows, so that it starts ahead of
+    // anything the window's first showing queues (the lessons' offer, which a run puts off).
     if (godzinaStartu)
         QTimer::singleShot(0, &eMain, [&eMain, &godzinaStartu, szybkoscStartu] { eMain.ZacznijOd(*godzinaStartu, szybkoscStartu); });
+    eMain.show();
     return aplikacja.exec();
 }

@@ -401,7 +401,11 @@ void TeMain::showEvent(QShowEvent* e)
     if (!bieg_)
         OknoPostepu().Ukryj();
     // A newcomer is offered the lessons once, when the start window first shows.
-    // Asked once the window stands, and not over a run the command line started meanwhile.
+    // Asked once the window first stands, and not over a run the command line started meanwhile
+    // (nor after it, when the window comes back: the next start asks).
+    if (powitany_)
+        return;
+    powitany_ = true;
     QTimer::singleShot(0, this, [this] {
         TUstawieniaGry magazyn(uslugi_.Ustawienia, &uslugi_.Komunikaty);
         if (bieg_ || magazyn.Logiczne(ustawienia::SamouczekZaproponowany))

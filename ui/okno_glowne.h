@@ -119,6 +119,8 @@ private:
     // The lesson of the run, if it is one, and whether the player asked for it again.
     TPrzebiegLekcji* lekcjaBiegu_ = nullptr;
     bool lekcjaOdNowa_ = false;
+    // Whether the window has shown once: the lessons are offered only then.
+    bool powitany_ = false;
 };
 
 // Qt's own dialogs and buttons in Polish, from the translations of the system's Qt; false when they
