@@ -30,6 +30,14 @@ namespace {
 
 bool Wczesniej(double a, double b) { return Milisekundy(a) < Milisekundy(b); }
 
+// A train's consist with its units joined by "+", as the consist codes write a coupled train.
+std::string SpietySklad(const TPociag& t)
+{
+    std::string spiety = t.Sklad();
+    std::replace(spiety.begin(), spiety.end(), ' ', '+');
+    return spiety;
+}
+
 // Stops the dispatcher's work at the first act when it is only peeked at.
 struct TPodejrzany {};
 
@@ -190,12 +198,16 @@ void TAutomatycznyDyspozytor::Planuj()
         if (s->Wjazd != nullptr)
             continue;
         TZadanie* najlepszy = nullptr;
-        for (auto& r : zadania_)
+        for (auto& r : zadania_) {
+            const TPociag& t = *r->Pociag;
+            // Advising, a consist whose locomotive is away on a run-round is still the one the
+            // timetable gave it.
+            const bool zgodny = SkladZgodny(*s->Pociag, t.SkonczylBieg() ? t.Sklad() : t.SkladRozkladowy()) ||
+                                (doradca_ && t.SkonczylBieg() && SkladZgodny(*s->Pociag, t.SkladRozkladowy()));
             if (r->Wyjazd == nullptr && r->Wjazd != nullptr && r->Nastepca == nullptr &&
-                !Wczesniej(s->Odjazd, r->Przyjazd) && SkladZgodny(*s->Pociag, r->Pociag->SkonczylBieg()
-                                                                                      ? r->Pociag->Sklad()
-                                                                                      : r->Pociag->SkladRozkladowy()))
+                !Wczesniej(s->Odjazd, r->Przyjazd) && zgodny)
                 najlepszy = r.get();
+        }
         if (najlepszy != nullptr) {
             s->Poprzednik = najlepszy;
             najlepszy->Nastepca = s.get();
@@ -529,11 +541,14 @@ bool TAutomatycznyDyspozytor::WolnaDlaManewru(const TDrogaUkladu& d, std::string
 }
 
 std::vector<std::vector<TAutomatycznyDyspozytor::TRuch>> TAutomatycznyDyspozytor::Objazdy(TPunkt* peron,
-                                                                                         tSemType kierunek) const
+                                                                                         tSemType kierunek,
+                                                                                         TPunkt* lokomotywa) const
 {
     // Breadth first over (stop, direction): the locomotive leaves the platform in the direction it
-    // faces and must come back onto its coaches moving the same way, from their other end.
+    // faces (or sets off either way from where it already stands) and must come back onto its
+    // coaches moving the same way, from their other end.
     struct TStan {
+        TPunkt* tu;
         std::vector<TRuch> ruchy;
     };
     std::vector<std::vector<TRuch>> wyniki;
@@ -545,30 +560,35 @@ std::vector<std::vector<TAutomatycznyDyspozytor::TRuch>> TAutomatycznyDyspozytor
                 return false;
         return true;
     };
-    for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(peron, kierunek, {peron}))
-        if (wolnaDroga(d)) {
-            kolejka.push_back({{TRuch{kierunek, d}}});
-            odwiedzone.insert({d.Punkty.back(), kierunek});
-        }
+    if (lokomotywa == nullptr) {
+        for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(peron, kierunek, {peron}))
+            if (wolnaDroga(d)) {
+                kolejka.push_back({d.Punkty.back(), {TRuch{kierunek, d}}});
+                odwiedzone.insert({d.Punkty.back(), kierunek});
+            }
+    } else {
+        kolejka.push_back({lokomotywa, {}});
+    }
     constexpr std::size_t NajwiecejRuchow = 6;
     while (!kolejka.empty() && wyniki.empty()) {
         TStan s = std::move(kolejka.front());
         kolejka.pop_front();
         if (s.ruchy.size() >= NajwiecejRuchow)
             continue;
-        TPunkt* tu = s.ruchy.back().Do();
-        for (tSemType k : {s.ruchy.back().Kierunek, Przeciwny(s.ruchy.back().Kierunek)}) {
-            for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(tu, k, {})) {
+        const tSemType ostatni = s.ruchy.empty() ? kierunek : s.ruchy.back().Kierunek;
+        for (tSemType k : {ostatni, Przeciwny(ostatni)}) {
+            for (const TDrogaUkladu& d : mapa_->DrogiManewrowe(s.tu, k, {})) {
                 if (!wolnaDroga(d))
                     continue;
                 TStan n = s;
+                n.tu = d.Punkty.back();
                 n.ruchy.push_back(TRuch{k, d});
-                if (d.Punkty.back() == peron) {
+                if (n.tu == peron) {
                     if (k == kierunek)
                         wyniki.push_back(std::move(n.ruchy));
                     continue;
                 }
-                if (odwiedzone.insert({d.Punkty.back(), k}).second)
+                if (odwiedzone.insert({n.tu, k}).second)
                     kolejka.push_back(std::move(n));
             }
         }
@@ -591,14 +611,23 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
         if (sklad->StanJazdy == tStanJazdy::jazda)
             return;
         z.ObjazdZaplanowany = true;
-        std::string spiety = sklad->Sklad();
-        std::replace(spiety.begin(), spiety.end(), ' ', '+');
+        const std::string spiety = SpietySklad(*sklad);
         if (!LokomotywaNaCzele(*z.Pociag, spiety)) {
-            const auto objazdy = Objazdy(peron, sklad->Kierunek);
+            auto objazdy = Objazdy(peron, sklad->Kierunek);
+            // Advising, the locomotive may already be away on a run-round the advisor did not see
+            // start: the way back onto the coaches is planned from where it stands.
+            if (doradca_ && objazdy.empty() && !MaLokomotywe(spiety))
+                for (TPunkt* q : ruch_.Stacja.Punkty()) {
+                    const TPociag* u = q->Pociag();
+                    if (q != peron && u != nullptr && u->Manewrowy() && u->StanJazdy != tStanJazdy::jazda &&
+                        !q->Jest(rpZapowiedz) && MaLokomotywe(SpietySklad(*u)) &&
+                        !(objazdy = Objazdy(peron, sklad->Kierunek, q)).empty())
+                        break;
+                }
             if (!objazdy.empty())
                 z.Objazd = objazdy.front();
-            // Advising, a run-round that cannot be planned now (the locomotive is already away
-            // on one it did not see) is planned again later, and nothing is advised meanwhile.
+            // Advising, a run-round that cannot be planned now (the locomotive is under way on one
+            // it did not see start) is planned again later, and nothing is advised meanwhile.
             if (doradca_ && objazdy.empty()) {
                 z.ObjazdZaplanowany = false;
                 return;
@@ -624,7 +653,7 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
         TPociag* u = r.Od()->Pociag();
         if (u == nullptr || u->StanJazdy == tStanJazdy::jazda || !WolnaDlaManewru(r.Droga, powod))
             return;
-        if (z.Krok == 0 && !u->DoRozdzielenia())
+        if (z.Krok == 0 && r.Od() == peron && !u->DoRozdzielenia())
             Menu(peron, {"Rozdziel skład"}, "odczepiam lokomotywę" + dla,
                  "Odczep lokomotywę" + dla + ": „Rozdziel skład” w menu peronu " + peron->Name);
         if (u->Kierunek != r.Kierunek)
@@ -688,8 +717,7 @@ void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
     }
     // None away from the coaches: it has not left yet, or it is back at their other end (the
     // coaches alone, the locomotive gone, are neither).
-    std::string spiety = sklad.Sklad();
-    std::replace(spiety.begin(), spiety.end(), ' ', '+');
+    const std::string spiety = SpietySklad(sklad);
     z.Krok = MaLokomotywe(spiety) && LokomotywaNaCzele(*z.Pociag, spiety) ? z.Objazd.size() : 0;
     z.RuchTrwa = false;
 }

@@ -170,5 +170,7 @@ private:
     // Tells of the act; true when it is only peeked at and must not be made.
     bool Zglos(TAktDyspozytora akt);
     void Konflikt(TZadanie& z, int akt, const std::string& powod);
-    std::vector<std::vector<TRuch>> Objazdy(TPunkt* peron, tSemType kierunek) const;
+    // The ways of a locomotive round the coaches standing at `peron`, shortest first: from the
+    // platform, or from the point where the locomotive already stands.
+    std::vector<std::vector<TRuch>> Objazdy(TPunkt* peron, tSemType kierunek, TPunkt* lokomotywa = nullptr) const;
 };

@@ -3,6 +3,7 @@
 #include "core/slowa_polecen.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
+#include "station/upunkt.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -91,6 +93,43 @@ TEST_F(Podpowiedzi, ARouteIsAdvisedWithItsButtonAndTheTrainItIsFor)
     EXPECT_NE(p.Powod.find("dla pociągu 34101"), std::string::npos) << p.Powod;
     EXPECT_NE(p.Powod.find("Pociąg 34101: przyjazd 7:20 z Olszarzyna, odjazd 7:25 do Brzelany."), std::string::npos)
         << p.Powod;
+}
+
+TEST_F(Podpowiedzi, FirstAskedWhileTheLocomotiveStandsAwayOnARunRoundTheyBringItBackAndTheTrainLeavesOnTime)
+{
+    s.Rozklad.Rozklad.Append(
+        PociagTestowy({"34190", "Czaplin", "Drelinko", "s122", "wOlsz", "", "7:10", "7:10", "osobowy"}));
+    s.Rozklad.Rozklad.Append(
+        PociagTestowy({"34191", "Drelinko", "Olszarzyna", "s122", "", "wOlsz", "7:40", "7:40", "osobowy"}));
+    Start("7:00");
+    // The player brings the train in and starts the run-round alone: the locomotive off to pM2.
+    for (const char* przycisk : {"PunktButton6", "ZatwierdzButton14", "bSK1", "PunktButton1"})
+        ASSERT_EQ(sym.Akt({"press", przycisk}), "") << przycisk;
+    TyknijDoGodziny(sym, 7, 10);
+    for (const std::vector<std::string>& akt :
+         std::vector<std::vector<std::string>>{{"menu", "p1", "Rozdziel skład"},
+                                                {"press", "wktColorButton15"},
+                                                {"press", "wktColorButton16"},
+                                                {"press", "PunktButton6"},
+                                                {"menu", "p1", "Daj polecenie odjazdu"}})
+        ASSERT_EQ(sym.Akt(akt), "") << akt[0] << " " << akt[1];
+    TyknijDoGodziny(sym, 7, 11);
+    ASSERT_NE(sym.Stacja().Znajdz<TPunkt>("pM2")->Pociag(), nullptr) << "the locomotive stands at pM2";
+    bool rada = false;
+    while (Milisekundy(sym.CzasSymulacji) < Milisekundy(*CzytajGodzine("7:45"))) {
+        for (TPodpowiedz p = Podpowiedz(sym); p.Cokolwiek(); p = Podpowiedz(sym)) {
+            rada = true;
+            Wykonaj(p);
+            if (HasFatalFailure())
+                return;
+        }
+        sym.Wykonaj([this] { sym.Tyknij(); });
+    }
+    EXPECT_TRUE(rada);
+    EXPECT_EQ(Kary(), 0);
+    EXPECT_TRUE(std::any_of(linie.begin(), linie.end(), [](const TLiniaDziennika& l) {
+        return l.Tekst == "Pociąg 34191 opuścił stację punktualnie.";
+    }));
 }
 
 TEST_F(Podpowiedzi, FollowedAloneThroughTheShippedDayTheyCostNoPointsAndCoverEveryKindOfAct)
