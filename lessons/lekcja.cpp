@@ -17,6 +17,7 @@
 #include "trains/rozklad_csv.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -81,6 +82,10 @@ TWarunekKroku CzytajWarunek(const std::string& tekst, const TStacja& stacja, int
     TWarunekKroku w;
     if (s[0] == "dalej" && s.size() == 1)
         return w;
+    if (s[0] == "wykonano" && s.size() == 1) {
+        w.Rodzaj = tWarunek::wykonano;
+        return w;
+    }
     if (s[0] == "zwrotnica") {
         element(stacja.Znajdz<TZwrotnica>(s.size() > 1 ? s[1] : ""), "zwrotnicy");
         jedno({"gora", "dol"});
@@ -97,6 +102,14 @@ TWarunekKroku CzytajWarunek(const std::string& tekst, const TStacja& stacja, int
         element(stacja.Znajdz<TPunkt>(s.size() > 1 ? s[1] : ""), "punktu");
         jedno({"nieaktywny", "wolny", "utwierdzony", "zajety"});
         w.Rodzaj = tWarunek::stan;
+    } else if (s[0] == "stoi" && s.size() == 2) {
+        if (stacja.Znajdz<TPunkt>(s[1]) == nullptr)
+            throw zle("nie ma punktu " + s[1]);
+        return {tWarunek::stoi, s[1], {}};
+    } else if (s[0] == "sklad" && s.size() == 3) {
+        if (stacja.Znajdz<TPunkt>(s[1]) == nullptr)
+            throw zle("nie ma punktu " + s[1]);
+        return {tWarunek::sklad, s[1], s[2]};
     } else if (s[0] == "pociag" && s.size() == 4 && s[2] == "stoi") {
         if (stacja.Znajdz<TPunkt>(s[3]) == nullptr)
             throw zle("nie ma punktu " + s[3]);
@@ -160,9 +173,12 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
             } else if (klucz == "blad") {
                 k.Blad = reszta;
             } else if (klucz == "odpowiedz") {
-                if (reszta != "tak")
-                    throw TBladLekcji(wiersz, "odpowiedź może być tylko „tak”: " + reszta);
-                k.OdpowiedzTak = true;
+                static const std::map<std::string, tOdpowiedz> odpowiedzi{
+                    {"tak", tOdpowiedz::tak}, {"nie", tOdpowiedz::nie}, {"anuluj", tOdpowiedz::anuluj}};
+                const auto o = odpowiedzi.find(reszta);
+                if (o == odpowiedzi.end())
+                    throw TBladLekcji(wiersz, "odpowiedź może być tylko „tak”, „nie” albo „anuluj”: " + reszta);
+                k.Odpowiedz = o->second;
             } else if (klucz == "od") {
                 k.Od = Godzina(reszta, wiersz);
             } else {
@@ -201,6 +217,8 @@ TLekcja CzytajLekcje(std::string_view tekst, const TStacja& stacja)
         const TKrokLekcji& k = lekcja.Kroki[i];
         if (wierszeGotowe[i] == 0 && k.Akt.empty() == false)
             throw TBladLekcji(k.Wiersz, "krok z aktem bez warunku „gotowe”");
+        if (k.Gotowe.Rodzaj == tWarunek::wykonano && k.Akt.empty())
+            throw TBladLekcji(wierszeGotowe[i], "warunek „wykonano” w kroku bez aktu");
         const TWarunekKroku& g = k.Gotowe;
         const bool pociagowy = g.Rodzaj == tWarunek::pociagStoi || g.Rodzaj == tWarunek::pociagJedzie ||
                                g.Rodzaj == tWarunek::pociagOdjechal;

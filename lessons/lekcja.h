@@ -3,13 +3,15 @@
 // A lesson as data (TLekcja): its title, clock, trains and steps, read from a lesson file of
 // data/lekcje/ and checked against the layout.
 
+#include "core/komunikaty.h"
+
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class TKomunikaty;
 class TPociag;
 class TStacja;
 
@@ -22,7 +24,12 @@ struct TPlikLekcji {
 std::vector<TPlikLekcji> PlikiLekcji();
 
 // What completes a step, seen on the station.
-enum class tWarunek { dalej, zwrotnica, rogatki, stan, semafor, pociagStoi, pociagJedzie, pociagOdjechal };
+// `wykonano`: the step's own act was made, whatever came of it (an act that asks a question the
+// step answers "no" to changes nothing on the station). `stoi`: a train or a shunting unit stands
+// at the point; `sklad`: the consist there reads so (units apart or coupled with "+").
+enum class tWarunek {
+    dalej, wykonano, zwrotnica, rogatki, stan, semafor, stoi, sklad, pociagStoi, pociagJedzie, pociagOdjechal
+};
 
 struct TWarunekKroku {
     tWarunek Rodzaj = tWarunek::dalej;
@@ -40,8 +47,8 @@ struct TKrokLekcji {
     std::string Blad;
     // Not before this time of day (the act of a timetable time); 0 for any time.
     double Od = 0;
-    // The act asks a question, which the step answers yes to ("odpowiedz tak").
-    bool OdpowiedzTak = false;
+    // The act asks a question, which the step answers so ("odpowiedz tak|nie|anuluj").
+    std::optional<tOdpowiedz> Odpowiedz;
     TWarunekKroku Gotowe;
     int Wiersz = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "lessons/przebieg_lekcji.h"
 
+#include "core/slowa_polecen.h"
 #include "interlocking/przyciski.h"
 #include "run/symulacja_stacji.h"
 #include "station/rogatka.h"
@@ -15,6 +16,8 @@
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
 
+#include <algorithm>
+
 std::unique_ptr<TRozkladJazdy> RozkladLekcji(const TLekcja& lekcja, TKomunikaty& komunikaty, TKursory& kursory)
 {
     // A file name nothing is written under: the timetable lives in memory only.
@@ -23,6 +26,36 @@ std::unique_ptr<TRozkladJazdy> RozkladLekcji(const TLekcja& lekcja, TKomunikaty&
         rozklad->Rozklad.Append(std::make_unique<TPociag>(*t));
     return rozklad;
 }
+
+namespace {
+
+// Conditions that a move or a departure fulfils in its own time, after the act that started it.
+bool CzekaNaRuch(const TWarunekKroku& w)
+{
+    switch (w.Rodzaj) {
+    case tWarunek::stan:
+        return w.Wartosc == "zajety";
+    case tWarunek::stoi:
+    case tWarunek::sklad:
+    case tWarunek::pociagStoi:
+    case tWarunek::pociagJedzie:
+    case tWarunek::pociagOdjechal:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// While something moves, an order just given is at work; when all stand, it was refused or done.
+bool CosJedzie(const TStacja& stacja)
+{
+    const auto punkty = stacja.Punkty();
+    return std::any_of(punkty.begin(), punkty.end(), [](const TPunkt* p) {
+        return p->Pociag() != nullptr && !p->Jest(rpZapowiedz) && p->Pociag()->StanJazdy == tStanJazdy::jazda;
+    });
+}
+
+}  // namespace
 
 TPrzebiegLekcji::TPrzebiegLekcji(const TLekcja& lekcja, TSymulacjaStacji& symulacja) : lekcja_(lekcja), sym_(symulacja)
 {
@@ -54,6 +87,7 @@ void TPrzebiegLekcji::Start()
 
 void TPrzebiegLekcji::Pokaz()
 {
+    aktZrobiony_ = false;
     if (!Ukonczona()) {
         if (OnKrok)
             OnKrok(krok_ + 1, lekcja_.Kroki[krok_]);
@@ -82,12 +116,23 @@ void TPrzebiegLekcji::Dalej()
     Sprawdz();
 }
 
+void TPrzebiegLekcji::PoAkcie(const std::vector<std::string>& slowa)
+{
+    if (!Ukonczona()) {
+        std::string blad;
+        aktZrobiony_ = aktZrobiony_ || RozbijLinie(lekcja_.Kroki[krok_].Akt, blad) == slowa;
+    }
+    Sprawdz();
+}
+
 bool TPrzebiegLekcji::Spelniony(const TWarunekKroku& w) const
 {
     const TStacja& stacja = sym_.Stacja();
     switch (w.Rodzaj) {
     case tWarunek::dalej:
         return false;
+    case tWarunek::wykonano:
+        return aktZrobiony_;
     case tWarunek::zwrotnica:
         return stacja.Znajdz<TZwrotnica>(w.Nazwa)->Status() == (w.Wartosc == "gora" ? tZwrStatus::gora : tZwrStatus::dol);
     case tWarunek::rogatki:
@@ -98,6 +143,13 @@ bool TPrzebiegLekcji::Spelniony(const TWarunekKroku& w) const
     }
     case tWarunek::stan:
         return NazwaWartosci(stacja.Znajdz<TPunkt>(w.Nazwa)->Stan()) == w.Wartosc;
+    case tWarunek::stoi:
+    case tWarunek::sklad: {
+        const TPociag* t = stacja.Znajdz<TPunkt>(w.Nazwa)->Pociag();
+        if (t == nullptr)
+            return false;
+        return w.Rodzaj == tWarunek::stoi ? t->StanJazdy != tStanJazdy::jazda : t->Sklad() == w.Wartosc;
+    }
     case tWarunek::pociagStoi:
     case tWarunek::pociagJedzie:
     case tWarunek::pociagOdjechal:
@@ -136,10 +188,16 @@ TPodpowiedz TPrzebiegLekcji::Podpowiedz() const
     p.Powod = k.Tekst;
     if (k.Od != 0 && Milisekundy(sym_.CzasSymulacji) < Milisekundy(k.Od))
         p.Powod += " Poczekaj do " + CzasHMMSS(k.Od).substr(0, CzasHMMSS(k.Od).size() - 3) + ".";
+    else if (!k.Akt.empty() && aktZrobiony_ && CzekaNaRuch(k.Gotowe) && CosJedzie(sym_.Stacja()))
+        p.Powod += " Zrobione: poczekaj, aż dojedzie.";
     else if (!k.Akt.empty())
         p.Polecenie = k.Akt;
-    if (k.OdpowiedzTak && p.Cokolwiek())
-        p.Powod += " Na pytanie odpowiedz „Tak”.";
+    if (k.Odpowiedz && p.Cokolwiek())
+        p.Powod += std::string(" Na pytanie odpowiedz „") +
+                   (*k.Odpowiedz == tOdpowiedz::tak   ? "Tak"
+                    : *k.Odpowiedz == tOdpowiedz::nie ? "Nie"
+                                                      : "Anuluj") +
+                   "”.";
     if (const TKomponent* c = sym_.Stacja().Znajdz(k.Element)) {
         if (const auto* b = dynamic_cast<const TWktColorButton*>(c)) {
             p.Przycisk = b->Name;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TKomunikaty;
 class TKursory;
@@ -34,6 +35,9 @@ public:
     void Sprawdz();
     // The player's "Dalej": a step that only asks to be read is done.
     void Dalej();
+    // After every act of the player's, taken or refused, with its words: notes the step's own act,
+    // then checks as Sprawdz does.
+    void PoAkcie(const std::vector<std::string>& slowa);
 
     const TLekcja& Lekcja() const { return lekcja_; }
     // The step shown (from 0); the number of steps once the lesson is complete.
@@ -54,5 +58,7 @@ private:
     const TLekcja lekcja_;
     TSymulacjaStacji& sym_;
     std::size_t krok_ = 0;
+    // The shown step's own act has been made.
+    bool aktZrobiony_ = false;
     bool koniecOgloszony_ = false;
 };

@@ -21,6 +21,7 @@ struct TGraLekcji {
         sym->Stacja().OdtwarzajDzwieki = false;
         sym->Dziennik().OnLinia = [this](const TLiniaDziennika& l) { kary += l.Punkty < 0; };
         przebieg = std::make_unique<TPrzebiegLekcji>(lekcja, *sym);
+        sym->PoAkcie = [this](const std::vector<std::string>& slowa) { przebieg->PoAkcie(slowa); };
         przebieg->OnWyjasnienie = [this](const std::string& t) { wyjasnienia.push_back(t); };
         przebieg->Start();
     }
@@ -49,14 +50,18 @@ TEST(Lekcje, EveryShippedLessonIsPlayedByItsOwnHintsToItsEndWithoutAPenalty)
             const TPodpowiedz p = g.przebieg->Podpowiedz();
             if (p.Cokolwiek()) {
                 // The question the act asks gets the answer the step gives, as the player clicks it.
-                if (lekcja.Kroki[g.przebieg->Krok()].OdpowiedzTak)
-                    g.s.Komunikaty.Odpowiedzi.push_back(tOdpowiedz::tak);
+                if (const auto o = lekcja.Kroki[g.przebieg->Krok()].Odpowiedz)
+                    g.s.Komunikaty.Odpowiedzi.push_back(*o);
                 const std::size_t krok = g.przebieg->Krok();
                 std::string blad;
                 const auto slowa = RozbijLinie(p.Polecenie, blad);
                 ASSERT_TRUE(slowa.has_value()) << lekcja.Plik << ": " << p.Polecenie;
                 EXPECT_EQ(g.sym->Akt(*slowa), "") << lekcja.Plik << ": " << p.Polecenie;
                 g.przebieg->Sprawdz();
+                // Once made, an act whose effect takes time is not advised again while it works.
+                if (g.przebieg->Krok() == krok) {
+                    EXPECT_FALSE(g.przebieg->Podpowiedz().Cokolwiek()) << lekcja.Plik << ": " << p.Polecenie;
+                }
                 // An act whose effect takes time (a shunting move) is followed by the clock.
                 while (!g.przebieg->Ukonczona() && g.przebieg->Krok() == krok && ++i < 5000) {
                     g.sym->Wykonaj([&g] { g.sym->Tyknij(); });
@@ -106,6 +111,8 @@ TEST(Lekcje, ALessonFileWithAFaultIsRefusedWithItsLineNamed)
         {glowa + "krok Czekaj.\n  gotowe zwrotnica zw1 bokiem\n", 5, "nieznany stan bokiem"},
         {glowa + "krok Czekaj.\n  gotowe pociag 99 odjechal\n", 5, "pociągu 99 nie ma w lekcji"},
         {glowa + "krok Czekaj.\n  gotowe lata\n", 5, "nieznany warunek"},
+        {glowa + "krok Czekaj.\n  gotowe wykonano\n", 5, "w kroku bez aktu"},
+        {glowa + "krok Kliknij.\n  akt press bSK1\n  odpowiedz chyba\n  gotowe wykonano\n", 6, "odpowiedź może być"},
         {"tytul Próba\ngodzina 7:00\npociag 1,A,B,s,wXX,wBrz,7:10,7:12,os,0\nkrok A.\n", 3, "zły pociąg"},
         {"tytul Próba\ngodzina 25:00\n", 2, "zła godzina"},
         {"tytul Próba\ngodzina 7:00\nkrok A.\n", 3, "lekcja bez pociągu"},

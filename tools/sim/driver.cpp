@@ -496,6 +496,7 @@ void TDriverSymulacji::Lesson(Argumenty a)
     symulacja_->UzyjZegarowRecznych(*zegary_);
     PodlaczSymulacje();
     lekcja_ = std::make_unique<TPrzebiegLekcji>(lekcja, *symulacja_);
+    symulacja_->PoAkcie = [this](const std::vector<std::string>& slowa) { lekcja_->PoAkcie(slowa); };
     lekcja_->OnKrok = [this](std::size_t numer, const TKrokLekcji& k) {
         out_ << "STEP " << numer << ' ' << BezLamania(k.Tekst) << '\n';
     };

@@ -417,7 +417,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         if (!slowa.empty() && czynnosci.count(slowa[0]))
             UkryjPodpowiedz();
         if (lekcja_ != nullptr)
-            lekcja_->Sprawdz();
+            lekcja_->PoAkcie(slowa);
     };
     connect(bKolorOkna, &QPushButton::clicked, this, [this] {
         const QColor kolor = QColorDialog::getColor(kolorOkna_, this, QString(), QColorDialog::DontUseNativeDialog);
