@@ -1,4 +1,5 @@
 #include "record/zapis_gry.h"
+#include "run/chwila_zapisu.h"
 #include "run/symulacja_stacji.h"
 #include "station/semafor.h"
 #include "tests/support/pociag_testowy.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -174,6 +176,36 @@ TEST_F(ZapisGry, APlaybackTickByTickEndsAsTheGameAndIsThePlayersOnceTakenOver)
     odtwarzana.Przejmij();
     OczekujTakichSamych(sym, odtwarzana);
     EXPECT_EQ(odtwarzana.ZapisGry(blad), tekst);
+}
+
+TEST_F(ZapisGry, APenalisedLineIsShownFromTheRecordAMinuteBeforeItWithoutTouchingTheGame)
+{
+    Graj(true);
+    DoGodziny(4, 40);
+    const auto& linie = sym.Dziennik().Linie();
+    const auto sz = std::find_if(linie.begin(), linie.end(),
+                                 [](const TLiniaDziennika& l) { return l.Tekst == "Podano sygnał zastępczy."; });
+    ASSERT_NE(sz, linie.end());
+    const std::size_t nr = static_cast<std::size_t>(sz - linie.begin());
+    const TLiniaDziennika wzor = *sz;
+    const auto przed = sym.StanGry();
+    TChwilaZapisu chwila = OdtworzPrzedLinia(sym, nr, drugie, NazwaPlikuRozkladu());
+    ASSERT_NE(chwila.Symulacja, nullptr) << chwila.Blad;
+    EXPECT_EQ(sym.StanGry(), przed);
+    TSymulacjaStacji& o = *chwila.Symulacja;
+    EXPECT_TRUE(o.Odtwarzana());
+    EXPECT_EQ(CzasHHMMSS(o.CzasSymulacji), CzasHHMMSS(wzor.Czas - SekundPrzedChwila / 86400.0));
+    EXPECT_EQ(o.Dziennik().Linie().size(), nr) << "the line is still to come";
+    EXPECT_FALSE(chwila.Rada.Powod.empty());
+    // Played on, the playback writes the very line a minute later.
+    std::string blad;
+    while (o.Dziennik().Linie().size() <= nr && o.KrokOdtwarzania(blad)) {
+    }
+    ASSERT_GT(o.Dziennik().Linie().size(), nr) << blad;
+    EXPECT_EQ(o.Dziennik().Linie()[nr].Tekst, wzor.Tekst);
+    EXPECT_EQ(CzasHHMMSS(o.Dziennik().Linie()[nr].Czas), CzasHHMMSS(wzor.Czas));
+
+    EXPECT_EQ(OdtworzPrzedLinia(sym, linie.size(), drugie, NazwaPlikuRozkladu()).Symulacja, nullptr);
 }
 
 TEST_F(ZapisGry, TakenOverHalfwayTheGameKeepsWhatWasPlayedBackAndGoesOnAsThePlayers)
