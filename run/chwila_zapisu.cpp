@@ -84,8 +84,9 @@ TChwilaZapisu OdtworzPrzedLinia(TSymulacjaStacji& gra, std::size_t linia, TUslug
         return wynik;
     }
     TSymulacjaStacji& s = *gra2.Symulacja;
+    // Never before the game's start: a moment in its first minute is shown from there.
     const std::int64_t cel = takt - SekundPrzedChwila / std::max(1, s.SekIncrement);
-    while (s.Takty() < cel && s.KrokOdtwarzania(blad)) {
+    while ((s.Takty() < cel || !s.Pokazane()) && s.KrokOdtwarzania(blad)) {
     }
     wynik.Rada = Podpowiedz(s);
     wynik.Symulacja = std::move(gra2.Symulacja);

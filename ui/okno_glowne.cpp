@@ -10,8 +10,10 @@
 #include "models/aktualizacja_rozkladu.h"
 #include "lessons/przebieg_lekcji.h"
 #include "models/model_rozkladu.h"
+#include "run/chwila_zapisu.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
+#include "trains/czas.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
 #include "ui/services/o_programie.h"
@@ -620,6 +622,10 @@ void TeMain::Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz, int s
                     nastepna = Wczytaj(plik);
                     return nastepna != nullptr;
                 };
+            if (!symulacja->Odtwarzana())
+                eStacja.OnPokazWZapisie = [this, &eStacja](std::size_t linia) {
+                    PokazWZapisie(eStacja.Symulacja(), linia);
+                };
             stacja_ = &eStacja;
             emit stacjaUtworzona(&eStacja);
             eStacja.show();
@@ -719,6 +725,43 @@ void TeMain::OdtworzZapis()
         return;
     }
     Bieg(std::move(gra.Symulacja));
+}
+
+void TeMain::PokazWZapisie(TSymulacjaStacji& gra, std::size_t linia)
+{
+    if (linia >= gra.Dziennik().Linie().size())
+        return;
+    const TLiniaDziennika chwila = gra.Dziennik().Linie()[linia];
+    TOknoPostepu& postep = OknoPostepu();
+    postep.Pokaz(QStringLiteral("Szukam tej chwili w zapisie gry"));
+    // As "Odtwórz zapis": a change to the timetable while watching goes to a copy.
+    QTemporaryDir katalog;
+    QString blad;
+    QString kopia = KopiaRozkladu(katalog, Q(rozklad_.Plik()), blad);
+    if (kopia.isEmpty() && katalog.isValid())
+        kopia = katalog.filePath(QStringLiteral("rozklad.dat"));
+    TChwilaZapisu zapis;
+    if (kopia.isEmpty())
+        zapis.Blad = blad.toStdString();
+    else
+        zapis = OdtworzPrzedLinia(gra, linia, uslugi_, QFile::encodeName(kopia).toStdString());
+    postep.Ukryj();
+    if (zapis.Symulacja == nullptr) {
+        uslugi_.Komunikaty.Blad("Nie można pokazać tej chwili w zapisie.\r\n" + zapis.Blad);
+        return;
+    }
+    // Watched only: nothing of it is kept, neither the game nor the window's settings.
+    zapis.Symulacja->Pokazowa = true;
+    TeStacjaBiegu podglad(*zapis.Symulacja);
+    podglad.setWindowModality(Qt::ApplicationModal);
+    podglad.UstawPodglad(zapis.Rada, QStringLiteral("Z zapisu gry, przed chwilą %1: „%2” (%3 pkt). STOP puszcza zapis. ")
+                                         .arg(Q(CzasHHMMSS(chwila.Czas)), Q(chwila.Tekst))
+                                         .arg(chwila.Punkty));
+    QEventLoop petla;
+    podglad.PoZamknieciu = [&petla] { petla.quit(); };
+    podglad.show();
+    petla.exec();
+    postep.Ukryj();
 }
 
 void TeMain::OdswiezPozycjeGry()

@@ -102,6 +102,9 @@ private:
     // One life of a station window for the game; a game the window asks to load meanwhile runs next.
     void Bieg(std::unique_ptr<TSymulacjaStacji> symulacja, bool pokaz = false, int szybkosc = 0);
     std::unique_ptr<TSymulacjaStacji> Wczytaj(const QString& plik);
+    // "Pokaż w zapisie": the game's record from a minute before its journal line, in a window of its
+    // own above the game's, which waits meanwhile.
+    void PokazWZapisie(TSymulacjaStacji& gra, std::size_t linia);
     void OdswiezPozycjeGry();
 
     TUslugi& uslugi_;

@@ -206,6 +206,11 @@ TEST_F(ZapisGry, APenalisedLineIsShownFromTheRecordAMinuteBeforeItWithoutTouchin
     EXPECT_EQ(CzasHHMMSS(o.Dziennik().Linie()[nr].Czas), CzasHHMMSS(wzor.Czas));
 
     EXPECT_EQ(OdtworzPrzedLinia(sym, linie.size(), drugie, NazwaPlikuRozkladu()).Symulacja, nullptr);
+    // A line of the game's first minute is shown from its start, not from before it.
+    TChwilaZapisu poczatek = OdtworzPrzedLinia(sym, 0, drugie, NazwaPlikuRozkladu());
+    ASSERT_NE(poczatek.Symulacja, nullptr) << poczatek.Blad;
+    EXPECT_TRUE(poczatek.Symulacja->Pokazane());
+    EXPECT_FALSE(poczatek.Symulacja->Dziennik().Linie().empty());
 }
 
 TEST_F(ZapisGry, TakenOverHalfwayTheGameKeepsWhatWasPlayedBackAndGoesOnAsThePlayers)

@@ -1,6 +1,7 @@
 // The report window on the offscreen platform: its table, its charts and its three exports.
 #include "report/raport_dnia.h"
 #include "tests/support/katalog_tymczasowy.h"
+#include "tests/support/menu_kontekstowe.h"
 #include "tests/support/usterka_plikow.h"
 #include "ui/report/okno_raportu.h"
 #include "ui/report/raport_wykresy.h"
@@ -116,6 +117,26 @@ private slots:
         QCOMPARE(t->item(brak, 3)->text(), QStringLiteral("-"));
         QCOMPARE(t->item(brak, 5)->text(), QStringLiteral("-"));
         QCOMPARE(t->item(brak, 6)->text(), QStringLiteral("-"));
+    }
+
+    void ATrainThatCostPointsOffersItsMomentInTheRecordAndClosesTheWindowWithIt()
+    {
+        TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+        okno.show();
+        QTableWidget* t = okno.Tabela();
+        t->sortByColumn(0, Qt::AscendingOrder);
+        const auto srodek = [t](const char* numer) { return t->visualItemRect(t->item(Wiersz(t, numer), 1)).center(); };
+        // Not offered where nobody takes it.
+        QVERIFY(!PozycjaMenuKontekstowego(t->viewport(), srodek("1034"), "Pokazwzapisie1", false).Jest);
+        okno.UstawPokazWZapisie(true);
+        const TPozycjaMenuKontekstowego dobry = PozycjaMenuKontekstowego(t->viewport(), srodek("34101"), "Pokazwzapisie1", false);
+        QVERIFY(dobry.Jest);
+        QVERIFY(!dobry.Wlaczona);
+        QVERIFY(okno.isVisible());
+        QVERIFY(PozycjaMenuKontekstowego(t->viewport(), srodek("1034"), "Pokazwzapisie1", true).Wlaczona);
+        QVERIFY(!okno.isVisible());
+        QCOMPARE(okno.result(), int(QDialog::Accepted));
+        QCOMPARE(okno.PociagDoPokazania().value_or(0), 2u);
     }
 
     void ColumnsSortByTheirValuesNotTheirText()

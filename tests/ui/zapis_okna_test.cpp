@@ -1,7 +1,9 @@
 // The game the station window keeps holds what the player did and nothing of what only the window
 // showed, and it is kept as it stood when the player closed the window.
 #include "models/lista_pociagow.h"
+#include "run/chwila_zapisu.h"
 #include "run/symulacja_stacji.h"
+#include "tests/support/menu_kontekstowe.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
@@ -9,8 +11,12 @@
 #include "ui/canvas/qplotno.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/okno_stacji.h"
+#include "ui/text/dziennik_widok.h"
 
+#include <QLabel>
+#include <QScrollBar>
 #include <QSettings>
+#include <QToolButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QtTest>
@@ -119,6 +125,60 @@ private slots:
         QVERIFY(Plik(TOknoStacji::PlikAutozapisu().toStdString()).find(" dblclick zOlszarzyny\n") !=
                 std::string::npos);
         QVERIFY2(t.Wczytana().Symulacja != nullptr, t.Wczytana().Blad.c_str());
+    }
+
+    void aPenalisedJournalLineOpensItsMomentForLookingOnlyAndTheGameStaysAsItWas()
+    {
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+        TOknoTestowe okno(sym);
+        std::vector<std::size_t> pokazane;
+        okno.OnPokazWZapisie = [&pokazane](std::size_t linia) { pokazane.push_back(linia); };
+        okno.show();
+        okno.Zegar()->stop();
+        while (sym.CzasSymulacji < (4 * 60 + 10) / 1440.0)
+            okno.Tyknij();
+        // A signal clicked on the diagram with no route: a fault that costs points.
+        QCOMPARE(sym.Akt({"click", "sA"}), std::string());
+        for (int i = 0; i < 24; ++i)
+            okno.Tyknij();
+        QApplication::processEvents();
+        const std::size_t kara = sym.Dziennik().Linie().size() - 1;
+        QVERIFY(sym.Dziennik().Linie()[kara].Punkty < 0);
+        TDziennikWidok* d = okno.Dziennik();
+        d->verticalScrollBar()->setValue(d->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        const QPoint dol(20, d->viewport()->height() - 4);
+        QVERIFY(PozycjaMenuKontekstowego(d->viewport(), dol, "Pokazwzapisie1", true).Wlaczona);
+        QCOMPARE(pokazane, std::vector<std::size_t>{kara});
+        // A line without points offers nothing.
+        QVERIFY(!PozycjaMenuKontekstowego(d->viewport(), QPoint(20, 4), "Pokazwzapisie1", false).Wlaczona);
+
+        const std::string gra = ZrzutStanu(sym);
+        TChwilaZapisu chwila = OdtworzPrzedLinia(sym, kara, s.Uslugi, NazwaPlikuRozkladu());
+        QVERIFY2(chwila.Symulacja != nullptr, chwila.Blad.c_str());
+        QCOMPARE(ZrzutStanu(sym), gra);
+        TOknoTestowe podglad(*chwila.Symulacja);
+        podglad.UstawPodglad(chwila.Rada, QStringLiteral("Minutę przed: "));
+        podglad.show();
+        podglad.Zegar()->stop();
+        QVERIFY(!podglad.findChild<QAction*>("Przejmijgre1")->isVisible());
+        QVERIFY(!podglad.findChild<QAction*>("Zapiszgre1")->isVisible());
+        QVERIFY(podglad.PrzyciskStop()->isChecked());
+        auto* linijka = podglad.findChild<QLabel*>("lbNazwa");
+        QVERIFY(linijka->text().startsWith(QStringLiteral("Minutę przed: Podpowiedź: ")));
+        // It stands until STOP lets it go, and at the end of its record it stands again, never the player's.
+        const double od = chwila.Symulacja->CzasSymulacji;
+        podglad.Tyknij();
+        QCOMPARE(chwila.Symulacja->CzasSymulacji, od);
+        podglad.PrzyciskStop()->click();
+        for (int i = 0; i < 200 && !podglad.PrzyciskStop()->isChecked(); ++i)
+            podglad.Tyknij();
+        QVERIFY(podglad.PrzyciskStop()->isChecked());
+        QVERIFY(chwila.Symulacja->Odtwarzana());
+        QVERIFY(linijka->text().startsWith(QStringLiteral("Koniec zapisu")));
+        QCOMPARE(chwila.Symulacja->Dziennik().Linie().size(), sym.Dziennik().Linie().size());
     }
 
     void closingKeepsTheGameAsItStoodWhenThePlayerClosedTheWindow()

@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -42,6 +43,8 @@ public:
 };
 
 constexpr double Brak = -1e9;
+// Where a row's first cell keeps its train's report number (the sort value is under Qt::UserRole).
+constexpr int RolaPociagu = Qt::UserRole + 1;
 
 QTableWidgetItem* Czas(const std::optional<double>& czas)
 {
@@ -79,6 +82,8 @@ TOknoRaportu::TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidg
     tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabela_->verticalHeader()->setVisible(false);
+    tabela_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabela_, &QTableWidget::customContextMenuRequested, this, &TOknoRaportu::MenuTabeli);
     WypelnijTabele();
     zakladki_->addTab(tabela_, QStringLiteral("Pociągi"));
 
@@ -125,6 +130,27 @@ void TOknoRaportu::UstawSkale(double skala)
     resize(rozmiar);
 }
 
+void TOknoRaportu::MenuTabeli(const QPoint& gdzie)
+{
+    if (!pokazWZapisie_)
+        return;
+    const QTableWidgetItem* komorka = tabela_->itemAt(gdzie);
+    const QTableWidgetItem* numer = komorka != nullptr ? tabela_->item(komorka->row(), 0) : nullptr;
+    if (numer == nullptr)
+        return;
+    const auto id = static_cast<std::uint32_t>(numer->data(RolaPociagu).toULongLong());
+    const TPociagRaportu* t = dzien_.Znajdz(id);
+    QMenu menu(this);
+    menu.setObjectName("pmPociag");
+    QAction* pokaz = menu.addAction(QStringLiteral("Pokaż w zapisie"));
+    pokaz->setObjectName("Pokazwzapisie1");
+    pokaz->setEnabled(t != nullptr && t->Punkty < 0);
+    if (menu.exec(tabela_->viewport()->mapToGlobal(gdzie)) == pokaz) {
+        doPokazania_ = id;
+        accept();
+    }
+}
+
 void TOknoRaportu::WypelnijTabele()
 {
     const QStringList naglowki = {QStringLiteral("Numer"),       QStringLiteral("Relacja"),
@@ -149,6 +175,8 @@ void TOknoRaportu::WypelnijTabele()
             o ? new TKomorka(QString::number(*o), *o) : new TKomorka(QStringLiteral("-"), Brak),
             new TKomorka(QString::number(t.Punkty), t.Punkty),
         };
+        // The row keeps its train through sorting.
+        komorki[0]->setData(RolaPociagu, static_cast<qulonglong>(t.Id));
         for (int k = 0; k < 8; ++k) {
             QTableWidgetItem* c = komorki[k];
             if (k >= 2)

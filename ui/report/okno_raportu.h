@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <optional>
+
 class QLabel;
 class QTabWidget;
 class QTableWidget;
@@ -26,6 +29,11 @@ public:
     // the screen. The charts grow with the window.
     void UstawSkale(double skala);
 
+    // The table's menu offers "Pokaż w zapisie" on a train that cost points; choosing it closes the
+    // window with the train's report number here, for the station window to show.
+    void UstawPokazWZapisie(bool tak) { pokazWZapisie_ = tak; }
+    std::optional<std::uint32_t> PociagDoPokazania() const { return doPokazania_; }
+
     // The exports; false (after telling the player why) when the file cannot be written, which then
     // stays as it was.
     bool EksportujCsv(const QString& plik);
@@ -44,7 +52,11 @@ private:
     void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
     bool Wynik(const std::string& powod, const QString& plik);
 
+    void MenuTabeli(const QPoint& gdzie);
+
     TRaportDnia dzien_;
     QTabWidget* zakladki_ = nullptr;
     QTableWidget* tabela_ = nullptr;
+    bool pokazWZapisie_ = false;
+    std::optional<std::uint32_t> doPokazania_;
 };

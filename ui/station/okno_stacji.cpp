@@ -8,6 +8,7 @@
 #include "interlocking/przyciski.h"
 #include "models/model_rozkladu.h"
 #include "lessons/przebieg_lekcji.h"
+#include "run/chwila_zapisu.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
@@ -357,7 +358,10 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         }
     };
     sym_.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
-        dziennik_->Dodaj(l);
+        // The line's place in the journal, for "Pokaż w zapisie": the journal hands out its own lines.
+        const auto& linie = sym_.Dziennik().Linie();
+        const bool wDzienniku = !linie.empty() && &l >= linie.data() && &l < linie.data() + linie.size();
+        dziennik_->Dodaj(l, wDzienniku ? static_cast<int>(&l - linie.data()) : -1);
         if (!l.Porada) {
             status_[4]->UstawTekst(Q(l.Tekst));
             status_[5]->UstawTekst(Q(l.Opis));
@@ -426,6 +430,10 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     });
     connect(diagram_, &TDiagram::menuPunktu, this, &TOknoStacji::OtworzMenu);
     connect(dziennik_, &TDziennikWidok::wyczyszczony, this, [this] { sym_.Akt({"journal", "clear"}); });
+    connect(dziennik_, &TDziennikWidok::pokazWZapisie, this, [this](int linia) {
+        if (OnPokazWZapisie && linia >= 0)
+            OnPokazWZapisie(static_cast<std::size_t>(linia));
+    });
     diagram_->installEventFilter(this);
     for (QWidget* w : {static_cast<QWidget*>(bStop_), static_cast<QWidget*>(bPodpowiedz_), static_cast<QWidget*>(pScore_),
                        static_cast<QWidget*>(rxSl_)})
@@ -482,9 +490,9 @@ void TOknoStacji::ZbudujMenuGlowne()
     QMenu* stacja = menuBar()->addMenu(QStringLiteral("&Stacja"));
     stacja->addAction(QStringLiteral("&Odśwież"), QKeySequence(Qt::Key_F5), this, [this] { OdswiezWszystko(); });
     stacja->addSeparator();
-    stacja
-        ->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { ZapiszGre(); })
-        ->setObjectName("Zapiszgre1");
+    zapiszGre_ = stacja->addAction(QStringLiteral("Zapisz &grę..."), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                                   [this] { ZapiszGre(); });
+    zapiszGre_->setObjectName("Zapiszgre1");
     wczytaj_ = stacja->addAction(QStringLiteral("&Wczytaj grę..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                                  &TOknoStacji::WczytajGre);
     wczytaj_->setObjectName("Wczytajgre1");
@@ -649,14 +657,19 @@ void TOknoStacji::PokazRaportDnia(bool miniony)
     const bool wstrzymany = sym_.Wstrzymany;
     sym_.Wstrzymany = true;
     OdswiezPauze();
+    std::optional<std::uint32_t> pokaz;
     {
         TOknoRaportu raport(*dzien, miniony ? QStringLiteral("Raport minionego dnia") : QStringLiteral("Raport dnia"), this);
         raport.UstawSkale(skala_);
+        raport.UstawPokazWZapisie(static_cast<bool>(OnPokazWZapisie) && !sym_.Odtwarzana());
         raport.exec();
+        pokaz = raport.PociagDoPokazania();
     }
     sym_.Wstrzymany = wstrzymany;
     activateWindow();
     OdswiezWszystko();
+    if (pokaz)
+        PokazWZapisieRaportu(*pokaz);
 }
 
 bool TOknoStacji::Aktywne() const
@@ -670,6 +683,17 @@ void TOknoStacji::Tyknij()
         std::string blad;
         const std::size_t akty = sym_.OdtworzoneAkty();
         if (!pauzaOdtwarzania_ && !sym_.KrokOdtwarzania(blad)) {
+            if (podglad_) {
+                // A moment only looked at stands at the end of its record: the game goes on in its own window.
+                pauzaOdtwarzania_ = true;
+                UkryjPodpowiedz();
+                const QSignalBlocker b(bStop_);
+                bStop_->setChecked(true);
+                lbNazwa_->setText(blad.empty() ? QStringLiteral("Koniec zapisu: tu jest teraz twoja gra.")
+                                               : QStringLiteral("Odtwarzanie zapisu przerwane: %1").arg(Q(blad)));
+                OdswiezPauze();
+                return;
+            }
             // The end of the record, or a line that does not replay: the player goes on from here.
             if (!blad.empty())
                 QMessageBox::warning(this, windowTitle(),
@@ -1004,13 +1028,20 @@ void TOknoStacji::showEvent(QShowEvent* e)
         return;
     pokazane_ = true;
     wczytaj_->setVisible(static_cast<bool>(OnWczytajGre));
-    przejmij_->setVisible(sym_.Odtwarzana());
+    przejmij_->setVisible(sym_.Odtwarzana() && !podglad_);
+    zapiszGre_->setVisible(!podglad_);
+    dziennik_->UstawPokazWZapisie(static_cast<bool>(OnPokazWZapisie) && !sym_.Odtwarzana());
     if (sym_.Odtwarzana())
         setWindowTitle(windowTitle() + QStringLiteral(" - odtwarzanie zapisu"));
     // A loaded game has started already; a game played back starts with its record.
     if (!sym_.Pokazane() && !sym_.Odtwarzana())
         sym_.Akt({"start"});
     PokazStanGry();
+    if (podglad_) {
+        const QSignalBlocker b(bStop_);
+        bStop_->setChecked(pauzaOdtwarzania_);
+        OdswiezPauze();
+    }
     sym_.Stacja().OdtwarzajDzwieki = cbDzwieki_->isChecked();
     zegar_->setVisible(cbZegar_->isChecked());
     sym_.Stacja().EtykietyPociagow = cbEtykiety_->isChecked();
@@ -1063,7 +1094,8 @@ void TOknoStacji::PokazStanGry()
         rxSl_->setValue(std::max(1, sym_.Szybkosc()));
         OdswiezSzybkosc();
         bStop_->setChecked(sym_.Stop);
-        if (!sym_.LinijkaPodpowiedzi.empty())
+        // An advice on the line stays till the player acts.
+        if (!sym_.LinijkaPodpowiedzi.empty() && !podpowiedz_)
             lbNazwa_->setText(Q(sym_.LinijkaPodpowiedzi));
     }
     timer_->setInterval(sym_.Interwal());
@@ -1072,7 +1104,7 @@ void TOknoStacji::PokazStanGry()
 
 void TOknoStacji::PrzejmijGre()
 {
-    if (!sym_.Odtwarzana())
+    if (!sym_.Odtwarzana() || podglad_)
         return;
     sym_.Przejmij();
     // The game goes on at the speed it was watched at, as the player's own act.
@@ -1091,11 +1123,34 @@ void TOknoStacji::PokazPodpowiedz()
     if (sym_.Odtwarzana() || !sym_.Pokazane())
         return;
     const TPodpowiedz p = lekcja_ != nullptr ? lekcja_->Podpowiedz() : Podpowiedz(sym_);
+    PokazRade(p, QStringLiteral("Podpowiedź: ") + Q(p.Powod));
+}
+
+void TOknoStacji::UstawPodglad(const TPodpowiedz& rada, const QString& wstep)
+{
+    podglad_ = true;
+    // It opens standing, for the player to read first; STOP sets it going.
+    pauzaOdtwarzania_ = true;
+    PokazRade(rada, wstep + QStringLiteral("Podpowiedź: ") + Q(rada.Powod));
+}
+
+void TOknoStacji::PokazWZapisieRaportu(std::uint32_t pociag)
+{
+    std::size_t linia = 0;
+    if (LiniaKaryPociagu(sym_, pociag, linia))
+        OnPokazWZapisie(linia);
+    else
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("W dzienniku nie ma już kary tego pociągu: wyczyszczono go."));
+}
+
+void TOknoStacji::PokazRade(const TPodpowiedz& p, const QString& tekst)
+{
     podpowiedz_ = true;
     // From its start, where what to do stands; the rest may run past a narrow window's edge and is
     // in the tooltip whole.
     lbNazwa_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lbNazwa_->setText(QStringLiteral("Podpowiedź: ") + Q(p.Powod));
+    lbNazwa_->setText(tekst);
     lbNazwa_->setToolTip(lbNazwa_->text());
     if (!p.Element.empty())
         if (TKomponent* e = sym_.Stacja().Znajdz(p.Element); e != nullptr && e->Kontener == TKomponent::Diagram) {

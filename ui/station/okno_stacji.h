@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -40,6 +42,7 @@ class TPrzyciskElementu;
 class TPrzyciskWidok;
 class TSymulacjaStacji;
 class TZegarWidok;
+struct TPodpowiedz;
 
 // The station window: the diagram, the pages of buttons, the clocks, the speed, the journal and
 // the score, driven by the station run it shows.
@@ -103,6 +106,15 @@ public:
     void UstawLekcje(TPrzebiegLekcji* lekcja, std::function<void()> odNowa);
     void UkryjPodpowiedz();
     bool PodpowiedzWidoczna() const { return podpowiedz_; }
+    // "Pokaż w zapisie" on a journal line that cost points, or on a train of the day's report that
+    // did: the line (the journal's index) is handed to whoever started the run, who shows the game's
+    // record from a minute before it. Offered only while somebody takes it.
+    std::function<void(std::size_t linia)> OnPokazWZapisie;
+    // A moment of a game shown from its record, for looking only: it cannot be taken over, and it
+    // pauses at the end of the record. The hint line says what it shows and what would have avoided
+    // it, the advice's element framed.
+    void UstawPodglad(const TPodpowiedz& rada, const QString& wstep);
+    bool Podglad() const { return podglad_; }
 
 protected:
     // The files the player picks; empty when the player gives up.
@@ -150,6 +162,9 @@ private:
     // The automatic dispatcher's switches: every line, or one entry's trains ("" for all).
     void WlaczDyspozytora(const std::string& wlot, bool wlaczony);
     void OdswiezDyspozytora();
+    // The hint line and frames of an advice, `tekst` on the line.
+    void PokazRade(const TPodpowiedz& p, const QString& tekst);
+    void PokazWZapisieRaportu(std::uint32_t pociag);
 
     TSymulacjaStacji& sym_;
     TQtUstawienia magazyn_;
@@ -198,7 +213,9 @@ private:
     QMenu* polecenia_ = nullptr;
     QAction* wczytaj_ = nullptr;
     QAction* przejmij_ = nullptr;
+    QAction* zapiszGre_ = nullptr;
     bool pauzaOdtwarzania_ = false;
+    bool podglad_ = false;
     std::vector<TEtykietaSkrocona*> status_;
     std::vector<TPrzyciskWidok*> przyciski_;
     QTimer* timer_ = nullptr;

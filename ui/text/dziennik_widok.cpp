@@ -51,7 +51,7 @@ TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QAbstractScrollArea(rodzic)
     DodajLinie({powitanie, {Czesc(0, static_cast<int>(powitanie.size()), zwykly)}});
 }
 
-void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
+void TDziennikWidok::Dodaj(const TLiniaDziennika& l, int numer)
 {
     QTextCharFormat zwykly;
     zwykly.setForeground(Qt::black);
@@ -84,6 +84,8 @@ void TDziennikWidok::Dodaj(const TLiniaDziennika& l)
         if (dlugosc > 0)
             linia.Czesci.push_back(Czesc(poczatek, dlugosc, format));
     kolor_ = kolory::Czarny;
+    linia.Kara = l.Punkty < 0;
+    linia.Numer = numer;
     DodajLinie(std::move(linia));
 }
 
@@ -600,5 +602,16 @@ void TDziennikWidok::contextMenuEvent(QContextMenuEvent* e)
     menu.addAction(QStringLiteral("Zaznacz wszystko"), this, &TDziennikWidok::selectAll);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Wyczyść"), this, &TDziennikWidok::Wyczysc);
-    menu.exec(e->globalPos());
+    QAction* pokaz = nullptr;
+    // The line under the mouse, or the cursor's when the menu came from the keyboard.
+    const int linia = e->reason() == QContextMenuEvent::Mouse ? MiejscePod(e->pos()).Linia : kursor_.Linia;
+    if (pokazWZapisie_) {
+        menu.addSeparator();
+        pokaz = menu.addAction(QStringLiteral("Pokaż w zapisie"));
+        pokaz->setObjectName("Pokazwzapisie1");
+        pokaz->setEnabled(linia >= 0 && linia < LiczbaLinii() && LiniaKary(linia) && NumerWDzienniku(linia) >= 0);
+    }
+    // The playback opens once the menu has gone.
+    if (menu.exec(e->globalPos()) == pokaz && pokaz != nullptr)
+        emit pokazWZapisie(NumerWDzienniku(linia));
 }

@@ -29,7 +29,8 @@ class TDziennikWidok : public QAbstractScrollArea {
 
 public:
     explicit TDziennikWidok(QWidget* rodzic = nullptr);
-    void Dodaj(const TLiniaDziennika& linia);
+    // `numer`: the line's index in the game's journal, or -1 for a line not of it.
+    void Dodaj(const TLiniaDziennika& linia, int numer = -1);
     // "Wyczyść": the text goes, the score stays.
     void Wyczysc();
 
@@ -44,6 +45,11 @@ public:
     int SzerokoscZawijania() const;
     // The height of line i laid out at the pane's width.
     int WysokoscLinii(int i);
+    // Whether line i cost points, and which line of the game's journal it is (-1: none).
+    bool LiniaKary(int i) const { return linie_[static_cast<std::size_t>(i)].Kara; }
+    int NumerWDzienniku(int i) const { return linie_[static_cast<std::size_t>(i)].Numer; }
+    // The context menu offers "Pokaż w zapisie" on a line that cost points.
+    void UstawPokazWZapisie(bool tak) { pokazWZapisie_ = tak; }
 
 public slots:
     void selectAll();
@@ -51,6 +57,8 @@ public slots:
 
 signals:
     void wyczyszczony();
+    // "Pokaż w zapisie" on a line: its index in the game's journal.
+    void pokazWZapisie(int numer);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -69,6 +77,8 @@ private:
     struct TLinia {
         QString Tekst;
         QList<QTextLayout::FormatRange> Czesci;
+        bool Kara = false;
+        int Numer = -1;
     };
     // A place in the text: a line and a character in it.
     struct TMiejsce {
@@ -125,4 +135,5 @@ private:
     bool calyDoOdmalowania_ = false;  // a repaint of everything is due: no more pixel moves till then
     int przesuniecie_ = 0;            // pixels moved up since the last paint
     TKolor kolor_ = kolory::Czarny;   // the bold text of a 0-point line keeps the colour before it
+    bool pokazWZapisie_ = false;
 };
