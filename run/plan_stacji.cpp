@@ -3,6 +3,7 @@
 
 #include "run/plan_stacji.h"
 
+#include "core/format.h"
 #include "core/wkt_stream.h"
 #include "core/zegary_reczne.h"
 #include "run/cisza.h"
@@ -54,6 +55,15 @@ std::vector<std::string> Numery(const std::string& lista)
         od = przecinek + 2;
     }
     return numery;
+}
+
+// The dispatcher's conflict told without its time, which the plan gives beside it.
+TKonfliktPlanu KonfliktPlanu(const TKonfliktDyspozytora& k, double czas)
+{
+    std::vector<std::string> pociagi = Numery(k.Pociagi);
+    std::string tekst = pociagi.size() > 1 ? Formatuj("pociągi %s potrzebują naraz: %s", k.Pociagi.c_str(), k.Miejsce.c_str())
+                                           : Formatuj("pociąg %s czeka na: %s", k.Pociagi.c_str(), k.Miejsce.c_str());
+    return {czas, std::move(pociagi), std::move(tekst)};
 }
 
 const TPociagRaportu* PociagRaportu(const TRaporty& raporty, std::uint32_t id)
@@ -195,9 +205,11 @@ TPlanStacji Planuj(const TStanDoPlanu& stan, double horyzont)
         linie.Probkuj(czas());
         const auto& konflikty = sym.Dyspozytor().Konflikty();
         for (; konfliktow < konflikty.size(); ++konfliktow)
-            plan.Konflikty.push_back({czas(), Numery(konflikty[konfliktow].Pociagi), konflikty[konfliktow].Tekst()});
+            plan.Konflikty.push_back(KonfliktPlanu(konflikty[konfliktow], raporty.Czas(konflikty[konfliktow].Czas)));
     }
     sym.Dziennik().OnLinia = nullptr;
+    std::stable_sort(plan.Konflikty.begin(), plan.Konflikty.end(),
+                     [](const TKonfliktPlanu& a, const TKonfliktPlanu& b) { return a.Czas < b.Czas; });
 
     // The tracks as the report has them, the run's past and the forecast in one.
     for (const TRaportDnia* dzien : {raporty.Miniony(), &raporty.Biezacy()})

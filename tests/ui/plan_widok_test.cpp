@@ -155,7 +155,7 @@ private slots:
         st.pokaz();
         QVERIFY(!st.plan()->Plan().Konflikty.empty());
         QVERIFY(st.kolory().contains(KolorKonfliktu));
-        QVERIFY(st.plan()->Wykres()->title().startsWith("Konflikt: "));
+        QVERIFY(st.plan()->Wykres()->title().startsWith("Konflikt o 7:3"));
     }
 
     void ThePlanFollowsTheGameAMinuteOn()

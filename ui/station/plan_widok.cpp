@@ -177,7 +177,7 @@ void TPlanWidok::Narysuj(TPlanStacji plan)
                                     "kreska: teraz"));
     const QString tytul = plan_.Konflikty.empty()
                               ? QString()
-                              : QStringLiteral("Konflikt: %1 %2%3")
+                              : QStringLiteral("Konflikt o %1: %2%3")
                                     .arg(GodzinaOsi(godziny(plan_.Konflikty.front().Czas)),
                                          QString::fromStdString(plan_.Konflikty.front().Tekst),
                                          plan_.Konflikty.size() > 1
