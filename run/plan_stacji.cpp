@@ -61,8 +61,8 @@ std::vector<std::string> Numery(const std::string& lista)
 TKonfliktPlanu KonfliktPlanu(const TKonfliktDyspozytora& k, double czas)
 {
     std::vector<std::string> pociagi = Numery(k.Pociagi);
-    std::string tekst = pociagi.size() > 1 ? Formatuj("pociągi %s potrzebują naraz: %s", k.Pociagi.c_str(), k.Miejsce.c_str())
-                                           : Formatuj("pociąg %s czeka na: %s", k.Pociagi.c_str(), k.Miejsce.c_str());
+    std::string tekst = Formatuj(pociagi.size() > 1 ? "pociągi %s potrzebują naraz: %s" : "pociąg %s czeka na: %s",
+                                 k.Pociagi.c_str(), k.Miejsce.c_str());
     return {czas, std::move(pociagi), std::move(tekst)};
 }
 

@@ -10,6 +10,7 @@
 #include <QAbstractScrollArea>
 #include <QAreaSeries>
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QSettings>
 #include <QStandardPaths>
@@ -119,7 +120,8 @@ private slots:
         QVERIFY(!k.contains(KolorKonfliktu));
         // Now, as a vertical line.
         const auto linie = w->series();
-        const auto teraz = std::find_if(linie.begin(), linie.end(), [](QAbstractSeries* s) { return s->name() == "teraz"; });
+        const auto teraz =
+            std::find_if(linie.begin(), linie.end(), [](QAbstractSeries* s) { return s->name() == "teraz"; });
         QVERIFY(teraz != linie.end());
         auto* kreska = qobject_cast<QLineSeries*>(*teraz);
         QCOMPARE(kreska->at(0).x(), kreska->at(1).x());
@@ -145,6 +147,13 @@ private slots:
             }
         }
         QVERIFY(powiedziane);
+        // The view tells it too, whichever chart the last forecast made.
+        QChart* w = st.plan()->Wykres();
+        const QPointF naScenie = w->mapToScene(w->mapToPosition(QPointF(godzina, 7.0)));
+        const QPoint miejsce = st.plan()->findChild<QChartView*>()->mapFromScene(naScenie);
+        QVERIFY(st.plan()->Podpowiedz(miejsce).startsWith("pociąg 34107: 7:0"));
+        // Off the bands: what the plan is.
+        QVERIFY(st.plan()->Podpowiedz(QPoint(1, 1)).startsWith("Co zrobi dyżurny automatyczny"));
     }
 
     void AConflictThePlanCannotAvoidIsRedWithItsTrains()

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -42,6 +43,24 @@ QAreaSeries* Pas(int wiersz, int wierszy, const std::vector<TPasmo>& pasma, tWyg
 
 }  // namespace
 
+QString OpisPasma(const std::vector<TPasmo>& pasma, int wierszy, const QPointF& wartosc)
+{
+    const int wiersz = wierszy - 1 - static_cast<int>(std::lround(wartosc.y()));
+    if (wiersz < 0 || wiersz >= wierszy || std::abs(wartosc.y() - (wierszy - 1 - wiersz)) > 0.35)
+        return {};
+    for (const TPasmo& p : pasma) {
+        if (p.Wiersz != wiersz || wartosc.x() < p.Od || wartosc.x() > std::max(p.Do, p.Od + 5.0 / 3600))
+            continue;
+        QString tekst = QStringLiteral("pociąg %1: %2–%3").arg(p.Pociag, GodzinaOsi(p.Od), GodzinaOsi(p.Do));
+        if (p.Wyglad == tWygladPasma::jasny)
+            tekst += QStringLiteral(" (plan)");
+        else if (p.Wyglad == tWygladPasma::czerwony)
+            tekst += QStringLiteral(" (plan, konflikt)");
+        return tekst;
+    }
+    return {};
+}
+
 QColor KolorPlanowany(const QColor& kolor)
 {
     // Towards white, so that it still reads as its row's colour on the chart's white.
@@ -71,6 +90,7 @@ QChart* WykresPasm(const QString& tytul, QAbstractAxis* osCzasu, const std::vect
     // The axis takes its labels bottom up.
     for (int i = n - 1; i >= 0; --i)
         y->append(wiersze[static_cast<std::size_t>(i)].Nazwa, n - 1 - i);
+    const auto wspolne = std::make_shared<const std::vector<TPasmo>>(pasma);
     for (int i = 0; i < n; ++i) {
         const QColor kolor = wiersze[static_cast<std::size_t>(i)].Kolor;
         for (const tWygladPasma wyglad : {tWygladPasma::pelny, tWygladPasma::jasny, tWygladPasma::czerwony}) {
@@ -86,20 +106,8 @@ QChart* WykresPasm(const QString& tytul, QAbstractAxis* osCzasu, const std::vect
             w->addSeries(pas);
             pas->attachAxis(osCzasu);
             pas->attachAxis(y);
-            QObject::connect(pas, &QAreaSeries::hovered, w, [w, i, n, wyglad, pasma](const QPointF& punkt, bool nad) {
-                QString tekst;
-                if (nad && std::abs(punkt.y() - (n - 1 - i)) <= 0.4)
-                    for (const TPasmo& p : pasma)
-                        if (p.Wiersz == i && p.Wyglad == wyglad && punkt.x() >= p.Od &&
-                            punkt.x() <= std::max(p.Do, p.Od + 5.0 / 3600)) {
-                            tekst = QStringLiteral("pociąg %1: %2–%3").arg(p.Pociag, GodzinaOsi(p.Od), GodzinaOsi(p.Do));
-                            if (p.Wyglad == tWygladPasma::jasny)
-                                tekst += QStringLiteral(" (plan)");
-                            else if (p.Wyglad == tWygladPasma::czerwony)
-                                tekst += QStringLiteral(" (plan, konflikt)");
-                            break;
-                        }
-                w->setToolTip(tekst);
+            QObject::connect(pas, &QAreaSeries::hovered, w, [w, n, wspolne](const QPointF& punkt, bool nad) {
+                w->setToolTip(nad ? OpisPasma(*wspolne, n, punkt) : QString());
             });
         }
     }

@@ -4,6 +4,7 @@
 // station window's plan are this one drawing.
 
 #include <QColor>
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -35,6 +36,10 @@ struct TPasmo {
 // vertical line marks now. The chart, and the axis, belong to the caller.
 QChart* WykresPasm(const QString& tytul, QAbstractAxis* osCzasu, const std::vector<TWierszPasm>& wiersze,
                    const std::vector<TPasmo>& pasma, std::optional<double> teraz = std::nullopt);
+
+// What pointing at the chart's point `wartosc` (hours, rows counted from the bottom from 0) tells:
+// the band's train and times, marked when planned; empty off the bands.
+QString OpisPasma(const std::vector<TPasmo>& pasma, int wierszy, const QPointF& wartosc);
 
 // The light shade of a row's colour for what is planned, and the colour of a conflict.
 QColor KolorPlanowany(const QColor& kolor);

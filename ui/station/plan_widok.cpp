@@ -10,8 +10,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QHelpEvent>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,10 +67,11 @@ TPlanWidok::TPlanWidok(TSymulacjaStacji& symulacja, QWidget* rodzic)
     uklad->setContentsMargins(0, 0, 0, 0);
     widok_ = new QChartView;
     widok_->setRenderHint(QPainter::Antialiasing);
-    widok_->setToolTip(QStringLiteral("Co zrobi dyżurny automatyczny przez najbliższe dwie godziny, gdyby przejął "
-                                      "wszystkie linie. Wskaż pasek, by zobaczyć pociąg i jego godziny."));
-    // Every row keeps room for its label; a journal lower than that scrolls.
-    widok_->setMinimumHeight(WysokoscWiersza * static_cast<int>(ToryRaportu.size() + LiniePlanu.size() + 2));
+    // The chart is made anew with every forecast, so the view tells what is pointed at itself.
+    widok_->viewport()->installEventFilter(this);
+    // Every row keeps room for its label, besides the conflict above and the time axis with the
+    // legend below; a journal lower than that scrolls.
+    widok_->setMinimumHeight(WysokoscWiersza * static_cast<int>(ToryRaportu.size() + LiniePlanu.size()) + 90);
     auto* przewijany = new QScrollArea;
     przewijany->setObjectName("przewijanyPlan");
     przewijany->setWidgetResizable(true);
@@ -79,7 +82,6 @@ TPlanWidok::TPlanWidok(TSymulacjaStacji& symulacja, QWidget* rodzic)
     zegar_ = new QTimer(this);
     zegar_->setInterval(SprawdzanieMs);
     connect(zegar_, &QTimer::timeout, this, &TPlanWidok::Sprawdz);
-    zegar_->start();
 }
 
 TPlanWidok::~TPlanWidok()
@@ -92,10 +94,47 @@ TPlanWidok::~TPlanWidok()
 
 QChart* TPlanWidok::Wykres() const { return widok_->chart(); }
 
+QString TPlanWidok::Podpowiedz(const QPoint& miejsce) const
+{
+    QChart* w = widok_->chart();
+    if (w != nullptr && !pasma_.empty()) {
+        const QPointF wartosc = w->mapToValue(w->mapFromScene(widok_->mapToScene(miejsce)));
+        const QString opis = OpisPasma(pasma_, static_cast<int>(Wiersze().size()), wartosc);
+        if (!opis.isEmpty())
+            return opis;
+    }
+    QStringList teksty;
+    const double dzien = std::floor(plan_.Teraz);
+    for (const TKonfliktPlanu& k : plan_.Konflikty)
+        teksty << QStringLiteral("%1 %2").arg(GodzinaOsi((k.Czas - dzien) * 24), QString::fromStdString(k.Tekst));
+    if (!teksty.isEmpty())
+        return teksty.join(QLatin1Char('\n'));
+    return QStringLiteral("Co zrobi dyżurny automatyczny przez najbliższe dwie godziny, gdyby przejął wszystkie "
+                          "linie. Wskaż pasek, by zobaczyć pociąg i jego godziny.");
+}
+
+bool TPlanWidok::eventFilter(QObject* obiekt, QEvent* e)
+{
+    if (obiekt == widok_->viewport() && e->type() == QEvent::ToolTip) {
+        const QPoint miejsce = static_cast<QHelpEvent*>(e)->pos();
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), Podpowiedz(miejsce), widok_->viewport());
+        return true;
+    }
+    return QWidget::eventFilter(obiekt, e);
+}
+
 void TPlanWidok::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
+    // Hidden, the tab neither looks nor wakes the program; a forecast finished meanwhile is drawn now.
+    zegar_->start();
     Przelicz();
+}
+
+void TPlanWidok::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    zegar_->stop();
 }
 
 void TPlanWidok::Przelicz()
@@ -164,6 +203,7 @@ void TPlanWidok::Narysuj(TPlanStacji plan)
                                                                             : tWygladPasma::czerwony;
         pasma.push_back({wiersz, godziny(o.Od), godziny(o.Do), QString::fromStdString(o.Pociag), wyglad});
     }
+    pasma_ = pasma;
     auto* os = new QCategoryAxis;
     os->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const double od = godziny(plan_.Od), do_ = godziny(plan_.Do);
@@ -173,8 +213,8 @@ void TPlanWidok::Narysuj(TPlanStacji plan)
     for (double h = std::ceil(od * 2) / 2; h <= do_ + 1e-9; h += 0.5)
         os->append(GodzinaOsi(h), h);
     // The legend under the time axis; the first conflict, if any, above the chart.
-    os->setTitleText(QStringLiteral("pełne: było · jasne: plan · <font color='#c80000'>czerwone: konflikt</font> · "
-                                    "kreska: teraz"));
+    os->setTitleText(QStringLiteral("pełne: było · jasne: plan · "
+                                    "<font color='#c80000'>czerwone: konflikt</font> · kreska: teraz"));
     const QString tytul = plan_.Konflikty.empty()
                               ? QString()
                               : QStringLiteral("Konflikt o %1: %2%3")
@@ -199,9 +239,5 @@ void TPlanWidok::Narysuj(TPlanStacji plan)
     }
     Pokaz(wykres);
 
-    QStringList teksty;
-    for (const TKonfliktPlanu& k : plan_.Konflikty)
-        teksty << QStringLiteral("%1 %2").arg(GodzinaOsi(godziny(k.Czas)), QString::fromStdString(k.Tekst));
-    widok_->setToolTip(teksty.isEmpty() ? QString() : teksty.join(QLatin1Char('\n')));
     ++narysowane_;
 }

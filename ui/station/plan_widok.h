@@ -3,6 +3,7 @@
 // "Plan": the next two hours of the station's tracks and lines beside the journal (TPlanWidok).
 
 #include "run/plan_stacji.h"
+#include "ui/report/wykres_pasm.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -42,8 +43,14 @@ public:
     QSize sizeHint() const override { return {1, 1}; }
     QSize minimumSizeHint() const override { return {1, 1}; }
 
+    // What pointing at the chart's place (in the view's viewport) tells: a band's train and times,
+    // or else the forecast's conflicts.
+    QString Podpowiedz(const QPoint& miejsce) const;
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* obiekt, QEvent* e) override;
 
 private:
     void Sprawdz();
@@ -55,6 +62,8 @@ private:
     std::function<void()> poprzedniTyk_;
     std::future<TPlanStacji> liczony_;
     TPlanStacji plan_;
+    // The bands as drawn, for pointing at them whichever chart is up.
+    std::vector<TPasmo> pasma_;
     std::vector<TWierszStanu> ostatniPunkt_;
     int narysowane_ = 0;
     double czasPlanu_ = -1.0;
