@@ -151,9 +151,9 @@ private slots:
         QChart* w = st.plan()->Wykres();
         const QPointF naScenie = w->mapToScene(w->mapToPosition(QPointF(godzina, 7.0)));
         const QPoint miejsce = st.plan()->findChild<QChartView*>()->mapFromScene(naScenie);
-        QVERIFY(st.plan()->Podpowiedz(miejsce).startsWith("pociąg 34107: 7:0"));
+        QVERIFY(st.plan()->OpisMiejsca(miejsce).startsWith("pociąg 34107: 7:0"));
         // Off the bands: what the plan is.
-        QVERIFY(st.plan()->Podpowiedz(QPoint(1, 1)).startsWith("Co zrobi dyżurny automatyczny"));
+        QVERIFY(st.plan()->OpisMiejsca(QPoint(1, 1)).startsWith("Co zrobi dyżurny automatyczny"));
     }
 
     void AConflictThePlanCannotAvoidIsRedWithItsTrains()

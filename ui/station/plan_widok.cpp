@@ -94,7 +94,7 @@ TPlanWidok::~TPlanWidok()
 
 QChart* TPlanWidok::Wykres() const { return widok_->chart(); }
 
-QString TPlanWidok::Podpowiedz(const QPoint& miejsce) const
+QString TPlanWidok::OpisMiejsca(const QPoint& miejsce) const
 {
     QChart* w = widok_->chart();
     if (w != nullptr && !pasma_.empty()) {
@@ -117,7 +117,7 @@ bool TPlanWidok::eventFilter(QObject* obiekt, QEvent* e)
 {
     if (obiekt == widok_->viewport() && e->type() == QEvent::ToolTip) {
         const QPoint miejsce = static_cast<QHelpEvent*>(e)->pos();
-        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), Podpowiedz(miejsce), widok_->viewport());
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), OpisMiejsca(miejsce), widok_->viewport());
         return true;
     }
     return QWidget::eventFilter(obiekt, e);

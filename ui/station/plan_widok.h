@@ -45,7 +45,7 @@ public:
 
     // What pointing at the chart's place (in the view's viewport) tells: a band's train and times,
     // or else the forecast's conflicts.
-    QString Podpowiedz(const QPoint& miejsce) const;
+    QString OpisMiejsca(const QPoint& miejsce) const;
 
 protected:
     void showEvent(QShowEvent* e) override;
