@@ -19,10 +19,9 @@ long long Sekundy(double czas) { return std::llround(czas * 86400.0); }
 
 std::string Godzina(const std::optional<double>& czas) { return czas ? GodzinaRaportu(*czas) : std::string(); }
 
-// What the occupation chart writes on a stretch: the number, or the consist of a shunting unit.
-std::string Etykieta(const TPociag& t) { return t.Numer().empty() ? "(m) " + t.Sklad() : t.Numer(); }
-
 }  // namespace
+
+std::string EtykietaZajetosci(const TPociag& t) { return t.Numer().empty() ? "(m) " + t.Sklad() : t.Numer(); }
 
 std::optional<int> TPociagRaportu::Opoznienie() const
 {
@@ -268,7 +267,7 @@ void TRaporty::Probkuj(const std::array<const TPunkt*, ToryRaportu.size()>& tory
             continue;
         const TPociag* p = tory[i]->Pociag();
         TStanToru& stan = tory_[i];
-        const std::string etykieta = p != nullptr ? Etykieta(*p) : std::string();
+        const std::string etykieta = p != nullptr ? EtykietaZajetosci(*p) : std::string();
         if (p != stan.Pociag || etykieta != stan.Etykieta) {
             if (stan.Otwarta)
                 d.Zajetosc[*stan.Otwarta].Do = czas;

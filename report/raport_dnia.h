@@ -59,6 +59,9 @@ struct TZajetoscToru {
     std::string Pociag;
 };
 
+// What the occupation chart writes on a stretch: the number, or the consist of a shunting unit.
+std::string EtykietaZajetosci(const TPociag& t);
+
 // The tracks whose occupation the report shows: the platforms and sidings.
 inline constexpr std::array<std::string_view, 5> ToryRaportu = {"p1", "p2", "pB1", "pB2", "b1"};
 

@@ -3,35 +3,14 @@
 #include "run/proba_dnia.h"
 
 #include "core/format.h"
-#include "core/komunikaty.h"
-#include "core/uslugi.h"
 #include "core/zegary_reczne.h"
+#include "run/cisza.h"
 #include "run/symulacja_stacji.h"
 #include "trains/czas.h"
 #include "trains/pociag.h"
 #include "trains/rozklad.h"
 
 #include <set>
-
-namespace {
-
-// The world of a day played with nobody watching: no boxes, no sound, a still wall clock.
-class TCisza : public TKomunikaty, public TDzwieki, public TKursory, public TZegarScienny, public TUstawienia {
-public:
-    void Komunikat(const std::string&) override {}
-    tOdpowiedz Pytanie(const std::string&, tPrzyciski przyciski, tRodzajPytania) override
-    {
-        return przyciski == tPrzyciski::takNie ? tOdpowiedz::nie : tOdpowiedz::anuluj;
-    }
-    void Ostrzezenie(const std::string&, const std::string&, const std::string&, int) override {}
-    void Odtworz(const std::string&) override {}
-    void UstawKursor(tKursor) override {}
-    double Teraz() const override { return 46000.5; }
-    std::string Czytaj(const std::string&, const std::string&, const std::string& d) const override { return d; }
-    void Zapisz(const std::string&, const std::string&, const std::string&) override {}
-};
-
-}  // namespace
 
 TWynikProby ZagrajDzien(TRozkladJazdy& rozklad)
 {

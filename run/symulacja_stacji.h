@@ -67,6 +67,7 @@ public:
     TAutomatycznyDyspozytor& Doradca();
     // The program's timetable, from which the run's days are made and which the timetable window edits.
     TRozkladJazdy& Rozklad() { return rozklad_; }
+    const TRozkladJazdy& Rozklad() const { return rozklad_; }
 
     // The simulated clock: a time of day as a fraction of a day.
     double CzasSymulacji = GodzinaStartu;

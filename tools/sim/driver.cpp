@@ -11,6 +11,7 @@
 #include "record/uslugi_zapisu.h"
 #include "report/raport_dnia.h"
 #include "lessons/przebieg_lekcji.h"
+#include "run/plan_stacji.h"
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
@@ -203,6 +204,7 @@ const std::map<std::string_view, TDriverSymulacji::Komenda>& TDriverSymulacji::K
         {"auto", {&T::Auto, 1, 2}},
         {"hint", {&T::Hint, 0, 0}},
         {"lesson", {&T::Lesson, 1, 1}},
+        {"plan", {&T::Plan, 0, 0}},
         // The start line belongs to the start window, which outlives every run.
         {"param", {&T::Param, 1, 2, true}},
         {"report", {&T::Report, 0, 1}},
@@ -462,6 +464,25 @@ void TDriverSymulacji::Hint(Argumenty)
         Zle("not started");
     const TPodpowiedz p = lekcja_ != nullptr ? lekcja_->Podpowiedz() : Podpowiedz(*symulacja_);
     out_ << "HINT " << p.Polecenie << " | " << BezLamania(p.Powod) << '\n';
+}
+
+void TDriverSymulacji::Plan(Argumenty)
+{
+    if (!symulacja_->Pokazane())
+        Zle("not started");
+    // The driver does not watch the lines between its lines: their past is left out.
+    const TPlanStacji plan = Planuj(StanDoPlanu(*symulacja_, nullptr));
+    static constexpr const char* rodzaje[] = {"done", "planned", "conflict"};
+    for (const TOdcinekPlanu& o : plan.Odcinki)
+        out_ << "PLAN " << o.Wiersz << ' ' << GodzinaRaportu(o.Od) << ' ' << GodzinaRaportu(o.Do) << ' ' << o.Pociag << ' '
+             << rodzaje[static_cast<int>(o.Rodzaj)] << '\n';
+    for (const TKonfliktPlanu& k : plan.Konflikty) {
+        std::string pociagi;
+        for (const std::string& n : k.Pociagi)
+            pociagi += (pociagi.empty() ? "" : ",") + n;
+        out_ << "CONFLICT " << GodzinaRaportu(k.Czas) << ' ' << (pociagi.empty() ? "-" : pociagi) << " | "
+             << BezLamania(k.Tekst) << '\n';
+    }
 }
 
 void TDriverSymulacji::Lesson(Argumenty a)

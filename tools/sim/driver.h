@@ -97,6 +97,7 @@ private:
     void Auto(Argumenty);
     void Hint(Argumenty);
     void Lesson(Argumenty);
+    void Plan(Argumenty);
     void Clock(Argumenty);
     void Save(Argumenty);
     void Load(Argumenty);

@@ -6,12 +6,11 @@
 #include "report/raport_dnia.h"
 #include "trains/czas.h"
 #include "ui/canvas/obraz.h"
+#include "ui/report/wykres_pasm.h"
 
-#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBuffer>
-#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QHorizontalStackedBarSeries>
@@ -302,51 +301,24 @@ QChart* WykresRodzajow(const TRaportDnia& dzien)
 
 QChart* WykresZajetosci(const TRaportDnia& dzien)
 {
-    QChart* w = NowyWykres(QStringLiteral("Zajętość torów"));
-    const double koniec = OstatniCzas(dzien);
-    const double od = Godziny(dzien, dzien.Poczatek), do_ = Godziny(dzien, koniec);
-    QValueAxis* x = OsCzasu(dzien, koniec);
-    auto* y = new QCategoryAxis;
-    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int tory = static_cast<int>(ToryRaportu.size());
-    y->setRange(-0.6, tory - 0.4);
-    w->addAxis(x, Qt::AlignBottom);
-    w->addAxis(y, Qt::AlignLeft);
-    const QColor kolory[] = {QColor(0, 90, 160), QColor(0, 130, 110), QColor(160, 100, 0), QColor(150, 60, 120),
-                             QColor(90, 90, 90)};
-    // The axis takes its labels bottom up.
-    for (int i = tory - 1; i >= 0; --i)
-        y->append(Q(std::string(ToryRaportu[static_cast<std::size_t>(i)])), tory - 1 - i);
-    for (int i = 0; i < tory; ++i) {
-        // From the top: p1 first. Each track is one band that rises where a train stands on it.
-        const double srodek = tory - 1 - i, dol = srodek - 0.35, gora = srodek + 0.35;
-        auto* dolna = new QLineSeries;
-        auto* gorna = new QLineSeries;
-        dolna->append(od, dol);
-        dolna->append(do_, dol);
-        gorna->append(od, dol);
-        for (const auto& z : dzien.Zajetosc) {
-            if (z.Tor != ToryRaportu[static_cast<std::size_t>(i)])
-                continue;
-            // A train seen at one look only still gets a visible sliver of its five seconds.
-            const double a = Godziny(dzien, z.Od), b = std::max(Godziny(dzien, z.Do), a + 5.0 / 3600);
-            gorna->append(a, dol);
-            gorna->append(a, gora);
-            gorna->append(b, gora);
-            gorna->append(b, dol);
-        }
-        gorna->append(do_, dol);
-        auto* pas = new QAreaSeries(gorna, dolna);
-        // The area only draws between its edges; it does not own them.
-        gorna->setParent(pas);
-        dolna->setParent(pas);
-        pas->setColor(kolory[i]);
-        pas->setPen(Qt::NoPen);
-        w->addSeries(pas);
-        pas->attachAxis(x);
-        pas->attachAxis(y);
+    std::vector<TWierszPasm> wiersze;
+    for (std::size_t i = 0; i < ToryRaportu.size(); ++i)
+        wiersze.push_back({Q(std::string(ToryRaportu[i])), KolorToru(static_cast<int>(i))});
+    std::vector<TPasmo> pasma;
+    for (const auto& z : dzien.Zajetosc) {
+        const auto tor = std::find(ToryRaportu.begin(), ToryRaportu.end(), z.Tor);
+        if (tor != ToryRaportu.end())
+            pasma.push_back({static_cast<int>(tor - ToryRaportu.begin()), Godziny(dzien, z.Od), Godziny(dzien, z.Do),
+                             Q(z.Pociag), tWygladPasma::pelny});
     }
-    return w;
+    return WykresPasm(QStringLiteral("Zajętość torów"), OsCzasu(dzien, OstatniCzas(dzien)), wiersze, pasma);
+}
+
+QColor KolorToru(int i)
+{
+    static const QColor kolory[] = {QColor(0, 90, 160),  QColor(0, 130, 110), QColor(160, 100, 0), QColor(150, 60, 120),
+                                    QColor(90, 90, 90),  QColor(110, 75, 40), QColor(40, 110, 40), QColor(70, 70, 170)};
+    return kolory[static_cast<std::size_t>(i) % std::size(kolory)];
 }
 
 QString NaglowekRaportu(const TRaportDnia& dzien)

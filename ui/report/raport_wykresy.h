@@ -4,6 +4,7 @@
 // exports.
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 
 #include <string>
@@ -22,7 +23,11 @@ QChart* WykresWyniku(const TRaportDnia& dzien);
 constexpr int NajwiecejPodpisowOpoznien = 40;
 QChart* WykresOpoznien(const TRaportDnia& dzien);
 QChart* WykresRodzajow(const TRaportDnia& dzien);
+// The occupation of the report's tracks, drawn as the station window's plan draws it (WykresPasm).
 QChart* WykresZajetosci(const TRaportDnia& dzien);
+// The colour of a report track's band, by its place in ToryRaportu; the plan's further rows go on
+// from there.
+QColor KolorToru(int i);
 
 // The report's title line: the day, its hours, the score change, the trains and the punctual ones.
 QString NaglowekRaportu(const TRaportDnia& dzien);

@@ -24,6 +24,7 @@
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
 #include "ui/station/panel_lekcji.h"
+#include "ui/station/plan_widok.h"
 #include "ui/station/przycisk_widok.h"
 #include "ui/station/suwak_szybkosci.h"
 #include "ui/station/zegar.h"
@@ -315,6 +316,7 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     zakladkiDziennika->setDocumentMode(true);
     zakladkiDziennika->addTab(dziennik_, QStringLiteral("Dziennik"));
     zakladkiDziennika->addTab(pociagi_, QStringLiteral("Pociągi"));
+    zakladkiDziennika->addTab(new TPlanWidok(sym_), QStringLiteral("Plan"));
     splitter_ = new QSplitter(Qt::Vertical);
     splitter_->setObjectName("Splitter6");
     splitter_->addWidget(gora);
