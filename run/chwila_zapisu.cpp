@@ -45,13 +45,19 @@ TChwilaZapisu OdtworzPrzedLinia(TSymulacjaStacji& gra, std::size_t linia, TUslug
         return wynik;
     }
 
+    // The record played on a new station, or the reason why not.
+    const auto odtworz = [&]() {
+        TWczytanaGra g = TSymulacjaStacji::Odtwarzaj(tekst, uslugi, plikRozkladu);
+        if (g.Symulacja == nullptr)
+            wynik.Blad = g.Blad;
+        return std::move(g.Symulacja);
+    };
+
     // First the tick in which the line is written.
-    TWczytanaGra proba = TSymulacjaStacji::Odtwarzaj(tekst, uslugi, plikRozkladu);
-    if (proba.Symulacja == nullptr) {
-        wynik.Blad = proba.Blad;
+    const std::unique_ptr<TSymulacjaStacji> proba = odtworz();
+    if (proba == nullptr)
         return wynik;
-    }
-    TSymulacjaStacji& p = *proba.Symulacja;
+    TSymulacjaStacji& p = *proba;
     const std::size_t juz = IleTakich(p.Dziennik().Linie(), p.Dziennik().Linie().size(), wzor);
     if (juz > wczesniejsze) {
         wynik.Blad = Formatuj("Zapis gry zaczyna się o %s, po tej chwili: wcześniejszej gry już w nim nie ma.",
@@ -63,13 +69,11 @@ TChwilaZapisu OdtworzPrzedLinia(TSymulacjaStacji& gra, std::size_t linia, TUslug
     std::int64_t takt = -1;
     while (napisane <= wczesniejsze) {
         const std::int64_t przed = p.Takty();
-        if (!p.KrokOdtwarzania(blad)) {
-            if (napisane > wczesniejsze)
-                takt = przed;
-            break;
-        }
+        const bool dalej = p.KrokOdtwarzania(blad);
         if (napisane > wczesniejsze)
             takt = przed;
+        if (!dalej)
+            break;
     }
     p.Dziennik().OnLinia = nullptr;
     if (takt < 0) {
@@ -78,18 +82,16 @@ TChwilaZapisu OdtworzPrzedLinia(TSymulacjaStacji& gra, std::size_t linia, TUslug
     }
 
     // Then the playback itself, a minute before.
-    TWczytanaGra gra2 = TSymulacjaStacji::Odtwarzaj(tekst, uslugi, plikRozkladu);
-    if (gra2.Symulacja == nullptr) {
-        wynik.Blad = gra2.Blad;
+    std::unique_ptr<TSymulacjaStacji> odtwarzana = odtworz();
+    if (odtwarzana == nullptr)
         return wynik;
-    }
-    TSymulacjaStacji& s = *gra2.Symulacja;
+    TSymulacjaStacji& s = *odtwarzana;
     // Never before the game's start: a moment in its first minute is shown from there.
     const std::int64_t cel = takt - SekundPrzedChwila / std::max(1, s.SekIncrement);
     while ((s.Takty() < cel || !s.Pokazane()) && s.KrokOdtwarzania(blad)) {
     }
     wynik.Rada = Podpowiedz(s);
-    wynik.Symulacja = std::move(gra2.Symulacja);
+    wynik.Symulacja = std::move(odtwarzana);
     return wynik;
 }
 
