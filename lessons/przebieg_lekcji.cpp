@@ -49,7 +49,7 @@ bool CzekaNaRuch(const TWarunekKroku& w)
 // While something moves, an order just given is at work; when all stand, it was refused or done.
 bool CosJedzie(const TStacja& stacja)
 {
-    const auto punkty = stacja.Punkty();
+    const auto& punkty = stacja.Punkty();
     return std::any_of(punkty.begin(), punkty.end(), [](const TPunkt* p) {
         return p->Pociag() != nullptr && !p->Jest(rpZapowiedz) && p->Pociag()->StanJazdy == tStanJazdy::jazda;
     });
@@ -189,7 +189,7 @@ TPodpowiedz TPrzebiegLekcji::Podpowiedz() const
     if (k.Od != 0 && Milisekundy(sym_.CzasSymulacji) < Milisekundy(k.Od))
         p.Powod += " Poczekaj do " + CzasHMMSS(k.Od).substr(0, CzasHMMSS(k.Od).size() - 3) + ".";
     else if (!k.Akt.empty() && aktZrobiony_ && CzekaNaRuch(k.Gotowe) && CosJedzie(sym_.Stacja()))
-        p.Powod += " Zrobione: poczekaj, aż dojedzie.";
+        p.Powod += " Zrobione: teraz poczekaj.";
     else if (!k.Akt.empty())
         p.Polecenie = k.Akt;
     if (k.Odpowiedz && p.Cokolwiek())
