@@ -4,6 +4,7 @@
 //   drelinko-rozklad [--dir DIR] import FILE.csv [FILE.dat]   writes FILE.dat
 //   drelinko-rozklad [--dir DIR] check [FILE.dat]             exit 0 when sound
 //   drelinko-rozklad [--dir DIR] check --graj [FILE.dat]      and playable without a penalty
+//   drelinko-rozklad generate [--trains N] [--seed S]         a new day, proven playable, as CSV
 //
 // --dir DIR stands for the program folder: where FILE.dat is by default and where backups go.
 // Exit status: 0 done, 1 a file cannot be read or written, 2 bad input or a timetable with problems.
@@ -11,12 +12,15 @@
 #include "core/operacje_plikowe.h"
 #include "core/wkt_files.h"
 #include "core/wkt_generic.h"
+#include "record/zapis_gry.h"
+#include "run/nowy_dzien.h"
 #include "run/proba_dnia.h"
 #include "station/uklad.h"
 #include "trains/rozklad.h"
 #include "trains/rozklad_csv.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -33,7 +37,8 @@ int Uzycie()
     std::cerr << "użycie:\n"
                  "  drelinko-rozklad [--dir KATALOG] export [PLIK.dat]\n"
                  "  drelinko-rozklad [--dir KATALOG] import PLIK.csv [PLIK.dat]\n"
-                 "  drelinko-rozklad [--dir KATALOG] check [--graj] [PLIK.dat]\n";
+                 "  drelinko-rozklad [--dir KATALOG] check [--graj] [PLIK.dat]\n"
+                 "  drelinko-rozklad generate [--trains N] [--seed S]\n";
     return ZleDane;
 }
 
@@ -126,6 +131,30 @@ int Sprawdz(const std::string& plik, bool graj)
     return Wypisz(raport, wynik.Grywalny ? Dobrze : ZleDane);
 }
 
+// A new day of about N trains from seed S, written only once proven playable.
+int Generuj(const std::vector<std::string>& arg)
+{
+    std::int64_t pociagow = PociagowDniaDomyslnie, ziarno = 1;
+    for (std::size_t i = 1; i < arg.size(); i += 2) {
+        std::int64_t* cel = arg[i] == "--trains" ? &pociagow : arg[i] == "--seed" ? &ziarno : nullptr;
+        if (cel == nullptr || i + 1 >= arg.size() || !CzytajCalkowitaZapisu(arg[i + 1], *cel))
+            return Uzycie();
+    }
+    if (pociagow < NajmniejPociagowDnia || pociagow > NajwiecejPociagowDnia || ziarno < 0) {
+        std::cerr << "drelinko-rozklad: dzień może mieć od " << NajmniejPociagowDnia << " do "
+                  << NajwiecejPociagowDnia << " pociągów, a ziarno jest liczbą nieujemną\n";
+        return ZleDane;
+    }
+    const TNowyDzien dzien = WygenerujDzien(static_cast<int>(pociagow), static_cast<std::uint64_t>(ziarno));
+    if (!dzien.Proba.Grywalny) {
+        std::cerr << "drelinko-rozklad: z ziarna " << ziarno << " nie powstał dzień do rozegrania bez kar\n";
+        return ZleDane;
+    }
+    std::cerr << "drelinko-rozklad: dzień z ziarna " << ziarno << ": pociągów " << dzien.Pociagi
+              << ", rozegrany bez kary przez dyżurnego automatycznego\n";
+    return Wypisz(dzien.Csv, Dobrze);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -148,5 +177,7 @@ int main(int argc, char** argv)
         return Sprawdz(plikDat(2), true);
     if (polecenie == "check" && arg.size() <= 2)
         return Sprawdz(plikDat(1), false);
+    if (polecenie == "generate")
+        return Generuj(arg);
     return Uzycie();
 }

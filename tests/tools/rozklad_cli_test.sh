@@ -137,6 +137,18 @@ rozklad check --graj "$tmp/konflikt.dat" > "$tmp/graj.txt"
 grep -q 'Pierwszy konflikt: o 04:30:00 pociągi 44601, 34101 potrzebują naraz: linia wOlsz' "$tmp/graj.txt" ||
     { cat "$tmp/graj.txt"; fail "the first conflict must be named"; }
 
+# A new day: the same seed writes the same day, which imports and plays without a penalty.
+rozklad generate --trains 40 --seed 3 > "$tmp/nowy.csv" 2> /dev/null || fail "generate"
+rozklad generate --trains 40 --seed 3 2> /dev/null | cmp - "$tmp/nowy.csv" || fail "one seed, one day"
+rozklad import "$tmp/nowy.csv" "$tmp/nowy.dat" || fail "import of a new day"
+rozklad check --graj "$tmp/nowy.dat" > "$tmp/graj.txt" || { cat "$tmp/graj.txt"; fail "a new day must play"; }
+for zle in "--trains 39" "--trains 161" "--trains dużo" "--seed -1" "--colour red" "--trains"; do
+    # shellcheck disable=SC2086
+    rozklad generate $zle > "$tmp/zly_dzien.csv" 2> /dev/null
+    [ $? -eq 2 ] || fail "generate $zle must exit 2"
+    [ -s "$tmp/zly_dzien.csv" ] && fail "generate $zle must write nothing"
+done
+
 rozklad frobnicate > /dev/null 2>&1
 [ $? -eq 2 ] || fail "unknown command must exit 2"
 echo "ok"
