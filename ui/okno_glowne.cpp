@@ -11,6 +11,7 @@
 #include "lessons/przebieg_lekcji.h"
 #include "models/model_rozkladu.h"
 #include "run/chwila_zapisu.h"
+#include "run/nowy_dzien.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
 #include "trains/czas.h"
@@ -37,7 +38,10 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
+#include <QMessageBox>
 #include <QPainterPath>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -345,6 +349,7 @@ void TeMain::ZbudujMenu()
     symulacja->addAction(QStringLiteral("&Odtwórz zapis..."), this, &TeMain::OdtworzZapis)->setObjectName("Odtworzzapis1");
     symulacja->addSeparator();
     symulacja->addAction(QStringLiteral("Samou&czek..."), this, &TeMain::Samouczek)->setObjectName("Samouczek1");
+    symulacja->addAction(QStringLiteral("&Nowy dzień..."), this, &TeMain::NowyDzien)->setObjectName("Nowydzien1");
     connect(symulacja, &QMenu::aboutToShow, this, &TeMain::OdswiezPozycjeGry);
     OdswiezPozycjeGry();
     symulacja->addSeparator();
@@ -540,6 +545,93 @@ int TeMain::WybierzLekcje(const QStringList& tytuly)
                                                 QStringLiteral("Lekcje, od pierwszej dla zaczynających:"), tytuly, 0,
                                                 false, &wybrana);
     return wybrana ? static_cast<int>(tytuly.indexOf(tytul)) : -1;
+}
+
+std::optional<TeMain::TZamowienieDnia> TeMain::ZamowDzien()
+{
+    bool dalej = false;
+    TZamowienieDnia z;
+    z.Pociagow = QInputDialog::getInt(this, QStringLiteral("Nowy dzień"),
+                                      QStringLiteral("Ile pociągów ma mieć nowy dzień (%1–%2)?")
+                                          .arg(NajmniejPociagowDnia)
+                                          .arg(NajwiecejPociagowDnia),
+                                      PociagowDniaDomyslnie, NajmniejPociagowDnia, NajwiecejPociagowDnia, 1, &dalej);
+    if (!dalej)
+        return std::nullopt;
+    // A seed of chance, which the player may change: the same seed makes the same day again.
+    z.Ziarno = QInputDialog::getInt(this, QStringLiteral("Nowy dzień"),
+                                    QStringLiteral("Ziarno dnia (ta sama liczba da znowu ten sam dzień):"),
+                                    QRandomGenerator::global()->bounded(1, 100000), 0, 999999, 1, &dalej);
+    if (!dalej)
+        return std::nullopt;
+    return z;
+}
+
+TeMain::tCoZDniem TeMain::CoZDniem(const QString& opis)
+{
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Nowy dzień"), opis, QMessageBox::NoButton, this);
+    QPushButton* zachowaj = pytanie.addButton(QStringLiteral("Zachowaj jako rozkład"), QMessageBox::AcceptRole);
+    QPushButton* zagraj = pytanie.addButton(QStringLiteral("Zagraj raz"), QMessageBox::ActionRole);
+    pytanie.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    pytanie.exec();
+    return pytanie.clickedButton() == zachowaj ? tCoZDniem::zachowaj
+           : pytanie.clickedButton() == zagraj ? tCoZDniem::zagraj
+                                               : tCoZDniem::nic;
+}
+
+void TeMain::NowyDzien()
+{
+    if (bieg_)
+        return;
+    const std::optional<TZamowienieDnia> z = ZamowDzien();
+    if (!z)
+        return;
+    OknoPostepu().Pokaz(QStringLiteral("Układam nowy dzień i rozgrywam go na próbę"));
+    const TNowyDzien dzien = WygenerujDzien(z->Pociagow, static_cast<std::uint64_t>(z->Ziarno));
+    OknoPostepu().Ukryj();
+    if (!dzien.Proba.Grywalny) {
+        uslugi_.Komunikaty.Blad(Formatuj("Z ziarna %d nie powstał dzień do rozegrania bez kar.", z->Ziarno));
+        return;
+    }
+    // The day goes through the same checked way as a timetable the player brings: a file first.
+    QTemporaryDir katalog;
+    const QString csv = katalog.filePath(QStringLiteral("nowy_dzien.csv"));
+    try {
+        ZapiszPlikCaly(QFile::encodeName(csv).toStdString(), dzien.Csv);
+    } catch (const std::exception& e) {
+        uslugi_.Komunikaty.Blad(std::string("Nie można przygotować nowego dnia.\r\n") + e.what());
+        return;
+    }
+    const QString opis =
+        QStringLiteral("Nowy dzień z ziarna %1: %2 pociągów, punktualnych odjazdów %3. Dyżurny automatyczny "
+                       "rozegrał go na próbę bez żadnej kary.\n\n„Zachowaj jako rozkład” zapisze go w miejsce "
+                       "obecnego rozkładu jazdy (obecny zostanie w kopii), „Zagraj raz” da go zagrać bez "
+                       "zmiany rozkładu.")
+            .arg(z->Ziarno)
+            .arg(dzien.Pociagi)
+            .arg(dzien.Proba.Punktualne);
+    switch (CoZDniem(opis)) {
+    case tCoZDniem::zachowaj:
+        if (AktualizujRozklad(QFile::encodeName(csv).toStdString(), rozklad_.Plik(), uslugi_.Komunikaty))
+            rozklad_.WczytajRozklad();
+        return;
+    case tCoZDniem::zagraj: {
+        // Its own timetable file in the temporary folder: a change made during the game goes there.
+        const std::string dat = QFile::encodeName(katalog.filePath(QStringLiteral("rozklad.dat"))).toStdString();
+        const TAktualizacjaRozkladu a = AktualizujRozklad(QFile::encodeName(csv).toStdString(), dat);
+        if (!a.Udana) {
+            uslugi_.Komunikaty.Blad("Nie można przygotować nowego dnia.\r\n" + (a.Bledy.empty() ? "" : a.Bledy.front()));
+            return;
+        }
+        TRozkladJazdy rozklad(dat, uslugi_.Komunikaty, uslugi_.Kursory);
+        rozklad.WczytajRozklad();
+        auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad);
+        Bieg(std::move(symulacja));
+        return;
+    }
+    case tCoZDniem::nic:
+        return;
+    }
 }
 
 void TeMain::Samouczek()

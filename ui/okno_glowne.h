@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -77,6 +78,9 @@ public:
     void Lekcja(const TLekcja& lekcja);
     // The manual in the help window, whose command links the start window follows.
     void PokazInstrukcje();
+    // "Nowy dzień...": a day made from a seed and proven playable, kept as the timetable (the old
+    // one backed up) or played once on a copy.
+    void NowyDzien();
 
 signals:
     // The run's station window exists / has closed and is about to be destroyed.
@@ -92,6 +96,15 @@ protected:
     virtual QString PlikZapisuGry();
     // The lesson to play from the titles (from 0); -1 when the player gives up.
     virtual int WybierzLekcje(const QStringList& tytuly);
+    // The size and seed of a new day; none when the player gives up.
+    struct TZamowienieDnia {
+        int Pociagow = 0;
+        int Ziarno = 0;
+    };
+    virtual std::optional<TZamowienieDnia> ZamowDzien();
+    // What to do with the day made: keep it as the timetable (tak), play it once (nie), or neither.
+    enum class tCoZDniem { zachowaj, zagraj, nic };
+    virtual tCoZDniem CoZDniem(const QString& opis);
 
 private:
     void ZbudujMenu();

@@ -1,5 +1,6 @@
 // The start window on the offscreen platform: the start line, the commands, a run, the start-up
 // guard.
+#include "run/nowy_dzien.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/linia_startowa.h"
 #include "tests/support/pociag_testowy.h"
@@ -260,6 +261,7 @@ private slots:
             {"Nowy1", "&Zacznij", QKeySequence(Qt::CTRL | Qt::Key_N)},
             {"Zacznijodwskazanejgodziny1", "Zacznij od wskazanej &godziny", QKeySequence(Qt::CTRL | Qt::Key_M)},
             {"Zamknij1", "&Zamknij", QKeySequence()},
+            {"Nowydzien1", "&Nowy dzień...", QKeySequence()},
             {"Aktualizacja1", "&Aktualizacja...", QKeySequence()},
             {"Instrukcjaobsugi1", "&Instrukcja obsługi", QKeySequence()},
             {"Oprogramie1", "&O programie...", QKeySequence(Qt::CTRL | Qt::Key_F1)},
@@ -685,6 +687,47 @@ private slots:
         eMain.plik.clear();
         eMain.Aktualizacja1Click();
         QCOMPARE(s.Komunikaty.Teksty.size(), std::size_t{2});
+    }
+
+    void aNewDayIsKeptAsTheTimetableOrPlayedOnceLeavingTheTimetableAsItWas()
+    {
+        class TeMainDnia : public TeMain {
+        public:
+            using TeMain::TeMain;
+            using TeMain::tCoZDniem;
+            tCoZDniem co = tCoZDniem::nic;
+            QString opis;
+
+        protected:
+            std::optional<TZamowienieDnia> ZamowDzien() override { return TZamowienieDnia{NajmniejPociagowDnia, 3}; }
+            tCoZDniem CoZDniem(const QString& o) override
+            {
+                opis = o;
+                return co;
+            }
+        };
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        TeMainDnia eMain(s.Uslugi, s.Rozklad);
+        const TNowyDzien dzien = WygenerujDzien(NajmniejPociagowDnia, 3);
+        // Asked, then given up: nothing changes.
+        eMain.NowyDzien();
+        QVERIFY(eMain.opis.startsWith(QStringLiteral("Nowy dzień z ziarna 3: %1 pociągów").arg(dzien.Pociagi)));
+        QCOMPARE(s.Rozklad.Ile(), 0);
+        // Played once: a run of the day's trains, the timetable untouched.
+        eMain.co = TeMainDnia::tCoZDniem::zagraj;
+        const QStringList okna = Modalne([&] { eMain.NowyDzien(); }, [&](QWidget* w) {
+            if (auto* stacja = qobject_cast<TOknoStacji*>(w))
+                QCOMPARE(stacja->Symulacja().Rozklad().Ile(), dzien.Pociagi);
+            Zamknij(w);
+        });
+        QVERIFY2(okna.contains(QStringLiteral("TOknoStacji")), qPrintable(okna.join(" ")));
+        QCOMPARE(s.Rozklad.Ile(), 0);
+        // Kept: the timetable is the day, the update told as any other.
+        eMain.co = TeMainDnia::tCoZDniem::zachowaj;
+        eMain.NowyDzien();
+        QCOMPARE(s.Rozklad.Ile(), dzien.Pociagi);
+        QVERIFY(QString::fromStdString(s.Komunikaty.Teksty.back()).startsWith("Rozkład jazdy zaktualizowany"));
     }
 
     void twoUpdatesInOneSessionLeaveTheNextShiftWithTheTrainsOfTheFileOnce()
