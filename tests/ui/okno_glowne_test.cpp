@@ -171,7 +171,7 @@ private slots:
         eMain.show();
         QString tytul;
         QStringList kroki;
-        bool dalejNaPoczatku = false, dalejPoTym = true;
+        bool dalejNaPoczatku = false, dalejPoTym = true, calyKrok = false;
         Modalne([&] { eMain.findChild<QAction*>("Samouczek1")->trigger(); },
                 [&](QWidget* w) {
                     if (auto* stacja = qobject_cast<TOknoStacji*>(w)) {
@@ -179,6 +179,9 @@ private slots:
                         const auto* krok = stacja->findChild<QLabel*>("lbKrok");
                         auto* dalej = stacja->findChild<QPushButton*>("bDalej");
                         kroki << krok->text();
+                        // However low the journal's share, the step is whole: its text scrolls.
+                        QApplication::processEvents();
+                        calyKrok = krok->height() >= krok->heightForWidth(krok->width());
                         dalejNaPoczatku = dalej->isEnabled();
                         dalej->click();
                         kroki << krok->text();
@@ -198,6 +201,7 @@ private slots:
         QVERIFY2(kroki[2].startsWith(QStringLiteral("Krok 3 z 4. ")), qPrintable(kroki[2]));
         QVERIFY(dalejNaPoczatku);
         QVERIFY(!dalejPoTym);  // a step done on the station, not by "Dalej"
+        QVERIFY(calyKrok);
         // A lesson keeps no game and leaves the start hour alone.
         QVERIFY(!QFile::exists(TOknoStacji::PlikAutozapisu()));
         QCOMPARE(s.Ustawienia.Czytaj(TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, "(brak)"), std::string("(brak)"));

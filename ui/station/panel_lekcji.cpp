@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 TPanelLekcji::TPanelLekcji(TPrzebiegLekcji& lekcja, QWidget* rodzic) : QWidget(rodzic), lekcja_(lekcja)
@@ -33,11 +34,23 @@ TPanelLekcji::TPanelLekcji(TPrzebiegLekcji& lekcja, QWidget* rodzic) : QWidget(r
     przyciski->addWidget(bOdNowa);
     przyciski->addWidget(bZakoncz);
     przyciski->addStretch();
+    // The texts scroll in whatever height the journal's share leaves; the buttons stay in sight.
+    auto* teksty = new QWidget;
+    auto* t = new QVBoxLayout(teksty);
+    t->setContentsMargins(0, 0, 0, 0);
+    t->addWidget(tytul);
+    t->addWidget(lbKrok_);
+    t->addWidget(lbWyjasnienie_);
+    t->addStretch();
+    auto* przewijane = new QScrollArea;
+    przewijane->setObjectName("przewijanaLekcja");
+    przewijane->setWidget(teksty);
+    przewijane->setWidgetResizable(true);
+    przewijane->setFrameShape(QFrame::NoFrame);
+    przewijane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* u = new QVBoxLayout(this);
     u->setContentsMargins(6, 4, 6, 4);
-    u->addWidget(tytul);
-    u->addWidget(lbKrok_, 1);
-    u->addWidget(lbWyjasnienie_);
+    u->addWidget(przewijane, 1);
     u->addLayout(przyciski);
     connect(bDalej_, &QPushButton::clicked, this, [this] {
         lekcja_.Dalej();
