@@ -204,6 +204,23 @@ private slots:
         QVERIFY(st.plan()->Wykres()->plotArea().height() >= 8 * 10);
         QVERIFY(st.okno->width() <= 742 + 1);
     }
+
+    void ChosenThePlanTakesTheRoomItsRowsNeedUpToHalfTheWindowAndGivesItBack()
+    {
+        TStanowiskoPlanu st;
+        st.okno->resize(1280, 720);
+        QApplication::processEvents();
+        const int dziennik = st.zakladki()->height();
+        st.pokaz();
+        QApplication::processEvents();
+        const int potrzebne = st.plan()->WysokoscCala();
+        QVERIFY2(st.zakladki()->height() >= std::min(potrzebne, 720 / 2 - 40),
+                 qPrintable(QStringLiteral("%1 < %2").arg(st.zakladki()->height()).arg(potrzebne)));
+        QVERIFY(st.zakladki()->height() > dziennik);
+        st.zakladki()->setCurrentIndex(0);
+        QApplication::processEvents();
+        QCOMPARE(st.zakladki()->height(), dziennik);
+    }
 };
 
 QTEST_MAIN(PlanWidokTest)

@@ -316,7 +316,10 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     zakladkiDziennika->setDocumentMode(true);
     zakladkiDziennika->addTab(dziennik_, QStringLiteral("Dziennik"));
     zakladkiDziennika->addTab(pociagi_, QStringLiteral("Pociągi"));
-    zakladkiDziennika->addTab(new TPlanWidok(sym_), QStringLiteral("Plan"));
+    plan_ = new TPlanWidok(sym_);
+    zakladkiDziennika->addTab(plan_, QStringLiteral("Plan"));
+    // The Plan tab takes the room its rows need while it is chosen, and gives it back after.
+    connect(zakladkiDziennika, &QTabWidget::currentChanged, this, [this] { UlozPodzial(); });
     splitter_ = new QSplitter(Qt::Vertical);
     splitter_->setObjectName("Splitter6");
     splitter_->addWidget(gora);
@@ -985,6 +988,10 @@ void TOknoStacji::UlozPodzial()
                                       razem - staleWGorze - wlasny - 2 * scb_->frameWidth());
         dziennik = std::max(najmniej, razem - staleWGorze - rysunek);
     }
+    // While the Plan tab is chosen the journal gives it the height its rows need, up to half.
+    if (zakladkiDziennika_->currentWidget() == plan_)
+        dziennik = std::max(dziennik, std::min(plan_->WysokoscCala() + zakladkiDziennika_->tabBar()->sizeHint().height(),
+                                               razem / 2));
     // The journal's share holds its tabs too.
     const int najmniejDziennik = splitter_->widget(1)->minimumSizeHint().height();
     dziennik = std::clamp(dziennik, najmniejDziennik,

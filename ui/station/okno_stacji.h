@@ -37,6 +37,7 @@ class TElement;
 class TKomponent;
 class TListaPociagowWidok;
 class TPanelLekcji;
+class TPlanWidok;
 class TPrzebiegLekcji;
 class TPrzyciskElementu;
 class TPrzyciskWidok;
@@ -194,6 +195,7 @@ private:
     TPrzebiegLekcji* lekcja_ = nullptr;
     TPanelLekcji* panelLekcji_ = nullptr;
     QTabWidget* zakladkiDziennika_ = nullptr;
+    TPlanWidok* plan_ = nullptr;
     QFrame* pScore_ = nullptr;
     QLabel* lbScore_ = nullptr;
     QFrame* panel1_ = nullptr;

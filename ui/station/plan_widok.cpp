@@ -94,6 +94,8 @@ TPlanWidok::~TPlanWidok()
 
 QChart* TPlanWidok::Wykres() const { return widok_->chart(); }
 
+int TPlanWidok::WysokoscCala() const { return widok_->minimumHeight(); }
+
 QString TPlanWidok::OpisMiejsca(const QPoint& miejsce) const
 {
     QChart* w = widok_->chart();

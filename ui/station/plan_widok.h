@@ -38,6 +38,10 @@ public:
     // Waits for the forecast being made and draws it (for the tests).
     void Dokoncz();
 
+    // The height that shows every row whole, which the window gives the tab while it is chosen as
+    // far as it can.
+    int WysokoscCala() const;
+
     // The tab asks for no room of its own: the journal's height is the window's to share out, and
     // the plan scrolls within whatever it is given.
     QSize sizeHint() const override { return {1, 1}; }
