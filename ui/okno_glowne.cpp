@@ -250,6 +250,14 @@ QString KopiaRozkladu(const QTemporaryDir& katalog, const QString& zrodlo, QStri
     return kopia;
 }
 
+// The same for a game played back from its record, which brings its own timetable: without a
+// timetable of the player's to copy, the copy's place is still given, for the timetable window.
+QString KopiaRozkladuZapisu(const QTemporaryDir& katalog, const QString& zrodlo, QString& blad)
+{
+    const QString kopia = KopiaRozkladu(katalog, zrodlo, blad);
+    return kopia.isEmpty() && katalog.isValid() ? katalog.filePath(QStringLiteral("rozklad.dat")) : kopia;
+}
+
 }  // namespace
 
 TeMain::TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic)
@@ -804,9 +812,7 @@ void TeMain::OdtworzZapis()
     // The game brings its own timetable; a change to it while it is watched goes to a copy.
     QTemporaryDir katalog;
     QString blad;
-    QString kopia = KopiaRozkladu(katalog, Q(rozklad_.Plik()), blad);
-    if (kopia.isEmpty() && katalog.isValid())
-        kopia = katalog.filePath(QStringLiteral("rozklad.dat"));  // no timetable of the player's to start from
+    const QString kopia = KopiaRozkladuZapisu(katalog, Q(rozklad_.Plik()), blad);
     if (kopia.isEmpty()) {
         uslugi_.Komunikaty.Blad("Nie można odtworzyć gry.\r\n" + blad.toStdString());
         return;
@@ -829,9 +835,7 @@ void TeMain::PokazWZapisie(TSymulacjaStacji& gra, std::size_t linia)
     // As "Odtwórz zapis": a change to the timetable while watching goes to a copy.
     QTemporaryDir katalog;
     QString blad;
-    QString kopia = KopiaRozkladu(katalog, Q(rozklad_.Plik()), blad);
-    if (kopia.isEmpty() && katalog.isValid())
-        kopia = katalog.filePath(QStringLiteral("rozklad.dat"));
+    const QString kopia = KopiaRozkladuZapisu(katalog, Q(rozklad_.Plik()), blad);
     TChwilaZapisu zapis;
     if (kopia.isEmpty())
         zapis.Blad = blad.toStdString();
