@@ -59,6 +59,14 @@ void TObslugaSemaforow::OperateSignal(TSemafor& s, tZrodloPolecenia zrodlo, TKom
 
 void TObslugaSemaforow::GiveS2(TSemafor& s, tZrodloPolecenia zrodlo)
 {
+    if (!s.Usterka.empty()) {
+        // The device's own fault: the diagram says so at no cost, the button offers Sz.
+        if (zrodlo == tZrodloPolecenia::diagram)
+            s.OdmowaUsterki("Semafor nie podaje sygnału S2. Aby podać sygnał zastępczy Sz, naciśnij przycisk "
+                            "sterowania semaforem.");
+        OfferSz(s, "Usterka semafora: nie można podać sygnału S2.", zrodlo);
+        return;
+    }
     try {
         CheckS2Conflicts(s, stLewy, zrodlo);
         CheckS2Conflicts(s, stPrawy, zrodlo);
@@ -108,6 +116,9 @@ void TObslugaSemaforow::OfferSz(TSemafor& s, const std::string& powod, tZrodloPo
     if (!PotwierdzWyjatkowe(s.Stacja().Komunikaty(), "Czy ustawić sygnał zastępczy Sz?", "Podanie Sz"))
         return;
     s.SetStatus(tSemStatus::bialy);
+    // At a signal that cannot show S2 for its own fault, Sz is the rule, not the dispatcher's fault.
+    if (!s.Usterka.empty())
+        s.OdmowaUsterki("Podano sygnał zastępczy przy usterce semafora.");
     s.Error("Podano sygnał zastępczy.");
 }
 

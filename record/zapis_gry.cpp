@@ -267,8 +267,11 @@ std::int64_t CzytajNaglowek(TCzytnik& czytnik, TZapisGry& zapis)
     if (wersja > TZapisGry::WersjaFormatu)
         throw TBlad(czytnik.Numer(), Formatuj("zapis pochodzi z nowszej wersji gry (format %lld, a ten program zna %d)",
                                               static_cast<long long>(wersja), TZapisGry::WersjaFormatu));
-    // The header's fields, each once and in this order.
-    for (const char* pole : {"program", "hour", "seed", "timetable"}) {
+    // The header's fields, each once and in this order; the disturbances since the third format.
+    std::vector<const char*> pola{"program", "hour", "seed", "timetable"};
+    if (wersja >= 3)
+        pola.insert(pola.begin() + 3, "level");
+    for (const char* pole : pola) {
         if (!czytnik.Nastepny(wiersz))
             throw TBlad(czytnik.Numer() + 1, Formatuj("plik urywa się przed polem %s nagłówka", pole));
         slowa = Slowa(wiersz, czytnik.Numer());
@@ -287,6 +290,11 @@ std::int64_t CzytajNaglowek(TCzytnik& czytnik, TZapisGry& zapis)
             if (!CzytajCalkowitaZapisu(slowa[1], n) || n < 0)
                 throw TBlad(czytnik.Numer(), "złe ziarno losowania");
             zapis.Ziarno = static_cast<std::uint64_t>(n);
+        } else if (slowa[0] == "level") {
+            if (!CzytajCalkowitaZapisu(slowa[1], n) || n < TUtrudnienia::NajnizszyPoziom ||
+                n > TUtrudnienia::NajwyzszyPoziom)
+                throw TBlad(czytnik.Numer(), "zły poziom utrudnień");
+            zapis.Utrudnienia = static_cast<int>(n);
         } else {
             zapis.Rozklad = CzytajRozklad(czytnik, slowa);
         }
@@ -431,6 +439,7 @@ std::string TekstZapisu(const TZapisGry& zapis)
     wynik += "program " + SlowoZapisu(zapis.Program) + '\n';
     wynik += "hour " + LiczbaZapisu(zapis.Godzina) + "  # " + CzasHHMMSS(zapis.Godzina) + '\n';
     wynik += "seed " + std::to_string(zapis.Ziarno) + '\n';
+    wynik += "level " + std::to_string(zapis.Utrudnienia) + '\n';
     DopiszRozklad(wynik, "", zapis.Rozklad);
     if (!zapis.Punkt.empty()) {
         wynik += "checkpoint " + std::to_string(zapis.Punkt.size()) + ' ' + std::to_string(zapis.TaktPunktu) + '\n';

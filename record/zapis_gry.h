@@ -3,6 +3,7 @@
 // A saved game's file: its inputs, its checkpoint, the limits saver and loader share, and its reading
 // and writing.
 
+#include "simulation/utrudnienia.h"
 #include "trains/rozklad.h"
 
 #include <cstdint>
@@ -63,13 +64,16 @@ using TWierszPunktu = std::vector<std::string>;
 
 struct TZapisGry {
     static constexpr const char* Sygnatura = "DRELINKO-GAME";
-    static constexpr int WersjaFormatu = 2;
+    // 3: the header holds the day's disturbances (`level`) after the seed.
+    static constexpr int WersjaFormatu = 3;
     static constexpr std::size_t NajwiekszyPlik = TLimityZapisu::NajwiekszyPlik;
 
     std::string Program;
     // The simulated clock at the start, a fraction of a day.
     double Godzina = 0.0;
     std::uint64_t Ziarno = 0;
+    // The day's disturbances, 0 to 3 (a file of an older format holds none).
+    int Utrudnienia = 0;
     // The timetable at the start, as its file holds it.
     std::vector<std::uint8_t> Rozklad;
     // The game's state at the checkpoint the inputs go on from, and the ticks run by then; none

@@ -9,6 +9,7 @@
 #include "trains/czas.h"
 #include "trains/rozklad.h"
 
+#include <algorithm>
 #include <charconv>
 #include <span>
 #include <stdexcept>
@@ -97,6 +98,21 @@ std::string TSymulacjaStacji::AktGracza(const std::vector<std::string>& slowa)
     return powod;
 }
 
+void TSymulacjaStacji::UstawUtrudnienia(int poziom, std::optional<std::uint64_t> ziarno)
+{
+    if (pokazane_ || zapis_.Odtwarzanie())
+        return;
+    silnik_.Utrudnienia.Poziom = std::clamp(poziom, TUtrudnienia::NajnizszyPoziom, TUtrudnienia::NajwyzszyPoziom);
+    ziarnoGracza_ = ziarno;
+}
+
+void TSymulacjaStacji::UstawUtrudnieniaSilnika()
+{
+    // A seed drawn from the wall clock is brought into the range the player enters, so that the
+    // seed shown can be entered again for the same day.
+    silnik_.Utrudnienia = {gra_.Utrudnienia, gra_.Ziarno % (TUtrudnienia::NajwiekszeZiarno + 1)};
+}
+
 std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
 {
     const std::string& akt = s[0];
@@ -123,8 +139,11 @@ std::string TSymulacjaStacji::WykonajAkt(const std::vector<std::string>& s)
             }
             zapisanyRozklad_ = gra_.Rozklad;
             gra_.Godzina = CzasSymulacji;
-            gra_.Ziarno = static_cast<std::uint64_t>(Milisekundy(uslugi_.ZegarScienny.Teraz()));
+            gra_.Ziarno = ziarnoGracza_ ? *ziarnoGracza_
+                                        : static_cast<std::uint64_t>(Milisekundy(uslugi_.ZegarScienny.Teraz()));
+            gra_.Utrudnienia = silnik_.Utrudnienia.Poziom;
         }
+        UstawUtrudnieniaSilnika();
         uslugi_.Losowanie.Zasiej(gra_.Ziarno);
         Wykonaj([this] { Pokaz(); });
     } else if (akt == "time") {

@@ -127,6 +127,9 @@ public:
         return Liczba();
     }
     bool Logiczna() { return Calkowita(0, 1) != 0; }
+    // Whether the line holds more values: what a later version appends at a line's end is read only
+    // where an older file has it.
+    bool Zostalo() const { return wiersz_ > 0 && slowo_ < wiersze_[wiersz_ - 1].size(); }
     TKolor Kolor()
     {
         const auto r = Calkowita(0, 255), g = Calkowita(0, 255), b = Calkowita(0, 255);
@@ -241,7 +244,10 @@ void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
     d.ScorePoczatkowy = c.Int();
     d.Punkty = c.Int();
     c.Wiersz("kinds");
+    // The kinds of the days with disturbances came later: an older file ends before them.
     for (TSumaRodzaju& r : d.Rodzaje) {
+        if (!c.Zostalo())
+            break;
         r.Ile = c.Int();
         r.Punkty = c.Int();
     }
@@ -379,6 +385,9 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
             p << static_cast<int>(q->Stan());
         if (const auto* q = dynamic_cast<const TSpecialPunktButton*>(k.get()))
             p << q->LicznikBledow;
+        // Last on the line, and only while there is one: a day without faults saves as it always did.
+        if (const auto* e = dynamic_cast<const TElement*>(k.get()); e != nullptr && !e->Usterka.empty())
+            p << e->Usterka;
     }
 
     const TDziennik& dziennik = s.dziennik_;
@@ -610,6 +619,8 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
             q->SetStan(c.Wyliczenie<tStan>(static_cast<int>(tStan::zajety)));
         if (auto* q = dynamic_cast<TSpecialPunktButton*>(k))
             q->LicznikBledow = c.Int();
+        if (auto* e = dynamic_cast<TElement*>(k); e != nullptr && c.Zostalo())
+            e->SetUsterka(c.Tekst());
     }
     s.silnik_.okno_ = &stacja;
     s.silnik_.Wloty = stacja.Wloty();
@@ -650,6 +661,9 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
         r.miniony_ = std::make_unique<TRaportDnia>();
         CzytajDzien(c, *r.miniony_);
     }
+    // The engine's day is the report's: the day's faults are drawn again from it.
+    s.silnik_.dzien_ = r.biezacy_->NrDnia;
+    s.silnik_.UsterkiDnia();
     for (auto& tor : r.tory_) {
         c.Wiersz("track");
         tor.Pociag = CzytajPociag(c, dzien, true);

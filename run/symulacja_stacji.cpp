@@ -218,8 +218,10 @@ void TSymulacjaStacji::ObsluzWyjatek(std::exception_ptr wyjatek)
         const std::string gdzie = OpisMiejsca(e.Element, e.Miejsce);
         uslugi_.Komunikaty.Ostrzezenie("Lorvia 99", tytul, gdzie.empty() ? opis : opis + "\r\n" + gdzie, 3);
         try {
-            DodajDoDziennika(e.Punkty, tytul, opis,
-                             {e.Element != nullptr ? tRodzajOceny::bladElementu : tRodzajOceny::bladPolecenia});
+            const tRodzajOceny rodzaj = e.UsterkaUrzadzenia ? tRodzajOceny::usterka
+                                        : e.Element != nullptr ? tRodzajOceny::bladElementu
+                                                               : tRodzajOceny::bladPolecenia;
+            DodajDoDziennika(e.Punkty, tytul, opis, {rodzaj});
         } catch (const std::exception& blad) {
             uslugi_.Komunikaty.Blad(blad.what());
         }

@@ -18,6 +18,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,10 @@ public:
     // The day's report: the running day and the last finished one.
     const TRaporty& Raporty() const { return raporty_; }
     TKomunikaty& Komunikaty() { return uslugi_.Komunikaty; }
+    // The day's disturbances, given before `start`: a level and the seed the player chose, if any;
+    // without one the game draws it from the wall clock. A loaded game keeps its own.
+    void UstawUtrudnienia(int poziom, std::optional<std::uint64_t> ziarno);
+    const TUtrudnienia& Utrudnienia() const { return silnik_.Utrudnienia; }
     // The automatic dispatcher, off until switched on; it acts at the start of every tick.
     TAutomatycznyDyspozytor& Dyspozytor() { return dyspozytor_; }
     // A dispatcher of the hint's own, for every line, which only advises: planned on first use and
@@ -196,6 +201,7 @@ private:
     std::string WykonajAkt(const std::vector<std::string>& slowa);
     void ZapiszWejscie(std::vector<std::string> slowa);
     void ZapiszStanOkna();
+    void UstawUtrudnieniaSilnika();
     std::vector<std::uint8_t> BajtyRozkladu() const;
     std::string Odtworz(const TZapisGry& gra);
     void ZacznijOdtwarzanie(const TZapisGry& gra);
@@ -234,6 +240,8 @@ private:
     double ostatniaPorada_ = 0.0;
     // The record of the game so far.
     TZapisGry gra_;
+    // The seed the player chose for the next start, if any.
+    std::optional<std::uint64_t> ziarnoGracza_;
     std::int64_t takty_ = 0;
     bool zapisaneOknoAktywne_ = true;
     std::vector<std::uint8_t> zapisanyRozklad_;

@@ -262,6 +262,8 @@ void TSymulacjaStacji::ZacznijOdtwarzanie(const TZapisGry& zapis)
 {
     gra_.Godzina = zapis.Godzina;
     gra_.Ziarno = zapis.Ziarno;
+    gra_.Utrudnienia = zapis.Utrudnienia;
+    UstawUtrudnieniaSilnika();
     gra_.Rozklad = zapis.Rozklad;
     gra_.Punkt = zapis.Punkt;
     gra_.TaktPunktu = zapis.TaktPunktu;

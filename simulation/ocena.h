@@ -31,9 +31,13 @@ enum class tRodzajOceny : std::uint8_t {
     bladLaczenia,
     bladUkladu,
     inne,
+    // Kinds of the days with disturbances; after the others, so that saved games keep their numbers.
+    odjazdOpoznionyZTrasy,  // left late by no more than the delay it brought in: not the dispatcher's doing
+    usterka,                // an element's fault began or ended
+    pociagDodatkowy,        // notice of a train not in the timetable
 };
 
-inline constexpr int LiczbaRodzajowOceny = static_cast<int>(tRodzajOceny::inne) + 1;
+inline constexpr int LiczbaRodzajowOceny = static_cast<int>(tRodzajOceny::pociagDodatkowy) + 1;
 
 // A journal line's kind and the train it concerns (none for acts on elements).
 struct TOcena {

@@ -6,10 +6,12 @@
 #include "core/tekst.h"
 #include "station/peron.h"
 #include "station/postoj.h"
+#include "station/rogatka.h"
 #include "station/semafor.h"
 #include "station/stacja.h"
 #include "station/wlot.h"
 #include "station/zapowiedz.h"
+#include "station/zwrotnica.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
 #include "trains/sklad.h"
@@ -25,6 +27,14 @@ void Sortuj(std::vector<TPociag*>& pociagi)
 {
     std::stable_sort(pociagi.begin(), pociagi.end(),
                      [](const TPociag* a, const TPociag* b) { return PorownajPociagi(*a, *b) < 0; });
+}
+
+// A delay's text without the blank it starts with under an hour, for use inside a sentence.
+std::string BezWiodacejSpacji(std::string tekst)
+{
+    if (!tekst.empty() && tekst.front() == ' ')
+        tekst.erase(0, 1);
+    return tekst;
 }
 
 // The lead before its arrival at which a train is announced on the entry's line.
@@ -148,6 +158,8 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
         rozklad_.WczytajRozklad();
     const bool pierwszyRaz = okno_ != &okno;
     okno_ = &okno;
+    if (!pierwszyRaz)
+        ++dzien_;
 
     // The old day: trains on the layout carry on; the others leave the day, and those still waiting
     // to come in (queued or announced) are named in the journal as they go.
@@ -220,6 +232,7 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
             } else {
                 t->Kierunek = wlot->Typ() == stPrawy ? stLewy : stPrawy;
                 PrzygotujSklad(*t);
+                t->SetOpoznienieWjazdu(OpoznienieZTrasy(Utrudnienia, dzien_, t->Numer(), wlot->Name));
             }
             wlot->Pociagi.push_back(t.get());
             pociagiDnia_.push_back(std::move(t));
@@ -227,10 +240,121 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
             // One bad item does not stop the day.
         }
     }
-    for (TWlot* w : Wloty)
-        Sortuj(w->Pociagi);
+    PrzygotujUtrudnienia(teraz);
     std::stable_sort(pociagiDnia_.begin(), pociagiDnia_.end(),
                      [](const auto& a, const auto& b) { return PorownajPociagi(*a, *b) < 0; });
+}
+
+void TSilnikSymulacji::PrzygotujUtrudnienia(double teraz)
+{
+    DodajDodatkowe(teraz);
+    for (TWlot* w : Wloty) {
+        Sortuj(w->Pociagi);
+        OpoznijPociagi(*w);
+    }
+    UsterkiDnia();
+}
+
+void TSilnikSymulacji::OpoznijPociagi(TWlot& wlot)
+{
+    if (!Utrudnienia.Opoznienia() || wlot.Jest(rpWlotStacyjny))
+        return;
+    // A single-track line has no overtaking: a train held up holds up those behind it, which come a
+    // few minutes after it. A delay never carries a train past the day's end.
+    constexpr double Odstep = 5.0 / 1440, OstatniPrzyjazd = (23 * 60 + 55) / 1440.0;
+    const TPociag* poprzedni = nullptr;
+    for (TPociag* t : wlot.Pociagi) {
+        double oczekiwany = t->PrzyjazdOczekiwany();
+        if (poprzedni != nullptr && poprzedni->OpoznienieWjazdu() > 0)
+            oczekiwany = std::max(oczekiwany, poprzedni->PrzyjazdOczekiwany() + Odstep);
+        oczekiwany = std::min(oczekiwany, std::max(OstatniPrzyjazd, t->Przyjazd()));
+        t->SetOpoznienieWjazdu(static_cast<std::int32_t>(std::max<long long>(0, (Milisekundy(oczekiwany) - Milisekundy(t->Przyjazd())) / 60000) * 60));
+        poprzedni = t;
+    }
+}
+
+void TSilnikSymulacji::DodajDodatkowe(double teraz)
+{
+    if (!Utrudnienia.Dodatkowe())
+        return;
+    for (const TDodatkowyPociag& d : DodatkowePociagi(Utrudnienia, dzien_, rozklad_)) {
+        TWlot* wlot = ZnajdzWlot(d.Wjezdza);
+        // A train whose notice would come before the game's start is not added: it would come unannounced.
+        if (wlot == nullptr || Milisekundy(d.Zgloszenie) < Milisekundy(teraz))
+            continue;
+        auto t = std::make_unique<TPociag>();
+        t->SetNumer(d.Numer);
+        t->SetRelacjaOd(d.RelacjaOd);
+        t->SetRelacjaDo(d.RelacjaDo);
+        t->SetPrzyjazd(d.Przyjazd);
+        t->SetOdjazd(d.Odjazd);
+        t->SetOpis(d.Opis);
+        t->SetWjezdza(d.Wjezdza);
+        t->SetWyjezdza(d.Wyjezdza);
+        t->SetSkladRozkladowy(d.Sklad);
+        t->SetNieWymagaPeronu(d.BezPostoju);
+        t->SetDodatkowy(true);
+        t->Kierunek = wlot->Typ() == stPrawy ? stLewy : stPrawy;
+        PrzygotujSklad(*t);
+        wlot->Pociagi.push_back(t.get());
+        pociagiDnia_.push_back(std::move(t));
+    }
+}
+
+void TSilnikSymulacji::UsterkiDnia()
+{
+    usterki_.clear();
+    if (okno_ == nullptr || !Utrudnienia.Usterki())
+        return;
+    std::vector<std::string> zwrotnice, semafory, rogatki;
+    for (const TZwrotnica* z : okno_->Zwrotnice())
+        zwrotnice.push_back(z->Name);
+    for (const TSemafor* s : okno_->Semafory())
+        semafory.push_back(s->Name);
+    for (const TRogatka* r : okno_->Wszystkie<TRogatka>())
+        rogatki.push_back(r->Name);
+    usterki_ = ::UsterkiDnia(Utrudnienia, dzien_, zwrotnice, semafory, rogatki);
+}
+
+void TSilnikSymulacji::KrokUtrudnien()
+{
+    const long long teraz = Milisekundy(Teraz());
+    for (const TUsterkaElementu& u : usterki_) {
+        auto* e = dynamic_cast<TElement*>(okno_->Znajdz(u.Element));
+        if (e == nullptr)
+            continue;
+        const bool trwa = Milisekundy(u.Od) <= teraz && teraz < Milisekundy(u.Do);
+        if (trwa == !e->Usterka.empty())
+            continue;
+        if (trwa) {
+            e->SetUsterka(OpisUsterki(u));
+            ZapiszWDzienniku(0, Formatuj("Usterka: %s.", e->Name.c_str()), e->Usterka, {tRodzajOceny::usterka});
+        } else {
+            e->SetUsterka({});
+            ZapiszWDzienniku(0, Formatuj("Koniec usterki: %s.", e->Name.c_str()), KoniecUsterki(u),
+                             {tRodzajOceny::usterka});
+        }
+    }
+    if (!Utrudnienia.Dodatkowe())
+        return;
+    for (const auto& t : pociagiDnia_)
+        if (t->Dodatkowy() && !t->ZgloszonyDodatkowy() &&
+            Milisekundy(t->Przyjazd() - WyprzedzenieZgloszenia) <= teraz) {
+            t->SetZgloszonyDodatkowy(true);
+            const std::string godzina = FormatGodziny(*t, t->Przyjazd());
+            const std::string opis =
+                t->NieWymagaPeronu()
+                    ? Formatuj("Pociąg %s %s %s-%s (%s) wjedzie przez %s ok. %s i przejedzie bez postoju do %s.",
+                               t->Opis().c_str(), t->Numer().c_str(), t->RelacjaOd().c_str(), t->RelacjaDo().c_str(),
+                               t->SkladRozkladowy().c_str(), t->Wjezdza().c_str(), godzina.c_str(),
+                               t->Wyjezdza().c_str())
+                    : Formatuj("Pociąg %s %s %s-%s (%s) wjedzie przez %s ok. %s, odjedzie o %s przez %s.",
+                               t->Opis().c_str(), t->Numer().c_str(), t->RelacjaOd().c_str(), t->RelacjaDo().c_str(),
+                               t->SkladRozkladowy().c_str(), t->Wjezdza().c_str(), godzina.c_str(),
+                               FormatGodziny(*t, t->Odjazd()).c_str(), t->Wyjezdza().c_str());
+            ZapiszWDzienniku(0, "Zgłoszono pociąg dodatkowy spoza rozkładu.", opis,
+                             {tRodzajOceny::pociagDodatkowy, t.get()});
+        }
 }
 
 TPociag* TSilnikSymulacji::NastepnyPociag(const TWlot& wlot, int rodzaj) const
@@ -241,9 +365,10 @@ TPociag* TSilnikSymulacji::NastepnyPociag(const TWlot& wlot, int rodzaj) const
     const long long teraz = Milisekundy(Teraz());
     switch (rodzaj) {
     case 1:
-        return Milisekundy(t->Przyjazd() - CzasZapowiedziWlotu(wlot)) <= teraz && !t->Zapowiedziany() ? t : nullptr;
+        return Milisekundy(t->PrzyjazdOczekiwany() - CzasZapowiedziWlotu(wlot)) <= teraz && !t->Zapowiedziany() ? t
+                                                                                                                : nullptr;
     case 2:
-        return Milisekundy(t->Przyjazd() - wlot.WyprzedzenieJakoCzas()) <= teraz ? t : nullptr;
+        return Milisekundy(t->PrzyjazdOczekiwany() - wlot.WyprzedzenieJakoCzas()) <= teraz ? t : nullptr;
     default:
         return t;
     }
@@ -285,6 +410,8 @@ void TSilnikSymulacji::KrokSymulacji()
         else
             stacyjny->Hint = Formatuj("w obrębie stacji jest %d pociągów", n);
     }
+    if (Utrudnienia.Poziom > TUtrudnienia::NajnizszyPoziom)
+        KrokUtrudnien();
     for (TWlot* w : Wloty)
         ObsluzWlot(*w);
     if (stacyjny != nullptr) {
@@ -314,7 +441,8 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
             std::erase(e.Pociagi, z->Pociag());
         TPociag* a = z->Pociag();
         if (e.Stan() == tStan::utwierdzony && a != nullptr && e.Pociag() == nullptr &&
-            Milisekundy(a->Przyjazd() - e.WyprzedzenieJakoCzas()) < Milisekundy(Teraz()) && e.WjazdDozwolony()) {
+            Milisekundy(a->PrzyjazdOczekiwany() - e.WyprzedzenieJakoCzas()) < Milisekundy(Teraz()) &&
+            e.WjazdDozwolony()) {
             e.SetPociag(a);
             z->SetPociag(nullptr);
         }
@@ -366,7 +494,13 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         if (s->Status() == tSemStatus::zielony) {
             s->SetStatus(tSemStatus::czerwony);
         } else if (s->Status() == tSemStatus::bialy) {
-            ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis, {tRodzajOceny::sygnalZastepczy, &t});
+            // Past a signal that cannot show S2 for its own fault, Sz is the rule.
+            if (!s->Usterka.empty())
+                ZapiszWDzienniku(0, "Jazda pociągu na sygnał zastępczy przy usterce semafora.", opis,
+                                 {tRodzajOceny::usterka, &t});
+            else
+                ZapiszWDzienniku(-10, "Jazda pociągu na sygnał zastępczy.", opis,
+                                 {tRodzajOceny::sygnalZastepczy, &t});
             s->SetStatus(tSemStatus::czerwony);
         } else if (!t.Manewrowy()) {
             t.StanJazdy = tStanJazdy::zatrzymany;
@@ -427,6 +561,9 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         int punkty = 0;
         std::string werdykt;
         tRodzajOceny rodzaj = tRodzajOceny::odjazdPunktualny;
+        // The delay the train brought in is the line's, not the dispatcher's: only what was added
+        // here counts against him.
+        const long long przywiezione = t.OpoznienieWjazdu() * 1000LL;
         if (roznica < 0) {
             rodzaj = tRodzajOceny::odjazdPrzedCzasem;
             punkty = -2 * Minuty(odjazd - teraz);
@@ -434,6 +571,17 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         } else if (roznica < Milisekundy(Minuta(MinutyPunktualnosci))) {
             punkty = 20;
             werdykt = "punktualnie";
+        } else if (roznica - przywiezione < Milisekundy(Minuta(MinutyPunktualnosci))) {
+            rodzaj = tRodzajOceny::odjazdOpoznionyZTrasy;
+            punkty = 20;
+            werdykt = "z opóźnieniem " + TekstOpoznienia(odjazd, teraz) + " (przywiezionym z trasy)";
+        } else if (przywiezione > 0) {
+            rodzaj = tRodzajOceny::odjazdOpozniony;
+            const double doliczone = odjazd + ZMilisekund(przywiezione);
+            punkty = -Minuty(doliczone - teraz);
+            werdykt = "z opóźnieniem " + TekstOpoznienia(odjazd, teraz) + " (z trasy " +
+                      BezWiodacejSpacji(TekstOpoznienia(odjazd, doliczone)) + ", z twojej winy " +
+                      BezWiodacejSpacji(TekstOpoznienia(doliczone, teraz)) + ")";
         } else {
             rodzaj = tRodzajOceny::odjazdOpozniony;
             punkty = -Minuty(odjazd - teraz);
@@ -456,10 +604,12 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
     if (MiejscePostoju(t, n)) {
         if (!t.PoPrzyjezdzie() && !t.Manewrowy() && (t.NieWymagaPeronu() || n->Jest(rpPeron))) {
             const double teraz = Teraz();
-            if (Milisekundy(t.Przyjazd() + Minuta(2)) < Milisekundy(teraz))
-                ZapiszWDzienniku(-2 * Minuty(t.Przyjazd() - teraz), "Przetrzymałeś pociąg!",
+            // Measured from when the train could come: a delay it brought in was no holding.
+            const double przyjazd = t.PrzyjazdOczekiwany();
+            if (Milisekundy(przyjazd + Minuta(2)) < Milisekundy(teraz))
+                ZapiszWDzienniku(-2 * Minuty(przyjazd - teraz), "Przetrzymałeś pociąg!",
                                  Formatuj("Przetrzymałeś pociąg %s na wlocie do stacji o %s.", t.Numer().c_str(),
-                                          TekstOpoznienia(t.Przyjazd(), teraz).c_str()),
+                                          TekstOpoznienia(przyjazd, teraz).c_str()),
                                  {tRodzajOceny::przetrzymanie, &t});
             t.SetPoPrzyjezdzie(true);
         }

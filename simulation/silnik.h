@@ -4,6 +4,7 @@
 // them tick by tick, judging the dispatcher.
 
 #include "simulation/ocena.h"
+#include "simulation/utrudnienia.h"
 #include "trains/pociag.h"
 
 #include <cstdint>
@@ -36,6 +37,8 @@ public:
     TSilnikSymulacji(const TSilnikSymulacji&) = delete;
     TSilnikSymulacji& operator=(const TSilnikSymulacji&) = delete;
 
+    // The day's disturbances, set before the first day is prepared.
+    TUtrudnienia Utrudnienia;
     // Every entry of the station, in component order (the station's own entry too).
     std::vector<TWlot*> Wloty;
     // Every train of the day, in their order; the engine owns them.
@@ -65,6 +68,10 @@ public:
     // zero, late above (the departure as CzasOdjazdu gives it).
     static int OpoznienieOdjazdu(double planowy, double odjazd);
 
+    // The day's faults of elements (a day with faults only), and which day of the game it is.
+    const std::vector<TUsterkaElementu>& Usterki() const { return usterki_; }
+    int Dzien() const { return dzien_; }
+
     // Takes a train made during the run (a split-off unit) into the day's list.
     TPociag* Przyjmij(std::unique_ptr<TPociag> pociag);
     // Takes the train out of the day and frees it, after every reference to it is cleared.
@@ -79,6 +86,13 @@ private:
     void Odlacz(TPociag* pociag);
     void Odlacz(const std::unordered_set<const TPociag*>& pociagi);
     void ZwolnijOdlozone();
+    // The day's disturbances laid on the trains just made and on the elements.
+    void PrzygotujUtrudnienia(double teraz);
+    void OpoznijPociagi(TWlot& wlot);
+    void DodajDodatkowe(double teraz);
+    void UsterkiDnia();
+    // Faults that begin or end now, and the notices of extra trains due now.
+    void KrokUtrudnien();
 
     TRozkladJazdy& rozklad_;
     std::function<double()> teraz_;
@@ -89,5 +103,8 @@ private:
     std::vector<TPociag*> doUsuniecia_;
     // The departures of the day's trains that have left, by the simulated clock.
     std::unordered_map<const TPociag*, double> odjazdy_;
+    // The game's day, counted from 0 at its first preparing; it names the day's chance.
+    int dzien_ = 0;
+    std::vector<TUsterkaElementu> usterki_;
 };
 

@@ -15,6 +15,13 @@ void TRogatka::SetPodniesione(bool wartosc)
 {
     const auto tory = Stacja().Wszystkie<TTor>();
     const auto strzeze = [this](const TTor* t) { return t->RogatkaGorne == this || t->RogatkaDolne == this; };
+    // A barrier that does not come down keeps its partner up too: the two always move together.
+    if (!wartosc && podniesione_)
+        for (TTor* t : tory)
+            if (strzeze(t))
+                for (TRogatka* r : {t->RogatkaGorne, t->RogatkaDolne})
+                    if (r != nullptr && !r->Usterka.empty())
+                        r->OdmowaUsterki("Rogatki nie opadły.");
     if (wartosc)
         for (TTor* t : tory)
             if (strzeze(t) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety))

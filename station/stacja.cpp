@@ -126,6 +126,20 @@ void TStacja::Rysuj(TPlotno& p, const std::string& kontener, const std::function
     }
     if (kontener != TKomponent::Diagram)
         return;
+    // A faulty element is framed within its own bounds, which its repaint covers when the fault ends.
+    if (usterek_ > 0)
+        for (TKomponent* k : kolejnosc_) {
+            const auto* e = dynamic_cast<const TElement*>(k);
+            if (e == nullptr || e->Usterka.empty() || !k->Visible || k->Kontener != kontener || (filtr && !filtr(*k)))
+                continue;
+            p.Zapisz();
+            p.Przesun(k->Left, k->Top);
+            p.Obetnij(k->ClientRect());
+            p.Pioro(KolorUsterki, 2);
+            p.BezPedzla();
+            p.Prostokat({1, 1, k->Width - 1, k->Height - 1});
+            p.Przywroc();
+        }
     // Over every element, so that nothing drawn later covers them: the trains' labels beside the
     // tracks, then the blinking frames.
     if (EtykietyPociagow)

@@ -64,6 +64,10 @@ public:
     // points tell of every change.
     int PociagiNaStacji() const { return pociagiNaStacji_; }
     void ZmienPociagiNaStacji(int zmiana) { pociagiNaStacji_ += zmiana; }
+    // How many elements have a fault now (TElement::SetUsterka tells); the diagram marks them.
+    int Usterki() const { return usterek_; }
+    void ZmienUsterki(int zmiana) { usterek_ += zmiana; }
+    static constexpr TKolor KolorUsterki{255, 140, 0};
 
     // Every component of the class, in creation order.
     template <typename T>
@@ -138,4 +142,5 @@ private:
     std::vector<TZwrotnica*> zwrotnice_;
     std::vector<TPrzyciskElementu*> przyciski_;
     int pociagiNaStacji_ = 0;
+    int usterek_ = 0;
 };

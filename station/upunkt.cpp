@@ -40,6 +40,23 @@ void TElement::RepaintButtons()
 
 void TElement::Error(const std::string& tekst) { ZglosBlad(*this, this, tekst); }
 
+void TElement::SetUsterka(const std::string& opis)
+{
+    if (Usterka == opis)
+        return;
+    Stacja().ZmienUsterki((opis.empty() ? 0 : 1) - (Usterka.empty() ? 0 : 1));
+    Usterka = opis;
+    Repaint();
+    RepaintButtons();
+}
+
+void TElement::OdmowaUsterki(const std::string& tekst)
+{
+    TElemExc e(this, tekst + "\r\n" + Usterka, 0);
+    e.UsterkaUrzadzenia = true;
+    throw e;
+}
+
 void TElement::PlaySound()
 {
     const std::string plik = PlikDzwieku();

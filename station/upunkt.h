@@ -27,6 +27,8 @@ public:
     // Where on the diagram the fault shows, when that is not the element: the point at which a
     // refused route's walk stopped. None by default.
     TElement* Miejsce = nullptr;
+    // Refused by a fault of the element itself rather than the dispatcher's: it costs nothing.
+    bool UsterkaUrzadzenia = false;
 };
 
 // A fault of the dispatcher at a component (an element, or a button acting on no element): counted
@@ -67,6 +69,12 @@ public:
     virtual void RepaintButtons();
     // Counts the fault and raises TElemExc with -10 points: the calling act goes no further.
     [[noreturn]] virtual void Error(const std::string& tekst);
+    // A fault of the device itself, for a while of a day with disturbances: what it says, empty
+    // while the element works. The diagram marks a faulty element.
+    std::string Usterka;
+    void SetUsterka(const std::string& opis);
+    // Refuses the act the fault prevents, at no cost to the dispatcher: the calling act goes no further.
+    [[noreturn]] void OdmowaUsterki(const std::string& tekst);
     virtual void PlaySound();
 
     // A click on the element on the diagram; a double click.

@@ -38,6 +38,8 @@ void TZwrotnica::SetPrawyUkladRysowania(tUkladRysowania u)
 
 void TZwrotnica::FlipStatus(TKomponent* sender)
 {
+    if (!Usterka.empty() && (Stan() == tStan::nieaktywny || Stan() == tStan::wolny))
+        OdmowaUsterki("Zwrotnica się nie przestawiła.");
     if (Stan() == tStan::nieaktywny || Stan() == tStan::wolny)
         SetStatus(status_ == tZwrStatus::gora ? tZwrStatus::dol : tZwrStatus::gora);
     else

@@ -64,6 +64,18 @@ public:
     void SetPoPrzyjezdzie(bool v) { Flags[4] = v; }
     bool NieWymagaPeronu() const { return Flags[5] != 0; }
     void SetNieWymagaPeronu(bool v) { Flags[5] = v; }
+
+    // The delay, in seconds, with which a train from a line comes: brought in from the line, not
+    // the dispatcher's doing (0 on a day without disturbances).
+    std::int32_t OpoznienieWjazdu() const { return Integers[0]; }
+    void SetOpoznienieWjazdu(std::int32_t sekundy) { Integers[0] = sekundy; }
+    // When the train is expected at the station: its timetable arrival and the delay it brings.
+    double PrzyjazdOczekiwany() const { return Przyjazd() + OpoznienieWjazdu() / 86400.0; }
+    // A train of the day not in the timetable, and whether its notice has been given.
+    bool Dodatkowy() const { return Flags[6] != 0; }
+    void SetDodatkowy(bool v) { Flags[6] = v; }
+    bool ZgloszonyDodatkowy() const { return Flags[7] != 0; }
+    void SetZgloszonyDodatkowy(bool v) { Flags[7] = v; }
 };
 
 // Makes TPociag known to the program-wide registry under its number; safe to call many times.

@@ -197,7 +197,9 @@ TEST_F(PunktKontrolny, AFileOfTheFirstFormatStillLoads)
         sym->Tyknij();
     std::string tekst = Zapis(*sym);
     ASSERT_EQ(tekst.find("checkpoint"), std::string::npos);
-    tekst.replace(tekst.find("DRELINKO-GAME 2"), 15, "DRELINKO-GAME 1");
+    tekst.replace(tekst.find("DRELINKO-GAME 3"), 15, "DRELINKO-GAME 1");
+    // The first format's header has no disturbances.
+    tekst.erase(tekst.find("level 0\n"), 8);
     TSrodowiskoTestowe b;
     TWczytanaGra gra = TSymulacjaStacji::Wczytaj(tekst, b.Uslugi, NazwaPlikuRozkladu(), &b.Zegary);
     ASSERT_EQ(gra.Blad, "");

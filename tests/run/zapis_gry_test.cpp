@@ -266,8 +266,19 @@ TEST_F(ZapisGry, AForeignOrNewerFileIsRefusedWithItsReason)
     Graj(true);
     std::string tekst = Zapis();
     std::string nowszy = tekst;
-    nowszy.replace(nowszy.find("DRELINKO-GAME 2"), 15, "DRELINKO-GAME 3");
-    EXPECT_EQ(Wczytaj(nowszy).Blad, "wiersz 4: zapis pochodzi z nowszej wersji gry (format 3, a ten program zna 2)");
+    nowszy.replace(nowszy.find("DRELINKO-GAME 3"), 15, "DRELINKO-GAME 4");
+    EXPECT_EQ(Wczytaj(nowszy).Blad, "wiersz 4: zapis pochodzi z nowszej wersji gry (format 4, a ten program zna 3)");
+    // A level of disturbances outside 0-3 is refused where it stands.
+    std::string zlyPoziom = tekst;
+    const auto poziom = zlyPoziom.find("level 0\n");
+    zlyPoziom.replace(poziom, 8, "level 4\n");
+    const int wiersz = static_cast<int>(std::count(tekst.begin(), tekst.begin() + static_cast<std::ptrdiff_t>(poziom), '\n')) + 1;
+    EXPECT_EQ(Wczytaj(zlyPoziom).Blad, "wiersz " + std::to_string(wiersz) + ": zły poziom utrudnień");
+    // The second format has no level: it is a day without disturbances, and its header is read so.
+    std::string drugi = tekst;
+    drugi.replace(drugi.find("DRELINKO-GAME 3"), 15, "DRELINKO-GAME 2");
+    drugi.erase(drugi.find("level 0\n"), 8);
+    EXPECT_EQ(Wczytaj(drugi).Blad, "");
     EXPECT_EQ(Wczytaj("numer,relacja_od\n1,2\n").Blad, "wiersz 1: to nie jest zapis gry Drelinko");
     EXPECT_EQ(Wczytaj("").Blad, "wiersz 1: to nie jest zapis gry Drelinko: plik jest pusty");
 }
