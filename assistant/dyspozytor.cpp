@@ -170,7 +170,8 @@ void TAutomatycznyDyspozytor::Planuj()
         }
         if (z->Wjazd == nullptr && !t->Wjezdza().empty())
             continue;
-        z->Przyjazd = t->Przyjazd();
+        // A train late from its line is planned for when it comes.
+        z->Przyjazd = t->PrzyjazdOczekiwany();
         z->Odjazd = t->Odjazd();
         z->BezPostoju = t->NieWymagaPeronu();
         if (z->Wjazd != nullptr)
@@ -234,8 +235,15 @@ void TAutomatycznyDyspozytor::Planuj()
         const double od = z->TerminWjazdu() - Minuta(1);
         // A consist that ends here and is used by no train stays on its platform for the rest of
         // the day.
-        const double do_ = z->Nastepca != nullptr ? z->Nastepca->Odjazd + Minuta(2)
-                           : z->Wyjazd != nullptr ? z->Odjazd + Minuta(2)
+        // Until it can leave: a day with disturbances may let it leave late.
+        const auto wyjedzie = [](const TZadanie& x) {
+            const TPociag& t = *x.Pociag;
+            if (t.ZwlokaOdjazdu() == 0 && t.OpoznienieWjazdu() == 0)
+                return x.Odjazd;
+            return std::max(x.Odjazd + Sekunda(t.ZwlokaOdjazdu()), x.Przyjazd);
+        };
+        const double do_ = z->Nastepca != nullptr ? wyjedzie(*z->Nastepca) + Minuta(2)
+                           : z->Wyjazd != nullptr ? wyjedzie(*z) + Minuta(2)
                                                   : 1.0;
         if (z->Peron == nullptr) {
             std::size_t najkrotsza = SIZE_MAX;
@@ -381,21 +389,40 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
     std::string powod;
     switch (z.Etap) {
     case tEtap::czeka: {
-        if (z.DrogaWjazdu == nullptr || z.Wjazd == nullptr)
+        if (z.Wjazd == nullptr)
+            return;
+        // On a day with disturbances the plan's platform may be taken, or none was free in the plan,
+        // when the train comes: one free now will do.
+        const bool utrudnienia = ruch_.Silnik.Utrudnienia.Poziom > 0;
+        if (utrudnienia && !Wczesniej(teraz_, z.TerminWjazdu()) &&
+            (z.DrogaWjazdu == nullptr || (z.Peron != nullptr && z.Peron->Pociag() != nullptr &&
+                                          !DrogaUtwierdzona(*z.DrogaWjazdu, nullptr))))
+            ZmienPeron(z);
+        if (z.DrogaWjazdu == nullptr)
             return;
         const bool przelot = z.BezPostoju && z.DrogaWyjazdu != nullptr;
         if (Wczesniej(teraz_, przelot ? z.TerminPrzelotu() : z.TerminWjazdu()))
             return;
         // Only the train next from its line.
-        const bool nastepny = (z.Wjazd->Zapowiedz != nullptr && z.Wjazd->Zapowiedz->Pociag() == &t) ||
-                              (!z.Wjazd->Pociagi.empty() && z.Wjazd->Pociagi.front() == &t) || z.Wjazd->Pociag() == &t;
+        // Only the train next from its line. On a day with disturbances, only once it is on its way
+        // (announced): the neighbouring station may keep a late one back for a train leaving here.
+        const bool wDrodze = (z.Wjazd->Zapowiedz != nullptr && z.Wjazd->Zapowiedz->Pociag() == &t) ||
+                             z.Wjazd->Pociag() == &t;
+        const bool nastepny =
+            wDrodze || (!utrudnienia && !z.Wjazd->Pociagi.empty() && z.Wjazd->Pociagi.front() == &t);
         if (!nastepny)
             return;
         const bool gotowyWjazd = DrogaUtwierdzona(*z.DrogaWjazdu, nullptr);
-        bool mozna = gotowyWjazd || DrogaWolna(*z.DrogaWjazdu, nullptr, powod);
+        if (utrudnienia && !gotowyWjazd && !PeronDlaWczesniejszych(z)) {
+            if (!Wczesniej(teraz_, z.NaWlocie()))
+                Konflikt(z, 0, z.Peron->Name + "|");
+            return;
+        }
+        bool mozna = gotowyWjazd || (DrogaWolna(*z.DrogaWjazdu, nullptr, powod) && Sprawna(*z.DrogaWjazdu, powod));
         if (mozna && przelot) {
             // The platform is on both routes; the way in answers for it.
-            if (!DrogaUtwierdzona(*z.DrogaWyjazdu, z.Peron) && !DrogaWolna(*z.DrogaWyjazdu, z.Peron, powod))
+            if (!DrogaUtwierdzona(*z.DrogaWyjazdu, z.Peron) &&
+                (!DrogaWolna(*z.DrogaWyjazdu, z.Peron, powod) || !Sprawna(*z.DrogaWyjazdu, powod)))
                 mozna = false;
             else if (z.Wyjazd->Zapowiedz != nullptr && z.Wyjazd->Zapowiedz->Pociag() != nullptr) {
                 powod = "linia " + z.Wyjazd->Name + "|" + z.Wyjazd->Zapowiedz->Pociag()->Numer();
@@ -413,6 +440,10 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
         z.Etap = tEtap::wjezdza;
         return;
     }
+    case tEtap::wjezdza:
+        // Held at a signal that cannot show S2: the substitute signal, then the order to go on.
+        PrzepuscNaSz(z);
+        return;
     case tEtap::stoi: {
         if (z.Wyjazd == nullptr || z.DrogaWyjazdu == nullptr || Wczesniej(teraz_, z.TerminWyjazdu()))
             return;
@@ -428,6 +459,9 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
         // The order at the timetable time, not before.
         if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
             return;
+        // An exit signal that cannot show S2 is passed on Sz, given just before the order.
+        for (TSemafor* s : z.DrogaWyjazdu->Semafory(z.KierunekWyjazdu))
+            DajSz(z, s);
         if (Menu(z.Peron, {"Daj polecenie odjazdu"}, "daję polecenie odjazdu pociągowi " + z.Numer,
                  "Daj polecenie odjazdu pociągowi " + z.Numer + " z menu peronu " + z.Peron->Name))
             z.Etap = tEtap::odjechal;
@@ -485,6 +519,8 @@ bool TAutomatycznyDyspozytor::UstawDroge(TZadanie& z, const TPrzebieg& p, tSemTy
         powod = "linia " + naLinie->Name + "|" + naLinie->Zapowiedz->Pociag()->Numer();
         return false;
     }
+    if (!gotowa && !Sprawna(p, powod))
+        return false;
     const std::string dla = " dla pociągu " + z.Numer;
     if (!gotowa) {
         UstawZwrotnice(p.Droga, z.Numer);
@@ -495,12 +531,132 @@ bool TAutomatycznyDyspozytor::UstawDroge(TZadanie& z, const TPrzebieg& p, tSemTy
         for (TPunkt* q : p.Droga.Punkty)
             wlasciciele_[q] = z.Numer;
     }
+    // A signal that cannot show S2 stays at stop: its train is let past on Sz when it gets there.
     for (TSemafor* s : semafory)
-        if (s->Status() == tSemStatus::czerwony && s->Stan() == tStan::utwierdzony)
+        if (s->Status() == tSemStatus::czerwony && s->Stan() == tStan::utwierdzony && s->Usterka.empty())
             if (TPunktButton* b = Mapa().Przycisk(s))
                 Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla,
                          "Podaj sygnał zezwalający na semaforze " + s->Name + dla + ": kliknij go");
     return true;
+}
+
+bool TAutomatycznyDyspozytor::PeronDlaWczesniejszych(const TZadanie& z) const
+{
+    // Trains on their way in that are due before this one come first: as many platforms as they
+    // need must stay free besides this train's, or a train waiting to leave by a line and the train
+    // coming in by it could wait for each other for good.
+    int wolnych = 0;
+    for (const TPeron* p : ruch_.Stacja.Wszystkie<TPeron>())
+        wolnych += p != z.Peron && p->Pociag() == nullptr && p->Stan() == tStan::wolny;
+    int przed = 0;
+    for (const TWlot* w : ruch_.Silnik.Wloty) {
+        const TPociag* a = w->Zapowiedz != nullptr ? w->Zapowiedz->Pociag() : nullptr;
+        if (w == z.Wjazd || a == nullptr || a == z.Pociag || w->Jest(rpWlotStacyjny))
+            continue;
+        przed += Wczesniej(a->PrzyjazdOczekiwany(), z.Pociag->PrzyjazdOczekiwany());
+    }
+    return wolnych >= przed;
+}
+
+void TAutomatycznyDyspozytor::ZmienPeron(TZadanie& z)
+{
+    std::vector<TPeron*> perony = ruch_.Stacja.Wszystkie<TPeron>();
+    std::reverse(perony.begin(), perony.end());
+    TPunkt* najlepszy = nullptr;
+    std::size_t najkrotsza = SIZE_MAX;
+    for (TPeron* p : perony) {
+        if (p == z.Peron || p->Pociag() != nullptr || p->Stan() != tStan::wolny)
+            continue;
+        const TPrzebieg* we = Mapa().Przebieg(z.Wjazd, p);
+        const TPrzebieg* wy = z.Wyjazd != nullptr ? Mapa().Przebieg(p, z.Wyjazd) : nullptr;
+        std::string powod;
+        if (we == nullptr || (z.Wyjazd != nullptr && wy == nullptr) || !DrogaWolna(*we, nullptr, powod))
+            continue;
+        // Nor a platform another train is coming to.
+        const bool zajety = std::any_of(zadania_.begin(), zadania_.end(), [&](const auto& inne) {
+            return inne.get() != &z && inne->Peron == p && inne->Etap == tEtap::wjezdza;
+        });
+        const std::size_t dlugosc = we->Droga.Punkty.size() + (wy != nullptr ? wy->Droga.Punkty.size() : 0);
+        if (!zajety && dlugosc < najkrotsza) {
+            najkrotsza = dlugosc;
+            najlepszy = p;
+        }
+    }
+    if (najlepszy == nullptr)
+        return;
+    z.Peron = najlepszy;
+    z.DrogaWjazdu = Mapa().Przebieg(z.Wjazd, najlepszy);
+    z.DrogaWyjazdu = z.Wyjazd != nullptr ? Mapa().Przebieg(najlepszy, z.Wyjazd) : nullptr;
+    if (TZadanie* n = z.Nastepca) {
+        n->Peron = najlepszy;
+        n->DrogaWyjazdu = n->Wyjazd != nullptr ? Mapa().Przebieg(najlepszy, n->Wyjazd) : nullptr;
+    }
+}
+
+bool TAutomatycznyDyspozytor::Sprawna(const TDrogaUkladu& d, std::string& powod) const
+{
+    // A faulty switch already lying right does no harm; one that must move cannot.
+    for (const auto& [zw, s] : d.Zwrotnice)
+        if (zw->Status() != s && !zw->Usterka.empty()) {
+            powod = zw->Name + "|usterka";
+            return false;
+        }
+    for (TPunkt* q : d.Punkty)
+        if (auto* t = dynamic_cast<TTor*>(q))
+            if (TRogatka* r = RogatkaToru(t); r != nullptr && r->Podniesione())
+                if (TRogatka* zepsuta = r->Niesprawna()) {
+                    powod = zepsuta->Name + "|usterka";
+                    return false;
+                }
+    return true;
+}
+
+bool TAutomatycznyDyspozytor::Sprawna(const TPrzebieg& p, std::string& powod) const
+{
+    if (!Sprawna(p.Droga, powod))
+        return false;
+    for (TRogatka* r : p.Rogatki)
+        if (TRogatka* zepsuta = r->Podniesione() ? r->Niesprawna() : nullptr) {
+            powod = zepsuta->Name + "|usterka";
+            return false;
+        }
+    return true;
+}
+
+void TAutomatycznyDyspozytor::DajSz(TZadanie& z, TSemafor* s)
+{
+    if (s->Usterka.empty() || s->Status() != tSemStatus::czerwony || s->Stan() != tStan::utwierdzony)
+        return;
+    TPunktButton* b = Mapa().Przycisk(s);
+    TSterowanieSemaforem* sterowanie = ruch_.Stacja.SterowanieSemaforem();
+    if (b == nullptr || sterowanie == nullptr)
+        return;
+    const std::string dla = " dla pociągu " + z.Numer;
+    sterowanie->SzBezPytania = true;
+    try {
+        Nacisnij(b, "podaję sygnał zastępczy Sz na semaforze " + s->Name + " z usterką" + dla,
+                 "Semafor " + s->Name + " ma usterkę: naciśnij jego przycisk i zgódź się na sygnał zastępczy Sz" + dla);
+    } catch (...) {
+        sterowanie->SzBezPytania = false;
+        throw;
+    }
+    sterowanie->SzBezPytania = false;
+}
+
+void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)
+{
+    TPociag& t = *z.Pociag;
+    TPunkt* p = gdzie_[&t];
+    if (p == nullptr || t.StanJazdy != tStanJazdy::zatrzymany)
+        return;
+    auto* s = dynamic_cast<TSemafor*>(p->Neighbour(t.Kierunek));
+    if (s == nullptr || s->Typ() != t.Kierunek || s->Usterka.empty() || s->Stan() != tStan::utwierdzony)
+        return;
+    DajSz(z, s);
+    if (s->Status() == tSemStatus::bialy)
+        Menu(p, {"Daj polecenie odjazdu"}, "daję polecenie jazdy na sygnał zastępczy pociągowi " + z.Numer,
+             "Daj polecenie odjazdu pociągowi " + z.Numer + " z menu punktu " + p->Name + ": minie semafor " +
+                 s->Name + " na sygnale zastępczym");
 }
 
 void TAutomatycznyDyspozytor::UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer)
@@ -626,9 +782,10 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
                 }
             if (!objazdy.empty())
                 z.Objazd = objazdy.front();
-            // Advising, a run-round that cannot be planned now (the locomotive is under way on one
-            // it did not see start) is planned again later, and nothing is advised meanwhile.
-            if (doradca_ && objazdy.empty()) {
+            // A run-round that cannot be planned now (the way round is taken, or, advising, the
+            // locomotive is under way on one the advisor did not see start) is planned again later;
+            // nothing is done meanwhile, least of all sending the coaches off without it.
+            if (objazdy.empty()) {
                 z.ObjazdZaplanowany = false;
                 return;
             }
@@ -651,7 +808,8 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
             continue;
         }
         TPociag* u = r.Od()->Pociag();
-        if (u == nullptr || u->StanJazdy == tStanJazdy::jazda || !WolnaDlaManewru(r.Droga, powod))
+        if (u == nullptr || u->StanJazdy == tStanJazdy::jazda || !WolnaDlaManewru(r.Droga, powod) ||
+            !Sprawna(r.Droga, powod))
             return;
         if (z.Krok == 0 && r.Od() == peron && !u->DoRozdzielenia())
             Menu(peron, {"Rozdziel skład"}, "odczepiam lokomotywę" + dla,
@@ -744,6 +902,9 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
         rogatki_[r] = podniesione;
         // Advising, every barrier is the player's and may need raising.
         if (podniesione || (!doradca_ && (rogatkiGracza_.count(r) || (!wszystkie_ && !nasze_.count(r)))))
+            continue;
+        // Raised now, it would not come down again for the next train.
+        if (r->Niesprawna() != nullptr)
             continue;
         bool wolne = true;
         for (TTor* t : tory)

@@ -19,6 +19,7 @@
 class TPociag;
 class TPunkt;
 class TRogatka;
+class TSemafor;
 class TSilnikSymulacji;
 class TStacja;
 class TWlot;
@@ -162,6 +163,18 @@ private:
     bool DrogaWolna(const TPrzebieg& p, const TPunkt* pomin, std::string& powod) const;
     bool DrogaUtwierdzona(const TPrzebieg& p, const TPunkt* pomin) const;
     bool WolnaDlaManewru(const TDrogaUkladu& d, std::string& powod) const;
+    // Whether the route's switches that must move and its barriers that must come down can, for the
+    // day's faults; otherwise `powod` names the faulty element, and the route waits for its repair.
+    bool Sprawna(const TDrogaUkladu& d, std::string& powod) const;
+    bool Sprawna(const TPrzebieg& p, std::string& powod) const;
+    // Whether the train may take its platform now, leaving enough for trains on their way in before it.
+    bool PeronDlaWczesniejszych(const TZadanie& z) const;
+    // Another platform for a train whose planned one is taken when it comes: the nearest free now.
+    void ZmienPeron(TZadanie& z);
+    // The substitute signal at a signal that cannot show S2, on its locked route.
+    void DajSz(TZadanie& z, TSemafor* s);
+    // A train held at such a signal: Sz, then the order to go on.
+    void PrzepuscNaSz(TZadanie& z);
     void UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer);
     void OpuscRogatke(TRogatka* r, const std::string& numer);
 

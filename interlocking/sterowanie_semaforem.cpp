@@ -113,7 +113,8 @@ void TObslugaSemaforow::OfferSz(TSemafor& s, const std::string& powod, tZrodloPo
     if (zrodlo == tZrodloPolecenia::diagram)
         s.Error("NIe można podać sygnału na semaforze.\r\n" + powod + "\r\nAby podać " +
                 "sygnał zastępczy Sz, naciśnij przycisk sterowania semaforem.");
-    if (!PotwierdzWyjatkowe(s.Stacja().Komunikaty(), "Czy ustawić sygnał zastępczy Sz?", "Podanie Sz"))
+    const bool bezPytania = SzBezPytania && !s.Usterka.empty();
+    if (!bezPytania && !PotwierdzWyjatkowe(s.Stacja().Komunikaty(), "Czy ustawić sygnał zastępczy Sz?", "Podanie Sz"))
         return;
     s.SetStatus(tSemStatus::bialy);
     // At a signal that cannot show S2 for its own fault, Sz is the rule, not the dispatcher's fault.

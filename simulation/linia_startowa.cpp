@@ -4,6 +4,7 @@
 
 #include "core/tekst.h"
 #include "simulation/ustawienia_gry.h"
+#include "simulation/utrudnienia.h"
 #include "trains/czas.h"
 
 #include <charconv>
@@ -49,6 +50,8 @@ const std::vector<TLiniaStartowa::TParametr>& TLiniaStartowa::Parametry()
         {"44", "Kliknij %s, aby zacząć od początku.", 0, false, "tutaj"},
         {GodzStartu, "Aby zacząć od godziny %s, ", 1, true, DomyslnaGodzina},
         {"414", "kliknij %s.", 1, false, "tutaj"},
+        {Utrudnienia, "Utrudnienia: %s, ", 2, true, DomyslneUtrudnienia},
+        {Ziarno, "ziarno dnia: %s.", 2, true, LosoweZiarno},
     };
     return parametry;
 }
@@ -73,7 +76,36 @@ std::string TLiniaStartowa::Wartosc(std::string_view nazwa) const
         return {};
     if (!p->Edytowalny)
         return p->Domyslna;
-    return ustawienia_.Tekst(ustawienia::GodzStartu);
+    return ustawienia_.Tekst(Ustawienie(*p));
+}
+
+std::string TLiniaStartowa::TekstLinku(std::string_view nazwa) const
+{
+    const TParametr* p = Parametr(nazwa);
+    if (p == nullptr || p->Nazwa != std::string_view(Utrudnienia))
+        return Wartosc(nazwa);
+    const int poziom = PoziomUtrudnien();
+    return std::to_string(poziom) + " (" + NazwaPoziomu(poziom) + ")";
+}
+
+int TLiniaStartowa::PoziomUtrudnien() const { return ustawienia_.Calkowite(ustawienia::Utrudnienia); }
+
+std::optional<std::uint64_t> TLiniaStartowa::WybraneZiarno() const
+{
+    const std::string tekst = ustawienia_.Tekst(ustawienia::Ziarno);
+    if (tekst == LosoweZiarno)
+        return std::nullopt;
+    // The setting's check lets only a number in range through.
+    return std::stoull(tekst);
+}
+
+const TOpisUstawienia& TLiniaStartowa::Ustawienie(const TParametr& p)
+{
+    if (p.Nazwa == std::string_view(Utrudnienia))
+        return ustawienia::Utrudnienia;
+    if (p.Nazwa == std::string_view(Ziarno))
+        return ustawienia::Ziarno;
+    return ustawienia::GodzStartu;
 }
 
 double TLiniaStartowa::GodzinaStartu() const
@@ -89,12 +121,18 @@ TLiniaStartowa::tWpis TLiniaStartowa::Wpisz(std::string_view nazwa, std::string_
         return tWpis::wpNieznany;
     if (!p->Edytowalny)
         return tWpis::wpStaly;
-    const auto godzina = NormalizujGodzine(wartosc);
-    if (!godzina) {
-        komunikaty_.Blad(ZlaGodzina);
+    const TOpisUstawienia& opis = Ustawienie(*p);
+    std::string tekst = Przytnij(wartosc);
+    if (tekst.empty() && &opis == &ustawienia::Ziarno)
+        tekst = LosoweZiarno;
+    const auto przyjety = opis.Sprawdz(tekst, opis);
+    if (!przyjety) {
+        komunikaty_.Blad(&opis == &ustawienia::GodzStartu ? ZlaGodzina
+                         : &opis == &ustawienia::Utrudnienia ? ZleUtrudnienia
+                                                               : ZleZiarno);
         return tWpis::wpOdrzucony;
     }
-    ustawienia_.Zapisz(ustawienia::GodzStartu, *godzina);
+    ustawienia_.Zapisz(opis, *przyjety);
     return tWpis::wpPrzyjety;
 }
 

@@ -8,6 +8,7 @@
 #include "core/ustawienia.h"
 #include "trains/czas.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,12 +37,15 @@ inline constexpr int KodPoleceniaPomocy = 777;
 tPolecenieStartu PolecenieZPomocy(int kod, int dane);
 
 
-// The start line of the start window: two sentences with three clickable parameters,
+// The start line of the start window: three sentences with five clickable parameters,
 //   "Kliknij tutaj, aby zacząć od początku."
 //   "Aby zacząć od godziny 4:10, kliknij tutaj."
+//   "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."
 // The two "tutaj" are the commands 44 and 414; the hour is the parameter "GodzStartu", which the
-// player sets with a prompt and which the station window's closing stores. It lives in the
-// per-user settings; nothing else of the line does.
+// player sets with a prompt and which the station window's closing stores; "Utrudnienia" is the
+// day's level of disturbances, 0 to 3, and "Ziarno" the seed of their chance, a number or "losowe"
+// (drawn anew for every game). The three values live in the per-user settings; nothing else of the
+// line does.
 class TLiniaStartowa {
 public:
     static constexpr const char* Klucz = "Software\\WKT\\Lorvia\\Drelinko\\Main\\Rules\\Main 2";
@@ -51,6 +55,16 @@ public:
     static constexpr const char* DomyslnaGodzina = "4:10";
     static constexpr const char* Pytanie = "Podaj godzinę rozpoczęcia";
     static constexpr const char* ZlaGodzina = "Musisz podać poprawną godzinę!";
+    static constexpr const char* Utrudnienia = "Utrudnienia";
+    static constexpr const char* DomyslneUtrudnienia = "0";
+    static constexpr const char* PytanieOUtrudnienia = "Wybierz utrudnienia dnia";
+    static constexpr const char* ZleUtrudnienia = "Utrudnienia to liczba od 0 do 3!";
+    static constexpr const char* Ziarno = "Ziarno";
+    // The seed's value while none is chosen: each game draws its own.
+    static constexpr const char* LosoweZiarno = "losowe";
+    static constexpr const char* PytanieOZiarno =
+        "Podaj ziarno dnia (ta sama liczba da ten sam dzień) albo zostaw puste, by losować";
+    static constexpr const char* ZleZiarno = "Ziarno to liczba od 0 do 2147483647 albo słowo „losowe”!";
 
     // One parameter of the line: the sentence it stands in ("%s" marks the link), the line of the
     // two it is on, and whether the player enters its value (the others are fixed command links).
@@ -72,22 +86,30 @@ public:
     // stored start hour is checked as it is read: one that is not a time of day shows as the
     // default, and is left in the store as it is.
     std::string Wartosc(std::string_view nazwa) const;
+    // The value as the start window's link shows it: the level of disturbances with its name.
+    std::string TekstLinku(std::string_view nazwa) const;
     // The start hour as a fraction of a day.
     double GodzinaStartu() const;
+    // The day's level of disturbances, and the chosen seed (none: drawn for each game).
+    int PoziomUtrudnien() const;
+    std::optional<std::uint64_t> WybraneZiarno() const;
 
     enum class tWpis {
         wpPrzyjety,   // validated and stored
-        wpOdrzucony,  // not a time of day: "Musisz podać poprawną godzinę!" was shown, the old value kept
+        wpOdrzucony,  // not a value of the parameter: its message was shown, the old value kept
         wpNieznany,   // no parameter of that name
         wpStaly,      // a command link, whose value the player does not enter
     };
     // The player's entry for a parameter, as the prompt gives it: the start hour is read as a time
-    // of day and stored as "h:mm".
+    // of day and stored as "h:mm"; a seed left empty is "losowe".
     tWpis Wpisz(std::string_view nazwa, std::string_view wartosc);
     // The reached time of a run, stored as the next start hour in the "h:mm" form.
     void ZapiszGodzine(double czas);
 
 private:
+    // The setting an editable parameter is kept in.
+    static const TOpisUstawienia& Ustawienie(const TParametr& p);
+
     TUstawieniaGry ustawienia_;
     TKomunikaty& komunikaty_;
 };

@@ -252,7 +252,41 @@ void TSilnikSymulacji::PrzygotujUtrudnienia(double teraz)
         Sortuj(w->Pociagi);
         OpoznijPociagi(*w);
     }
+    ZwlokiOdjazdow();
     UsterkiDnia();
+}
+
+void TSilnikSymulacji::ZwlokiOdjazdow()
+{
+    if (!Utrudnienia.Opoznienia())
+        return;
+    constexpr long long Oczyszczenie = 2 * 60000;
+    for (const auto& d : pociagiDnia_) {
+        if (d->Wyjezdza().empty() || d->OpoznienieWjazdu() < 0)
+            continue;
+        const long long odjazd = Milisekundy(d->Odjazd());
+        long long zwloka = d->OpoznienieWjazdu() * 1000LL;
+        const TWlot* wjazd = ZnajdzWlot(d->Wjezdza());
+        const bool zeStacji = wjazd != nullptr && wjazd->Jest(rpWlotStacyjny);
+        const TPociag* sklad = nullptr;
+        for (const auto& a : pociagiDnia_) {
+            if (a == d || a->Wjezdza().empty() || a->Przyjazd() > d->Odjazd())
+                continue;
+            const TWlot* skad = ZnajdzWlot(a->Wjezdza());
+            if (skad == nullptr || skad->Jest(rpWlotStacyjny))
+                continue;
+            // The consist it is made of: the latest train that ended here with the vehicles it needs.
+            if (zeStacji && a->Wyjezdza().empty() && SkladZgodny(*d, a->SkladRozkladowy()) &&
+                (sklad == nullptr || sklad->Przyjazd() <= a->Przyjazd()))
+                sklad = a.get();
+            // A train the timetable has in before this one leaves by its line holds the line.
+            if (RowneBezWielkosci(a->Wjezdza(), d->Wyjezdza()))
+                zwloka = std::max(zwloka, Milisekundy(a->PrzyjazdOczekiwany()) + Oczyszczenie - odjazd);
+        }
+        if (sklad != nullptr)
+            zwloka = std::max(zwloka, sklad->OpoznienieWjazdu() * 1000LL);
+        d->SetZwlokaOdjazdu(static_cast<std::int32_t>(std::max(0LL, zwloka / 60000) * 60));
+    }
 }
 
 void TSilnikSymulacji::OpoznijPociagi(TWlot& wlot)
@@ -319,21 +353,23 @@ void TSilnikSymulacji::UsterkiDnia()
 void TSilnikSymulacji::KrokUtrudnien()
 {
     const long long teraz = Milisekundy(Teraz());
+    const auto trwa = [teraz](const TUsterkaElementu& u) {
+        return Milisekundy(u.Od) <= teraz && teraz < Milisekundy(u.Do);
+    };
+    // Ends first, then beginnings: an element may have two faults in a day.
     for (const TUsterkaElementu& u : usterki_) {
         auto* e = dynamic_cast<TElement*>(okno_->Znajdz(u.Element));
-        if (e == nullptr)
+        if (e == nullptr || e->Usterka != OpisUsterki(u) || trwa(u))
             continue;
-        const bool trwa = Milisekundy(u.Od) <= teraz && teraz < Milisekundy(u.Do);
-        if (trwa == !e->Usterka.empty())
+        e->SetUsterka({});
+        ZapiszWDzienniku(0, Formatuj("Koniec usterki: %s.", e->Name.c_str()), KoniecUsterki(u), {tRodzajOceny::usterka});
+    }
+    for (const TUsterkaElementu& u : usterki_) {
+        auto* e = dynamic_cast<TElement*>(okno_->Znajdz(u.Element));
+        if (e == nullptr || !e->Usterka.empty() || !trwa(u))
             continue;
-        if (trwa) {
-            e->SetUsterka(OpisUsterki(u));
-            ZapiszWDzienniku(0, Formatuj("Usterka: %s.", e->Name.c_str()), e->Usterka, {tRodzajOceny::usterka});
-        } else {
-            e->SetUsterka({});
-            ZapiszWDzienniku(0, Formatuj("Koniec usterki: %s.", e->Name.c_str()), KoniecUsterki(u),
-                             {tRodzajOceny::usterka});
-        }
+        e->SetUsterka(OpisUsterki(u));
+        ZapiszWDzienniku(0, Formatuj("Usterka: %s.", e->Name.c_str()), e->Usterka, {tRodzajOceny::usterka});
     }
     if (!Utrudnienia.Dodatkowe())
         return;
@@ -342,16 +378,15 @@ void TSilnikSymulacji::KrokUtrudnien()
             Milisekundy(t->Przyjazd() - WyprzedzenieZgloszenia) <= teraz) {
             t->SetZgloszonyDodatkowy(true);
             const std::string godzina = FormatGodziny(*t, t->Przyjazd());
+            const std::string pociag = Formatuj("Pociąg %s %s %s-%s (%s)", t->Opis().c_str(), t->Numer().c_str(),
+                                                t->RelacjaOd().c_str(), t->RelacjaDo().c_str(),
+                                                t->SkladRozkladowy().c_str());
             const std::string opis =
                 t->NieWymagaPeronu()
-                    ? Formatuj("Pociąg %s %s %s-%s (%s) wjedzie przez %s ok. %s i przejedzie bez postoju do %s.",
-                               t->Opis().c_str(), t->Numer().c_str(), t->RelacjaOd().c_str(), t->RelacjaDo().c_str(),
-                               t->SkladRozkladowy().c_str(), t->Wjezdza().c_str(), godzina.c_str(),
-                               t->Wyjezdza().c_str())
-                    : Formatuj("Pociąg %s %s %s-%s (%s) wjedzie przez %s ok. %s, odjedzie o %s przez %s.",
-                               t->Opis().c_str(), t->Numer().c_str(), t->RelacjaOd().c_str(), t->RelacjaDo().c_str(),
-                               t->SkladRozkladowy().c_str(), t->Wjezdza().c_str(), godzina.c_str(),
-                               FormatGodziny(*t, t->Odjazd()).c_str(), t->Wyjezdza().c_str());
+                    ? Formatuj("%s przyjedzie ok. %s i przejedzie przez stację bez postoju.", pociag.c_str(),
+                               godzina.c_str())
+                    : Formatuj("%s przyjedzie ok. %s i odjedzie o %s.", pociag.c_str(), godzina.c_str(),
+                               FormatGodziny(*t, t->Odjazd()).c_str());
             ZapiszWDzienniku(0, "Zgłoszono pociąg dodatkowy spoza rozkładu.", opis,
                              {tRodzajOceny::pociagDodatkowy, t.get()});
         }
@@ -433,8 +468,12 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
 {
     static constexpr const char* brak = "Powiadom o tym błędzie producenta programu.";
     if (TZapowiedz* z = e.Zapowiedz) {
-        if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size()))
-            z->SetPociag(NastepnyPociag(e, 1));
+        if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size())) {
+            TPociag* n = NastepnyPociag(e, 1);
+            if (n != nullptr && Utrudnienia.Opoznienia() && &e != WlotStacyjny())
+                n = ZapowiedzPoOdjezdzie(e, *n);
+            z->SetPociag(n);
+        }
         if (z->Pociag() != nullptr)
             z->Pociag()->SetZapowiedziany(true);
         if (z->Pociag() != nullptr && &e != WlotStacyjny())
@@ -464,6 +503,42 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
     } else {
         ZapiszWDzienniku(-33, "Brak elementu zapowiedzi rozkładu dla wlotu " + e.Name, brak, {tRodzajOceny::bladUkladu});
     }
+}
+
+TPociag* TSilnikSymulacji::ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t)
+{
+    // The neighbouring station sends a late train onto the single-track line only when this one
+    // can take it: the line carries one way at a time, so a train standing here ready to leave by
+    // it, due within the announcement's lead, has it first; and a platform must be free for the
+    // train to come to. Otherwise the two could wait for each other for good.
+    const double teraz = Teraz(), wyprzedzenie = CzasZapowiedziWlotu(wlot);
+    bool wolnyPeron = false;
+    for (const TPunkt* p : okno_->Punkty()) {
+        const TPociag* d = p->Pociag();
+        if (d == nullptr) {
+            wolnyPeron = wolnyPeron || (p->Jest(rpPeron) && p->Stan() == tStan::wolny);
+            continue;
+        }
+        if (!p->LiczySieDoStacji() || d->StanJazdy == tStanJazdy::jazda || d->Manewrowy() || !d->PoPrzyjezdzie() ||
+            !RowneBezWielkosci(d->Wyjezdza(), wlot.Name))
+            continue;
+        if (Milisekundy(d->Odjazd() - teraz) <= Milisekundy(wyprzedzenie))
+            return nullptr;
+    }
+    // Every train already on its way in needs a platform too.
+    int wolnych = 0, wDrodze = 0;
+    for (const TPunkt* p : okno_->Punkty())
+        wolnych += p->Jest(rpPeron) && p->Pociag() == nullptr && p->Stan() == tStan::wolny;
+    for (const TWlot* w : Wloty)
+        if (w != &wlot && !w->Jest(rpWlotStacyjny))
+            wDrodze += (w->Zapowiedz != nullptr && w->Zapowiedz->Pociag() != nullptr) + (w->Pociag() != nullptr);
+    if (!wolnyPeron || wolnych <= wDrodze)
+        return nullptr;
+    // Kept back, it comes as late as its announcement now makes it: that too is the line's delay.
+    const long long przyjazd = Milisekundy(teraz + wyprzedzenie);
+    if (przyjazd > Milisekundy(t.PrzyjazdOczekiwany()))
+        t.SetOpoznienieWjazdu(static_cast<std::int32_t>((przyjazd - Milisekundy(t.Przyjazd()) + 59999) / 60000 * 60));
+    return &t;
 }
 
 void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
@@ -504,7 +579,11 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
             s->SetStatus(tSemStatus::czerwony);
         } else if (!t.Manewrowy()) {
             t.StanJazdy = tStanJazdy::zatrzymany;
-            ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis, {tRodzajOceny::stopPodSemaforem, &t});
+            // A signal that cannot show S2 for its own fault stops every train: the way on is Sz.
+            if (!s->Usterka.empty())
+                ZapiszWDzienniku(0, "Pociąg zatrzymany pod semaforem z usterką.", opis, {tRodzajOceny::usterka, &t});
+            else
+                ZapiszWDzienniku(-10, "Pociąg zatrzymany pod semaforem.", opis, {tRodzajOceny::stopPodSemaforem, &t});
         }
     }
     if (t.StanJazdy == tStanJazdy::jazda && MaLokomotywe(t.Sklad())) {
@@ -563,7 +642,7 @@ void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)
         tRodzajOceny rodzaj = tRodzajOceny::odjazdPunktualny;
         // The delay the train brought in is the line's, not the dispatcher's: only what was added
         // here counts against him.
-        const long long przywiezione = t.OpoznienieWjazdu() * 1000LL;
+        const long long przywiezione = t.ZwlokaOdjazdu() * 1000LL;
         if (roznica < 0) {
             rodzaj = tRodzajOceny::odjazdPrzedCzasem;
             punkty = -2 * Minuty(odjazd - teraz);

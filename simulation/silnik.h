@@ -80,6 +80,9 @@ public:
 private:
     friend class TPunktKontrolny;
     void ObsluzWlot(TWlot& wlot);
+    // On a day with delays: the train due to be announced from the line, or none while the line is
+    // kept for a train here about to leave by it.
+    TPociag* ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t);
     void PrzesunPociag(TPunkt& p, TPociag& t);
     double Teraz() const { return teraz_(); }
     // Clears every point, announcement field and queue holding the train.
@@ -90,6 +93,7 @@ private:
     void PrzygotujUtrudnienia(double teraz);
     void OpoznijPociagi(TWlot& wlot);
     void DodajDodatkowe(double teraz);
+    void ZwlokiOdjazdow();
     void UsterkiDnia();
     // Faults that begin or end now, and the notices of extra trains due now.
     void KrokUtrudnien();

@@ -2,7 +2,9 @@
 
 #include "simulation/ustawienia_gry.h"
 
+#include "core/tekst.h"
 #include "simulation/linia_startowa.h"
+#include "simulation/utrudnienia.h"
 #include "trains/czas.h"
 
 namespace {
@@ -18,6 +20,14 @@ std::optional<std::string> PowiekszenieLubDopasowanie(std::string_view tekst, co
     return UstawienieRzeczywiste(tekst, opis);
 }
 
+// "losowe", or a seed the player can enter.
+std::optional<std::string> ZiarnoDnia(std::string_view tekst, const TOpisUstawienia& opis)
+{
+    if (Przytnij(tekst) == TLiniaStartowa::LosoweZiarno)
+        return std::string(TLiniaStartowa::LosoweZiarno);
+    return UstawienieCalkowite(tekst, opis);
+}
+
 constexpr const char* Okno = "Stacja";
 
 }  // namespace
@@ -26,6 +36,11 @@ namespace ustawienia {
 
 const TOpisUstawienia GodzStartu{TLiniaStartowa::Klucz, TLiniaStartowa::GodzStartu, TLiniaStartowa::DomyslnaGodzina,
                                  Godzina};
+const TOpisUstawienia Utrudnienia{TLiniaStartowa::Klucz, TLiniaStartowa::Utrudnienia,
+                                  TLiniaStartowa::DomyslneUtrudnienia, UstawienieCalkowite,
+                                  TUtrudnienia::NajnizszyPoziom, TUtrudnienia::NajwyzszyPoziom};
+const TOpisUstawienia Ziarno{TLiniaStartowa::Klucz, TLiniaStartowa::Ziarno, TLiniaStartowa::LosoweZiarno, ZiarnoDnia,
+                             0, static_cast<double>(TUtrudnienia::NajwiekszeZiarno)};
 
 const TOpisUstawienia Geometria{Okno, "geometria", "", UstawienieDane};
 const TOpisUstawienia UdzialDziennika{Okno, "udzialDziennika", "-1", UstawienieRzeczywiste, 0, 1};

@@ -10,8 +10,10 @@
 // stores already hold.
 namespace ustawienia {
 
-// The start line's hour.
+// The start line's hour, the day's level of disturbances and the seed of their chance.
 extern const TOpisUstawienia GodzStartu;
+extern const TOpisUstawienia Utrudnienia;
+extern const TOpisUstawienia Ziarno;
 
 // The station window, in the store's group "Stacja".
 // Where the window was and how large (Qt's own bytes).

@@ -203,8 +203,7 @@ std::vector<TDodatkowyPociag> DodatkowePociagi(const TUtrudnienia& u, int dzien,
             const bool aPierwszy = a.Minuta <= minuta;
             const bool wczesniejWjazd = aPierwszy ? a.Wjazd : wjazd;
             const bool pozniejWyjazd = aPierwszy ? !wjazd : !a.Wjazd;
-            // A delayed train may come up to a quarter of an hour late: room for that too.
-            const int odstep = (wczesniejWjazd && pozniejWyjazd ? 8 : 16) + 15;
+            const int odstep = wczesniejWjazd && pozniejWyjazd ? 8 : 16;
             return std::abs(a.Minuta - minuta) < odstep;
         });
     };
@@ -217,7 +216,7 @@ std::vector<TDodatkowyPociag> DodatkowePociagi(const TUtrudnienia& u, int dzien,
     const int ile = los.Liczba(1, 2);
     for (int i = 0; i < ile; ++i) {
         const bool towarowy = i == 0 || los.Promile(400);
-        for (int proba = 0; proba < 60; ++proba) {
+        for (int proba = 0; proba < 200; ++proba) {
             const int m = 2 * los.Liczba(6 * 30, 21 * 30);
             TDodatkowyPociag t;
             if (towarowy) {
@@ -245,7 +244,7 @@ std::vector<TDodatkowyPociag> DodatkowePociagi(const TUtrudnienia& u, int dzien,
             }
             const int wjazd = Minuta(t.Przyjazd), wyjazd = Minuta(t.Odjazd);
             if (std::find(numery.begin(), numery.end(), t.Numer) != numery.end() || !wolna(t.Wjezdza, wjazd, true) ||
-                !wolna(t.Wyjezdza, wyjazd, false) || zajetych(wjazd - 1, wyjazd + 2) > 0)
+                !wolna(t.Wyjezdza, wyjazd, false) || zajetych(wjazd - 1, wyjazd + 2) > 1)
                 continue;
             t.Zgloszenie = t.Przyjazd - WyprzedzenieZgloszenia;
             numery.push_back(t.Numer);

@@ -17,11 +17,8 @@ void TRogatka::SetPodniesione(bool wartosc)
     const auto strzeze = [this](const TTor* t) { return t->RogatkaGorne == this || t->RogatkaDolne == this; };
     // A barrier that does not come down keeps its partner up too: the two always move together.
     if (!wartosc && podniesione_)
-        for (TTor* t : tory)
-            if (strzeze(t))
-                for (TRogatka* r : {t->RogatkaGorne, t->RogatkaDolne})
-                    if (r != nullptr && !r->Usterka.empty())
-                        r->OdmowaUsterki("Rogatki nie opadły.");
+        if (TRogatka* r = Niesprawna())
+            r->OdmowaUsterki("Rogatki nie opadły.");
     if (wartosc)
         for (TTor* t : tory)
             if (strzeze(t) && (t->Stan() == tStan::utwierdzony || t->Stan() == tStan::zajety))
@@ -41,6 +38,21 @@ void TRogatka::SetPodniesione(bool wartosc)
     }
     Repaint();
     RepaintButtons();
+}
+
+TRogatka* TRogatka::Niesprawna()
+{
+    if (!Usterka.empty())
+        return this;
+    // Faults are rare: the walk over the tracks only when there is one.
+    if (Stacja().Usterki() == 0)
+        return nullptr;
+    for (TTor* t : Stacja().Wszystkie<TTor>())
+        if (t->RogatkaGorne == this || t->RogatkaDolne == this)
+            for (TRogatka* r : {t->RogatkaGorne, t->RogatkaDolne})
+                if (r != nullptr && !r->Usterka.empty())
+                    return r;
+    return nullptr;
 }
 
 void TRogatka::Click()

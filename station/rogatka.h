@@ -15,6 +15,9 @@ public:
     bool Podniesione() const { return podniesione_; }
     // Raising is refused while a guarded track is locked or occupied.
     void SetPodniesione(bool wartosc);
+    // The barrier with a fault, itself or one it moves with (the other barrier of a track it
+    // guards), that keeps it from coming down; none when it can be lowered.
+    TRogatka* Niesprawna();
     // A saved game's position, with nothing checked or moved along with it.
     void PrzywrocPodniesione(bool wartosc) { podniesione_ = wartosc; }
 

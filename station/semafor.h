@@ -34,6 +34,9 @@ public:
     virtual ~TSterowanieSemaforem() = default;
     // `nadawca` is only handed on to the signal's OnModified.
     virtual void OperateSignal(TSemafor& semafor, tZrodloPolecenia zrodlo, TKomponent* nadawca) = 0;
+    // Set while the automatic dispatcher presses the button of a signal that cannot show S2 for its
+    // own fault: the substitute signal is what it means to give, so nobody is asked.
+    bool SzBezPytania = false;
 };
 
 // A signal: a point of the layout that also shows stop, proceed or the substitute signal.

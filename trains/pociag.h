@@ -71,6 +71,11 @@ public:
     void SetOpoznienieWjazdu(std::int32_t sekundy) { Integers[0] = sekundy; }
     // When the train is expected at the station: its timetable arrival and the delay it brings.
     double PrzyjazdOczekiwany() const { return Przyjazd() + OpoznienieWjazdu() / 86400.0; }
+    // How late, in seconds, the day's disturbances let the train leave without its being the
+    // dispatcher's doing: the delay it brought in, its consist's if it is made of one that came in
+    // late, or the line it leaves by still held by a late train coming the other way.
+    std::int32_t ZwlokaOdjazdu() const { return Integers[1]; }
+    void SetZwlokaOdjazdu(std::int32_t sekundy) { Integers[1] = sekundy; }
     // A train of the day not in the timetable, and whether its notice has been given.
     bool Dodatkowy() const { return Flags[6] != 0; }
     void SetDodatkowy(bool v) { Flags[6] = v; }

@@ -14,6 +14,7 @@
 #include "run/nowy_dzien.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
+#include "simulation/utrudnienia.h"
 #include "trains/czas.h"
 #include "trains/rozklad.h"
 #include "ui/canvas/qplotno.h"
@@ -299,9 +300,10 @@ TeMain::TeMain(TUslugi& uslugi, TRozkladJazdy& rozklad, QWidget* rodzic)
     rulMain_->setObjectName("rulMain");
     rulMain_->setTextFormat(Qt::RichText);
     rulMain_->setAlignment(Qt::AlignCenter);
-    rulMain_->setFixedHeight(34);
+    // Three lines: the two ways to start, then the day's disturbances and their seed.
+    rulMain_->setFixedHeight(WysokoscLiniiStartowej);
     rulMain_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    rulMain_->setToolTip(QStringLiteral("Kliknij godzinę, aby ją zmienić."));
+    rulMain_->setToolTip(QStringLiteral("Kliknij godzinę, utrudnienia albo ziarno, aby je zmienić."));
     connect(rulMain_, &QLabel::linkActivated, this, &TeMain::rulMainAnchorClick);
 
     obraz_ = new TObrazSemafora;
@@ -400,7 +402,7 @@ void TeMain::PokazLinie()
         while (wiersze.size() <= p.Wiersz)
             wiersze << QString();
         const QString link = QStringLiteral("<a href=\"%1\" style=\"text-decoration:none\"><span style=\"%2\">%3</span></a>")
-                                 .arg(QString::fromUtf8(p.Nazwa), styl, Q(linia_.Wartosc(p.Nazwa)).toHtmlEscaped());
+                                 .arg(QString::fromUtf8(p.Nazwa), styl, Q(linia_.TekstLinku(p.Nazwa)).toHtmlEscaped());
         QString zdanie = QString::fromUtf8(p.Zdanie).toHtmlEscaped();
         zdanie.replace(QStringLiteral("%s"), link);
         wiersze[p.Wiersz] += zdanie;
@@ -491,25 +493,40 @@ void TeMain::rulMainAnchorClick(const QString& parametr)
     if (p == nullptr)
         return;
     if (p->Edytowalny)
-        ZapytajOGodzine();
+        ZapytajOParametr(p->Nazwa);
     else
         Polecenie(NumerLinku(p->Nazwa));
 }
 
-void TeMain::ZapytajOGodzine()
+void TeMain::ZapytajOParametr(const char* nazwa)
 {
+    const std::string_view n(nazwa);
     QInputDialog pytanie(this);
-    pytanie.setObjectName("pytanieOGodzine");
     pytanie.setWindowTitle(QString::fromUtf8(TytulProgramu));
-    pytanie.setLabelText(QString::fromUtf8(TLiniaStartowa::Pytanie));
-    pytanie.setTextValue(Q(linia_.Wartosc(TLiniaStartowa::GodzStartu)));
+    if (n == TLiniaStartowa::Utrudnienia) {
+        pytanie.setObjectName("pytanieOUtrudnienia");
+        pytanie.setLabelText(QString::fromUtf8(TLiniaStartowa::PytanieOUtrudnienia));
+        QStringList poziomy;
+        for (int i = TUtrudnienia::NajnizszyPoziom; i <= TUtrudnienia::NajwyzszyPoziom; ++i)
+            poziomy << QStringLiteral("%1 – %2").arg(i).arg(QString::fromUtf8(NazwaPoziomu(i)));
+        pytanie.setComboBoxItems(poziomy);
+        pytanie.setComboBoxEditable(false);
+        pytanie.setTextValue(poziomy.value(linia_.PoziomUtrudnien()));
+        if (pytanie.exec() == QDialog::Accepted)
+            WpiszParametr(nazwa, QString::number(poziomy.indexOf(pytanie.textValue())));
+        return;
+    }
+    const bool godzina = n == TLiniaStartowa::GodzStartu;
+    pytanie.setObjectName(godzina ? "pytanieOGodzine" : "pytanieOZiarno");
+    pytanie.setLabelText(QString::fromUtf8(godzina ? TLiniaStartowa::Pytanie : TLiniaStartowa::PytanieOZiarno));
+    pytanie.setTextValue(Q(linia_.Wartosc(nazwa)));
     if (pytanie.exec() == QDialog::Accepted)
-        WpiszGodzineStartu(pytanie.textValue());
+        WpiszParametr(nazwa, pytanie.textValue());
 }
 
-void TeMain::WpiszGodzineStartu(const QString& tekst)
+void TeMain::WpiszParametr(const char* nazwa, const QString& tekst)
 {
-    linia_.Wpisz(TLiniaStartowa::GodzStartu, tekst.toStdString());
+    linia_.Wpisz(nazwa, tekst.toStdString());
     PokazLinie();
 }
 
@@ -524,6 +541,7 @@ void TeMain::Nowy1Click(bool odGodziny, bool pokaz)
     auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
     if (odGodziny)
         symulacja->CzasSymulacji = linia_.GodzinaStartu();
+    symulacja->UstawUtrudnienia(linia_.PoziomUtrudnien(), linia_.WybraneZiarno());
     Bieg(std::move(symulacja));
 }
 

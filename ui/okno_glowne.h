@@ -35,6 +35,7 @@ public:
     // The client area without the menu bar.
     static constexpr int Szerokosc = 586;
     static constexpr int Wysokosc = 321;
+    static constexpr int WysokoscLiniiStartowej = 51;
 
     TLiniaStartowa& Linia() { return linia_; }
     QLabel* Powitanie() const { return HTMLabel1_; }
@@ -53,7 +54,9 @@ public:
     void rulMainAnchorClick(const QString& parametr);
     // The start hour entered as the prompt gives it: checked, stored and shown, or refused with a
     // message and the old value kept.
-    void WpiszGodzineStartu(const QString& tekst);
+    void WpiszGodzineStartu(const QString& tekst) { WpiszParametr(TLiniaStartowa::GodzStartu, tekst); }
+    // Any editable parameter of the start line so.
+    void WpiszParametr(const char* nazwa, const QString& tekst);
     // One run: from 04:00, or from the stored start hour; the demo is a run from 04:00 that the
     // automatic dispatcher plays at the highest speed.
     void Nowy1Click(bool odGodziny, bool pokaz = false);
@@ -109,7 +112,8 @@ protected:
 private:
     void ZbudujMenu();
     void PokazLinie();
-    void ZapytajOGodzine();
+    // The prompt of an editable parameter: the hour and the seed typed, the level chosen from a list.
+    void ZapytajOParametr(const char* nazwa);
     // The demo: a run of a copy of the shipped day that keeps nothing of the player's.
     void Pokaz();
     // One life of a station window for the game; a game the window asks to load meanwhile runs next.

@@ -73,18 +73,58 @@ TEST_F(LiniaStartowa, TheStartHourIs410UntilOneIsStored)
     EXPECT_EQ(Milisekundy(linia.GodzinaStartu()), Milisekundy(G(4, 10)));
 }
 
-TEST_F(LiniaStartowa, TheCommandLinksShowTutajAndTheSentencesReadAsTwoLines)
+TEST_F(LiniaStartowa, TheCommandLinksShowTutajAndTheSentencesReadAsThreeLines)
 {
     EXPECT_EQ(linia.Wartosc("44"), "tutaj");
     EXPECT_EQ(linia.Wartosc("414"), "tutaj");
-    std::string wiersze[2];
+    std::vector<std::string> wiersze;
     for (const auto& p : TLiniaStartowa::Parametry()) {
         std::string zdanie = p.Zdanie;
-        zdanie.replace(zdanie.find("%s"), 2, linia.Wartosc(p.Nazwa));
-        wiersze[p.Wiersz] += zdanie;
+        zdanie.replace(zdanie.find("%s"), 2, linia.TekstLinku(p.Nazwa));
+        wiersze.resize(std::max<std::size_t>(wiersze.size(), static_cast<std::size_t>(p.Wiersz) + 1));
+        wiersze[static_cast<std::size_t>(p.Wiersz)] += zdanie;
     }
-    EXPECT_EQ(wiersze[0], "Kliknij tutaj, aby zacząć od początku.");
-    EXPECT_EQ(wiersze[1], "Aby zacząć od godziny 4:10, kliknij tutaj.");
+    EXPECT_EQ(wiersze, (std::vector<std::string>{"Kliknij tutaj, aby zacząć od początku.",
+                                                 "Aby zacząć od godziny 4:10, kliknij tutaj.",
+                                                 "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."}));
+}
+
+TEST_F(LiniaStartowa, TheLevelIsAWholeNumberFrom0To3ShownWithItsName)
+{
+    EXPECT_EQ(linia.PoziomUtrudnien(), 0);
+    for (const char* zly : {"4", "-1", "1.5", "dużo", ""}) {
+        EXPECT_EQ(linia.Wpisz("Utrudnienia", zly), TLiniaStartowa::tWpis::wpOdrzucony) << zly;
+        EXPECT_EQ(komunikaty.Teksty.back(), TLiniaStartowa::ZleUtrudnienia);
+    }
+    EXPECT_EQ(linia.Wpisz("utrudnienia", " 3 "), TLiniaStartowa::tWpis::wpPrzyjety);
+    EXPECT_EQ(linia.Wartosc("Utrudnienia"), "3");
+    EXPECT_EQ(linia.TekstLinku("Utrudnienia"), "3 (opóźnienia, usterki i pociągi dodatkowe)");
+    EXPECT_EQ(linia.PoziomUtrudnien(), 3);
+}
+
+TEST_F(LiniaStartowa, TheSeedIsDrawnUntilANumberIsEnteredAndEmptyDrawsAgain)
+{
+    EXPECT_EQ(linia.Wartosc("Ziarno"), "losowe");
+    EXPECT_EQ(linia.WybraneZiarno(), std::nullopt);
+    EXPECT_EQ(linia.Wpisz("Ziarno", "2147483647"), TLiniaStartowa::tWpis::wpPrzyjety);
+    EXPECT_EQ(linia.WybraneZiarno(), std::optional<std::uint64_t>(2147483647));
+    for (const char* zly : {"2147483648", "-5", "12a", "losowo"}) {
+        EXPECT_EQ(linia.Wpisz("Ziarno", zly), TLiniaStartowa::tWpis::wpOdrzucony) << zly;
+        EXPECT_EQ(komunikaty.Teksty.back(), TLiniaStartowa::ZleZiarno);
+    }
+    EXPECT_EQ(linia.WybraneZiarno(), std::optional<std::uint64_t>(2147483647));
+    EXPECT_EQ(linia.Wpisz("Ziarno", "  "), TLiniaStartowa::tWpis::wpPrzyjety);
+    EXPECT_EQ(linia.Wartosc("Ziarno"), "losowe");
+    EXPECT_EQ(linia.WybraneZiarno(), std::nullopt);
+}
+
+TEST_F(LiniaStartowa, AStoredLevelOrSeedThatIsNoValueReadsAsItsDefaultAndStaysInTheStore)
+{
+    ustawienia.Zapisz(TLiniaStartowa::Klucz, "Utrudnienia", "7");
+    ustawienia.Zapisz(TLiniaStartowa::Klucz, "Ziarno", "-3");
+    EXPECT_EQ(linia.PoziomUtrudnien(), 0);
+    EXPECT_EQ(linia.WybraneZiarno(), std::nullopt);
+    EXPECT_EQ(ustawienia.Czytaj(TLiniaStartowa::Klucz, "Utrudnienia", ""), "7");
 }
 
 TEST_F(LiniaStartowa, AValidEntryIsStoredNormalisedWithoutAMessage)

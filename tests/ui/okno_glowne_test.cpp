@@ -233,7 +233,7 @@ private slots:
         TStanowisko t;
         QCOMPARE(t.eMain.Obraz()->size(), QSize(190, 266));
         QVERIFY(!t.eMain.Obraz()->toolTip().isEmpty());
-        QCOMPARE(t.eMain.LiniaStartowa()->height(), 34);
+        QCOMPARE(t.eMain.LiniaStartowa()->height(), TeMain::WysokoscLiniiStartowej);
         auto* stopka = t.eMain.findChild<QLabel*>("lbStopka");
         QVERIFY(stopka != nullptr);
         QCOMPARE(stopka->height(), 43);
@@ -278,16 +278,56 @@ private slots:
         }
     }
 
-    void theStartLineReadsTwoSentencesWithThreeNavyBoldUnderlinedLinks()
+    void theStartLineReadsThreeSentencesWithFiveNavyBoldUnderlinedLinks()
     {
         TStanowisko t;
         QCOMPARE(Tekst(t.eMain.LiniaStartowa()),
-                 QStringLiteral("Kliknij tutaj, aby zacząć od początku.\nAby zacząć od godziny 4:10, kliknij tutaj."));
+                 QStringLiteral("Kliknij tutaj, aby zacząć od początku.\nAby zacząć od godziny 4:10, kliknij tutaj.\n"
+                                "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."));
         const QString html = t.eMain.LiniaStartowa()->text();
-        QCOMPARE(html.count("<a "), 3);
+        QCOMPARE(html.count("<a "), 5);
         QVERIFY(html.indexOf("href=\"44\"") < html.indexOf("href=\"GodzStartu\""));
         QVERIFY(html.indexOf("href=\"GodzStartu\"") < html.indexOf("href=\"414\""));
-        QCOMPARE(html.count("color:#000080; font-weight:bold; text-decoration:underline"), 3);
+        QVERIFY(html.indexOf("href=\"414\"") < html.indexOf("href=\"Utrudnienia\""));
+        QVERIFY(html.indexOf("href=\"Utrudnienia\"") < html.indexOf("href=\"Ziarno\""));
+        QCOMPARE(html.count("color:#000080; font-weight:bold; text-decoration:underline"), 5);
+    }
+
+    void theLevelIsChosenFromItsNamedListAndTheSeedTypedOrLeftEmptyForADrawnOne()
+    {
+        TStanowisko t;
+        QStringList poziomy;
+        Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("Utrudnienia"); },
+                [&](QWidget* w) {
+                    auto* d = qobject_cast<QInputDialog*>(w);
+                    QVERIFY(d != nullptr);
+                    poziomy = d->comboBoxItems();
+                    d->setTextValue(poziomy.value(2));
+                    d->accept();
+                });
+        QCOMPARE(poziomy.size(), 4);
+        QVERIFY(poziomy.value(0).startsWith("0 – bez utrudnień"));
+        QCOMPARE(t.eMain.Linia().PoziomUtrudnien(), 2);
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("Utrudnienia: 2 (opóźnienia i usterki)"));
+
+        const auto wpisz = [&](const QString& tekst) {
+            Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("Ziarno"); },
+                    [&](QWidget* w) {
+                        auto* d = qobject_cast<QInputDialog*>(w);
+                        QVERIFY(d != nullptr);
+                        d->setTextValue(tekst);
+                        d->accept();
+                    });
+        };
+        wpisz("12345");
+        QCOMPARE(t.eMain.Linia().WybraneZiarno(), std::optional<std::uint64_t>(12345));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("ziarno dnia: 12345."));
+        wpisz("dwanaście");
+        QCOMPARE(t.s.Komunikaty.Teksty.back(), std::string(TLiniaStartowa::ZleZiarno));
+        QCOMPARE(t.eMain.Linia().WybraneZiarno(), std::optional<std::uint64_t>(12345));
+        wpisz("");
+        QCOMPARE(t.eMain.Linia().WybraneZiarno(), std::nullopt);
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("ziarno dnia: losowe."));
     }
 
     void clickingTheHourAsksForOneAndStoresItAsHMm()

@@ -272,6 +272,8 @@ void TDriverSymulacji::Start(Argumenty)
         Zle("already started");
     if (oknoRozkladu_ != nullptr)
         Zle("the timetable window is open");
+    const TLiniaStartowa linia(*uslugi_, *komunikaty_);
+    symulacja_->UstawUtrudnienia(linia.PoziomUtrudnien(), linia.WybraneZiarno());
     Akt({"start"});
 }
 
