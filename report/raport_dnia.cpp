@@ -39,6 +39,23 @@ bool TPociagRaportu::Spozniony() const
     return o && *o >= 2;
 }
 
+std::optional<int> TPociagRaportu::OpoznienieZTrasy() const
+{
+    const int przywiezione = std::max(0, OpoznienieWjazdu) / 60;
+    const auto o = Opoznienie();
+    if (!o)
+        return przywiezione;
+    return std::clamp(*o, 0, przywiezione);
+}
+
+std::optional<int> TPociagRaportu::OpoznienieTutaj() const
+{
+    const auto o = Opoznienie();
+    if (!o)
+        return std::nullopt;
+    return std::max(0, *o - *OpoznienieZTrasy());
+}
+
 int TRaportDnia::Punktualne() const
 {
     int n = 0;
@@ -127,6 +144,12 @@ const char* NazwaRodzaju(tRodzajOceny rodzaj)
         return "błąd układu stacji";
     case tRodzajOceny::inne:
         return "inne";
+    case tRodzajOceny::odjazdOpoznionyZTrasy:
+        return "odjazd z opóźnieniem z trasy";
+    case tRodzajOceny::usterka:
+        return "usterka urządzenia";
+    case tRodzajOceny::pociagDodatkowy:
+        return "pociąg dodatkowy";
     }
     return "inne";
 }
@@ -135,13 +158,21 @@ std::string GodzinaRaportu(double czas) { return CzasHMMSS(czas - std::floor(cza
 
 std::string RaportCsv(const TRaportDnia& dzien)
 {
-    std::string s = "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty\r\n";
+    const auto liczba = [](const std::optional<int>& v) { return v ? std::to_string(*v) : std::string(); };
+    // The split goes last, so that what reads the columns of a day without disturbances reads
+    // this day's too.
+    std::string s = "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty";
+    if (dzien.ZUtrudnieniami)
+        s += ",opoznienie_z_trasy,opoznienie_tutaj";
+    s += "\r\n";
     for (const auto& t : dzien.Pociagi) {
-        const auto o = t.Opoznienie();
         s += PoleTekstuCsv(t.Numer) + ',' + PoleTekstuCsv(t.RelacjaOd) + ',' + PoleTekstuCsv(t.RelacjaDo) + ',' +
              GodzinaMinuty(t.PrzyjazdPlan - std::floor(t.PrzyjazdPlan)) + ',' + Godzina(t.Przyjazd) + ',' +
              GodzinaMinuty(t.OdjazdPlan - std::floor(t.OdjazdPlan)) + ',' + Godzina(t.Odjazd) + ',' +
-             (o ? std::to_string(*o) : std::string()) + ',' + std::to_string(t.Punkty) + "\r\n";
+             liczba(t.Opoznienie()) + ',' + std::to_string(t.Punkty);
+        if (dzien.ZUtrudnieniami)
+            s += ',' + liczba(t.OpoznienieZTrasy()) + ',' + liczba(t.OpoznienieTutaj());
+        s += "\r\n";
     }
     return s;
 }
@@ -181,6 +212,7 @@ bool TRaporty::NowyDzien(double pora, std::int32_t score, const std::vector<std:
     }
     TRaportDnia& d = *biezacy_;
     d.Poczatek = Czas(pora);
+    d.ZUtrudnieniami = utrudnienia_;
     if (!rozpoczety_) {
         // The first day also holds what was written before its trains were prepared.
         d.ScorePoczatkowy = score - d.Punkty;
@@ -204,6 +236,9 @@ bool TRaporty::NowyDzien(double pora, std::int32_t score, const std::vector<std:
         r.ZeStacji = t->Wjezdza().empty();
         r.KonczyBieg = t->Wyjezdza().empty();
         r.BezPeronu = t->NieWymagaPeronu();
+        // Taken now: the engine has drawn the day's delays before it hands the trains over.
+        r.OpoznienieWjazdu = t->OpoznienieWjazdu();
+        r.Dodatkowy = t->Dodatkowy();
         d.Pociagi.push_back(std::move(r));
     }
     return konczy;
@@ -234,6 +269,7 @@ void TRaporty::Zapisz(const TOcena& ocena, std::int32_t punkty, double pora, std
         [[fallthrough]];
     case tRodzajOceny::odjazdPrzedCzasem:
     case tRodzajOceny::odjazdOpozniony:
+    case tRodzajOceny::odjazdOpoznionyZTrasy:
         if (!t->Odjazd)
             t->Odjazd = czas;
         // A train that needs no platform stop may run through between two looks at the tracks.

@@ -35,11 +35,21 @@ struct TPociagRaportu {
     bool Przepadl = false;    // the day ended before it came in
     std::int32_t Punkty = 0;  // the points of every journal line that concerned it
     int Oceny = 0;
+    // Seconds of delay the train brought in from the line (0 on a day without disturbances).
+    std::int32_t OpoznienieWjazdu = 0;
+    bool Dodatkowy = false;  // not in the timetable: added by the day's disturbances
 
     // Whole minutes of delay: of the departure once it left, else of the arrival; early is negative.
     std::optional<int> Opoznienie() const;
     // Late enough to lose the punctual bonus (two minutes or more).
     bool Spozniony() const;
+    // The delay split by whose it is, in whole minutes: the part the line brought in and the part
+    // added here; together they make the delay whenever the train is late, and both are 0 when it
+    // is not (a delay made up here leaves nothing to split). Before the train leaves its arrival
+    // delay is split (a train held at the entry beyond what it brought in was held here); before
+    // it is seen at all only the line's part is known, the station's is none.
+    std::optional<int> OpoznienieZTrasy() const;
+    std::optional<int> OpoznienieTutaj() const;
 };
 
 struct TSumaRodzaju {
@@ -79,6 +89,8 @@ public:
     // The score after every line that changed it, from the day's start.
     std::vector<TPunktWyniku> Wynik;
     std::vector<TZajetoscToru> Zajetosc;
+    // A day with disturbances (level 1 and up): its trains' delays are shown split by whose they are.
+    bool ZUtrudnieniami = false;
 
     int Punktualne() const;
     const TPociagRaportu* Znajdz(std::uint32_t id) const;
@@ -95,7 +107,8 @@ const char* NazwaRodzaju(tRodzajOceny rodzaj);
 // A report time as "h:mm:ss" of its time of day.
 std::string GodzinaRaportu(double czas);
 // The table of the day's trains as CSV (UTF-8, RFC 4180 quoting, a header row; texts a spreadsheet
-// would run as formulas guarded, see PoleTekstuCsv).
+// would run as formulas guarded, see PoleTekstuCsv). A day with disturbances has two more columns
+// at the end, the delay brought in and the delay added here; any other day's is as it always was.
 std::string RaportCsv(const TRaportDnia& dzien);
 
 // The report of the running day and of the last finished one. Fed by the station run: every journal
@@ -103,6 +116,10 @@ std::string RaportCsv(const TRaportDnia& dzien);
 class TRaporty {
 public:
     TRaporty();
+
+    // Whether the run's days have disturbances: told before the first day, kept for every day
+    // opened after.
+    void UstawUtrudnienia(bool tak) { utrudnienia_ = tak; }
 
     // The day's trains have been prepared, at time of day `pora` with the score `score`. The first
     // call only marks the start of the first day (whatever was written before belongs to it); later
@@ -127,6 +144,7 @@ private:
     std::unique_ptr<TRaportDnia> biezacy_;
     std::unique_ptr<TRaportDnia> miniony_;
     bool rozpoczety_ = false;
+    bool utrudnienia_ = false;
     std::uint32_t nastepnyId_ = 1;
     // Per track: the train last seen there and its open stretch in the running day.
     struct TStanToru {

@@ -215,17 +215,27 @@ T* CzytajKomponentNiepusty(TCzytelnik& c, const TStacja& stacja)
     return k;
 }
 
+// The longest delay a train brings in: the engine never carries one past the day's end.
+constexpr std::int64_t NajdluzszeOpoznienieWjazdu = 86400;
+
+// What a day with disturbances adds goes at the end of its lines, and only on such a day: any other
+// day is saved as it always was, and a file from before has lines that end earlier.
 void ZapiszDzien(TPisarz& p, const TRaportDnia& d)
 {
     p.Wiersz("day") << d.NrDnia << d.Poczatek << d.Koniec << d.ScorePoczatkowy << d.Punkty;
+    if (d.ZUtrudnieniami)
+        p << d.ZUtrudnieniami;
     p.Wiersz("kinds");
     for (const TSumaRodzaju& r : d.Rodzaje)
         p << r.Ile << r.Punkty;
     p.Wiersz("trains") << d.Pociagi.size();
-    for (const TPociagRaportu& t : d.Pociagi)
+    for (const TPociagRaportu& t : d.Pociagi) {
         p.Wiersz("train") << t.Id << t.Numer << t.RelacjaOd << t.RelacjaDo << t.PrzyjazdPlan << t.OdjazdPlan
                           << t.Przyjazd << t.Odjazd << t.ZeStacji << t.KonczyBieg << t.BezPeronu << t.Punktualny
                           << t.Przepadl << t.Punkty << t.Oceny;
+        if (d.ZUtrudnieniami)
+            p << t.OpoznienieWjazdu << t.Dodatkowy;
+    }
     p.Wiersz("scores") << d.Wynik.size();
     for (const TPunktWyniku& w : d.Wynik)
         p << w.Czas << w.Score;
@@ -234,7 +244,8 @@ void ZapiszDzien(TPisarz& p, const TRaportDnia& d)
         p.Wiersz("stretch") << z.Tor << z.Od << z.Do << z.Pociag;
 }
 
-void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
+// `utrudnienia`: whether the game has disturbances, for a day whose line is older than the mark.
+void CzytajDzien(TCzytelnik& c, TRaportDnia& d, bool utrudnienia)
 {
     constexpr std::int32_t maks32 = std::numeric_limits<std::int32_t>::max();
     c.Wiersz("day");
@@ -243,6 +254,7 @@ void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
     d.Koniec = c.Opcja();
     d.ScorePoczatkowy = c.Int();
     d.Punkty = c.Int();
+    d.ZUtrudnieniami = c.Zostalo() ? c.Logiczna() : utrudnienia;
     c.Wiersz("kinds");
     // The kinds of the days with disturbances came later: an older file ends before them.
     for (TSumaRodzaju& r : d.Rodzaje) {
@@ -270,6 +282,10 @@ void CzytajDzien(TCzytelnik& c, TRaportDnia& d)
         t.Przepadl = c.Logiczna();
         t.Punkty = c.Int();
         t.Oceny = c.Int();
+        if (c.Zostalo()) {
+            t.OpoznienieWjazdu = static_cast<std::int32_t>(c.Calkowita(0, NajdluzszeOpoznienieWjazdu));
+            t.Dodatkowy = c.Logiczna();
+        }
     }
     c.Wiersz("scores");
     d.Wynik.resize(c.IleWartosci(2));
@@ -654,12 +670,14 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     r.rozpoczety_ = c.Logiczna();
     r.nastepnyId_ = static_cast<std::uint32_t>(c.Calkowita(1, std::numeric_limits<std::uint32_t>::max()));
     const bool miniony = c.Logiczna();
+    // The level is the game's, from the file's header: the days to come are marked by it.
+    r.utrudnienia_ = s.silnik_.Utrudnienia.Poziom > TUtrudnienia::NajnizszyPoziom;
     r.biezacy_ = std::make_unique<TRaportDnia>();
-    CzytajDzien(c, *r.biezacy_);
+    CzytajDzien(c, *r.biezacy_, r.utrudnienia_);
     r.miniony_.reset();
     if (miniony) {
         r.miniony_ = std::make_unique<TRaportDnia>();
-        CzytajDzien(c, *r.miniony_);
+        CzytajDzien(c, *r.miniony_, r.utrudnienia_);
     }
     // The engine's day is the report's: the day's faults are drawn again from it.
     s.silnik_.dzien_ = r.biezacy_->NrDnia;

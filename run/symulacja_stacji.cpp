@@ -54,6 +54,7 @@ TSymulacjaStacji::~TSymulacjaStacji() = default;
 void TSymulacjaStacji::Pokaz()
 {
     silnik_.PrzygotujPociagi(stacja_);
+    raporty_.UstawUtrudnienia(silnik_.Utrudnienia.Poziom > TUtrudnienia::NajnizszyPoziom);
     const bool minionyDzien = raporty_.NowyDzien(CzasSymulacji, dziennik_.Score(), silnik_.PociagiDnia());
     DodajDoDziennika(200, "Przygotowałem pociągi do drogi.", "", {tRodzajOceny::otwarcieDnia});
     if (minionyDzien)

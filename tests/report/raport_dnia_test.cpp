@@ -6,13 +6,16 @@
 #include "station/zapowiedz.h"
 #include "tests/support/pociag_testowy.h"
 #include "tests/support/srodowisko_testowe.h"
+#include "tools/sim/driver.h"
 #include "trains/czas.h"
 #include "trains/sklad.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -275,6 +278,195 @@ TEST_F(RaportDnia, TheTracksOccupationIsKeptInStretchesPerTrain)
     EXPECT_EQ(Milisekundy(z[0].Od - sym.Raporty().Biezacy().NrDnia), Milisekundy(G(4, 33)));
     EXPECT_GT(z[0].Do, z[0].Od);
     EXPECT_TRUE(sym.Raporty().Biezacy().Pociagi[0].Punktualny);
+}
+
+// The report's own bookkeeping of a day with disturbances, fed as the run feeds it: the day's trains,
+// then the journal's departure lines.
+class PodzialOpoznienia : public ::testing::Test {
+protected:
+    std::vector<std::unique_ptr<TPociag>> pociagi;
+    TRaporty raporty;
+
+    TPociag& Pociag(const std::string& numer, double przyjazd, double odjazd, std::int32_t zTrasy)
+    {
+        pociagi.push_back(PociagOlszarzynaBrzelany(numer, "wOlsz", "wBrz", przyjazd, odjazd));
+        pociagi.back()->SetOpoznienieWjazdu(zTrasy);
+        return *pociagi.back();
+    }
+    void Linia(TPociag& t, tRodzajOceny rodzaj, double pora) { raporty.Zapisz({rodzaj, &t}, 0, pora, 0); }
+    const TPociagRaportu& Raport(const TPociag& t) const { return *raporty.Biezacy().Znajdz(t.IdRaportu); }
+};
+
+TEST_F(PodzialOpoznienia, ALateTrainsDelayIsSplitIntoWhatTheLineBroughtInAndWhatWasAddedHere)
+{
+    TPociag& pozniej = Pociag("1", G(5, 0), G(5, 5), 600);
+    TPociag& nadrobil = Pociag("2", G(6, 0), G(6, 5), 900);
+    TPociag& nadrobilCaly = Pociag("3", G(7, 0), G(7, 5), 600);
+    TPociag& punktualny = Pociag("4", G(8, 0), G(8, 5), 0);
+    TPociag& bezZTrasy = Pociag("5", G(9, 0), G(9, 5), 0);
+    raporty.UstawUtrudnienia(true);
+    raporty.NowyDzien(G(4, 0), 200, pociagi);
+    ASSERT_TRUE(raporty.Biezacy().ZUtrudnieniami);
+
+    // Brought in ten minutes and left fifteen and a half late: five of them are the station's.
+    Linia(pozniej, tRodzajOceny::odjazdOpozniony, G(5, 20, 30));
+    EXPECT_EQ(Raport(pozniej).OpoznienieWjazdu, 600);
+    EXPECT_EQ(Raport(pozniej).Opoznienie(), 15);
+    EXPECT_EQ(Raport(pozniej).OpoznienieZTrasy(), 10);
+    EXPECT_EQ(Raport(pozniej).OpoznienieTutaj(), 5);
+    // Brought in a quarter of an hour and made up all but three minutes: the three are the line's,
+    // and the departure judged as the line's is the report's departure all the same.
+    Linia(nadrobil, tRodzajOceny::odjazdOpoznionyZTrasy, G(6, 8));
+    ASSERT_TRUE(Raport(nadrobil).Odjazd.has_value());
+    EXPECT_EQ(Raport(nadrobil).Opoznienie(), 3);
+    EXPECT_EQ(Raport(nadrobil).OpoznienieZTrasy(), 3);
+    EXPECT_EQ(Raport(nadrobil).OpoznienieTutaj(), 0);
+    // Made up entirely: left before time, nothing is late, nothing to split.
+    Linia(nadrobilCaly, tRodzajOceny::odjazdPrzedCzasem, G(7, 4));
+    EXPECT_EQ(Raport(nadrobilCaly).Opoznienie(), -1);
+    EXPECT_EQ(Raport(nadrobilCaly).OpoznienieZTrasy(), 0);
+    EXPECT_EQ(Raport(nadrobilCaly).OpoznienieTutaj(), 0);
+    Linia(punktualny, tRodzajOceny::odjazdPunktualny, G(8, 5, 40));
+    EXPECT_EQ(Raport(punktualny).OpoznienieZTrasy(), 0);
+    EXPECT_EQ(Raport(punktualny).OpoznienieTutaj(), 0);
+    // Late with nothing brought in: all of it is the station's.
+    Linia(bezZTrasy, tRodzajOceny::odjazdOpozniony, G(9, 12));
+    EXPECT_EQ(Raport(bezZTrasy).OpoznienieZTrasy(), 0);
+    EXPECT_EQ(Raport(bezZTrasy).OpoznienieTutaj(), 7);
+}
+
+TEST_F(PodzialOpoznienia, BeforeItLeavesATrainsArrivalIsSplitAndBeforeItComesOnlyTheLinesPartIsKnown)
+{
+    TPociag& czeka = Pociag("1", G(5, 0), G(5, 30), 300);
+    TPociag& jedzie = Pociag("2", G(6, 0), G(6, 5), 420);
+    raporty.UstawUtrudnienia(true);
+    raporty.NowyDzien(G(4, 0), 200, pociagi);
+    EXPECT_EQ(Raport(jedzie).Opoznienie(), std::nullopt);
+    EXPECT_EQ(Raport(jedzie).OpoznienieZTrasy(), 7);
+    EXPECT_EQ(Raport(jedzie).OpoznienieTutaj(), std::nullopt);
+    // Five minutes late from the line and held three more at the entry.
+    Linia(czeka, tRodzajOceny::przetrzymanie, G(5, 8));
+    EXPECT_EQ(Raport(czeka).Opoznienie(), 8);
+    EXPECT_EQ(Raport(czeka).OpoznienieZTrasy(), 5);
+    EXPECT_EQ(Raport(czeka).OpoznienieTutaj(), 3);
+    // Then sent off in time: the departure is what counts.
+    Linia(czeka, tRodzajOceny::odjazdPunktualny, G(5, 30));
+    EXPECT_EQ(Raport(czeka).OpoznienieZTrasy(), 0);
+    EXPECT_EQ(Raport(czeka).OpoznienieTutaj(), 0);
+}
+
+TEST_F(PodzialOpoznienia, EveryDayOfARunWithDisturbancesIsMarkedAndTheExtraTrainsWithIt)
+{
+    Pociag("1", G(5, 0), G(5, 5), 0);
+    Pociag("X 1", G(6, 0), G(6, 5), 0).SetDodatkowy(true);
+    raporty.UstawUtrudnienia(true);
+    raporty.NowyDzien(G(4, 0), 200, pociagi);
+    EXPECT_FALSE(raporty.Biezacy().Pociagi[0].Dodatkowy);
+    EXPECT_TRUE(raporty.Biezacy().Pociagi[1].Dodatkowy);
+    pociagi.clear();
+    Pociag("1", G(5, 0), G(5, 5), 0);
+    ASSERT_TRUE(raporty.NowyDzien(G(0, 0), 400, pociagi));
+    EXPECT_TRUE(raporty.Miniony()->ZUtrudnieniami);
+    EXPECT_TRUE(raporty.Biezacy().ZUtrudnieniami);
+
+    TRaporty zwykle;
+    zwykle.NowyDzien(G(4, 0), 200, pociagi);
+    EXPECT_FALSE(zwykle.Biezacy().ZUtrudnieniami);
+}
+
+TEST(RaportDniaCsv, ADayWithDisturbancesEndsEachRowWithTheSplitAndAnyOtherDayKeepsItsColumns)
+{
+    TRaportDnia d;
+    TPociagRaportu t;
+    t.Numer = "34101";
+    t.RelacjaOd = "Olszarzyna";
+    t.RelacjaDo = "Brzelany";
+    t.PrzyjazdPlan = G(4, 30);
+    t.OdjazdPlan = G(4, 35);
+    t.Przyjazd = G(4, 44);
+    t.Odjazd = G(4, 47, 10);
+    t.OpoznienieWjazdu = 780;
+    t.Punkty = 20;
+    d.Pociagi.push_back(t);
+    t.Numer = "44601";
+    t.Przyjazd.reset();
+    t.Odjazd.reset();
+    t.OpoznienieWjazdu = 120;
+    t.Punkty = 0;
+    d.Pociagi.push_back(t);
+    const std::string bez = "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty\r\n"
+                            "34101,Olszarzyna,Brzelany,4:30,4:44:00,4:35,4:47:10,12,20\r\n"
+                            "44601,Olszarzyna,Brzelany,4:30,,4:35,,,0\r\n";
+    EXPECT_EQ(RaportCsv(d), bez);
+    d.ZUtrudnieniami = true;
+    EXPECT_EQ(RaportCsv(d),
+              "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty,"
+              "opoznienie_z_trasy,opoznienie_tutaj\r\n"
+              "34101,Olszarzyna,Brzelany,4:30,4:44:00,4:35,4:47:10,12,20,12,0\r\n"
+              "44601,Olszarzyna,Brzelany,4:30,,4:35,,,0,2,\r\n");
+}
+
+// The run marks its days by its level: the report's trains keep the delays the engine drew for them.
+TEST_F(RaportDnia, OnADayWithDisturbancesEachTrainKeepsTheDelayItBroughtIn)
+{
+    for (int i = 0; i < 8; ++i)
+        Rozkladowy(std::to_string(34101 + 2 * i), i % 2 ? "wBrz" : "wOlsz", i % 2 ? "wOlsz" : "wBrz", G(5 + i, 0),
+                   G(5 + i, 5));
+    sym.UstawUtrudnienia(1, 7);
+    sym.CzasSymulacji = G(4, 20);
+    sym.Pokaz();
+    const TRaportDnia& d = sym.Raporty().Biezacy();
+    EXPECT_TRUE(d.ZUtrudnieniami);
+    ASSERT_EQ(d.Pociagi.size(), 8u);
+    int opoznione = 0;
+    for (const auto& t : silnik.PociagiDnia()) {
+        const TPociagRaportu* r = d.Znajdz(t->IdRaportu);
+        ASSERT_NE(r, nullptr) << t->Numer();
+        EXPECT_EQ(r->OpoznienieWjazdu, t->OpoznienieWjazdu()) << t->Numer();
+        opoznione += r->OpoznienieWjazdu > 0;
+    }
+    EXPECT_GT(opoznione, 0);
+    EXPECT_TRUE(RaportCsv(d).starts_with(
+        "numer,relacja_od,relacja_do,przyjazd_plan,przyjazd,odjazd_plan,odjazd,opoznienie,punkty,"
+        "opoznienie_z_trasy,opoznienie_tutaj\r\n"));
+}
+
+// drelinko-sim prints the split at the end of each train's line, on a day with disturbances only: a
+// game saved at level 1 and loaded in the driver, then the same game played at level 0.
+TEST_F(RaportDnia, TheDriversReportLinesEndWithTheSplitOnlyOnADayWithDisturbances)
+{
+    Rozkladowy("34101", "wOlsz", "wBrz", G(5, 0), G(5, 5));
+    Rozkladowy("34103", "wBrz", "wOlsz", G(6, 0), G(6, 5));
+    s.Rozklad.ZapiszRozklad();
+    const auto raport = [&](int poziom) {
+        TSymulacjaStacji gra(s.Uslugi, s.Rozklad);
+        gra.UzyjZegarowRecznych(s.Zegary);
+        gra.UstawUtrudnienia(poziom, 3);
+        EXPECT_EQ(gra.Akt({"start"}), "");
+        std::string blad;
+        const std::string plik = s.Katalog.Sciezka("gra.drelinko");
+        std::ofstream(plik, std::ios::binary) << gra.ZapisGry(blad);
+        EXPECT_EQ(blad, "");
+        std::ostringstream wyjscie;
+        TDriverSymulacji driver(wyjscie, nullptr);
+        std::istringstream skrypt("load \"" + plik + "\"\nreport\n");
+        EXPECT_EQ(driver.Wykonaj(skrypt), TDriverSymulacji::Dobrze) << wyjscie.str();
+        std::vector<std::string> linie;
+        std::istringstream we(wyjscie.str());
+        for (std::string l; std::getline(we, l);)
+            if (l.starts_with("REPORT train "))
+                linie.push_back(l);
+        return linie;
+    };
+    const std::vector<std::string> zwykly = raport(0), zUtrudnieniami = raport(1);
+    ASSERT_EQ(zwykly.size(), 2u);
+    ASSERT_EQ(zUtrudnieniami.size(), 2u);
+    for (std::size_t i = 0; i < zwykly.size(); ++i) {
+        EXPECT_TRUE(zwykly[i].ends_with(" punkty=0")) << zwykly[i];
+        // Nothing has come yet: the line's part is known, the station's is not.
+        EXPECT_TRUE(zUtrudnieniami[i].starts_with(zwykly[i] + " z_trasy=")) << zUtrudnieniami[i];
+        EXPECT_TRUE(zUtrudnieniami[i].ends_with(" tutaj=-")) << zUtrudnieniami[i];
+    }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -204,6 +206,128 @@ TEST_F(PunktKontrolny, AFileOfTheFirstFormatStillLoads)
     TWczytanaGra gra = TSymulacjaStacji::Wczytaj(tekst, b.Uslugi, NazwaPlikuRozkladu(), &b.Zegary);
     ASSERT_EQ(gra.Blad, "");
     EXPECT_EQ(Tekst(gra.Symulacja->StanGry()), Tekst(sym->StanGry()));
+}
+
+// The report's lines of a saved file's checkpoint: its `day` lines and the `train` lines of each
+// day's trains, as written (`= WORDS`).
+std::vector<std::string> WierszeRaportu(const std::string& tekst, const char* rodzaj)
+{
+    std::vector<std::string> wynik;
+    std::istringstream we(tekst);
+    bool wDniu = false;
+    for (std::string l; std::getline(we, l);) {
+        wDniu = (wDniu || l.starts_with("= day ")) && !l.starts_with("= scores ");
+        if (wDniu && l.starts_with(std::string("= ") + rodzaj + ' '))
+            wynik.push_back(l);
+    }
+    return wynik;
+}
+
+// The same lines as read, word by word.
+std::vector<TWierszPunktu> WartosciRaportu(const std::string& tekst, const char* rodzaj)
+{
+    TZapisGry zapis;
+    TBladZapisu blad;
+    EXPECT_TRUE(CzytajZapis(tekst, zapis, blad)) << blad.Powod;
+    std::vector<TWierszPunktu> wynik;
+    bool wDniu = false;
+    for (const TWierszPunktu& w : zapis.Punkt) {
+        wDniu = (wDniu || w.front() == "day") && w.front() != "scores";
+        if (wDniu && w.front() == rodzaj)
+            wynik.push_back(w);
+    }
+    return wynik;
+}
+
+// The file with the last `n` values of every such line taken off, as a version before them wrote it.
+std::string BezOstatnich(std::string tekst, const char* rodzaj, int n)
+{
+    for (const std::string& l : WierszeRaportu(tekst, rodzaj)) {
+        std::string krotszy = l;
+        for (int i = 0; i < n; ++i)
+            krotszy.erase(krotszy.rfind(' '));
+        tekst.replace(tekst.find(l + '\n'), l.size(), krotszy);
+    }
+    return tekst;
+}
+
+// The game started half an hour before midnight and played by the automatic dispatcher until the
+// midnight's checkpoint, which holds two days of the report.
+void DoPolnocy(TSymulacjaStacji& s)
+{
+    ASSERT_EQ(s.Akt({"time", "23:30"}), "");
+    ASSERT_EQ(s.Akt({"start"}), "");
+    ASSERT_EQ(s.Akt({"auto", "on"}), "");
+    for (int i = 0; i < 2000 && s.TaktPunktuKontrolnego() == 0; ++i)
+        s.Tyknij();
+    ASSERT_GT(s.TaktPunktuKontrolnego(), 0);
+}
+
+// What a day with disturbances adds to the report's lines is not written on any other day.
+TEST_F(PunktKontrolny, ADayWithoutDisturbancesWritesItsReportsLinesAsItAlwaysDid)
+{
+    ASSERT_NO_FATAL_FAILURE(DoPolnocy(*sym));
+    const std::string tekst = Zapis(*sym);
+    ASSERT_EQ(WartosciRaportu(tekst, "day").size(), 2u);
+    for (const TWierszPunktu& w : WartosciRaportu(tekst, "day"))
+        EXPECT_EQ(w.size(), 6u) << w[1];
+    ASSERT_FALSE(WartosciRaportu(tekst, "train").empty());
+    for (const TWierszPunktu& w : WartosciRaportu(tekst, "train"))
+        EXPECT_EQ(w.size(), 16u) << w[2];
+}
+
+// A day with disturbances keeps through a checkpoint what its report adds: the day's mark and each
+// train's delay from the line and whether it was an extra train. A file written before the mark
+// loads, its days marked by the game's level and its trains without delays; a delay that cannot be
+// is refused.
+TEST_F(PunktKontrolny, ADayWithDisturbancesKeepsTheDelaysFromTheLineThroughACheckpoint)
+{
+    sym->UstawUtrudnienia(1, 7);
+    ASSERT_NO_FATAL_FAILURE(DoPolnocy(*sym));
+    const std::string tekst = Zapis(*sym);
+    ASSERT_NE(tekst.find("\ncheckpoint "), std::string::npos);
+    const std::vector<TWierszPunktu> dni = WartosciRaportu(tekst, "day");
+    ASSERT_EQ(dni.size(), 2u);  // the day begun at midnight and the one it ended
+    for (const TWierszPunktu& w : dni) {
+        EXPECT_EQ(w.size(), 7u) << w[1];
+        EXPECT_EQ(w.back(), "1") << w[1];
+    }
+    for (const TWierszPunktu& w : WartosciRaportu(tekst, "train"))
+        EXPECT_EQ(w.size(), 18u) << w[2];
+    const TRaportDnia& dzien = sym->Raporty().Biezacy();
+    int opoznione = 0;
+    for (const TPociagRaportu& t : dzien.Pociagi)
+        opoznione += t.OpoznienieWjazdu > 0;
+    ASSERT_GT(opoznione, 0);
+    SprawdzWczytanie(tekst, "z utrudnieniami");
+
+    const auto wczytaj = [](const std::string& t) {
+        TSrodowiskoTestowe b;
+        TWczytanaGra gra = TSymulacjaStacji::Wczytaj(t, b.Uslugi, NazwaPlikuRozkladu(), &b.Zegary);
+        std::vector<std::int32_t> opoznienia;
+        if (gra.Symulacja != nullptr) {
+            EXPECT_TRUE(gra.Symulacja->Raporty().Biezacy().ZUtrudnieniami);
+            EXPECT_TRUE(gra.Symulacja->Raporty().Miniony()->ZUtrudnieniami);
+            for (const TPociagRaportu& p : gra.Symulacja->Raporty().Biezacy().Pociagi)
+                opoznienia.push_back(p.OpoznienieWjazdu);
+        }
+        return std::pair(gra.Blad, opoznienia);
+    };
+    const auto [blad, opoznienia] = wczytaj(tekst);
+    ASSERT_EQ(blad, "");
+    ASSERT_EQ(opoznienia.size(), dzien.Pociagi.size());
+    for (std::size_t i = 0; i < opoznienia.size(); ++i)
+        EXPECT_EQ(opoznienia[i], dzien.Pociagi[i].OpoznienieWjazdu) << dzien.Pociagi[i].Numer;
+
+    const auto [bladStarego, opoznieniaStarego] = wczytaj(BezOstatnich(BezOstatnich(tekst, "day", 1), "train", 2));
+    ASSERT_EQ(bladStarego, "");
+    EXPECT_EQ(opoznieniaStarego, std::vector<std::int32_t>(dzien.Pociagi.size(), 0));
+
+    std::string zly = tekst;
+    const std::string pociag = WierszeRaportu(tekst, "train").front();
+    zly.replace(zly.find(pociag + '\n'), pociag.size(), pociag.substr(0, pociag.rfind(' ', pociag.rfind(' ') - 1)) + " -60 0");
+    const std::string bladZlego = wczytaj(zly).first;
+    EXPECT_NE(bladZlego.find("zła liczba „-60”"), std::string::npos) << bladZlego;
 }
 
 // The playback checks the whole file first: one that cannot be played to its end never starts.

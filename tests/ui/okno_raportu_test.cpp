@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QFile>
 #include <QImage>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPointer>
 #include <QScreen>
@@ -78,6 +79,25 @@ TRaportDnia Dzien()
     return d;
 }
 
+// The same day with disturbances: the late train brought five of its eleven minutes in from the
+// line, the one that never came was to bring three.
+TRaportDnia DzienZUtrudnieniami()
+{
+    TRaportDnia d = Dzien();
+    d.ZUtrudnieniami = true;
+    d.Pociagi[1].OpoznienieWjazdu = 300;
+    d.Pociagi[2].OpoznienieWjazdu = 180;
+    return d;
+}
+
+QStringList Naglowki(QTableWidget* t)
+{
+    QStringList n;
+    for (int k = 0; k < t->columnCount(); ++k)
+        n << t->horizontalHeaderItem(k)->text();
+    return n;
+}
+
 int Wiersz(QTableWidget* t, const QString& numer)
 {
     for (int r = 0; r < t->rowCount(); ++r)
@@ -117,6 +137,69 @@ private slots:
         QCOMPARE(t->item(brak, 3)->text(), QStringLiteral("-"));
         QCOMPARE(t->item(brak, 5)->text(), QStringLiteral("-"));
         QCOMPARE(t->item(brak, 6)->text(), QStringLiteral("-"));
+    }
+
+    void TheTableSplitsTheDelayIntoTheLinesPartAndTheStationsOnlyOnADayWithDisturbances()
+    {
+        const QStringList zwykle = {QStringLiteral("Numer"),          QStringLiteral("Relacja"),
+                                    QStringLiteral("Przyjazd"),       QStringLiteral("Przyjazd rzecz."),
+                                    QStringLiteral("Odjazd"),         QStringLiteral("Odjazd rzecz."),
+                                    QStringLiteral("Opóźnienie [min]"), QStringLiteral("Punkty")};
+        {
+            TOknoRaportu okno(Dzien(), QStringLiteral("Raport dnia"));
+            QCOMPARE(Naglowki(okno.Tabela()), zwykle);
+        }
+        TOknoRaportu okno(DzienZUtrudnieniami(), QStringLiteral("Raport dnia"));
+        QTableWidget* t = okno.Tabela();
+        QStringList podzielone = zwykle;
+        podzielone.insert(7, QStringLiteral("Z trasy"));
+        podzielone.insert(8, QStringLiteral("Na stacji"));
+        QCOMPARE(Naglowki(t), podzielone);
+        const int pozny = Wiersz(t, "1034"), punktualny = Wiersz(t, "34101"), brak = Wiersz(t, "44601");
+        QCOMPARE(t->item(pozny, 6)->text(), QStringLiteral("11"));
+        QCOMPARE(t->item(pozny, 7)->text(), QStringLiteral("5"));
+        QCOMPARE(t->item(pozny, 8)->text(), QStringLiteral("6"));
+        QCOMPARE(t->item(pozny, 9)->text(), QStringLiteral("-19"));
+        QCOMPARE(t->item(pozny, 8)->background().color(), QColor(255, 220, 220));
+        QCOMPARE(t->item(punktualny, 7)->text(), QStringLiteral("0"));
+        QCOMPARE(t->item(punktualny, 8)->text(), QStringLiteral("0"));
+        // Never came: only what the line told of it is known.
+        QCOMPARE(t->item(brak, 7)->text(), QStringLiteral("3"));
+        QCOMPARE(t->item(brak, 8)->text(), QStringLiteral("-"));
+        // The station's part sorts as numbers, the unknown last.
+        t->sortByColumn(8, Qt::DescendingOrder);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("1034"));
+        QCOMPARE(t->item(2, 0)->text(), QStringLiteral("44601"));
+    }
+
+    void TheDelayChartSplitsALateTrainsBarWithALegendOnlyOnADayWithDisturbances()
+    {
+        const auto zestawy = [](QChart* w) {
+            auto* seria = qobject_cast<QStackedBarSeries*>(w->series().at(0));
+            return seria != nullptr ? seria->barSets() : QList<QBarSet*>();
+        };
+        std::unique_ptr<QChart> zwykly(WykresOpoznien(Dzien()));
+        QCOMPARE(zestawy(zwykly.get()).size(), 2);
+        QVERIFY(!zwykly->legend()->isVisible());
+
+        std::unique_ptr<QChart> podzielony(WykresOpoznien(DzienZUtrudnieniami()));
+        QVERIFY(podzielony->legend()->isVisible());
+        const QList<QBarSet*> z = zestawy(podzielony.get());
+        QCOMPARE(z.size(), 3);
+        QCOMPARE(z[0]->label(), QStringLiteral("w czasie"));
+        QCOMPARE(z[1]->label(), QStringLiteral("z trasy"));
+        QCOMPARE(z[2]->label(), QStringLiteral("na stacji"));
+        QVERIFY(z[1]->color() != z[2]->color());
+        // The bars in the day's order: the punctual train, then the late one; the third never came.
+        QCOMPARE(z[0]->count(), 2);
+        QCOMPARE(z[0]->at(0), 0.0);
+        QCOMPARE(z[1]->at(0) + z[2]->at(0), 0.0);
+        QCOMPARE(z[0]->at(1), 0.0);
+        QCOMPARE(z[1]->at(1), 5.0);
+        QCOMPARE(z[2]->at(1), 6.0);
+        auto* seria = qobject_cast<QStackedBarSeries*>(podzielony->series().at(0));
+        emit seria->hovered(true, 1, z[2]);
+        QCOMPARE(podzielony->toolTip(), QStringLiteral("pociąg 1034: 11 min (z trasy 5, na stacji 6)"));
     }
 
     void ATrainThatCostPointsOffersItsMomentInTheRecordAndClosesTheWindowWithIt()

@@ -410,12 +410,15 @@ void TDriverSymulacji::Report(Argumenty a)
         Zle("not available yet");
     const auto godzina = [](const std::optional<double>& czas) { return czas ? GodzinaRaportu(*czas) : "-"; };
     const auto plan = [](double czas) { return GodzinaMinuty(czas - std::floor(czas)); };
+    const auto minuty = [](const std::optional<int>& m) { return m ? std::to_string(*m) : "-"; };
     for (const TPociagRaportu& t : dzien.Pociagi) {
-        const auto opoznienie = t.Opoznienie();
         out_ << "REPORT train numer=" << Cytat(t.Numer) << " przyjazd_plan=" << Cytat(plan(t.PrzyjazdPlan))
              << " przyjazd=" << Cytat(godzina(t.Przyjazd)) << " odjazd_plan=" << Cytat(plan(t.OdjazdPlan))
              << " odjazd=" << Cytat(godzina(t.Odjazd))
-             << " opoznienie=" << (opoznienie ? std::to_string(*opoznienie) : "-") << " punkty=" << t.Punkty << '\n';
+             << " opoznienie=" << minuty(t.Opoznienie()) << " punkty=" << t.Punkty;
+        if (dzien.ZUtrudnieniami)
+            out_ << " z_trasy=" << minuty(t.OpoznienieZTrasy()) << " tutaj=" << minuty(t.OpoznienieTutaj());
+        out_ << '\n';
     }
     for (int i = 0; i < LiczbaRodzajowOceny; ++i) {
         const TSumaRodzaju& suma = dzien.Rodzaje[static_cast<std::size_t>(i)];

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -153,32 +154,52 @@ void TOknoRaportu::MenuTabeli(const QPoint& gdzie)
 
 void TOknoRaportu::WypelnijTabele()
 {
-    const QStringList naglowki = {QStringLiteral("Numer"),       QStringLiteral("Relacja"),
-                                  QStringLiteral("Przyjazd"),    QStringLiteral("Przyjazd rzecz."),
-                                  QStringLiteral("Odjazd"),      QStringLiteral("Odjazd rzecz."),
-                                  QStringLiteral("Opóźnienie [min]"), QStringLiteral("Punkty")};
+    // A day with disturbances splits the delay by whose it is, beside it.
+    const bool podzial = dzien_.ZUtrudnieniami;
+    QStringList naglowki = {QStringLiteral("Numer"),       QStringLiteral("Relacja"),
+                            QStringLiteral("Przyjazd"),    QStringLiteral("Przyjazd rzecz."),
+                            QStringLiteral("Odjazd"),      QStringLiteral("Odjazd rzecz."),
+                            QStringLiteral("Opóźnienie [min]")};
+    if (podzial)
+        naglowki << QStringLiteral("Z trasy") << QStringLiteral("Na stacji");
+    naglowki << QStringLiteral("Punkty");
     tabela_->setSortingEnabled(false);
     tabela_->setColumnCount(naglowki.size());
     tabela_->setHorizontalHeaderLabels(naglowki);
+    if (podzial) {
+        tabela_->horizontalHeaderItem(7)->setToolTip(QStringLiteral("Opóźnienie przywiezione z trasy [min]"));
+        tabela_->horizontalHeaderItem(8)->setToolTip(QStringLiteral("Opóźnienie powstałe na stacji [min]"));
+    }
     tabela_->setRowCount(static_cast<int>(dzien_.Pociagi.size()));
     const QColor tloSpoznionego(255, 220, 220), bordowy(128, 0, 0), szary(128, 128, 128);
+    const auto minuty = [](const std::optional<int>& m) {
+        return m ? new TKomorka(QString::number(*m), *m) : new TKomorka(QStringLiteral("-"), Brak);
+    };
     for (int r = 0; r < tabela_->rowCount(); ++r) {
         const TPociagRaportu& t = dzien_.Pociagi[static_cast<std::size_t>(r)];
-        const auto o = t.Opoznienie();
-        QTableWidgetItem* komorki[] = {
+        std::vector<QTableWidgetItem*> komorki = {
             NumerPociagu(t.Numer, r),
             new QTableWidgetItem(Q(t.RelacjaOd + " - " + t.RelacjaDo)),
             Plan(t.PrzyjazdPlan),
             Czas(t.Przyjazd),
             Plan(t.OdjazdPlan),
             Czas(t.Odjazd),
-            o ? new TKomorka(QString::number(*o), *o) : new TKomorka(QStringLiteral("-"), Brak),
-            new TKomorka(QString::number(t.Punkty), t.Punkty),
+            minuty(t.Opoznienie()),
         };
+        if (podzial) {
+            komorki.push_back(minuty(t.OpoznienieZTrasy()));
+            komorki.push_back(minuty(t.OpoznienieTutaj()));
+        }
+        komorki.push_back(new TKomorka(QString::number(t.Punkty), t.Punkty));
         // The row keeps its train through sorting.
         komorki[0]->setData(RolaPociagu, static_cast<qulonglong>(t.Id));
-        for (int k = 0; k < 8; ++k) {
-            QTableWidgetItem* c = komorki[k];
+        if (t.Dodatkowy) {
+            QFont f = komorki[0]->font();
+            f.setItalic(true);
+            komorki[0]->setFont(f);
+        }
+        for (int k = 0; k < static_cast<int>(komorki.size()); ++k) {
+            QTableWidgetItem* c = komorki[static_cast<std::size_t>(k)];
             if (k >= 2)
                 c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (t.Spozniony()) {
@@ -194,6 +215,8 @@ void TOknoRaportu::WypelnijTabele()
             }
             if (t.Przepadl)
                 c->setToolTip(QStringLiteral("Pociąg nie przyjechał przed końcem dnia."));
+            else if (t.Dodatkowy)
+                c->setToolTip(QStringLiteral("Pociąg dodatkowy, spoza rozkładu jazdy."));
             tabela_->setItem(r, k, c);
         }
     }

@@ -15,7 +15,9 @@ class QTableWidget;
 
 // "Raport dnia": a day of the run in a table of its timetable trains (sortable, late trains shown in
 // red) and in four charts, with exports to CSV (the table), PNG and PDF (the charts and the table on
-// A4 pages). It shows the report as it was when the window opened.
+// A4 pages). It shows the report as it was when the window opened. On a day with disturbances the
+// table and the delay chart split each delay into the part brought in from the line and the part
+// added here.
 class TOknoRaportu : public QDialog {
     Q_OBJECT
 

@@ -26,12 +26,15 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <span>
 
 namespace {
 
 const QColor Zielony(0, 128, 0);
 const QColor Bordowy(128, 0, 0);
 const QColor TloSpoznionego(255, 220, 220);
+// The part of a delay the line brought in: not the dispatcher's, so not in his red.
+const QColor KolorZTrasy(220, 150, 30);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -112,20 +115,34 @@ struct TKolumna {
 };
 constexpr TKolumna Kolumny[] = {{"Numer", 0.10},   {"Relacja", 0.30}, {"Przyjazd", 0.09}, {"rzecz.", 0.10},
                                 {"Odjazd", 0.09},  {"rzecz.", 0.10},  {"Opóźn.", 0.10},   {"Punkty", 0.10}};
+// A day with disturbances: the delay's split beside it, the relation narrower to make room.
+constexpr TKolumna KolumnyZPodzialem[] = {{"Numer", 0.09},   {"Relacja", 0.23},  {"Przyjazd", 0.08}, {"rzecz.", 0.09},
+                                          {"Odjazd", 0.08},  {"rzecz.", 0.09},   {"Opóźn.", 0.08},   {"Z trasy", 0.08},
+                                          {"Na stacji", 0.08}, {"Punkty", 0.08}};
 
-QStringList Wiersz(const TPociagRaportu& t)
+std::span<const TKolumna> KolumnyTabeli(const TRaportDnia& dzien)
+{
+    if (dzien.ZUtrudnieniami)
+        return KolumnyZPodzialem;
+    return Kolumny;
+}
+
+QStringList Wiersz(const TRaportDnia& dzien, const TPociagRaportu& t)
 {
     const auto godzina = [](const std::optional<double>& c) { return c ? Q(GodzinaRaportu(*c)) : QStringLiteral("-"); };
     const auto plan = [](double c) { return Q(GodzinaMinuty(c - std::floor(c))); };
-    const auto o = t.Opoznienie();
-    return {Q(t.Numer),
-            Q(t.RelacjaOd + " - " + t.RelacjaDo),
-            plan(t.PrzyjazdPlan),
-            godzina(t.Przyjazd),
-            plan(t.OdjazdPlan),
-            godzina(t.Odjazd),
-            o ? QString::number(*o) : QStringLiteral("-"),
-            QString::number(t.Punkty)};
+    const auto minuty = [](const std::optional<int>& m) { return m ? QString::number(*m) : QStringLiteral("-"); };
+    QStringList w = {Q(t.Numer),
+                     Q(t.RelacjaOd + " - " + t.RelacjaDo),
+                     plan(t.PrzyjazdPlan),
+                     godzina(t.Przyjazd),
+                     plan(t.OdjazdPlan),
+                     godzina(t.Odjazd),
+                     minuty(t.Opoznienie())};
+    if (dzien.ZUtrudnieniami)
+        w << minuty(t.OpoznienieZTrasy()) << minuty(t.OpoznienieTutaj());
+    w << QString::number(t.Punkty);
+    return w;
 }
 
 // The page's measures, in proportion to its width.
@@ -150,13 +167,14 @@ void RysujTabele(QPainter& p, const TRaportDnia& dzien, const QRectF& obszar, in
     f.setPixelSize(static_cast<int>(m.tekst));
     QFont gruba = f;
     gruba.setBold(true);
+    const std::span<const TKolumna> kolumny = KolumnyTabeli(dzien);
     const auto rysujWiersz = [&](double y, const QStringList& teksty, const QColor* tlo, bool naglowek, bool spozniony) {
         const QRectF pas(obszar.left(), y, obszar.width(), m.wiersz);
         if (tlo != nullptr)
             p.fillRect(pas, *tlo);
         double x = obszar.left();
         for (int k = 0; k < teksty.size(); ++k) {
-            const double w = obszar.width() * Kolumny[k].szerokosc;
+            const double w = obszar.width() * kolumny[static_cast<std::size_t>(k)].szerokosc;
             const QRectF komorka(x + m.tekst * 0.3, y, w - m.tekst * 0.6, m.wiersz);
             const bool wyrozniona = naglowek || (spozniony && k == 6);
             p.setFont(wyrozniona ? gruba : f);
@@ -169,14 +187,14 @@ void RysujTabele(QPainter& p, const TRaportDnia& dzien, const QRectF& obszar, in
         p.drawLine(pas.bottomLeft(), pas.bottomRight());
     };
     QStringList naglowki;
-    for (const auto& k : Kolumny)
+    for (const auto& k : kolumny)
         naglowki << QString::fromUtf8(k.naglowek);
     const QColor szare(230, 230, 230);
     rysujWiersz(obszar.top(), naglowki, &szare, true, false);
     double y = obszar.top() + m.wiersz;
     for (int i = od; i < std::min<int>(od + ile, static_cast<int>(dzien.Pociagi.size())); ++i) {
         const TPociagRaportu& t = dzien.Pociagi[static_cast<std::size_t>(i)];
-        rysujWiersz(y, Wiersz(t), t.Spozniony() ? &TloSpoznionego : nullptr, false, t.Spozniony());
+        rysujWiersz(y, Wiersz(dzien, t), t.Spozniony() ? &TloSpoznionego : nullptr, false, t.Spozniony());
         y += m.wiersz;
     }
 }
@@ -215,26 +233,45 @@ QChart* WykresWyniku(const TRaportDnia& dzien)
 QChart* WykresOpoznien(const TRaportDnia& dzien)
 {
     QChart* w = NowyWykres(QStringLiteral("Opóźnienie pociągów [min]"));
-    auto* spoznione = new QBarSet(QStringLiteral("opóźnione"));
+    // On a day with disturbances a late train's bar is split: the line's part below, the station's
+    // on top of it, told apart in the legend.
+    const bool podzial = dzien.ZUtrudnieniami;
+    auto* spoznione = new QBarSet(podzial ? QStringLiteral("na stacji") : QStringLiteral("opóźnione"));
+    auto* zTrasy = podzial ? new QBarSet(QStringLiteral("z trasy")) : nullptr;
     auto* inne = new QBarSet(QStringLiteral("w czasie"));
     spoznione->setColor(Bordowy);
     inne->setColor(Zielony);
-    QStringList numery;
-    QList<int> opoznienia;
+    QStringList numery, opisy;
     int najwieksze = 1, najmniejsze = 0;
     for (const auto& t : dzien.Pociagi) {
         const auto o = t.Opoznienie();
         if (!o)
             continue;
         numery << Q(t.Numer);
-        opoznienia << *o;
-        *spoznione << (t.Spozniony() ? *o : 0);
+        QString opis = QStringLiteral("pociąg %1: %2 min").arg(Q(t.Numer)).arg(*o);
+        if (podzial && t.Spozniony()) {
+            const int trasa = t.OpoznienieZTrasy().value_or(0), tutaj = t.OpoznienieTutaj().value_or(*o);
+            *zTrasy << trasa;
+            *spoznione << tutaj;
+            opis += QStringLiteral(" (z trasy %1, na stacji %2)").arg(trasa).arg(tutaj);
+        } else {
+            if (zTrasy != nullptr)
+                *zTrasy << 0;
+            *spoznione << (t.Spozniony() ? *o : 0);
+        }
         *inne << (t.Spozniony() ? 0 : *o);
+        opisy << opis;
         najwieksze = std::max(najwieksze, *o);
         najmniejsze = std::min(najmniejsze, *o);
     }
     auto* seria = new QStackedBarSeries;
     seria->append(inne);
+    if (zTrasy != nullptr) {
+        zTrasy->setColor(KolorZTrasy);
+        seria->append(zTrasy);
+        w->legend()->setVisible(true);
+        w->legend()->setAlignment(Qt::AlignBottom);
+    }
     seria->append(spoznione);
     seria->setBarWidth(0.8);
     w->addSeries(seria);
@@ -247,10 +284,8 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
         x->setLabelsVisible(false);
         x->setTitleText(QStringLiteral("pociągi w kolejności dnia (wskaż słupek: numer i opóźnienie)"));
     }
-    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, numery, opoznienia](bool nad, int i) {
-        w->setToolTip(nad && i >= 0 && i < numery.size()
-                          ? QStringLiteral("pociąg %1: %2 min").arg(numery[i]).arg(opoznienia[i])
-                          : QString());
+    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, opisy](bool nad, int i) {
+        w->setToolTip(nad && i >= 0 && i < opisy.size() ? opisy[i] : QString());
     });
     auto* y = new QValueAxis;
     y->setRange(najmniejsze, najwieksze);

@@ -21,6 +21,8 @@ QChart* WykresWyniku(const TRaportDnia& dzien);
 // The delay chart writes the trains' numbers under their bars up to this many trains; beyond, a bar
 // tells its train when pointed at.
 constexpr int NajwiecejPodpisowOpoznien = 40;
+// On a day with disturbances a late train's bar is drawn in two parts, with a legend: the delay
+// brought in from the line and the delay added here.
 QChart* WykresOpoznien(const TRaportDnia& dzien);
 QChart* WykresRodzajow(const TRaportDnia& dzien);
 // The occupation of the report's tracks, drawn as the station window's plan draws it (WykresPasm).
