@@ -237,7 +237,8 @@ bool TRaporty::NowyDzien(double pora, std::int32_t score, const std::vector<std:
         r.KonczyBieg = t->Wyjezdza().empty();
         r.BezPeronu = t->NieWymagaPeronu();
         // Taken now: the engine has drawn the day's delays before it hands the trains over.
-        r.OpoznienieWjazdu = t->OpoznienieWjazdu();
+        // What the judging of its departure will not charge; for a train that ends here, its arrival's.
+        r.OpoznienieWjazdu = t->Wyjezdza().empty() ? t->OpoznienieWjazdu() : t->ZwlokaOdjazdu();
         r.Dodatkowy = t->Dodatkowy();
         d.Pociagi.push_back(std::move(r));
     }
@@ -270,6 +271,8 @@ void TRaporty::Zapisz(const TOcena& ocena, std::int32_t punkty, double pora, std
     case tRodzajOceny::odjazdPrzedCzasem:
     case tRodzajOceny::odjazdOpozniony:
     case tRodzajOceny::odjazdOpoznionyZTrasy:
+        // The line may have kept the train back further since the day was made.
+        t->OpoznienieWjazdu = ocena.Pociag->ZwlokaOdjazdu();
         if (!t->Odjazd)
             t->Odjazd = czas;
         // A train that needs no platform stop may run through between two looks at the tracks.

@@ -536,8 +536,10 @@ TPociag* TSilnikSymulacji::ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t)
         return nullptr;
     // Kept back, it comes as late as its announcement now makes it: that too is the line's delay.
     const long long przyjazd = Milisekundy(teraz + wyprzedzenie);
-    if (przyjazd > Milisekundy(t.PrzyjazdOczekiwany()))
+    if (przyjazd > Milisekundy(t.PrzyjazdOczekiwany())) {
         t.SetOpoznienieWjazdu(static_cast<std::int32_t>((przyjazd - Milisekundy(t.Przyjazd()) + 59999) / 60000 * 60));
+        t.SetZwlokaOdjazdu(std::max(t.ZwlokaOdjazdu(), t.OpoznienieWjazdu()));
+    }
     return &t;
 }
 

@@ -290,7 +290,9 @@ protected:
     TPociag& Pociag(const std::string& numer, double przyjazd, double odjazd, std::int32_t zTrasy)
     {
         pociagi.push_back(PociagOlszarzynaBrzelany(numer, "wOlsz", "wBrz", przyjazd, odjazd));
+        // As the engine makes it: a train from a line may leave as late as it came.
         pociagi.back()->SetOpoznienieWjazdu(zTrasy);
+        pociagi.back()->SetZwlokaOdjazdu(zTrasy);
         return *pociagi.back();
     }
     void Linia(TPociag& t, tRodzajOceny rodzaj, double pora) { raporty.Zapisz({rodzaj, &t}, 0, pora, 0); }
