@@ -85,7 +85,7 @@ std::string TLiniaStartowa::TekstLinku(std::string_view nazwa) const
     if (p == nullptr || p->Nazwa != std::string_view(Utrudnienia))
         return Wartosc(nazwa);
     const int poziom = PoziomUtrudnien();
-    return std::to_string(poziom) + " (" + NazwaPoziomu(poziom) + ")";
+    return std::to_string(poziom) + " (" + KrotkaNazwaPoziomu(poziom) + ")";
 }
 
 int TLiniaStartowa::PoziomUtrudnien() const { return ustawienia_.Calkowite(ustawienia::Utrudnienia); }

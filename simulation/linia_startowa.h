@@ -40,7 +40,7 @@ tPolecenieStartu PolecenieZPomocy(int kod, int dane);
 // The start line of the start window: three sentences with five clickable parameters,
 //   "Kliknij tutaj, aby zacząć od początku."
 //   "Aby zacząć od godziny 4:10, kliknij tutaj."
-//   "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."
+//   "Utrudnienia: 0 (brak), ziarno dnia: losowe."
 // The two "tutaj" are the commands 44 and 414; the hour is the parameter "GodzStartu", which the
 // player sets with a prompt and which the station window's closing stores; "Utrudnienia" is the
 // day's level of disturbances, 0 to 3, and "Ziarno" the seed of their chance, a number or "losowe"

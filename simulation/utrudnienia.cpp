@@ -60,6 +60,22 @@ const char* NazwaPoziomu(int poziom)
     }
 }
 
+const char* KrotkaNazwaPoziomu(int poziom)
+{
+    switch (poziom) {
+    case 0:
+        return "brak";
+    case 1:
+        return "opóźnienia";
+    case 2:
+        return "z usterkami";
+    case 3:
+        return "pełne";
+    default:
+        return "";
+    }
+}
+
 TLosDnia::TLosDnia(std::uint64_t ziarno, int dzien, const std::string& nazwa)
 {
     std::uint64_t h = Mieszaj(ziarno) ^ Mieszaj(static_cast<std::uint64_t>(dzien) + 0x51ED27ULL);

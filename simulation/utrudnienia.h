@@ -30,8 +30,10 @@ struct TUtrudnienia {
     bool Dodatkowe() const { return Poziom >= PoziomDodatkowych; }
 };
 
-// The level's name as the start line and the Opcje page show it.
+// The level's name as the list to choose from and the Opcje page show it, and its short name for
+// the start line's link.
 const char* NazwaPoziomu(int poziom);
+const char* KrotkaNazwaPoziomu(int poziom);
 
 // One draw of the day's chance, named by what it is for, so that a draw never depends on how many
 // others were made before it: the same seed, day and name give the same numbers on any machine.

@@ -86,7 +86,7 @@ TEST_F(LiniaStartowa, TheCommandLinksShowTutajAndTheSentencesReadAsThreeLines)
     }
     EXPECT_EQ(wiersze, (std::vector<std::string>{"Kliknij tutaj, aby zacząć od początku.",
                                                  "Aby zacząć od godziny 4:10, kliknij tutaj.",
-                                                 "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."}));
+                                                 "Utrudnienia: 0 (brak), ziarno dnia: losowe."}));
 }
 
 TEST_F(LiniaStartowa, TheLevelIsAWholeNumberFrom0To3ShownWithItsName)
@@ -98,7 +98,7 @@ TEST_F(LiniaStartowa, TheLevelIsAWholeNumberFrom0To3ShownWithItsName)
     }
     EXPECT_EQ(linia.Wpisz("utrudnienia", " 3 "), TLiniaStartowa::tWpis::wpPrzyjety);
     EXPECT_EQ(linia.Wartosc("Utrudnienia"), "3");
-    EXPECT_EQ(linia.TekstLinku("Utrudnienia"), "3 (opóźnienia, usterki i pociągi dodatkowe)");
+    EXPECT_EQ(linia.TekstLinku("Utrudnienia"), "3 (pełne)");
     EXPECT_EQ(linia.PoziomUtrudnien(), 3);
 }
 

@@ -283,7 +283,7 @@ private slots:
         TStanowisko t;
         QCOMPARE(Tekst(t.eMain.LiniaStartowa()),
                  QStringLiteral("Kliknij tutaj, aby zacząć od początku.\nAby zacząć od godziny 4:10, kliknij tutaj.\n"
-                                "Utrudnienia: 0 (bez utrudnień), ziarno dnia: losowe."));
+                                "Utrudnienia: 0 (brak), ziarno dnia: losowe."));
         const QString html = t.eMain.LiniaStartowa()->text();
         QCOMPARE(html.count("<a "), 5);
         QVERIFY(html.indexOf("href=\"44\"") < html.indexOf("href=\"GodzStartu\""));
@@ -308,7 +308,7 @@ private slots:
         QCOMPARE(poziomy.size(), 4);
         QVERIFY(poziomy.value(0).startsWith("0 – bez utrudnień"));
         QCOMPARE(t.eMain.Linia().PoziomUtrudnien(), 2);
-        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("Utrudnienia: 2 (opóźnienia i usterki)"));
+        QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("Utrudnienia: 2 (z usterkami)"));
 
         const auto wpisz = [&](const QString& tekst) {
             Modalne([&] { emit t.eMain.LiniaStartowa()->linkActivated("Ziarno"); },

@@ -112,6 +112,26 @@ private slots:
         QCOMPARE(t.sym.Stacja().Znajdz<TPunkt>("Tor7")->Stan(), tStan::utwierdzony);
     }
 
+    void theOptionsPageShowsTheDaysDisturbancesAndTheSeedThatPlaysThemAgain()
+    {
+        {
+            TStanowisko t;
+            auto* l = t.okno.findChild<QLabel*>("lbUtrudnienia");
+            QVERIFY(l != nullptr);
+            QCOMPARE(l->text(), QStringLiteral("Utrudnienia dnia: 0 (bez utrudnień)."));
+        }
+        TSrodowiskoTestowe s;
+        s.Rozklad.ZapiszRozklad();
+        TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
+        sym.UstawUtrudnienia(2, 4242);
+        TOknoTestowe okno{sym};
+        okno.show();
+        okno.Zegar()->stop();
+        auto* l = okno.findChild<QLabel*>("lbUtrudnienia");
+        QVERIFY(l != nullptr);
+        QCOMPARE(l->text(), QStringLiteral("Utrudnienia dnia: 2 (opóźnienia i usterki), ziarno 4242."));
+    }
+
     void theAutomaticDispatcherIsSwitchedFromTheOptionsPageAndTheCommandsMenuAndShowsItsActsInTheHintLine()
     {
         TStanowisko t;

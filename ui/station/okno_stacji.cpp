@@ -12,6 +12,7 @@
 #include "run/podpowiedz.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/ustawienia_gry.h"
+#include "simulation/utrudnienia.h"
 #include "station/przycisk_elementu.h"
 #include "station/upunkt.h"
 #include "trains/czas.h"
@@ -186,6 +187,9 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
     auto* uEtykiety = new QHBoxLayout;
     uEtykiety->addWidget(cbEtykiety_);
     uEtykiety->addStretch();
+    // Beside the labels' switch, where the page has room at every size of the window.
+    lbUtrudnienia_ = new QLabel(opcje);
+    uEtykiety->addWidget(lbUtrudnienia_);
     auto* uAuto = new QHBoxLayout;
     auto* lbAuto = new QLabel(QStringLiteral("Dyżurny automatyczny prowadzi pociągi:"), opcje);
     uAuto->addWidget(lbAuto);
@@ -203,6 +207,15 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
         cbAuto_.emplace_back(w, cb);
     }
     uAuto->addStretch();
+    // The day's disturbances are chosen before the game, on the start window's line; here they are
+    // only shown, with the seed that plays the same day again.
+    lbUtrudnienia_->setObjectName("lbUtrudnienia");
+    lbUtrudnienia_->setToolTip(QStringLiteral("Poziom utrudnień i ziarno wybierasz w oknie startowym, przed grą. "
+                                              "To samo ziarno i poziom dają ten sam dzień."));
+    connect(pcInfo1_, &QTabWidget::currentChanged, this, [this, opcje](int) {
+        if (pcInfo1_->currentWidget() == opcje)
+            OdswiezDyspozytora();
+    });
     auto* uStrona = new QVBoxLayout;
     uStrona->setContentsMargins(2, 2, 2, 0);
     uStrona->setSpacing(0);
@@ -1045,6 +1058,7 @@ void TOknoStacji::showEvent(QShowEvent* e)
     // A loaded game has started already; a game played back starts with its record.
     if (!sym_.Pokazane() && !sym_.Odtwarzana())
         sym_.Akt({"start"});
+    OdswiezDyspozytora();
     PokazStanGry();
     if (podglad_) {
         const QSignalBlocker b(bStop_);
@@ -1311,4 +1325,10 @@ void TOknoStacji::OdswiezDyspozytora()
     TAutomatycznyDyspozytor& d = sym_.Dyspozytor();
     for (const auto& [w, cb] : cbAuto_)
         cb->setChecked(w.empty() ? d.WlaczonyDlaWszystkich() : d.Wlaczony(w));
+    const TUtrudnienia& u = sym_.Utrudnienia();
+    QString tekst = QStringLiteral("Utrudnienia dnia: %1 (%2)").arg(u.Poziom).arg(QString::fromUtf8(NazwaPoziomu(u.Poziom)));
+    // The seed is the game's once it has started.
+    if (u.Poziom > 0 && sym_.Pokazane())
+        tekst += QStringLiteral(", ziarno %1").arg(u.Ziarno);
+    lbUtrudnienia_->setText(tekst + QLatin1Char('.'));
 }

@@ -204,6 +204,7 @@ private:
     QScrollBar* rxSl_ = nullptr;
     QLabel* lbIloscPoc_ = nullptr;
     QLabel* lbSzybkosc_ = nullptr;
+    QLabel* lbUtrudnienia_ = nullptr;
     QSplitter* splitter_ = nullptr;
     TDziennikWidok* dziennik_ = nullptr;
     QCheckBox* cbDzwieki_ = nullptr;

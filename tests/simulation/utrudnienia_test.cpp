@@ -1,0 +1,373 @@
+#include "simulation/utrudnienia.h"
+
+#include "interlocking/przyciski.h"
+#include "run/symulacja_stacji.h"
+#include "simulation/silnik.h"
+#include "station/rogatka.h"
+#include "station/semafor.h"
+#include "station/tor.h"
+#include "station/wlot.h"
+#include "station/zapowiedz.h"
+#include "station/zwrotnica.h"
+#include "tests/support/dzien_z_danych.h"
+#include "tests/support/pociag_testowy.h"
+#include "tests/support/srodowisko_testowe.h"
+#include "trains/czas.h"
+#include "trains/pociag.h"
+#include "trains/sklad.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+double G(int h, int m, int s = 0) { return (h * 3600 + m * 60 + s) / 86400.0; }
+
+std::vector<std::int32_t> Opoznienia(const TUtrudnienia& u, int dzien)
+{
+    std::vector<std::int32_t> wynik;
+    for (int i = 0; i < 200; ++i)
+        wynik.push_back(OpoznienieZTrasy(u, dzien, std::to_string(34101 + 2 * i), i % 2 ? "wOlsz" : "wWirowa"));
+    return wynik;
+}
+
+std::vector<std::string> Opis(const std::vector<TUsterkaElementu>& usterki)
+{
+    std::vector<std::string> wynik;
+    for (const auto& u : usterki)
+        wynik.push_back(OpisUsterki(u));
+    return wynik;
+}
+
+const std::vector<std::string> Zwrotnice{"zw1", "zw2", "zw3"}, Semafory{"sA", "sB"}, Rogatki{"rKs1"};
+
+}  // namespace
+
+TEST(Utrudnienia, LevelZeroDrawsNothing)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    const TUtrudnienia zero{0, 7};
+    EXPECT_EQ(Opoznienia(zero, 0), std::vector<std::int32_t>(200, 0));
+    EXPECT_TRUE(UsterkiDnia(zero, 0, Zwrotnice, Semafory, Rogatki).empty());
+    EXPECT_TRUE(DodatkowePociagi(zero, 0, s.Rozklad).empty());
+}
+
+TEST(Utrudnienia, OneSeedAndDayGiveTheSameChanceAndAnotherSeedOrDayAnother)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    const TUtrudnienia a{3, 7}, b{3, 8};
+    EXPECT_EQ(Opoznienia(a, 0), Opoznienia(a, 0));
+    EXPECT_NE(Opoznienia(a, 0), Opoznienia(b, 0));
+    EXPECT_NE(Opoznienia(a, 0), Opoznienia(a, 1));
+    EXPECT_EQ(Opis(UsterkiDnia(a, 0, Zwrotnice, Semafory, Rogatki)), Opis(UsterkiDnia(a, 0, Zwrotnice, Semafory, Rogatki)));
+    EXPECT_NE(Opis(UsterkiDnia(a, 0, Zwrotnice, Semafory, Rogatki)), Opis(UsterkiDnia(b, 0, Zwrotnice, Semafory, Rogatki)));
+    const auto numery = [&](const TUtrudnienia& u) {
+        std::vector<std::string> n;
+        for (const auto& t : DodatkowePociagi(u, 0, s.Rozklad))
+            n.push_back(t.Numer + " " + GodzinaMinuty(t.Przyjazd));
+        return n;
+    };
+    EXPECT_EQ(numery(a), numery(a));
+    EXPECT_FALSE(numery(a).empty());
+}
+
+TEST(Utrudnienia, MostTrainsComeOnTimeOrAFewMinutesLateAndNoneMoreThanFortyMinutes)
+{
+    std::vector<std::int32_t> wszystkie;
+    for (int dzien = 0; dzien < 20; ++dzien)
+        for (std::int32_t o : Opoznienia({1, 12345}, dzien))
+            wszystkie.push_back(o);
+    const auto ile = [&](int od, int do_) {
+        return std::count_if(wszystkie.begin(), wszystkie.end(), [&](std::int32_t o) { return o >= od * 60 && o <= do_ * 60; });
+    };
+    EXPECT_EQ(ile(0, 40), static_cast<long>(wszystkie.size()));
+    EXPECT_GT(ile(0, 5), static_cast<long>(wszystkie.size() * 3 / 4));
+    EXPECT_GT(ile(16, 40), 0);
+    EXPECT_TRUE(std::all_of(wszystkie.begin(), wszystkie.end(), [](std::int32_t o) { return o % 60 == 0; }));
+}
+
+TEST(Utrudnienia, TheDaysFaultsLieInItsBusyHoursAndNeverOverlapOnOneElement)
+{
+    for (std::uint64_t ziarno = 1; ziarno <= 50; ++ziarno) {
+        const auto usterki = UsterkiDnia({2, ziarno}, 0, Zwrotnice, Semafory, Rogatki);
+        EXPECT_GE(usterki.size(), 1u);
+        for (std::size_t i = 0; i < usterki.size(); ++i) {
+            EXPECT_GE(usterki[i].Od, G(5, 0));
+            EXPECT_LE(usterki[i].Do, G(22, 12));
+            EXPECT_LT(usterki[i].Od, usterki[i].Do);
+            for (std::size_t j = i + 1; j < usterki.size(); ++j)
+                if (usterki[i].Element == usterki[j].Element)
+                    EXPECT_TRUE(usterki[j].Od >= usterki[i].Do || usterki[i].Od >= usterki[j].Do);
+        }
+    }
+}
+
+TEST(Utrudnienia, ExtraTrainsTakeNumbersNotInTheTimetableAndComeWithThirtyMinutesNotice)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    std::set<std::string> rozkladowe;
+    for (int i = 0; i < s.Rozklad.Ile(); ++i)
+        if (const TPociag* t = s.Rozklad.Pociag(i))
+            rozkladowe.insert(t->Numer());
+    int wszystkich = 0;
+    for (std::uint64_t ziarno = 1; ziarno <= 20; ++ziarno)
+        for (const auto& t : DodatkowePociagi({3, ziarno}, 0, s.Rozklad)) {
+            ++wszystkich;
+            EXPECT_FALSE(rozkladowe.count(t.Numer)) << t.Numer;
+            EXPECT_EQ(Milisekundy(t.Przyjazd - t.Zgloszenie), Milisekundy(WyprzedzenieZgloszenia));
+            EXPECT_LE(t.Przyjazd, t.Odjazd);
+        }
+    EXPECT_GT(wszystkich, 10);
+}
+
+namespace {
+
+// The station with one train to leave from p1 for Brzelany at 4:35 over a locked route, as the
+// departure's judging sees it.
+class Usterki : public ::testing::Test {
+protected:
+    TSrodowiskoTestowe s;
+    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
+    TSilnikSymulacji& silnik = sym.Silnik();
+    TPociag* t = nullptr;
+
+    Usterki() { s.Rozklad.ZapiszRozklad(); }
+
+    void SetUp() override
+    {
+        s.Rozklad.Rozklad.Append(PociagOlszarzynaBrzelany("34101", "wOlsz", "wBrz", G(4, 30), G(4, 35)));
+        sym.CzasSymulacji = G(4, 20);
+        sym.Pokaz();
+        sym.Stacja().Znajdz<TZapowiedz>("zOlszarzyny")->SetPociag(nullptr);
+        t = silnik.PociagiDnia()[0].get();
+        E("p1").SetPociag(t);
+        t->StanJazdy = tStanJazdy::zatrzymany;
+        t->SetPoPrzyjezdzie(true);
+    }
+    template <typename T = TPunkt>
+    T& E(const std::string& nazwa)
+    {
+        return *sym.Stacja().Znajdz<T>(nazwa);
+    }
+    void Nacisnij(const std::string& b)
+    {
+        auto& przycisk = *sym.Stacja().Znajdz<TWktColorButton>(b);
+        sym.Wykonaj([&] { przycisk.Click(); });
+    }
+    void Droga()
+    {
+        Nacisnij("wktColorButton15");
+        Nacisnij("wktColorButton16");
+        Nacisnij("ZatwierdzButton12");
+    }
+    // The order to go at the hour; the journal lines written until the train is gone.
+    std::vector<std::string> OdjazdO(double rozkaz)
+    {
+        sym.CzasSymulacji = rozkaz;
+        const std::size_t przed = sym.Dziennik().Linie().size();
+        UstawStanJazdy(*t, tStanJazdy::jazda);
+        for (int i = 0; i < 20 && E("wBrz").Pociag() != t && t->StanJazdy == tStanJazdy::jazda; ++i) {
+            silnik.KrokSymulacji();
+            sym.CzasSymulacji = PoraDnia(sym.CzasSymulacji + Sekunda(5));
+        }
+        for (int i = 0; i < 3; ++i)
+            silnik.KrokSymulacji();
+        return Od(przed);
+    }
+    std::vector<std::string> Od(std::size_t od) const
+    {
+        std::vector<std::string> l;
+        const auto& linie = sym.Dziennik().Linie();
+        for (std::size_t i = od; i < linie.size(); ++i)
+            l.push_back(std::to_string(linie[i].Punkty) + " " + linie[i].Tekst);
+        return l;
+    }
+    std::string Ostatnia() const { return Od(sym.Dziennik().Linie().size() - 1).front(); }
+};
+
+bool Zawiera(const std::vector<std::string>& linie, const std::string& tekst)
+{
+    return std::any_of(linie.begin(), linie.end(), [&](const std::string& l) { return l == tekst; });
+}
+
+}  // namespace
+
+TEST_F(Usterki, ADepartureLateByNoMoreThanTheDelayBroughtInEarnsThePunctualPoints)
+{
+    Droga();
+    Nacisnij("wktColorButton3");
+    t->SetZwlokaOdjazdu(10 * 60);
+    EXPECT_TRUE(Zawiera(OdjazdO(G(4, 44, 25)),
+                        "20 Pociąg 34101 opuścił stację z opóźnieniem  10 min. (przywiezionym z trasy)."));
+}
+
+TEST_F(Usterki, OnlyTheMinutesBeyondTheDelayBroughtInAreCharged)
+{
+    Droga();
+    Nacisnij("wktColorButton3");
+    t->SetZwlokaOdjazdu(6 * 60);
+    EXPECT_TRUE(Zawiera(OdjazdO(G(4, 44, 25)),
+                        "-4 Pociąg 34101 opuścił stację z opóźnieniem  10 min. (z trasy 6 min., z twojej winy 4 min.)."));
+}
+
+TEST_F(Usterki, AFaultySwitchDoesNotMoveAndTheRefusalCostsNothing)
+{
+    auto& zw = E<TZwrotnica>("zw20");
+    zw.SetUsterka("Usterka zwrotnicy zw20: nie daje się przestawić.");
+    const auto przed = zw.Status();
+    const int score = sym.Dziennik().Score();
+    sym.Wykonaj([&] { zw.Click(); });
+    EXPECT_EQ(zw.Status(), przed);
+    EXPECT_EQ(Ostatnia(), "0 Zwrotnica się nie przestawiła.");
+    EXPECT_EQ(sym.Dziennik().Linie().back().Rodzaj, tRodzajOceny::usterka);
+    EXPECT_EQ(sym.Dziennik().Score(), score);
+    EXPECT_EQ(zw.LicznikBledow, 0);
+    // Repaired, it moves again.
+    zw.SetUsterka({});
+    sym.Wykonaj([&] { zw.Click(); });
+    EXPECT_NE(zw.Status(), przed);
+}
+
+TEST_F(Usterki, AFaultyBarrierDoesNotComeDownNorDoesItsPartner)
+{
+    auto& r1 = E<TRogatka>("rKs1");
+    auto& r2 = E<TRogatka>("rKs2");
+    sym.Wykonaj([&] { r1.Click(); });  // both up
+    ASSERT_TRUE(r1.Podniesione() && r2.Podniesione());
+    r2.SetUsterka("Usterka rogatki rKs2: nie daje się opuścić.");
+    EXPECT_EQ(r1.Niesprawna(), &r2);
+    sym.Wykonaj([&] { r1.Click(); });
+    EXPECT_TRUE(r1.Podniesione());
+    EXPECT_TRUE(r2.Podniesione());
+    EXPECT_EQ(Ostatnia(), "0 Rogatki nie opadły.");
+    EXPECT_EQ(E<TTor>("Tor7").Stan(), tStan::nieaktywny);
+    r2.SetUsterka({});
+    sym.Wykonaj([&] { r1.Click(); });
+    EXPECT_FALSE(r1.Podniesione() || r2.Podniesione());
+}
+
+TEST_F(Usterki, AtASignalThatCannotShowS2SzFromItsButtonAndTheRunPastItCostNothing)
+{
+    Droga();
+    auto& sl = E<TSemafor>("sL");
+    sl.SetUsterka("Usterka semafora sL: nie można podać sygnału S2.");
+    const int score = sym.Dziennik().Score();
+    // The diagram says why, and costs nothing.
+    sym.Wykonaj([&] { sl.Click(); });
+    EXPECT_EQ(sl.Status(), tSemStatus::czerwony);
+    EXPECT_TRUE(Ostatnia().starts_with("0 Semafor nie podaje sygnału S2."));
+    // The button offers Sz.
+    s.Komunikaty.Odpowiedzi.push_back(tOdpowiedz::tak);
+    Nacisnij("wktColorButton3");
+    EXPECT_EQ(sl.Status(), tSemStatus::bialy);
+    EXPECT_EQ(Ostatnia(), "0 Podano sygnał zastępczy przy usterce semafora.");
+    const auto linie = OdjazdO(G(4, 34, 25));
+    EXPECT_TRUE(Zawiera(linie, "0 Jazda pociągu na sygnał zastępczy przy usterce semafora."));
+    EXPECT_TRUE(Zawiera(linie, "20 Pociąg 34101 opuścił stację punktualnie."));
+    EXPECT_EQ(sym.Dziennik().Score(), score + 20);
+}
+
+TEST_F(Usterki, ATrainHeldAtAFaultySignalStopsWithoutPenalty)
+{
+    Droga();
+    E<TSemafor>("sL").SetUsterka("Usterka semafora sL: nie można podać sygnału S2.");
+    const auto linie = OdjazdO(G(4, 34, 25));
+    EXPECT_TRUE(Zawiera(linie, "0 Pociąg zatrzymany pod semaforem z usterką."));
+    EXPECT_EQ(t->StanJazdy, tStanJazdy::zatrzymany);
+}
+
+TEST(UtrudnieniaDnia, FaultsBeginAndEndInTheJournalAndTheFaultyElementIsFramedMeanwhile)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.UstawUtrudnienia(2, 7);
+    ASSERT_EQ(sym.Akt({"start"}), "");
+    const auto& usterki = sym.Silnik().Usterki();
+    ASSERT_FALSE(usterki.empty());
+    const TUsterkaElementu pierwsza = usterki.front();
+    auto* e = dynamic_cast<TElement*>(sym.Stacja().Znajdz(pierwsza.Element));
+    ASSERT_NE(e, nullptr);
+    sym.CzasSymulacji = pierwsza.Od;
+    sym.Silnik().KrokSymulacji();
+    EXPECT_EQ(e->Usterka, OpisUsterki(pierwsza));
+    EXPECT_EQ(sym.Stacja().Usterki(), 1);
+    EXPECT_EQ(sym.Dziennik().Linie().back().Tekst, "Usterka: " + pierwsza.Element + ".");
+    sym.CzasSymulacji = pierwsza.Do;
+    sym.Silnik().KrokSymulacji();
+    EXPECT_TRUE(e->Usterka.empty());
+    EXPECT_EQ(sym.Stacja().Usterki(), 0);
+    EXPECT_EQ(sym.Dziennik().Linie().back().Opis, KoniecUsterki(pierwsza));
+}
+
+TEST(UtrudnieniaDnia, ADelayedTrainIsAnnouncedAndAdmittedForWhenItComes)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.UstawUtrudnienia(1, 7);
+    ASSERT_EQ(sym.Akt({"start"}), "");
+    const TPociag* spozniony = nullptr;
+    for (const auto& t : sym.Silnik().PociagiDnia())
+        if (t->OpoznienieWjazdu() >= 10 * 60 && !t->Wjezdza().empty() && t->Wjezdza() != "stacja_Drelinko") {
+            spozniony = t.get();
+            break;
+        }
+    ASSERT_NE(spozniony, nullptr);
+    EXPECT_GE(spozniony->ZwlokaOdjazdu(), spozniony->OpoznienieWjazdu());
+    const TWlot& wlot = *sym.Silnik().ZnajdzWlot(spozniony->Wjezdza());
+    // Before its timetable lead it is not due; the front of its queue is due only for when it comes.
+    sym.CzasSymulacji = spozniony->Przyjazd();
+    if (!wlot.Pociagi.empty() && wlot.Pociagi.front() == spozniony) {
+        EXPECT_EQ(sym.Silnik().NastepnyPociag(wlot, 2), nullptr);
+    }
+    EXPECT_GT(spozniony->PrzyjazdOczekiwany(), spozniony->Przyjazd());
+}
+
+namespace {
+
+// A day of the shipped timetable with disturbances, played by the automatic dispatcher to midnight.
+struct TDzienAutomatu {
+    int Odjazdy = 0, Wyjezdzajace = 0, Kary = 0, Dodatkowe = 0;
+};
+
+TDzienAutomatu ZagrajZUtrudnieniami(int poziom, std::uint64_t ziarno)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.Stacja().OdtwarzajDzwieki = false;
+    sym.UstawUtrudnienia(poziom, ziarno);
+    TDzienAutomatu wynik;
+    sym.Dziennik().OnLinia = [&wynik](const TLiniaDziennika& l) {
+        wynik.Odjazdy += l.Tekst.find(" opuścił stację") != std::string::npos;
+        wynik.Kary += l.Punkty < 0;
+    };
+    sym.Dyspozytor().Wlacz(true);
+    EXPECT_EQ(sym.Akt({"start"}), "");
+    for (const auto& t : sym.Silnik().PociagiDnia()) {
+        wynik.Wyjezdzajace += !t->Wyjezdza().empty();
+        wynik.Dodatkowe += t->Dodatkowy();
+    }
+    for (int i = 0; i < 86400 / sym.SekIncrement - 1; ++i)
+        sym.Wykonaj([&] { sym.Tyknij(); });
+    return wynik;
+}
+
+}  // namespace
+
+TEST(UtrudnieniaDnia, TheAutomaticDispatcherSendsEveryTrainOffAtEveryLevel)
+{
+    for (int poziom = 1; poziom <= 3; ++poziom) {
+        const TDzienAutomatu d = ZagrajZUtrudnieniami(poziom, 9);
+        EXPECT_EQ(d.Odjazdy, d.Wyjezdzajace) << "level " << poziom;
+        // What it could not avoid costs a few penalties, never one on every tick.
+        EXPECT_LT(d.Kary, 20) << "level " << poziom;
+        EXPECT_EQ(d.Dodatkowe > 0, poziom == 3) << "level " << poziom;
+    }
+}
