@@ -34,8 +34,12 @@ std::string EtykietaSkladu(const TPociag& t)
 std::string EtykietaPunktu(const TPociag& t)
 {
     const std::string s = EtykietaSkladu(t);
-    if (!t.Manewrowy())
-        return FormatGodziny(t, t.PoPrzyjezdzie() ? t.Odjazd() : t.Przyjazd()) + " " + s;
+    if (!t.Manewrowy()) {
+        // A train still to come shows the delay it brings: "8:08+12".
+        const std::string opoznienie =
+            !t.PoPrzyjezdzie() && t.OpoznienieWjazdu() >= 60 ? "+" + std::to_string(t.OpoznienieWjazdu() / 60) : "";
+        return FormatGodziny(t, t.PoPrzyjezdzie() ? t.Odjazd() : t.Przyjazd()) + opoznienie + " " + s;
+    }
     // A unit without traction shows doubled dashes: its label already has one pair.
     return MaLokomotywe(t.Sklad()) ? "(m) " + s : "-" + s + "-";
 }
@@ -59,6 +63,8 @@ std::string OpisPociagu(const TPociag& t)
         wynik += " " + t.Opis();
     if (t.NieWymagaPeronu())
         wynik += " (b/p)";
+    if (!t.PoPrzyjezdzie() && t.OpoznienieWjazdu() >= 60)
+        wynik += Formatuj(" (opóźniony %d min)", t.OpoznienieWjazdu() / 60);
     return wynik;
 }
 

@@ -371,3 +371,14 @@ TEST(UtrudnieniaDnia, TheAutomaticDispatcherSendsEveryTrainOffAtEveryLevel)
         EXPECT_EQ(d.Dodatkowe > 0, poziom == 3) << "level " << poziom;
     }
 }
+
+TEST(Utrudnienia, ATrainStillToComeShowsTheDelayItBringsAndLosesItOnceIn)
+{
+    auto t = PociagOlszarzynaBrzelany("34109", "wOlsz", "wBrz", G(8, 8), G(8, 12));
+    const std::string bez = EtykietaPunktu(*t);
+    t->SetOpoznienieWjazdu(12 * 60);
+    EXPECT_EQ(EtykietaPunktu(*t), "8:08+12" + bez.substr(bez.find(' ')));
+    EXPECT_TRUE(OpisPociagu(*t).ends_with(" (opóźniony 12 min)"));
+    t->SetPoPrzyjezdzie(true);
+    EXPECT_EQ(OpisPociagu(*t).find("opóźniony"), std::string::npos);
+}
