@@ -261,30 +261,50 @@ void TSilnikSymulacji::ZwlokiOdjazdow()
     if (!Utrudnienia.Opoznienia())
         return;
     constexpr long long Oczyszczenie = 2 * 60000;
+    // Per line, the trains coming in by it in the order of their timetable arrivals, each with the
+    // latest expected arrival of those up to it: a day of any size is looked through once.
+    struct TWjazd {
+        long long Przyjazd, NajpozniejOczekiwany;
+    };
+    std::unordered_map<const TWlot*, std::vector<TWjazd>> linie;
+    std::vector<const TPociag*> konczace;
+    for (const auto& a : pociagiDnia_) {
+        const TWlot* skad = a->Wjezdza().empty() ? nullptr : ZnajdzWlot(a->Wjezdza());
+        if (skad == nullptr || skad->Jest(rpWlotStacyjny))
+            continue;
+        linie[skad].push_back({Milisekundy(a->Przyjazd()), Milisekundy(a->PrzyjazdOczekiwany())});
+        if (a->Wyjezdza().empty())
+            konczace.push_back(a.get());
+    }
+    for (auto& [wlot, wjazdy] : linie) {
+        std::stable_sort(wjazdy.begin(), wjazdy.end(), [](const TWjazd& a, const TWjazd& b) { return a.Przyjazd < b.Przyjazd; });
+        for (std::size_t i = 1; i < wjazdy.size(); ++i)
+            wjazdy[i].NajpozniejOczekiwany = std::max(wjazdy[i].NajpozniejOczekiwany, wjazdy[i - 1].NajpozniejOczekiwany);
+    }
     for (const auto& d : pociagiDnia_) {
-        if (d->Wyjezdza().empty() || d->OpoznienieWjazdu() < 0)
+        if (d->Wyjezdza().empty())
             continue;
         const long long odjazd = Milisekundy(d->Odjazd());
         long long zwloka = d->OpoznienieWjazdu() * 1000LL;
-        const TWlot* wjazd = ZnajdzWlot(d->Wjezdza());
-        const bool zeStacji = wjazd != nullptr && wjazd->Jest(rpWlotStacyjny);
-        const TPociag* sklad = nullptr;
-        for (const auto& a : pociagiDnia_) {
-            if (a == d || a->Wjezdza().empty() || a->Przyjazd() > d->Odjazd())
-                continue;
-            const TWlot* skad = ZnajdzWlot(a->Wjezdza());
-            if (skad == nullptr || skad->Jest(rpWlotStacyjny))
-                continue;
-            // The consist it is made of: the latest train that ended here with the vehicles it needs.
-            if (zeStacji && a->Wyjezdza().empty() && SkladZgodny(*d, a->SkladRozkladowy()) &&
-                (sklad == nullptr || sklad->Przyjazd() <= a->Przyjazd()))
-                sklad = a.get();
-            // A train the timetable has in before this one leaves by its line holds the line.
-            if (RowneBezWielkosci(a->Wjezdza(), d->Wyjezdza()))
-                zwloka = std::max(zwloka, Milisekundy(a->PrzyjazdOczekiwany()) + Oczyszczenie - odjazd);
+        // A train the timetable has in before this one leaves by its line holds the line.
+        if (const auto it = linie.find(ZnajdzWlot(d->Wyjezdza())); it != linie.end()) {
+            const auto& wjazdy = it->second;
+            const auto za = std::upper_bound(wjazdy.begin(), wjazdy.end(), odjazd,
+                                             [](long long czas, const TWjazd& w) { return czas < w.Przyjazd; });
+            if (za != wjazdy.begin())
+                zwloka = std::max(zwloka, std::prev(za)->NajpozniejOczekiwany + Oczyszczenie - odjazd);
         }
-        if (sklad != nullptr)
-            zwloka = std::max(zwloka, sklad->OpoznienieWjazdu() * 1000LL);
+        // Made of a consist that came in late: the latest train that ended here with the vehicles it needs.
+        const TWlot* wjazd = ZnajdzWlot(d->Wjezdza());
+        if (wjazd != nullptr && wjazd->Jest(rpWlotStacyjny)) {
+            const TPociag* sklad = nullptr;
+            for (const TPociag* a : konczace)
+                if (a->Przyjazd() <= d->Odjazd() && SkladZgodny(*d, a->SkladRozkladowy()) &&
+                    (sklad == nullptr || sklad->Przyjazd() <= a->Przyjazd()))
+                    sklad = a;
+            if (sklad != nullptr)
+                zwloka = std::max(zwloka, sklad->OpoznienieWjazdu() * 1000LL);
+        }
         d->SetZwlokaOdjazdu(static_cast<std::int32_t>(std::max(0LL, zwloka / 60000) * 60));
     }
 }
