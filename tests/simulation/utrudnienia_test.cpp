@@ -382,3 +382,86 @@ TEST(Utrudnienia, ATrainStillToComeShowsTheDelayItBringsAndLosesItOnceIn)
     t->SetPoPrzyjezdzie(true);
     EXPECT_EQ(OpisPociagu(*t).find("opóźniony"), std::string::npos);
 }
+
+namespace {
+
+// The shipped day's first train under the automatic dispatcher, with a fault laid on by hand.
+struct TPierwszyPociag {
+    TSrodowiskoTestowe s;
+    TSymulacjaStacji sym{s.Uslugi, s.Rozklad};
+    std::vector<std::string> linie;
+    int kary = 0;
+
+    TPierwszyPociag()
+    {
+        DzienZDanych(s.Rozklad);
+        sym.Stacja().OdtwarzajDzwieki = false;
+        sym.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
+            linie.push_back(std::to_string(l.Punkty) + " " + l.Tekst);
+            kary += l.Punkty < 0;
+        };
+        sym.Dyspozytor().Wlacz(true);
+        EXPECT_EQ(sym.Akt({"start"}), "");
+    }
+    void Do(double czas)
+    {
+        while (sym.CzasSymulacji < czas)
+            sym.Wykonaj([&] { sym.Tyknij(); });
+    }
+    bool Bylo(const std::string& linia) const { return std::find(linie.begin(), linie.end(), linia) != linie.end(); }
+};
+
+}  // namespace
+
+TEST(UtrudnieniaDnia, TheAutomaticDispatcherLetsATrainPastAFaultyEntrySignalOnSzAtNoCost)
+{
+    TPierwszyPociag d;
+    d.sym.Stacja().Znajdz<TSemafor>("sA")->SetUsterka("Usterka semafora sA: nie można podać sygnału S2.");
+    d.Do(G(4, 20));
+    EXPECT_TRUE(d.Bylo("0 Podano sygnał zastępczy przy usterce semafora."));
+    EXPECT_TRUE(d.Bylo("0 Jazda pociągu na sygnał zastępczy przy usterce semafora."));
+    EXPECT_TRUE(d.Bylo("20 Pociąg 34101 opuścił stację punktualnie.") ||
+                d.Bylo("20 Pociąg 34101 opuścił stację z opóźnieniem  1 min. (przywiezionym z trasy)."));
+    EXPECT_EQ(d.kary, 0);
+}
+
+TEST(UtrudnieniaDnia, TheAutomaticDispatcherWaitsForAFaultySwitchAndSetsTheRouteOnceItIsRepaired)
+{
+    TPierwszyPociag d;
+    // Every switch out of order until 4:16: the first train's way out, which needs two of them
+    // thrown, waits for the repair, and nobody tries them meanwhile.
+    std::vector<TZwrotnica*> zwrotnice = d.sym.Stacja().Zwrotnice();
+    for (TZwrotnica* z : zwrotnice)
+        z->SetUsterka("Usterka zwrotnicy " + z->Name + ".");
+    d.Do(G(4, 16));
+    const auto odjechal = [&d] {
+        return std::any_of(d.linie.begin(), d.linie.end(), [](const std::string& l) {
+            return l.find("Pociąg 34101 opuścił stację") != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(d.Bylo("0 Pociąg się zatrzymał w punkcie p1"));
+    EXPECT_FALSE(odjechal());
+    EXPECT_FALSE(d.Bylo("0 Zwrotnica się nie przestawiła."));
+    for (TZwrotnica* z : zwrotnice)
+        z->SetUsterka({});
+    d.Do(G(4, 30));
+    EXPECT_TRUE(odjechal());
+}
+
+TEST(UtrudnieniaDnia, TheAutomaticDispatcherWaitsForBarriersThatWillNotComeDown)
+{
+    TPierwszyPociag d;
+    auto* r = d.sym.Stacja().Znajdz<TRogatka>("rKs1");
+    // Raised by the player, then out of order.
+    d.sym.Wykonaj([&] { r->Click(); });
+    ASSERT_TRUE(r->Podniesione());
+    r->SetUsterka("Usterka rogatki rKs1: nie daje się opuścić.");
+    d.Do(G(4, 12));
+    // The first train's way in crosses the road: it stays out, and nobody tries the barriers.
+    EXPECT_FALSE(d.Bylo("0 Pociąg się zatrzymał w punkcie p1"));
+    EXPECT_FALSE(d.Bylo("0 Rogatki nie opadły."));
+    EXPECT_TRUE(r->Podniesione());
+    r->SetUsterka({});
+    d.Do(G(4, 40));
+    EXPECT_TRUE(d.Bylo("0 Pociąg się zatrzymał w punkcie p1"));
+}
