@@ -441,8 +441,11 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
         return;
     }
     case tEtap::wjezdza:
-        // Held at a signal that cannot show S2: the substitute signal, then the order to go on.
-        PrzepuscNaSz(z);
+    case tEtap::odjechal:
+        // Held at a signal of its route left at stop (one that could not show S2 when the route was
+        // set): the signal now, then, on Sz, the order to go on. Only faults leave one so.
+        if (ruch_.Silnik.Utrudnienia.Usterki() || ruch_.Stacja.Usterki() > 0)
+            PrzepuscNaSz(z);
         return;
     case tEtap::stoi: {
         if (z.Wyjazd == nullptr || z.DrogaWyjazdu == nullptr || Wczesniej(teraz_, z.TerminWyjazdu()))
@@ -459,9 +462,11 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
         // The order at the timetable time, not before.
         if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
             return;
-        // An exit signal that cannot show S2 is passed on Sz, given just before the order.
-        for (TSemafor* s : z.DrogaWyjazdu->Semafory(z.KierunekWyjazdu))
-            DajSz(z, s);
+        // An exit signal left at stop is cleared now: on Sz, given just before the order, when it
+        // cannot show S2.
+        if (ruch_.Silnik.Utrudnienia.Usterki() || ruch_.Stacja.Usterki() > 0)
+            for (TSemafor* s : z.DrogaWyjazdu->Semafory(z.KierunekWyjazdu))
+                OtworzSemafor(z, s);
         if (Menu(z.Peron, {"Daj polecenie odjazdu"}, "daję polecenie odjazdu pociągowi " + z.Numer,
                  "Daj polecenie odjazdu pociągowi " + z.Numer + " z menu peronu " + z.Peron->Name))
             z.Etap = tEtap::odjechal;
@@ -643,6 +648,19 @@ void TAutomatycznyDyspozytor::DajSz(TZadanie& z, TSemafor* s)
     sterowanie->SzBezPytania = false;
 }
 
+void TAutomatycznyDyspozytor::OtworzSemafor(TZadanie& z, TSemafor* s)
+{
+    if (s->Status() != tSemStatus::czerwony || s->Stan() != tStan::utwierdzony)
+        return;
+    if (!s->Usterka.empty()) {
+        DajSz(z, s);
+        return;
+    }
+    if (TPunktButton* b = Mapa().Przycisk(s))
+        Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + " dla pociągu " + z.Numer,
+                 "Podaj sygnał zezwalający na semaforze " + s->Name + " dla pociągu " + z.Numer + ": kliknij go");
+}
+
 void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)
 {
     TPociag& t = *z.Pociag;
@@ -650,9 +668,10 @@ void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)
     if (p == nullptr || t.StanJazdy != tStanJazdy::zatrzymany)
         return;
     auto* s = dynamic_cast<TSemafor*>(p->Neighbour(t.Kierunek));
-    if (s == nullptr || s->Typ() != t.Kierunek || s->Usterka.empty() || s->Stan() != tStan::utwierdzony)
+    if (s == nullptr || s->Typ() != t.Kierunek || s->Stan() != tStan::utwierdzony || s->Status() != tSemStatus::czerwony)
         return;
-    DajSz(z, s);
+    // S2 sets the train off by itself; Sz needs the order.
+    OtworzSemafor(z, s);
     if (s->Status() == tSemStatus::bialy)
         Menu(p, {"Daj polecenie odjazdu"}, "daję polecenie jazdy na sygnał zastępczy pociągowi " + z.Numer,
              "Daj polecenie odjazdu pociągowi " + z.Numer + " z menu punktu " + p->Name + ": minie semafor " +

@@ -173,7 +173,9 @@ private:
     void ZmienPeron(TZadanie& z);
     // The substitute signal at a signal that cannot show S2, on its locked route.
     void DajSz(TZadanie& z, TSemafor* s);
-    // A train held at such a signal: Sz, then the order to go on.
+    // A signal of the train's route left at stop: S2, or Sz when it cannot show S2.
+    void OtworzSemafor(TZadanie& z, TSemafor* s);
+    // A train held at such a signal: the signal, then on Sz the order to go on.
     void PrzepuscNaSz(TZadanie& z);
     void UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer);
     void OpuscRogatke(TRogatka* r, const std::string& numer);

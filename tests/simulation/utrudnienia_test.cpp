@@ -370,6 +370,10 @@ TEST(UtrudnieniaDnia, TheAutomaticDispatcherSendsEveryTrainOffAtEveryLevel)
         EXPECT_LT(d.Kary, 20) << "level " << poziom;
         EXPECT_EQ(d.Dodatkowe > 0, poziom == 3) << "level " << poziom;
     }
+    // A day whose signal fault ends after the route was set, the signal left at stop: the train
+    // held there is let on when it gets to it.
+    const TDzienAutomatu d = ZagrajZUtrudnieniami(2, 4);
+    EXPECT_EQ(d.Odjazdy, d.Wyjezdzajace);
 }
 
 TEST(Utrudnienia, ATrainStillToComeShowsTheDelayItBringsAndLosesItOnceIn)
