@@ -206,6 +206,8 @@ void TMenuPociagu::PrzygotujSklad(TPociag* p, TPociag* t)
             // Swapped in place: the point stays occupied, only its train changes.
             punkt->SetPociag(t);
         }
+    // Made of a consist that came in late, it may leave as late: that is the line's doing too.
+    t->SetZwlokaOdjazdu(std::max(t->ZwlokaOdjazdu(), p->OpoznienieWjazdu()));
     t->SetSkonczylBieg(false);
     t->SetZapowiedziany(true);
     t->SetPoPrzyjezdzie(true);

@@ -150,7 +150,8 @@ TEST_F(MenuPociagu, AConsistLackingATimetableVehicleOrWithAWagonAtTheHeadCostsTe
 
 TEST_F(MenuPociagu, ASuccessfulPreparationMakesTheConsistTheTimetableTrainOnEveryPointItHeld)
 {
-    Postaw("p1", "2+a", stPrawy, tStanJazdy::postoj);
+    // A consist that came in eleven minutes late: the train made of it may leave as late.
+    Postaw("p1", "2+a", stPrawy, tStanJazdy::postoj).SetOpoznienieWjazdu(11 * 60);
     TPociag* rozkladowy = Rozkladowy();
     const std::size_t przedtem = sym.Silnik().PociagiDnia().size();
     menu.Otworz(sym.Stacja().Znajdz<TPunkt>("p1"));
@@ -159,6 +160,7 @@ TEST_F(MenuPociagu, ASuccessfulPreparationMakesTheConsistTheTimetableTrainOnEver
     EXPECT_EQ(sym.Dziennik().Linie().back().Punkty, 20);
     EXPECT_EQ(sym.Stacja().Znajdz<TPunkt>("p1")->Pociag(), rozkladowy);
     EXPECT_EQ(rozkladowy->Sklad(), "2+a");
+    EXPECT_EQ(rozkladowy->ZwlokaOdjazdu(), 11 * 60);
     EXPECT_EQ(rozkladowy->StanJazdy, tStanJazdy::zatrzymany);
     EXPECT_FALSE(rozkladowy->Manewrowy());
     EXPECT_TRUE(sym.Stacja().Znajdz<TWlot>("stacja_Drelinko")->Pociagi.empty());
