@@ -194,7 +194,8 @@ void TAutomatycznyDyspozytor::Planuj()
     });
 
     // Trains that start here take over the consist of the latest train that ended here before them
-    // and has the vehicles they need.
+    // and has the vehicles they need. "Before" by the timetable, as the engine pairs them for their
+    // allowance: a consist that comes in late makes its train leave late, not another train.
     for (auto& s : zadania_) {
         if (s->Wjazd != nullptr)
             continue;
@@ -206,7 +207,8 @@ void TAutomatycznyDyspozytor::Planuj()
             const bool zgodny = SkladZgodny(*s->Pociag, t.SkonczylBieg() ? t.Sklad() : t.SkladRozkladowy()) ||
                                 (doradca_ && t.SkonczylBieg() && SkladZgodny(*s->Pociag, t.SkladRozkladowy()));
             if (r->Wyjazd == nullptr && r->Wjazd != nullptr && r->Nastepca == nullptr &&
-                !Wczesniej(s->Odjazd, r->Przyjazd) && zgodny)
+                !Wczesniej(s->Odjazd, t.Przyjazd()) && zgodny &&
+                (najlepszy == nullptr || !Wczesniej(t.Przyjazd(), najlepszy->Pociag->Przyjazd())))
                 najlepszy = r.get();
         }
         if (najlepszy != nullptr) {
@@ -391,12 +393,17 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
     case tEtap::czeka: {
         if (z.Wjazd == nullptr)
             return;
-        // On a day with disturbances the plan's platform may be taken, or none was free in the plan,
-        // when the train comes: one free now will do.
+        // On a day with disturbances the neighbouring station may have kept the train back since the
+        // plan was made: it is due when it is due now.
         const bool utrudnienia = ruch_.Silnik.Utrudnienia.Poziom > 0;
+        if (utrudnienia)
+            z.Przyjazd = t.PrzyjazdOczekiwany();
+        // And when it comes the plan's platform may be taken, or none was free in the plan, or the
+        // way to it may wait for a repair: one free now, on a way without a fault, will do.
         if (utrudnienia && !Wczesniej(teraz_, z.TerminWjazdu()) &&
-            (z.DrogaWjazdu == nullptr || (z.Peron != nullptr && z.Peron->Pociag() != nullptr &&
-                                          !DrogaUtwierdzona(*z.DrogaWjazdu, nullptr))))
+            (z.DrogaWjazdu == nullptr ||
+             (!DrogaUtwierdzona(*z.DrogaWjazdu, nullptr) &&
+              ((z.Peron != nullptr && z.Peron->Pociag() != nullptr) || !Sprawna(*z.DrogaWjazdu, powod)))))
             ZmienPeron(z);
         if (z.DrogaWjazdu == nullptr)
             return;
@@ -442,10 +449,13 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
     }
     case tEtap::wjezdza:
     case tEtap::odjechal:
-        // Held at a signal of its route left at stop (one that could not show S2 when the route was
-        // set): the signal now, then, on Sz, the order to go on. Only faults leave one so.
-        if (ruch_.Silnik.Utrudnienia.Usterki() || ruch_.Stacja.Usterki() > 0)
+        // A signal of its route left at stop (one that could not show S2 when the route was set)
+        // shows S2 once it is repaired, before the train comes to it; a train held at one still
+        // faulty goes on on Sz with the order. Only faults leave one so.
+        if (ruch_.Silnik.Utrudnienia.Usterki() || ruch_.Stacja.Usterki() > 0) {
+            SemaforyPoNaprawie(z);
             PrzepuscNaSz(z);
+        }
         return;
     case tEtap::stoi: {
         if (z.Wyjazd == nullptr || z.DrogaWyjazdu == nullptr || Wczesniej(teraz_, z.TerminWyjazdu()))
@@ -536,12 +546,19 @@ bool TAutomatycznyDyspozytor::UstawDroge(TZadanie& z, const TPrzebieg& p, tSemTy
         for (TPunkt* q : p.Droga.Punkty)
             wlasciciele_[q] = z.Numer;
     }
-    // A signal that cannot show S2 stays at stop: its train is let past on Sz when it gets there.
-    for (TSemafor* s : semafory)
-        if (s->Status() == tSemStatus::czerwony && s->Stan() == tStan::utwierdzony && s->Usterka.empty())
-            if (TPunktButton* b = Mapa().Przycisk(s))
-                Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla,
-                         "Podaj sygnał zezwalający na semaforze " + s->Name + dla + ": kliknij go");
+    // A signal that cannot show S2 stays at stop: it is cleared when repaired, or its train is let
+    // past on Sz when it gets there.
+    for (TSemafor* s : semafory) {
+        if (s->Status() != tSemStatus::czerwony || s->Stan() != tStan::utwierdzony)
+            continue;
+        if (!s->Usterka.empty()) {
+            if (std::find(z.PoUsterce.begin(), z.PoUsterce.end(), s) == z.PoUsterce.end())
+                z.PoUsterce.push_back(s);
+        } else if (TPunktButton* b = Mapa().Przycisk(s)) {
+            Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + dla,
+                     "Podaj sygnał zezwalający na semaforze " + s->Name + dla + ": kliknij go");
+        }
+    }
     return true;
 }
 
@@ -575,7 +592,8 @@ void TAutomatycznyDyspozytor::ZmienPeron(TZadanie& z)
         const TPrzebieg* we = Mapa().Przebieg(z.Wjazd, p);
         const TPrzebieg* wy = z.Wyjazd != nullptr ? Mapa().Przebieg(p, z.Wyjazd) : nullptr;
         std::string powod;
-        if (we == nullptr || (z.Wyjazd != nullptr && wy == nullptr) || !DrogaWolna(*we, nullptr, powod))
+        if (we == nullptr || (z.Wyjazd != nullptr && wy == nullptr) || !DrogaWolna(*we, nullptr, powod) ||
+            !Sprawna(*we, powod))
             continue;
         // Nor a platform another train is coming to.
         const bool zajety = std::any_of(zadania_.begin(), zadania_.end(), [&](const auto& inne) {
@@ -659,6 +677,22 @@ void TAutomatycznyDyspozytor::OtworzSemafor(TZadanie& z, TSemafor* s)
     if (TPunktButton* b = Mapa().Przycisk(s))
         Nacisnij(b, "podaję sygnał zezwalający na semaforze " + s->Name + " dla pociągu " + z.Numer,
                  "Podaj sygnał zezwalający na semaforze " + s->Name + " dla pociągu " + z.Numer + ": kliknij go");
+}
+
+void TAutomatycznyDyspozytor::SemaforyPoNaprawie(TZadanie& z)
+{
+    // One no longer at stop on a locked route (cleared, passed, or its route let go) is done with.
+    std::erase_if(z.PoUsterce, [](const TSemafor* s) {
+        return s->Status() != tSemStatus::czerwony || s->Stan() != tStan::utwierdzony;
+    });
+    // Pressed once: refused now (another route over the same block), it is the train's to pass on
+    // Sz when it gets there.
+    for (auto it = z.PoUsterce.begin(); it != z.PoUsterce.end(); ++it)
+        if ((*it)->Usterka.empty()) {
+            OtworzSemafor(z, *it);
+            z.PoUsterce.erase(it);
+            return;
+        }
 }
 
 void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)

@@ -175,6 +175,8 @@ private:
     void DajSz(TZadanie& z, TSemafor* s);
     // A signal of the train's route left at stop: S2, or Sz when it cannot show S2.
     void OtworzSemafor(TZadanie& z, TSemafor* s);
+    // A signal of the train's locked route that a fault left at stop, repaired since: S2 now.
+    void SemaforyPoNaprawie(TZadanie& z);
     // A train held at such a signal: the signal, then on Sz the order to go on.
     void PrzepuscNaSz(TZadanie& z);
     void UstawZwrotnice(const TDrogaUkladu& d, const std::string& numer);

@@ -8,6 +8,7 @@
 #include "trains/czas.h"
 
 #include <algorithm>
+#include <vector>
 
 // One move of a shunting unit, from a stop to the next, in the direction.
 struct TAutomatycznyDyspozytor::TRuch {
@@ -39,6 +40,8 @@ struct TAutomatycznyDyspozytor::TZadanie {
     bool ObjazdZaplanowany = false;
     std::size_t Krok = 0;
     bool RuchTrwa = false;
+    // Signals of its locked routes that a fault kept at stop when they were set: cleared once repaired.
+    std::vector<TSemafor*> PoUsterce;
 
     // When the train is due onto its entry.
     double NaWlocie() const { return Przyjazd - (Wjazd != nullptr ? Wjazd->WyprzedzenieJakoCzas() : 0.0); }

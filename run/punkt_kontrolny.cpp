@@ -448,7 +448,10 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
                          << static_cast<int>(z->KierunekWjazdu) << static_cast<int>(z->KierunekWyjazdu) << z->Przyjazd
                          << z->Odjazd << z->BezPostoju << nrZadania(z->Poprzednik) << nrZadania(z->Nastepca)
                          << static_cast<int>(z->Etap) << z->Widziany << z->Zgloszony[0] << z->Zgloszony[1]
-                         << z->ObjazdZaplanowany << z->Krok << z->RuchTrwa << z->Objazd.size();
+                         << z->ObjazdZaplanowany << z->Krok << z->RuchTrwa << z->Objazd.size()
+                         << z->PoUsterce.size();
+        for (const TSemafor* s : z->PoUsterce)
+            p << s->Name;
         for (const auto& ruch : z->Objazd) {
             p.Wiersz("move") << static_cast<int>(ruch.Kierunek);
             ZapiszDroge(p, ruch.Droga);
@@ -748,6 +751,10 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
         const std::int64_t krok = c.Calkowita(0, maks32);
         z->RuchTrwa = c.Logiczna();
         z->Objazd.resize(c.Ile());
+        // Written by later versions only.
+        if (c.Zostalo())
+            for (std::size_t i = c.IleWartosci(1); i > 0; --i)
+                z->PoUsterce.push_back(CzytajKomponentNiepusty<TSemafor>(c, stacja));
         z->Krok = static_cast<std::size_t>(krok);
         if (z->Krok > z->Objazd.size())
             c.Blad("krok objazdu poza objazdem");

@@ -37,6 +37,10 @@ std::string BezWiodacejSpacji(std::string tekst)
     return tekst;
 }
 
+// How long after a train from a single-track line is in the line is taken to be clear for one
+// leaving by it, in judging whose a delay is.
+constexpr long long OczyszczenieLiniiMs = 2 * 60000;
+
 // The lead before its arrival at which a train is announced on the entry's line.
 double CzasZapowiedziWlotu(const TWlot& wlot)
 {
@@ -260,7 +264,6 @@ void TSilnikSymulacji::ZwlokiOdjazdow()
 {
     if (!Utrudnienia.Opoznienia())
         return;
-    constexpr long long Oczyszczenie = 2 * 60000;
     // Per line, the trains coming in by it in the order of their timetable arrivals, each with the
     // latest expected arrival of those up to it: a day of any size is looked through once.
     struct TWjazd {
@@ -292,7 +295,7 @@ void TSilnikSymulacji::ZwlokiOdjazdow()
             const auto za = std::upper_bound(wjazdy.begin(), wjazdy.end(), odjazd,
                                              [](long long czas, const TWjazd& w) { return czas < w.Przyjazd; });
             if (za != wjazdy.begin())
-                zwloka = std::max(zwloka, std::prev(za)->NajpozniejOczekiwany + Oczyszczenie - odjazd);
+                zwloka = std::max(zwloka, std::prev(za)->NajpozniejOczekiwany + OczyszczenieLiniiMs - odjazd);
         }
         // Made of a consist that came in late: the latest train that ended here with the vehicles it needs.
         const TWlot* wjazd = ZnajdzWlot(d->Wjezdza());
@@ -490,8 +493,11 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
     if (TZapowiedz* z = e.Zapowiedz) {
         if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size())) {
             TPociag* n = NastepnyPociag(e, 1);
-            if (n != nullptr && Utrudnienia.Opoznienia() && &e != WlotStacyjny())
+            if (n != nullptr && Utrudnienia.Opoznienia() && &e != WlotStacyjny()) {
                 n = ZapowiedzPoOdjezdzie(e, *n);
+                if (n != nullptr)
+                    LiniaZajeta(e, *n);
+            }
             z->SetPociag(n);
         }
         if (z->Pociag() != nullptr)
@@ -531,7 +537,13 @@ TPociag* TSilnikSymulacji::ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t)
     // can take it: the line carries one way at a time, so a train standing here ready to leave by
     // it, due within the announcement's lead, has it first; and a platform must be free for the
     // train to come to. Otherwise the two could wait for each other for good.
+    // So does a train still coming in by another line, or moving through the station, that will
+    // leave by it: announced now, this one would hold it for the whole lead.
     const double teraz = Teraz(), wyprzedzenie = CzasZapowiedziWlotu(wlot);
+    const auto maPierwszenstwo = [&](const TPociag* d) {
+        return d != nullptr && d != &t && !d->Manewrowy() && RowneBezWielkosci(d->Wyjezdza(), wlot.Name) &&
+               Milisekundy(d->Odjazd() - teraz) <= Milisekundy(wyprzedzenie);
+    };
     bool wolnyPeron = false;
     for (const TPunkt* p : okno_->Punkty()) {
         const TPociag* d = p->Pociag();
@@ -539,12 +551,13 @@ TPociag* TSilnikSymulacji::ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t)
             wolnyPeron = wolnyPeron || (p->Jest(rpPeron) && p->Stan() == tStan::wolny);
             continue;
         }
-        if (!p->LiczySieDoStacji() || d->StanJazdy == tStanJazdy::jazda || d->Manewrowy() || !d->PoPrzyjezdzie() ||
-            !RowneBezWielkosci(d->Wyjezdza(), wlot.Name))
-            continue;
-        if (Milisekundy(d->Odjazd() - teraz) <= Milisekundy(wyprzedzenie))
+        if (p->LiczySieDoStacji() && maPierwszenstwo(d))
             return nullptr;
     }
+    for (const TWlot* w : Wloty)
+        if (w != &wlot && !w->Jest(rpWlotStacyjny) &&
+            (maPierwszenstwo(w->Pociag()) || (w->Zapowiedz != nullptr && maPierwszenstwo(w->Zapowiedz->Pociag()))))
+            return nullptr;
     // Every train already on its way in needs a platform too.
     int wolnych = 0, wDrodze = 0;
     for (const TPunkt* p : okno_->Punkty())
@@ -561,6 +574,26 @@ TPociag* TSilnikSymulacji::ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t)
         t.SetZwlokaOdjazdu(std::max(t.ZwlokaOdjazdu(), t.OpoznienieWjazdu()));
     }
     return &t;
+}
+
+void TSilnikSymulacji::LiniaZajeta(const TWlot& wlot, const TPociag& a)
+{
+    // Announced, the train holds the single-track line until it is in. A train to leave by the line
+    // that could not have left yet, for its timetable or the delay it brought, is held by the line,
+    // not by the dispatcher: its allowance runs on until the line is clear. One that could have gone
+    // before the announcement has only itself to blame.
+    const long long teraz = Milisekundy(Teraz());
+    const long long wolna = Milisekundy(a.PrzyjazdOczekiwany()) + OczyszczenieLiniiMs;
+    for (const auto& d : pociagiDnia_) {
+        if (d.get() == &a || d->Manewrowy() || odjazdy_.count(d.get()) != 0 ||
+            !RowneBezWielkosci(d->Wyjezdza(), wlot.Name))
+            continue;
+        const long long odjazd = Milisekundy(d->Odjazd());
+        if (odjazd + d->ZwlokaOdjazdu() * 1000LL <= teraz || wolna <= odjazd)
+            continue;
+        const auto zwloka = static_cast<std::int32_t>((wolna - odjazd) / 60000 * 60);
+        d->SetZwlokaOdjazdu(std::max(d->ZwlokaOdjazdu(), zwloka));
+    }
 }
 
 void TSilnikSymulacji::PrzesunPociag(TPunkt& p, TPociag& t)

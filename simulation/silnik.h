@@ -83,6 +83,8 @@ private:
     // On a day with delays: the train due to be announced from the line, or none while the line is
     // kept for a train here about to leave by it.
     TPociag* ZapowiedzPoOdjezdzie(const TWlot& wlot, TPociag& t);
+    // A train announced on the line: the allowances of the trains it keeps from leaving by it.
+    void LiniaZajeta(const TWlot& wlot, const TPociag& a);
     void PrzesunPociag(TPunkt& p, TPociag& t);
     double Teraz() const { return teraz_(); }
     // Clears every point, announcement field and queue holding the train.

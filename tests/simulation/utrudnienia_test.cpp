@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -370,10 +371,22 @@ TEST(UtrudnieniaDnia, TheAutomaticDispatcherSendsEveryTrainOffAtEveryLevel)
         EXPECT_LT(d.Kary, 20) << "level " << poziom;
         EXPECT_EQ(d.Dodatkowe > 0, poziom == 3) << "level " << poziom;
     }
-    // A day whose signal fault ends after the route was set, the signal left at stop: the train
-    // held there is let on when it gets to it.
+    // A day whose signal fault ends after the route was set, the signal left at stop: the signal is
+    // cleared once repaired, and nobody stops at it.
     const TDzienAutomatu d = ZagrajZUtrudnieniami(2, 4);
     EXPECT_EQ(d.Odjazdy, d.Wyjezdzajace);
+    EXPECT_EQ(d.Kary, 0);
+}
+
+TEST(UtrudnieniaDnia, OnDaysOfDelaysTheAutomaticDispatcherSendsEveryTrainOffWithoutAPenalty)
+{
+    // Days on which several trains are late at once: a consist late for the train to be made of it,
+    // a train from the line holding a late one's way out, a neighbour keeping a train back.
+    for (const std::uint64_t ziarno : {1, 2, 5}) {
+        const TDzienAutomatu d = ZagrajZUtrudnieniami(1, ziarno);
+        EXPECT_EQ(d.Odjazdy, d.Wyjezdzajace) << "seed " << ziarno;
+        EXPECT_EQ(d.Kary, 0) << "seed " << ziarno;
+    }
 }
 
 TEST(Utrudnienia, ATrainStillToComeShowsTheDelayItBringsAndLosesItOnceIn)
@@ -468,4 +481,51 @@ TEST(UtrudnieniaDnia, TheAutomaticDispatcherWaitsForBarriersThatWillNotComeDown)
     r->SetUsterka({});
     d.Do(G(4, 40));
     EXPECT_TRUE(d.Bylo("0 Pociąg się zatrzymał w punkcie p1"));
+}
+
+namespace {
+
+// A train to start here at 4:35 for Brzelany, made of a consist that may come in late, and a train
+// from Brzelany due at 5:30 on the same single-track line. The allowance of the one leaving, in
+// minutes, before and after the other has been announced, when the first could have left
+// `przedZapowiedzia` minutes before the announcement (a negative number: after it).
+std::pair<int, int> ZwlokaPrzedIPoZapowiedzi(int przedZapowiedzia)
+{
+    TSrodowiskoTestowe s;
+    s.Rozklad.Rozklad.Append(PociagOlszarzynaBrzelany("34191", "stacja_Drelinko", "wBrz", G(4, 35), G(4, 35)));
+    s.Rozklad.Rozklad.Append(PociagOlszarzynaBrzelany("34102", "wBrz", "wOlsz", G(5, 30), G(5, 34)));
+    s.Rozklad.ZapiszRozklad();
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.UstawUtrudnienia(1, 1);
+    sym.CzasSymulacji = G(4, 0);
+    sym.Pokaz();
+    TPociag* wyjezdza = nullptr;
+    TPociag* przyjezdza = nullptr;
+    for (const auto& t : sym.Silnik().PociagiDnia())
+        (t->Numer() == "34191" ? wyjezdza : przyjezdza) = t.get();
+    EXPECT_TRUE(wyjezdza != nullptr && przyjezdza != nullptr);
+    if (wyjezdza == nullptr || przyjezdza == nullptr)
+        return {};
+    przyjezdza->SetOpoznienieWjazdu(0);
+    const double zapowiedz = G(5, 30) - sym.Silnik().ZnajdzWlot("wBrz")->Zapowiedz->CzasZapowiedzi();
+    const int mogl = static_cast<int>(Milisekundy(zapowiedz - G(4, 35)) / 60000) - przedZapowiedzia;
+    EXPECT_GT(mogl, 0);
+    wyjezdza->SetZwlokaOdjazdu(mogl * 60);
+    while (!przyjezdza->Zapowiedziany() && sym.CzasSymulacji < G(5, 30)) {
+        sym.Silnik().KrokSymulacji();
+        sym.CzasSymulacji += Sekunda(5);
+    }
+    EXPECT_TRUE(przyjezdza->Zapowiedziany());
+    return {mogl, wyjezdza->ZwlokaOdjazdu() / 60};
+}
+
+}  // namespace
+
+TEST(UtrudnieniaDnia, ATrainThatCouldNotLeaveYetWhenATrainWasAnnouncedOnItsLineMayWaitForItUncharged)
+{
+    // Held by the line: the allowance runs until the train from it is in (5:30) and two minutes more.
+    EXPECT_EQ(ZwlokaPrzedIPoZapowiedzi(-5).second, 57);
+    // Could it have gone before, the wait is the dispatcher's.
+    const auto [przed, po] = ZwlokaPrzedIPoZapowiedzi(5);
+    EXPECT_EQ(po, przed);
 }
