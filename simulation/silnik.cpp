@@ -382,7 +382,8 @@ void TSilnikSymulacji::KrokUtrudnien()
     // Ends first, then beginnings: an element may have two faults in a day.
     for (const TUsterkaElementu& u : usterki_) {
         auto* e = dynamic_cast<TElement*>(okno_->Znajdz(u.Element));
-        if (e == nullptr || e->Usterka != OpisUsterki(u) || trwa(u))
+        // The text is made only for an element at fault, and only once its time is up.
+        if (e == nullptr || e->Usterka.empty() || trwa(u) || e->Usterka != OpisUsterki(u))
             continue;
         e->SetUsterka({});
         ZapiszWDzienniku(0, Formatuj("Koniec usterki: %s.", e->Name.c_str()), KoniecUsterki(u), {tRodzajOceny::usterka});
