@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <vector>
@@ -250,10 +251,18 @@ TWynikProby Zagraj(const std::string& csv)
     return ZagrajDzien(rozklad);
 }
 
-// The service the proof tripped over: the trains of its first conflict, else its first late train,
-// else the service at the station when its first penalty was written.
+// The service the proof tripped over: the train named in its first penalty when that came before
+// any conflict (what went wrong later may only follow from it), else the trains of its first
+// conflict, else its first late train, else the service at the station when its first penalty was
+// written.
 std::ptrdiff_t Winowajca(const std::vector<TUsluga>& uslugi, const TWynikProby& w)
 {
+    const auto czasKary = w.Kary.empty() ? std::nullopt : CzytajGodzine(w.Kary.front().substr(0, 8));
+    if (czasKary && (!w.Konflikt || Milisekundy(*czasKary) < Milisekundy(w.Konflikt->Czas)))
+        for (std::size_t i = 0; i < uslugi.size(); ++i)
+            for (const TPociagUslugi& t : uslugi[i].Pociagi)
+                if (w.Kary.front().find("ciąg " + t.Numer + " ") != std::string::npos)
+                    return static_cast<std::ptrdiff_t>(i);
     std::vector<std::string> numery;
     if (w.Konflikt)
         numery.push_back(w.Konflikt->Pociagi.substr(0, w.Konflikt->Pociagi.find(',')));
@@ -264,8 +273,7 @@ std::ptrdiff_t Winowajca(const std::vector<TUsluga>& uslugi, const TWynikProby& 
             if (uslugi[i].Ma(n))
                 return static_cast<std::ptrdiff_t>(i);
     if (!w.Kary.empty()) {
-        const auto czas = CzytajGodzine(w.Kary.front().substr(0, 8));
-        const int minuta = czas ? static_cast<int>(*czas * 1440) : 0;
+        const int minuta = czasKary ? static_cast<int>(*czasKary * 1440) : 0;
         for (std::size_t i = 0; i < uslugi.size(); ++i)
             if (uslugi[i].Od() <= minuta + 1 && minuta <= uslugi[i].Do() + 2)
                 return static_cast<std::ptrdiff_t>(i);

@@ -51,4 +51,13 @@ TEST(NowyDzien, DaysOfSeveralSizesAndSeedsAreSoundPlayableAndOfEveryKind)
     }
 }
 
+TEST(NowyDzien, ABigDayLosesOnlyWhatItsProofTripsOverNotWhatFollowsFromIt)
+{
+    // A day whose first trouble is a train held at its entry, which then kept its platform: the
+    // trains that met it there afterwards are not taken out one by one for it.
+    const TNowyDzien d = WygenerujDzien(100, 7);
+    EXPECT_TRUE(d.Proba.Grywalny);
+    EXPECT_GE(d.Pociagi, 75);
+}
+
 }  // namespace
