@@ -281,13 +281,15 @@ void TRaporty::Zapisz(const TOcena& ocena, std::int32_t punkty, double pora, std
         break;
     case tRodzajOceny::przetrzymanie:
     case tRodzajOceny::skladGotowy:
-        if (!t->Przyjazd)
-            t->Przyjazd = czas;
-        break;
     case tRodzajOceny::postoj:
         // Only the stop that judged its arrival: stops before the platform do not count.
-        if (!t->Przyjazd && ocena.Pociag->PoPrzyjezdzie())
-            t->Przyjazd = czas;
+        if (t->Przyjazd || (rodzaj == tRodzajOceny::postoj && !ocena.Pociag->PoPrzyjezdzie()))
+            break;
+        t->Przyjazd = czas;
+        // The line may have kept a train that ends here back since the day was made, as it may
+        // one that leaves.
+        if (t->KonczyBieg)
+            t->OpoznienieWjazdu = ocena.Pociag->OpoznienieWjazdu();
         break;
     case tRodzajOceny::nieprzyjechal:
         t->Przepadl = true;

@@ -357,6 +357,22 @@ TEST_F(PodzialOpoznienia, BeforeItLeavesATrainsArrivalIsSplitAndBeforeItComesOnl
     EXPECT_EQ(Raport(czeka).OpoznienieTutaj(), 0);
 }
 
+TEST_F(PodzialOpoznienia, ATrainThatEndsHereKeptBackByTheLineAfterTheDayWasMadeBringsThatWaitIn)
+{
+    pociagi.push_back(PociagOlszarzynaBrzelany("44722", "wWirowa", "", G(11, 50), G(11, 50)));
+    TPociag& konczy = *pociagi.back();
+    konczy.SetOpoznienieWjazdu(13 * 60);
+    raporty.UstawUtrudnienia(true);
+    raporty.NowyDzien(G(4, 0), 200, pociagi);
+    // The neighbouring station kept it back fifteen minutes more for a train leaving here.
+    konczy.SetOpoznienieWjazdu(28 * 60);
+    konczy.SetPoPrzyjezdzie(true);
+    Linia(konczy, tRodzajOceny::postoj, G(12, 18));
+    EXPECT_EQ(Raport(konczy).Opoznienie(), 28);
+    EXPECT_EQ(Raport(konczy).OpoznienieZTrasy(), 28);
+    EXPECT_EQ(Raport(konczy).OpoznienieTutaj(), 0);
+}
+
 TEST_F(PodzialOpoznienia, EveryDayOfARunWithDisturbancesIsMarkedAndTheExtraTrainsWithIt)
 {
     Pociag("1", G(5, 0), G(5, 5), 0);
