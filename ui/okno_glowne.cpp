@@ -695,6 +695,8 @@ void TeMain::ZacznijOd(double godzina, int szybkosc)
         return;
     auto symulacja = std::make_unique<TSymulacjaStacji>(uslugi_, rozklad_);
     symulacja->CzasSymulacji = godzina;
+    // The start line's disturbances and seed, as a click on it would play them.
+    symulacja->UstawUtrudnienia(linia_.PoziomUtrudnien(), linia_.WybraneZiarno());
     Bieg(std::move(symulacja), false, szybkosc);
 }
 

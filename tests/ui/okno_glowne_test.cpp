@@ -330,6 +330,25 @@ private slots:
         QVERIFY(Tekst(t.eMain.LiniaStartowa()).contains("ziarno dnia: losowe."));
     }
 
+    void aShiftStartedFromTheCommandLinePlaysTheStartLinesLevelAndSeed()
+    {
+        TStanowisko t;
+        t.s.Rozklad.Rozklad.Append(PociagTestowy(
+            {"34101", "Olszarzyna", "Brzelany", "s122", "wOlsz", "wBrz", "4:08", "4:12", "osobowy"}));
+        QVERIFY(t.s.Rozklad.ZapiszRozklad());
+        t.eMain.WpiszParametr(TLiniaStartowa::Utrudnienia, "2");
+        t.eMain.WpiszParametr(TLiniaStartowa::Ziarno, "4242");
+        int poziom = -1;
+        std::uint64_t ziarno = 0;
+        t.Bieg([&] { t.eMain.ZacznijOd(G(7, 5), 0); },
+               [&](TOknoStacji& s) {
+                   poziom = s.Symulacja().Utrudnienia().Poziom;
+                   ziarno = s.Symulacja().Utrudnienia().Ziarno;
+               });
+        QCOMPARE(poziom, 2);
+        QCOMPARE(ziarno, std::uint64_t{4242});
+    }
+
     void clickingTheHourAsksForOneAndStoresItAsHMm()
     {
         TStanowisko t;
