@@ -93,8 +93,31 @@ void DzienZDyspozytorem(benchmark::State& stan)
     }
 }
 
+// The same day and ticks with the dispatcher off: what DzienZDyspozytorem costs beyond it is the
+// dispatcher's share (goal: the day with it at most twice the day without).
+void DzienBezDyspozytora(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        DzienZDanych(s->Rozklad);
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        sym->Stacja().OdtwarzajDzwieki = false;
+        stan.ResumeTiming();
+        sym->Pokaz();
+        for (int i = 0; i < 17280; ++i)
+            sym->Tyknij();
+        benchmark::DoNotOptimize(sym->Dziennik().Score());
+        stan.PauseTiming();
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(DyspozytorWNajbardziejZajetymTyknieciu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PlanDnia)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DzienZDyspozytorem)->Unit(benchmark::kMillisecond);
+BENCHMARK(DzienBezDyspozytora)->Unit(benchmark::kMillisecond);
