@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -132,6 +133,7 @@ const TPunkt* TAutomatycznyDyspozytor::PlanowanyPeron(const std::string& numer) 
 void TAutomatycznyDyspozytor::Planuj()
 {
     zadania_.clear();
+    planZnany_ = false;
     rezerwacje_.clear();
     TSilnikSymulacji& silnik = ruch_.Silnik;
     TStacja& stacja = ruch_.Stacja;
@@ -280,24 +282,75 @@ void TAutomatycznyDyspozytor::Dzialaj()
         return;
     teraz_ = ruch_.Czas;
     gdzie_.clear();
-    zywe_.clear();
-    for (const auto& t : ruch_.Silnik.PociagiDnia())
-        zywe_.insert(t.get());
-    for (TPunkt* p : ruch_.Stacja.Wszystkie<TPunkt>())
-        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
+    for (TPunkt* p : ruch_.Stacja.Punkty())
+        if (p->Pociag() != nullptr && !p->Jest(rpZapowiedz))
             gdzie_[p->Pociag()] = p;
-    for (auto& z : zadania_) {
-        Rozpoznaj(*z);
-        if (z->Etap == tEtap::koniec || !Obslugiwany(*z))
-            continue;
-        biezace_ = z.get();
-        if (z->Wjazd == nullptr && z->Etap == tEtap::czeka)
-            Formuj(*z);
-        else
-            Prowadz(*z);
-        biezace_ = nullptr;
+    const TSilnikSymulacji& silnik = ruch_.Silnik;
+    // On a day with disturbances a waiting train's platform may change before it is next at its
+    // entry, so every task is looked at.
+    const bool nowyPlan = !planZnany_ || epokaUsunietych_ != silnik.EpokaUsunietych();
+    if (nowyPlan) {
+        nrZadania_.clear();
+        for (std::size_t i = 0; i < zadania_.size(); ++i)
+            nrZadania_.emplace(zadania_[i]->Pociag, i);
+        planZnany_ = true;
     }
+    std::vector<std::size_t> kolejka;
+    if (!nowyPlan && czynneZnane_ && silnik.Utrudnienia.Poziom == 0) {
+        kolejka = czynne_;
+        const auto dodaj = [&](const TPociag* t) {
+            if (t == nullptr)
+                return;
+            if (const auto it = nrZadania_.find(t); it != nrZadania_.end())
+                kolejka.push_back(it->second);
+        };
+        for (const auto& g : gdzie_)
+            dodaj(g.first);
+        for (const TWlot* w : silnik.Wloty) {
+            dodaj(w->Zapowiedz != nullptr ? w->Zapowiedz->Pociag() : nullptr);
+            dodaj(w->Pociag());
+            dodaj(w->Pociagi.empty() ? nullptr : w->Pociagi.front());
+        }
+        // A freed train's task ends on the tick after.
+        for (std::size_t i = przeczytaneUsuniete_; i < silnik.Usuniete().size(); ++i)
+            dodaj(silnik.Usuniete()[i]);
+        std::sort(kolejka.begin(), kolejka.end());
+        kolejka.erase(std::unique(kolejka.begin(), kolejka.end()), kolejka.end());
+    } else {
+        kolejka.resize(zadania_.size());
+        std::iota(kolejka.begin(), kolejka.end(), std::size_t{0});
+    }
+    epokaUsunietych_ = silnik.EpokaUsunietych();
+    przeczytaneUsuniete_ = silnik.Usuniete().size();
+    // Known again only once every task of the queue has had its turn: a peek stops at the first act.
+    czynneZnane_ = false;
+    std::vector<std::size_t> czynne;
+    for (const std::size_t i : kolejka) {
+        Pracuj(*zadania_[i]);
+        if (Czynne(*zadania_[i]))
+            czynne.push_back(i);
+    }
+    czynne_ = std::move(czynne);
+    czynneZnane_ = true;
     PilnujRogatek();
+}
+
+void TAutomatycznyDyspozytor::Pracuj(TZadanie& z)
+{
+    Rozpoznaj(z);
+    if (z.Etap == tEtap::koniec || !Obslugiwany(z))
+        return;
+    biezace_ = &z;
+    if (z.Wjazd == nullptr && z.Etap == tEtap::czeka)
+        Formuj(z);
+    else
+        Prowadz(z);
+    biezace_ = nullptr;
+}
+
+bool TAutomatycznyDyspozytor::Czynne(const TZadanie& z)
+{
+    return z.Etap != tEtap::koniec && (z.Etap != tEtap::czeka || z.Widziany || z.Wjazd == nullptr);
 }
 
 bool TAutomatycznyDyspozytor::PierwszyAkt(TAktDyspozytora& akt)
@@ -354,7 +407,7 @@ void TAutomatycznyDyspozytor::Rozpoznaj(TZadanie& z)
 {
     if (z.Etap == tEtap::koniec)
         return;
-    if (!zywe_.count(z.Pociag)) {
+    if (!ruch_.Silnik.PociagDnia(z.Pociag)) {
         z.Etap = tEtap::koniec;
         return;
     }
@@ -776,7 +829,7 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (z.Poprzednik == nullptr || z.Peron == nullptr)
         return;
     TPociag* sklad = z.Poprzednik->Pociag;
-    if (!zywe_.count(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
+    if (!ruch_.Silnik.PociagDnia(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
         return;
     TPunkt* peron = z.Peron;
     Mapa();
@@ -901,13 +954,16 @@ void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
 
 void TAutomatycznyDyspozytor::PilnujRogatek()
 {
-    std::vector<TRogatka*> rogatki;
-    for (const TPrzebieg& p : Mapa().Przebiegi())
-        for (TRogatka* r : p.Rogatki)
-            if (std::find(rogatki.begin(), rogatki.end(), r) == rogatki.end())
-                rogatki.push_back(r);
+    if (!rogatkiZebrane_) {
+        for (const TPrzebieg& p : Mapa().Przebiegi())
+            for (TRogatka* r : p.Rogatki)
+                if (std::find(rogatkiMapy_.begin(), rogatkiMapy_.end(), r) == rogatkiMapy_.end())
+                    rogatkiMapy_.push_back(r);
+        rogatkiZebrane_ = true;
+    }
+    const std::vector<TRogatka*>& rogatki = rogatkiMapy_;
     const double horyzont = teraz_ + Minuta(MinutyRogatek);
-    const auto tory = ruch_.Stacja.Wszystkie<TTor>();
+    const std::vector<TTor*> tory = ruch_.Stacja.Wszystkie<TTor>();
     // Advising, no barrier goes up while a shunting move is under way: one the advisor did not see
     // start has no locked route to show where it goes.
     if (doradca_ && std::any_of(gdzie_.begin(), gdzie_.end(), [](const auto& g) {
@@ -948,6 +1004,8 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
                     for (TPunkt* q : ruch.Droga.Punkty)
                         if (auto* t = dynamic_cast<TTor*>(q); t != nullptr && StrzezonyPrzez(t, r))
                             potrzebne = true;
+            if (potrzebne)
+                break;
         }
         if (potrzebne)
             continue;

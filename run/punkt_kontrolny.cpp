@@ -642,6 +642,8 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     s.silnik_.Wloty = stacja.Wloty();
     s.silnik_.pociagiDnia_ = std::move(pociagi);
     s.silnik_.odjazdy_ = std::move(odjazdy);
+    s.silnik_.wyjeteZKolejki_.clear();
+    s.silnik_.PoliczPociagiDnia();
     for (auto& [numer, z] : zegary) {
         s.zapis_.NastepnyZegar(numer, z.first);
         z.second();
