@@ -284,7 +284,7 @@ void TAutomatycznyDyspozytor::Dzialaj()
     gdzie_.clear();
     for (TPunkt* p : ruch_.Stacja.Punkty())
         if (p->Pociag() != nullptr && !p->Jest(rpZapowiedz))
-            gdzie_[p->Pociag()] = p;
+            Gdzie(p->Pociag()) = p;
     const TSilnikSymulacji& silnik = ruch_.Silnik;
     // On a day with disturbances a waiting train's platform may change before it is next at its
     // entry, so every task is looked at.
@@ -295,9 +295,10 @@ void TAutomatycznyDyspozytor::Dzialaj()
             nrZadania_.emplace(zadania_[i]->Pociag, i);
         planZnany_ = true;
     }
-    std::vector<std::size_t> kolejka;
+    std::vector<std::size_t>& kolejka = kolejka_;
+    kolejka.clear();
     if (!nowyPlan && czynneZnane_ && silnik.Utrudnienia.Poziom == 0) {
-        kolejka = czynne_;
+        kolejka.assign(czynne_.begin(), czynne_.end());
         const auto dodaj = [&](const TPociag* t) {
             if (t == nullptr)
                 return;
@@ -324,15 +325,31 @@ void TAutomatycznyDyspozytor::Dzialaj()
     przeczytaneUsuniete_ = silnik.Usuniete().size();
     // Known again only once every task of the queue has had its turn: a peek stops at the first act.
     czynneZnane_ = false;
-    std::vector<std::size_t> czynne;
+    czynne_.clear();
     for (const std::size_t i : kolejka) {
         Pracuj(*zadania_[i]);
         if (Czynne(*zadania_[i]))
-            czynne.push_back(i);
+            czynne_.push_back(i);
     }
-    czynne_ = std::move(czynne);
     czynneZnane_ = true;
     PilnujRogatek();
+}
+
+TPunkt*& TAutomatycznyDyspozytor::Gdzie(const TPociag* t)
+{
+    for (auto& g : gdzie_)
+        if (g.first == t)
+            return g.second;
+    gdzie_.emplace_back(t, nullptr);
+    return gdzie_.back().second;
+}
+
+TPunkt* TAutomatycznyDyspozytor::GdzieJest(const TPociag* t) const
+{
+    for (const auto& g : gdzie_)
+        if (g.first == t)
+            return g.second;
+    return nullptr;
 }
 
 void TAutomatycznyDyspozytor::Pracuj(TZadanie& z)
@@ -411,8 +428,7 @@ void TAutomatycznyDyspozytor::Rozpoznaj(TZadanie& z)
         z.Etap = tEtap::koniec;
         return;
     }
-    const auto it = gdzie_.find(z.Pociag);
-    TPunkt* p = it == gdzie_.end() ? nullptr : it->second;
+    TPunkt* p = GdzieJest(z.Pociag);
     if (p == nullptr) {
         // Off the layout again: it has left.
         if (z.Widziany)
@@ -513,7 +529,7 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
     }
     case tEtap::wyjezdza:
         // The order at the timetable time, not before.
-        if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
+        if (Wczesniej(teraz_, z.Odjazd) || Gdzie(&t) != z.Peron || t.StanJazdy == tStanJazdy::jazda)
             return;
         // An exit signal left at stop is cleared now: on Sz, given just before the order, when it
         // cannot show S2.
@@ -717,7 +733,7 @@ void TAutomatycznyDyspozytor::OtworzSemafor(TZadanie& z, TSemafor* s)
 void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)
 {
     TPociag& t = *z.Pociag;
-    TPunkt* p = gdzie_[&t];
+    TPunkt* p = Gdzie(&t);
     if (p == nullptr || t.StanJazdy != tStanJazdy::zatrzymany)
         return;
     auto* s = dynamic_cast<TSemafor*>(p->Neighbour(t.Kierunek));
@@ -829,7 +845,7 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (z.Poprzednik == nullptr || z.Peron == nullptr)
         return;
     TPociag* sklad = z.Poprzednik->Pociag;
-    if (!ruch_.Silnik.PociagDnia(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
+    if (!ruch_.Silnik.PociagDnia(sklad) || Gdzie(sklad) != z.Peron || !sklad->SkonczylBieg())
         return;
     TPunkt* peron = z.Peron;
     Mapa();
@@ -959,11 +975,12 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
             for (TRogatka* r : p.Rogatki)
                 if (std::find(rogatkiMapy_.begin(), rogatkiMapy_.end(), r) == rogatkiMapy_.end())
                     rogatkiMapy_.push_back(r);
+        toryMapy_ = ruch_.Stacja.Wszystkie<TTor>();
         rogatkiZebrane_ = true;
     }
     const std::vector<TRogatka*>& rogatki = rogatkiMapy_;
     const double horyzont = teraz_ + Minuta(MinutyRogatek);
-    const std::vector<TTor*> tory = ruch_.Stacja.Wszystkie<TTor>();
+    const std::vector<TTor*>& tory = toryMapy_;
     // Advising, no barrier goes up while a shunting move is under way: one the advisor did not see
     // start has no locked route to show where it goes.
     if (doradca_ && std::any_of(gdzie_.begin(), gdzie_.end(), [](const auto& g) {

@@ -22,6 +22,7 @@ class TRogatka;
 class TSemafor;
 class TSilnikSymulacji;
 class TStacja;
+class TTor;
 class TWlot;
 class TWktColorButton;
 
@@ -129,8 +130,15 @@ private:
     std::vector<std::unique_ptr<TZadanie>> zadania_;
     std::vector<TKonfliktDyspozytora> konflikty_;
 
-    // Built once per tick.
-    std::unordered_map<const TPociag*, TPunkt*> gdzie_;
+    // Built once per tick: the point of each train on the layout (a few, so looked through rather
+    // than hashed; a train asked for and not there gets an empty entry, as a map's operator[] would).
+    std::vector<std::pair<const TPociag*, TPunkt*>> gdzie_;
+    TPunkt*& Gdzie(const TPociag* t);
+    TPunkt* GdzieJest(const TPociag* t) const;
+    // The kinds of the layout's tracks, gathered once with the barriers.
+    std::vector<TTor*> toryMapy_;
+    // The tick's queue of tasks, kept to spare its memory.
+    std::vector<std::size_t> kolejka_;
     // A train waiting at its entry to come in, neither announced nor next there, can do nothing in a
     // tick; on a long day most trains wait so. A tick looks at the others only: the tasks below, by
     // their place in the plan, and those whose train is on the layout, next at its entry, or freed
