@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -132,6 +133,7 @@ const TPunkt* TAutomatycznyDyspozytor::PlanowanyPeron(const std::string& numer) 
 void TAutomatycznyDyspozytor::Planuj()
 {
     zadania_.clear();
+    planZnany_ = false;
     rezerwacje_.clear();
     TSilnikSymulacji& silnik = ruch_.Silnik;
     TStacja& stacja = ruch_.Stacja;
@@ -282,24 +284,92 @@ void TAutomatycznyDyspozytor::Dzialaj()
         return;
     teraz_ = ruch_.Czas;
     gdzie_.clear();
-    zywe_.clear();
-    for (const auto& t : ruch_.Silnik.PociagiDnia())
-        zywe_.insert(t.get());
-    for (TPunkt* p : ruch_.Stacja.Wszystkie<TPunkt>())
-        if (p->Pociag() != nullptr && dynamic_cast<TZapowiedz*>(p) == nullptr)
-            gdzie_[p->Pociag()] = p;
-    for (auto& z : zadania_) {
-        Rozpoznaj(*z);
-        if (z->Etap == tEtap::koniec || !Obslugiwany(*z))
-            continue;
-        biezace_ = z.get();
-        if (z->Wjazd == nullptr && z->Etap == tEtap::czeka)
-            Formuj(*z);
-        else
-            Prowadz(*z);
-        biezace_ = nullptr;
+    for (TPunkt* p : ruch_.Stacja.Punkty())
+        if (p->Pociag() != nullptr && !p->Jest(rpZapowiedz))
+            Gdzie(p->Pociag()) = p;
+    const TSilnikSymulacji& silnik = ruch_.Silnik;
+    // On a day with disturbances a waiting train's platform may change before it is next at its
+    // entry, so every task is looked at.
+    const bool nowyPlan = !planZnany_ || epokaUsunietych_ != silnik.EpokaUsunietych();
+    if (nowyPlan) {
+        nrZadania_.clear();
+        for (std::size_t i = 0; i < zadania_.size(); ++i)
+            nrZadania_.emplace(zadania_[i]->Pociag, i);
+        planZnany_ = true;
     }
+    std::vector<std::size_t>& kolejka = kolejka_;
+    kolejka.clear();
+    if (!nowyPlan && czynneZnane_ && silnik.Utrudnienia.Poziom == 0) {
+        kolejka.assign(czynne_.begin(), czynne_.end());
+        const auto dodaj = [&](const TPociag* t) {
+            if (t == nullptr)
+                return;
+            if (const auto it = nrZadania_.find(t); it != nrZadania_.end())
+                kolejka.push_back(it->second);
+        };
+        for (const auto& g : gdzie_)
+            dodaj(g.first);
+        for (const TWlot* w : silnik.Wloty) {
+            dodaj(w->Zapowiedz != nullptr ? w->Zapowiedz->Pociag() : nullptr);
+            dodaj(w->Pociag());
+            dodaj(w->Pociagi.empty() ? nullptr : w->Pociagi.front());
+        }
+        // A freed train's task ends on the tick after.
+        for (std::size_t i = przeczytaneUsuniete_; i < silnik.Usuniete().size(); ++i)
+            dodaj(silnik.Usuniete()[i]);
+        std::sort(kolejka.begin(), kolejka.end());
+        kolejka.erase(std::unique(kolejka.begin(), kolejka.end()), kolejka.end());
+    } else {
+        kolejka.resize(zadania_.size());
+        std::iota(kolejka.begin(), kolejka.end(), std::size_t{0});
+    }
+    epokaUsunietych_ = silnik.EpokaUsunietych();
+    przeczytaneUsuniete_ = silnik.Usuniete().size();
+    // Known again only once every task of the queue has had its turn: a peek stops at the first act.
+    czynneZnane_ = false;
+    czynne_.clear();
+    for (const std::size_t i : kolejka) {
+        Pracuj(*zadania_[i]);
+        if (Czynne(*zadania_[i]))
+            czynne_.push_back(i);
+    }
+    czynneZnane_ = true;
     PilnujRogatek();
+}
+
+TPunkt*& TAutomatycznyDyspozytor::Gdzie(const TPociag* t)
+{
+    for (auto& g : gdzie_)
+        if (g.first == t)
+            return g.second;
+    gdzie_.emplace_back(t, nullptr);
+    return gdzie_.back().second;
+}
+
+TPunkt* TAutomatycznyDyspozytor::GdzieJest(const TPociag* t) const
+{
+    for (const auto& g : gdzie_)
+        if (g.first == t)
+            return g.second;
+    return nullptr;
+}
+
+void TAutomatycznyDyspozytor::Pracuj(TZadanie& z)
+{
+    Rozpoznaj(z);
+    if (z.Etap == tEtap::koniec || !Obslugiwany(z))
+        return;
+    biezace_ = &z;
+    if (z.Wjazd == nullptr && z.Etap == tEtap::czeka)
+        Formuj(z);
+    else
+        Prowadz(z);
+    biezace_ = nullptr;
+}
+
+bool TAutomatycznyDyspozytor::Czynne(const TZadanie& z)
+{
+    return z.Etap != tEtap::koniec && (z.Etap != tEtap::czeka || z.Widziany || z.Wjazd == nullptr);
 }
 
 bool TAutomatycznyDyspozytor::PierwszyAkt(TAktDyspozytora& akt)
@@ -356,12 +426,11 @@ void TAutomatycznyDyspozytor::Rozpoznaj(TZadanie& z)
 {
     if (z.Etap == tEtap::koniec)
         return;
-    if (!zywe_.count(z.Pociag)) {
+    if (!ruch_.Silnik.PociagDnia(z.Pociag)) {
         z.Etap = tEtap::koniec;
         return;
     }
-    const auto it = gdzie_.find(z.Pociag);
-    TPunkt* p = it == gdzie_.end() ? nullptr : it->second;
+    TPunkt* p = GdzieJest(z.Pociag);
     if (p == nullptr) {
         // Off the layout again: it has left.
         if (z.Widziany)
@@ -470,7 +539,7 @@ void TAutomatycznyDyspozytor::Prowadz(TZadanie& z)
     }
     case tEtap::wyjezdza:
         // The order at the timetable time, not before.
-        if (Wczesniej(teraz_, z.Odjazd) || gdzie_[&t] != z.Peron || t.StanJazdy == tStanJazdy::jazda)
+        if (Wczesniej(teraz_, z.Odjazd) || Gdzie(&t) != z.Peron || t.StanJazdy == tStanJazdy::jazda)
             return;
         // An exit signal left at stop is cleared now: on Sz, given just before the order, when it
         // cannot show S2.
@@ -698,7 +767,7 @@ void TAutomatycznyDyspozytor::SemaforyPoNaprawie(TZadanie& z)
 void TAutomatycznyDyspozytor::PrzepuscNaSz(TZadanie& z)
 {
     TPociag& t = *z.Pociag;
-    TPunkt* p = gdzie_[&t];
+    TPunkt* p = Gdzie(&t);
     if (p == nullptr || t.StanJazdy != tStanJazdy::zatrzymany)
         return;
     auto* s = dynamic_cast<TSemafor*>(p->Neighbour(t.Kierunek));
@@ -810,7 +879,7 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (z.Poprzednik == nullptr || z.Peron == nullptr)
         return;
     TPociag* sklad = z.Poprzednik->Pociag;
-    if (!zywe_.count(sklad) || gdzie_[sklad] != z.Peron || !sklad->SkonczylBieg())
+    if (!ruch_.Silnik.PociagDnia(sklad) || Gdzie(sklad) != z.Peron || !sklad->SkonczylBieg())
         return;
     TPunkt* peron = z.Peron;
     Mapa();
@@ -935,13 +1004,17 @@ void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
 
 void TAutomatycznyDyspozytor::PilnujRogatek()
 {
-    std::vector<TRogatka*> rogatki;
-    for (const TPrzebieg& p : Mapa().Przebiegi())
-        for (TRogatka* r : p.Rogatki)
-            if (std::find(rogatki.begin(), rogatki.end(), r) == rogatki.end())
-                rogatki.push_back(r);
+    if (!rogatkiZebrane_) {
+        for (const TPrzebieg& p : Mapa().Przebiegi())
+            for (TRogatka* r : p.Rogatki)
+                if (std::find(rogatkiMapy_.begin(), rogatkiMapy_.end(), r) == rogatkiMapy_.end())
+                    rogatkiMapy_.push_back(r);
+        toryMapy_ = ruch_.Stacja.Wszystkie<TTor>();
+        rogatkiZebrane_ = true;
+    }
+    const std::vector<TRogatka*>& rogatki = rogatkiMapy_;
     const double horyzont = teraz_ + Minuta(MinutyRogatek);
-    const auto tory = ruch_.Stacja.Wszystkie<TTor>();
+    const std::vector<TTor*>& tory = toryMapy_;
     // Advising, no barrier goes up while a shunting move is under way: one the advisor did not see
     // start has no locked route to show where it goes.
     if (doradca_ && std::any_of(gdzie_.begin(), gdzie_.end(), [](const auto& g) {
@@ -982,6 +1055,8 @@ void TAutomatycznyDyspozytor::PilnujRogatek()
                     for (TPunkt* q : ruch.Droga.Punkty)
                         if (auto* t = dynamic_cast<TTor*>(q); t != nullptr && StrzezonyPrzez(t, r))
                             potrzebne = true;
+            if (potrzebne)
+                break;
         }
         if (potrzebne)
             continue;

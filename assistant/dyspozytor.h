@@ -22,6 +22,7 @@ class TRogatka;
 class TSemafor;
 class TSilnikSymulacji;
 class TStacja;
+class TTor;
 class TWlot;
 class TWktColorButton;
 
@@ -129,9 +130,30 @@ private:
     std::vector<std::unique_ptr<TZadanie>> zadania_;
     std::vector<TKonfliktDyspozytora> konflikty_;
 
-    // Built once per tick.
-    std::unordered_map<const TPociag*, TPunkt*> gdzie_;
-    std::unordered_set<const TPociag*> zywe_;
+    // Built once per tick: the point of each train on the layout (a few, so looked through rather
+    // than hashed; a train asked for and not there gets an empty entry, as a map's operator[] would).
+    std::vector<std::pair<const TPociag*, TPunkt*>> gdzie_;
+    TPunkt*& Gdzie(const TPociag* t);
+    TPunkt* GdzieJest(const TPociag* t) const;
+    // The kinds of the layout's tracks, gathered once with the barriers.
+    std::vector<TTor*> toryMapy_;
+    // The tick's queue of tasks, kept to spare its memory.
+    std::vector<std::size_t> kolejka_;
+    // A train waiting at its entry to come in, neither announced nor next there, can do nothing in a
+    // tick; on a long day most trains wait so. A tick looks at the others only: the tasks below, by
+    // their place in the plan, and those whose train is on the layout, next at its entry, or freed
+    // since the last tick. The plan's order of acts stays.
+    std::vector<std::size_t> czynne_;
+    std::unordered_map<const TPociag*, std::size_t> nrZadania_;
+    // Whether nrZadania_ is of the plan as it is, whether czynne_ is (made by a tick that gave every
+    // task of its queue its turn), and how far the engine's list of freed trains has been read.
+    bool planZnany_ = false;
+    bool czynneZnane_ = false;
+    std::uint64_t epokaUsunietych_ = 0;
+    std::size_t przeczytaneUsuniete_ = 0;
+    // The barriers on the map's routes, in the order of the routes; gathered once.
+    std::vector<TRogatka*> rogatkiMapy_;
+    bool rogatkiZebrane_ = false;
     // Points held by a shunting movement under way, and who locked what.
     std::set<const TPunkt*> rezerwacje_;
     std::map<const TPunkt*, std::string> wlasciciele_;
@@ -149,6 +171,10 @@ private:
 
     TMapaPrzebiegow& Mapa();
     bool Obslugiwany(const TZadanie& z) const;
+    // A tick's work on one train: what became of it, then its next act if it is due.
+    void Pracuj(TZadanie& z);
+    // Whether the task may act in a tick whatever its train does (see czynne_).
+    static bool Czynne(const TZadanie& z);
     void Rozpoznaj(TZadanie& z);
     void Prowadz(TZadanie& z);
     void Formuj(TZadanie& z);

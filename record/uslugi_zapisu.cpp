@@ -29,7 +29,8 @@ private:
 TUslugiZapisu::TUslugiZapisu(TUslugi& zewnetrzne)
     : zewnetrzne_(zewnetrzne),
       uslugi_{*this, *this, *this, zewnetrzne.Kursory, *this, *this, zewnetrzne.Ustawienia},
-      teraz_(zewnetrzne.ZegarScienny.Teraz())
+      teraz_(zewnetrzne.ZegarScienny.Teraz()),
+      odczyt_(teraz_)
 {
 }
 
@@ -86,6 +87,7 @@ void TUslugiZapisu::Przywroc(const TStan& stan)
 {
     kolejnyZegar_ = stan.KolejnyZegar;
     teraz_ = stan.Teraz;
+    odczyt_ = stan.Teraz;
     zapisanyCzas_ = stan.ZapisanyCzas;
     czasZapisany_ = stan.CzasZapisany;
     if (reczne_ != nullptr)
@@ -179,20 +181,40 @@ void TUslugiZapisu::Czekaj(std::int64_t ms)
 
 void TUslugiZapisu::OdswiezZegar()
 {
+    // Written down for every event, the clock made most of a day's record: most events never look.
+    if (!odtwarzanie_)
+        odczytany_ = false;
+}
+
+double TUslugiZapisu::TerazBezZapisu() const
+{
     if (odtwarzanie_)
-        return;
-    teraz_ = zewnetrzne_.ZegarScienny.Teraz();
+        return teraz_;
+    if (!odczytany_) {
+        odczyt_ = zewnetrzne_.ZegarScienny.Teraz();
+        odczytany_ = true;
+    }
+    return odczyt_;
+}
+
+double TUslugiZapisu::Teraz() const
+{
+    if (odtwarzanie_)
+        return teraz_;
+    teraz_ = TerazBezZapisu();
     if (czasZapisany_ && teraz_ == zapisanyCzas_)
-        return;
+        return teraz_;
     czasZapisany_ = true;
     zapisanyCzas_ = teraz_;
     if (Zapisz)
         Zapisz({"wall", LiczbaZapisu(teraz_)});
+    return teraz_;
 }
 
 void TUslugiZapisu::UstawZegar(double teraz)
 {
     teraz_ = teraz;
+    odczyt_ = teraz;
     zapisanyCzas_ = teraz;
     czasZapisany_ = true;
 }
@@ -207,6 +229,9 @@ void TUslugiZapisu::ZacznijOdtwarzanie()
 void TUslugiZapisu::ZakonczOdtwarzanie()
 {
     odtwarzanie_ = false;
+    // Until the next event, the game's time is the one replayed last.
+    odczyt_ = teraz_;
+    odczytany_ = true;
     losowe_.clear();
     Rozbieznosc.clear();
     if (wlasneReczne_ == nullptr)

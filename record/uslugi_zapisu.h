@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,9 +49,15 @@ public:
     // Lets real time pass on the manual timers, firing what falls due.
     void Czekaj(std::int64_t ms);
 
-    // The wall-clock time for the event about to run: read once, so that one tick, act or timer
-    // sees one time, and written down when it moved.
+    // An event is about to run: its wall-clock time is read when the game first asks for it, once,
+    // so that one tick, act or timer sees one time.
     void OdswiezZegar();
+    // The event's wall-clock time for what only shows it, or only compares it with a bound: not
+    // written down. Whoever lets the game depend on it reads Teraz(), which writes it down when it
+    // moved since last written. Replaying, both give the time the file gave last.
+    double TerazBezZapisu() const;
+    // The time the record gave last: what a replay reads where nothing was written down since.
+    std::optional<double> CzasWZapisie() const { return czasZapisany_ ? std::optional<double>(zapisanyCzas_) : std::nullopt; }
 
     // Replaying: from now on everything comes from the file. The timers run on the manual timers,
     // or on a clock of the replay's own when there are none; at the end they go over to the real
@@ -96,7 +103,7 @@ public:
     tOdpowiedz Pytanie(const std::string& tekst, tPrzyciski przyciski, tRodzajPytania rodzaj) override;
     void Ostrzezenie(const std::string& naglowek, const std::string& tytul, const std::string& opis,
                      int sekundy) override;
-    double Teraz() const override { return teraz_; }
+    double Teraz() const override;
     void Zasiej(std::uint64_t ziarno) override;
     int Losuj(int n) override;
     void Odtworz(const std::string& plik) override;
@@ -126,9 +133,14 @@ private:
     bool odtwarzanie_ = false;
     bool wUplywie_ = false;
     bool wOdpaleniu_ = false;
-    double teraz_ = 0.0;
-    double zapisanyCzas_ = -1.0;
-    bool czasZapisany_ = false;
+    // The wall-clock time the game has been given, and the one last written down. Reading the
+    // clock is writing it down when the game depends on it, so these change in const reads.
+    mutable double teraz_ = 0.0;
+    mutable double zapisanyCzas_ = -1.0;
+    mutable bool czasZapisany_ = false;
+    // The running event's reading of the clock, taken on the first look.
+    mutable double odczyt_ = 0.0;
+    mutable bool odczytany_ = true;
     std::deque<tOdpowiedz> odpowiedzi_;
     std::deque<std::pair<int, int>> losowe_;
     TLosowanieProste zapasowe_;

@@ -339,8 +339,10 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
     p.Wiersz("game") << s.CzasSymulacji << s.SekIncrement << s.takty_ << s.szybkosc_ << s.interwal_ << s.licznikTag_
                      << s.ostatniaPorada_ << s.OknoAktywne << s.Stop << s.Wstrzymany << s.zapisaneOknoAktywne_
                      << stacja.OdtwarzajDzwieki << stacja.EtykietyPociagow;
-    p.Wiersz("texts") << s.licznikPociagow_ << s.LinijkaPodpowiedzi << s.StatusCzasBiezacy << s.StatusCzasSymulacji
-                      << s.StatusTekst << s.StatusOpis;
+    // The status clock as of the wall-clock time the game last read: what it shows between such
+    // reads is not in the record, and a game loaded from it must save as it was saved.
+    p.Wiersz("texts") << s.licznikPociagow_ << s.LinijkaPodpowiedzi << CzasHMMSS(uslugi.Stan().Teraz)
+                      << s.StatusCzasSymulacji << s.StatusTekst << s.StatusOpis;
     const TUslugiZapisu::TStan u = uslugi.Stan();
     p.Wiersz("services") << u.KolejnyZegar << u.Teraz << u.ZapisanyCzas << u.CzasZapisany << u.CzasReczny;
 
@@ -645,6 +647,8 @@ void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszSta
     s.silnik_.Wloty = stacja.Wloty();
     s.silnik_.pociagiDnia_ = std::move(pociagi);
     s.silnik_.odjazdy_ = std::move(odjazdy);
+    s.silnik_.wyjeteZKolejki_.clear();
+    s.silnik_.PoliczPociagiDnia();
     for (auto& [numer, z] : zegary) {
         s.zapis_.NastepnyZegar(numer, z.first);
         z.second();

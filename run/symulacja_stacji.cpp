@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 TSymulacjaStacji::TSymulacjaStacji(TUslugi& uslugi, TRozkladJazdy& rozklad)
@@ -82,7 +83,8 @@ TAutomatycznyDyspozytor& TSymulacjaStacji::Doradca()
 
 void TSymulacjaStacji::ZdarzenieZegara()
 {
-    StatusCzasBiezacy = CzasHMMSS(uslugi_.ZegarScienny.Teraz());
+    // Only shown: the game does not depend on it, so the record does not keep it.
+    StatusCzasBiezacy = CzasHMMSS(zapis_.TerazBezZapisu());
     StatusCzasSymulacji = CzasHHMMSS(CzasSymulacji);
     silnik_.KrokSymulacji();
     raporty_.Probkuj(toryRaportu_, CzasSymulacji);
@@ -168,8 +170,14 @@ void TSymulacjaStacji::DodajDoDziennika(std::int32_t punkty, const std::string& 
 
 void TSymulacjaStacji::PokazPorade()
 {
+    // A tip comes every five minutes of real time: the record keeps the clock only where that
+    // answers otherwise than the time it kept last, which a replay compares instead.
+    const double granica = ostatniaPorada_ + 5.0 / 1440;
+    const std::optional<double> zapisany = zapis_.CzasWZapisie();
+    if (!(zapis_.TerazBezZapisu() > granica) && (zapis_.Odtwarzanie() || (zapisany && !(*zapisany > granica))))
+        return;
     const double teraz = uslugi_.ZegarScienny.Teraz();
-    if (!(teraz > ostatniaPorada_ + 5.0 / 1440))
+    if (!(teraz > granica))
         return;
     ostatniaPorada_ = teraz;
     try {

@@ -95,7 +95,17 @@ TWlot* TSilnikSymulacji::ZnajdzWlot(const std::string& nazwa) const
 TPociag* TSilnikSymulacji::Przyjmij(std::unique_ptr<TPociag> pociag)
 {
     pociagiDnia_.push_back(std::move(pociag));
+    znanePociagi_.insert(pociagiDnia_.back().get());
     return pociagiDnia_.back().get();
+}
+
+void TSilnikSymulacji::PoliczPociagiDnia()
+{
+    znanePociagi_.clear();
+    for (const auto& t : pociagiDnia_)
+        znanePociagi_.insert(t.get());
+    usuniete_.clear();
+    ++epokaUsunietych_;
 }
 
 int TSilnikSymulacji::OpoznienieOdjazdu(double planowy, double odjazd)
@@ -125,6 +135,7 @@ void TSilnikSymulacji::Odlacz(TPociag* pociag)
         }
     for (TWlot* w : Wloty)
         std::erase(w->Pociagi, pociag);
+    std::erase_if(wyjeteZKolejki_, [pociag](const auto& w) { return w.second == pociag; });
 }
 
 void TSilnikSymulacji::Odlacz(const std::unordered_set<const TPociag*>& pociagi)
@@ -133,6 +144,7 @@ void TSilnikSymulacji::Odlacz(const std::unordered_set<const TPociag*>& pociagi)
     // whole day at once. A freed train's departure must not be found again by a new train made at
     // its address.
     std::erase_if(odjazdy_, [&pociagi](const auto& odjazd) { return pociagi.count(odjazd.first) != 0; });
+    std::erase_if(wyjeteZKolejki_, [&pociagi](const auto& w) { return pociagi.count(w.second) != 0; });
     if (okno_ == nullptr || pociagi.empty())
         return;
     for (TPunkt* p : okno_->Punkty())
@@ -145,6 +157,8 @@ void TSilnikSymulacji::Odlacz(const std::unordered_set<const TPociag*>& pociagi)
 void TSilnikSymulacji::Usun(TPociag* pociag)
 {
     Odlacz(pociag);
+    if (znanePociagi_.erase(pociag) != 0)
+        usuniete_.push_back(pociag);
     std::erase_if(pociagiDnia_, [pociag](const auto& t) { return t.get() == pociag; });
 }
 
@@ -196,6 +210,7 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
     }
     Odlacz(odchodza);
     Wloty.clear();
+    wyjeteZKolejki_.clear();
     for (TWlot* w : okno.Wloty()) {
         w->Pociagi.clear();
         Wloty.push_back(w);
@@ -247,6 +262,7 @@ void TSilnikSymulacji::PrzygotujPociagi(TStacja& okno)
     PrzygotujUtrudnienia(teraz);
     std::stable_sort(pociagiDnia_.begin(), pociagiDnia_.end(),
                      [](const auto& a, const auto& b) { return PorownajPociagi(*a, *b) < 0; });
+    PoliczPociagiDnia();
 }
 
 void TSilnikSymulacji::PrzygotujUtrudnienia(double teraz)
@@ -492,6 +508,9 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
 {
     static constexpr const char* brak = "Powiadom o tym błędzie producenta programu.";
     if (TZapowiedz* z = e.Zapowiedz) {
+        // Whatever comes to an empty announcement is taken out of the queue afresh.
+        if (z->Pociag() == nullptr)
+            wyjeteZKolejki_.erase(&e);
         if (z->Pociag() == nullptr && LiczbaPociagowNaStacji() < static_cast<int>(Wloty.size())) {
             TPociag* n = NastepnyPociag(e, 1);
             if (n != nullptr && Utrudnienia.Opoznienia() && &e != WlotStacyjny()) {
@@ -503,8 +522,13 @@ void TSilnikSymulacji::ObsluzWlot(TWlot& e)
         }
         if (z->Pociag() != nullptr)
             z->Pociag()->SetZapowiedziany(true);
-        if (z->Pociag() != nullptr && &e != WlotStacyjny())
-            std::erase(e.Pociagi, z->Pociag());
+        if (z->Pociag() != nullptr && &e != WlotStacyjny()) {
+            const TPociag*& wyjety = wyjeteZKolejki_[&e];
+            if (wyjety != z->Pociag()) {
+                std::erase(e.Pociagi, z->Pociag());
+                wyjety = z->Pociag();
+            }
+        }
         TPociag* a = z->Pociag();
         if (e.Stan() == tStan::utwierdzony && a != nullptr && e.Pociag() == nullptr &&
             Milisekundy(a->PrzyjazdOczekiwany() - e.WyprzedzenieJakoCzas()) < Milisekundy(Teraz()) &&

@@ -72,6 +72,13 @@ public:
     const std::vector<TUsterkaElementu>& Usterki() const { return usterki_; }
     int Dzien() const { return dzien_; }
 
+    // Whether the train is one of the day's and not freed, without a walk over the day.
+    bool PociagDnia(const TPociag* pociag) const { return znanePociagi_.count(pociag) != 0; }
+    // The trains freed since the day was prepared (or restored), in order, and a number that
+    // changes whenever the list starts again: a follower reads on from where it stopped.
+    const std::vector<const TPociag*>& Usuniete() const { return usuniete_; }
+    std::uint64_t EpokaUsunietych() const { return epokaUsunietych_; }
+
     // Takes a train made during the run (a split-off unit) into the day's list.
     TPociag* Przyjmij(std::unique_ptr<TPociag> pociag);
     // Takes the train out of the day and frees it, after every reference to it is cleared.
@@ -99,16 +106,25 @@ private:
     void UsterkiDnia();
     // Faults that begin or end now, and the notices of extra trains due now.
     void KrokUtrudnien();
+    // The day's list taken as it is now: PociagDnia's set made again, Usuniete started again.
+    void PoliczPociagiDnia();
 
     TRozkladJazdy& rozklad_;
     std::function<double()> teraz_;
     TDziennik dziennik_;
     TStacja* okno_ = nullptr;
     std::vector<std::unique_ptr<TPociag>> pociagiDnia_;
+    std::unordered_set<const TPociag*> znanePociagi_;
+    std::vector<const TPociag*> usuniete_;
+    std::uint64_t epokaUsunietych_ = 0;
     // Trains joined into others during a step; freed once the step is over.
     std::vector<TPociag*> doUsuniecia_;
     // The departures of the day's trains that have left, by the simulated clock.
     std::unordered_map<const TPociag*, double> odjazdy_;
+    // Per entry, the announced train already taken out of its queue: the announcement holds it for
+    // many steps, and looking for it in a long queue every step cost more than the rest of the step.
+    // Forgotten with the train, so that a new train made at its address is taken out too.
+    std::unordered_map<const TWlot*, const TPociag*> wyjeteZKolejki_;
     // The game's day, counted from 0 at its first preparing; it names the day's chance.
     int dzien_ = 0;
     std::vector<TUsterkaElementu> usterki_;

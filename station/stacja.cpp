@@ -36,6 +36,7 @@ TStacja::~TStacja()
 void TStacja::Przyjmij(std::unique_ptr<TKomponent> komponent)
 {
     obszaryBezEtykiet_.reset();
+    listyRodzajow_.clear();
     // The one type lookup per component: the lists by kind are made here, in creation order.
     TKomponent* k = komponent.get();
     if (auto* p = dynamic_cast<TPunkt*>(k)) {
@@ -97,6 +98,8 @@ void TStacja::Usun(TKomponent* komponent)
         std::erase(przyciski_, b);
     auto wlasny = std::move(*it);
     komponenty_.erase(it);
+    // Made again without it, whoever asked meanwhile.
+    listyRodzajow_.clear();
 }
 
 void TStacja::NaWierzch(TKomponent* komponent)

@@ -13,6 +13,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 #include <vector>
 
 class TElement;
@@ -69,15 +72,22 @@ public:
     void ZmienUsterki(int zmiana) { usterek_ += zmiana; }
     static constexpr TKolor KolorUsterki{255, 140, 0};
 
-    // Every component of the class, in creation order.
+    // Every component of the class, in creation order. Each class's list is looked up once and kept
+    // until a component comes or goes: the automatic dispatcher asks for some on every tick, and a
+    // type lookup over the whole layout each time was most of its cost. A copy, so that a walk over
+    // it may add or remove components.
     template <typename T>
     std::vector<T*> Wszystkie() const
     {
-        std::vector<T*> wynik;
-        for (const auto& k : komponenty_)
-            if (auto* t = dynamic_cast<T*>(k.get()))
-                wynik.push_back(t);
-        return wynik;
+        std::unique_ptr<TListaRodzaju>& lista = listyRodzajow_[std::type_index(typeid(T))];
+        if (lista == nullptr) {
+            auto nowa = std::make_unique<TLista<T>>();
+            for (const auto& k : komponenty_)
+                if (auto* t = dynamic_cast<T*>(k.get()))
+                    nowa->Elementy.push_back(t);
+            lista = std::move(nowa);
+        }
+        return static_cast<const TLista<T>&>(*lista).Elementy;
     }
 
     // Removes and destroys the component after every other one has forgotten it.
@@ -125,6 +135,14 @@ public:
     void Odswiez(TKomponent* komponent) const;
 
 private:
+    struct TListaRodzaju {
+        virtual ~TListaRodzaju() = default;
+    };
+    template <typename T>
+    struct TLista : TListaRodzaju {
+        std::vector<T*> Elementy;
+    };
+
     void Przyjmij(std::unique_ptr<TKomponent> komponent);
 
     TZegary& zegary_;
@@ -141,6 +159,8 @@ private:
     std::vector<TSemafor*> semafory_;
     std::vector<TZwrotnica*> zwrotnice_;
     std::vector<TPrzyciskElementu*> przyciski_;
+    // Wszystkie's lists by class, made on the first call.
+    mutable std::unordered_map<std::type_index, std::unique_ptr<TListaRodzaju>> listyRodzajow_;
     int pociagiNaStacji_ = 0;
     int usterek_ = 0;
 };

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -242,6 +243,23 @@ TEST_F(Dyspozytor, TwoTrainsAnnouncedFromAndSentOntoOneSingleTrackLineAtOnceAreA
     EXPECT_EQ(raport[3], "Pierwsza kara: " + wynik.Kary.front());
     EXPECT_EQ(raport[4], "Nie odjechały na czas: 44601.");
     EXPECT_EQ(raport[5].rfind("Odjazdów 2, punktualnych 1, punktów ", 0), 0u) << raport[5];
+}
+
+// A tick looks only at the trains that can act; one waiting behind another at its entry must be
+// looked at again once it is the next there.
+TEST_F(Dyspozytor, ATrainQueuedBehindAnotherAtItsEntryIsBroughtInWhenNextAndLeaves)
+{
+    Dodaj(Osobowy);
+    Dodaj({"34103", "Bartnica", "Zagórnik", "s122", "wOlsz", "wBrz", "4:09", "4:40", "osobowy"});
+    sym.Dyspozytor().Wlacz(true);
+    sym.Pokaz();
+    Do("5:30");
+    for (const char* numer : {"34101", "34103"}) {
+        const bool odjechal = std::any_of(linie.begin(), linie.end(), [&](const TLiniaDziennika& l) {
+            return l.Tekst.find(std::string("Pociąg ") + numer + " opuścił stację") != std::string::npos;
+        });
+        EXPECT_TRUE(odjechal) << numer;
+    }
 }
 
 TEST_F(Dyspozytor, ADayLaidOutWithoutConflictsIsPlayable)

@@ -1,6 +1,7 @@
 // The automatic dispatcher's cost: what it adds to one tick at the busiest moment of the shipped
 // day (goal: under 0.5 ms, the step's own budget being 50 ms at the fastest speed), its planning of
 // a whole day, and a whole day played with it.
+#include "record/zapis_gry.h"
 #include "run/symulacja_stacji.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/srodowisko_testowe.h"
@@ -10,6 +11,10 @@
 
 #include <algorithm>
 #include <ctime>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -93,8 +98,117 @@ void DzienZDyspozytorem(benchmark::State& stan)
     }
 }
 
+// The shipped day's acts of the dispatcher, each with the tick it was made in, gathered once.
+struct TAktyDnia {
+    std::vector<std::pair<int, std::vector<std::string>>> Akty;
+    std::int32_t Wynik = 0;
+
+    TAktyDnia()
+    {
+        TSrodowiskoTestowe s;
+        DzienZDanych(s.Rozklad);
+        TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+        sym.Stacja().OdtwarzajDzwieki = false;
+        int tyk = 0;
+        sym.Dyspozytor().OnAkt = [&](const TAktDyspozytora& a) {
+            std::vector<std::string> slowa;
+            if (!RozbijWierszZapisu(a.Polecenie, slowa))
+                throw std::runtime_error("an act that is no script line: " + a.Polecenie);
+            Akty.emplace_back(tyk, std::move(slowa));
+        };
+        sym.Dyspozytor().Wlacz(true);
+        sym.Pokaz();
+        for (; tyk < 17280; ++tyk)
+            sym.Tyknij();
+        Wynik = sym.Dziennik().Score();
+    }
+};
+
+const TAktyDnia& AktyDnia()
+{
+    static const TAktyDnia akty;
+    return akty;
+}
+
+// The shipped day played with the dispatcher, nothing else measured (DzienZDyspozytorem reads the
+// clock twice a tick for its counters).
+void DzienZDyspozytoremSam(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        DzienZDanych(s->Rozklad);
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        sym->Stacja().OdtwarzajDzwieki = false;
+        sym->Dyspozytor().Wlacz(true);
+        stan.ResumeTiming();
+        sym->Pokaz();
+        for (int i = 0; i < 17280; ++i)
+            sym->Tyknij();
+        stan.counters["wynik"] = sym->Dziennik().Score();
+        stan.PauseTiming();
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
+// The same day without the dispatcher: its acts made by the player at the same ticks, so that the
+// trains move as they did and only the dispatcher's own work is missing (goal: the day with the
+// dispatcher at most twice this). The score tells that it is the same day.
+void DzienBezDyspozytora(benchmark::State& stan)
+{
+    const TAktyDnia& akty = AktyDnia();
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        DzienZDanych(s->Rozklad);
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        sym->Stacja().OdtwarzajDzwieki = false;
+        stan.ResumeTiming();
+        sym->Pokaz();
+        std::size_t nastepny = 0;
+        for (int i = 0; i < 17280; ++i) {
+            for (; nastepny < akty.Akty.size() && akty.Akty[nastepny].first == i; ++nastepny)
+                sym->Akt(akty.Akty[nastepny].second);
+            sym->Tyknij();
+        }
+        stan.counters["wynik"] = sym->Dziennik().Score();
+        stan.PauseTiming();
+        if (sym->Dziennik().Score() != akty.Wynik)
+            stan.SkipWithError("the acts replayed made another day");
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
+// The day with nobody at the station: no train comes in.
+void DzienBezNikogo(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        auto s = std::make_unique<TSrodowiskoTestowe>();
+        DzienZDanych(s->Rozklad);
+        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
+        sym->Stacja().OdtwarzajDzwieki = false;
+        stan.ResumeTiming();
+        sym->Pokaz();
+        for (int i = 0; i < 17280; ++i)
+            sym->Tyknij();
+        benchmark::DoNotOptimize(sym->Dziennik().Score());
+        stan.PauseTiming();
+        sym.reset();
+        s.reset();
+        stan.ResumeTiming();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(DyspozytorWNajbardziejZajetymTyknieciu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PlanDnia)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DzienZDyspozytorem)->Unit(benchmark::kMillisecond);
+BENCHMARK(DzienZDyspozytoremSam)->Unit(benchmark::kMillisecond);
+BENCHMARK(DzienBezDyspozytora)->Unit(benchmark::kMillisecond);
+BENCHMARK(DzienBezNikogo)->Unit(benchmark::kMillisecond);

@@ -235,6 +235,60 @@ TEST_F(ZapisGry, TakenOverHalfwayTheGameKeepsWhatWasPlayedBackAndGoesOnAsThePlay
     OczekujTakichSamych(odtwarzana, *druga.Symulacja);
 }
 
+int LinieZegara(const std::string& tekst)
+{
+    const auto wiersze = Wiersze(tekst);
+    return static_cast<int>(std::count_if(wiersze.begin(), wiersze.end(), [](const std::string& w) {
+        return w.find(" wall ") != std::string::npos;
+    }));
+}
+
+// The window's ticks move the wall clock on every tick; the record keeps it only where the game
+// depends on it: a journal line's time, the seed, a tip every five minutes of real time. The status
+// line shows the clock all the same, and the loaded game is the saved one.
+TEST_F(ZapisGry, TheWallClockIsWrittenDownOnlyWhereTheGameDependsOnItAndTheLoadedGameIsTheSame)
+{
+    const auto tykaj = [this](const char* godzina) {
+        while (Milisekundy(sym.CzasSymulacji) < Milisekundy(*CzytajGodzine(godzina))) {
+            zegary.Uplyw(50);
+            sym.Tyknij();
+        }
+    };
+    ASSERT_EQ(sym.Akt({"start"}), "");
+    ASSERT_EQ(sym.Akt({"speed", "20"}), "");
+    // The first tick makes the first tip due.
+    zegary.Uplyw(50);
+    sym.Tyknij();
+    const int poStarcie = LinieZegara(Zapis());
+    const std::size_t liniiDziennika = sym.Dziennik().Linie().size();
+    tykaj("4:25");
+    EXPECT_EQ(sym.StatusCzasBiezacy, CzasHMMSS(srodowisko.ZegarScienny.Teraz()));
+    // A tick writes the time down only with a journal line.
+    EXPECT_LE(LinieZegara(Zapis()), poStarcie + static_cast<int>(sym.Dziennik().Linie().size() - liniiDziennika));
+    // The train let in brings journal lines, each at the time of its tick.
+    ASSERT_EQ(sym.Akt({"press", "ZatwierdzButton14"}), "");
+    ASSERT_EQ(sym.Akt({"press", "bSK1"}), "");
+    const int przedWjazdem = LinieZegara(Zapis());
+    const std::size_t linie = sym.Dziennik().Linie().size();
+    tykaj("4:45");
+    ASSERT_GT(sym.Dziennik().Linie().size(), linie);
+    const int zLiniami = LinieZegara(Zapis());
+    EXPECT_GT(zLiniami, przedWjazdem);
+    // Five minutes of real time make a tip due: the time it fell due at is written down.
+    for (int i = 0; i < 6 * 1200; ++i) {
+        zegary.Uplyw(50);
+        sym.Tyknij();
+    }
+    const std::string tekst = Zapis();
+    EXPECT_GT(LinieZegara(tekst), zLiniami);
+    EXPECT_LT(LinieZegara(tekst), 60);
+    TWczytanaGra gra = Wczytaj(tekst);
+    ASSERT_NE(gra.Symulacja, nullptr) << gra.Blad;
+    OczekujTakichSamych(sym, *gra.Symulacja);
+    std::string blad;
+    EXPECT_EQ(gra.Symulacja->ZapisGry(blad), tekst);
+}
+
 TEST_F(ZapisGry, AGameIsSavedOnlyOnceStartedAndItsFileIsWrittenWhole)
 {
     std::string blad;

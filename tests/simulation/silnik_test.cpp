@@ -117,6 +117,57 @@ TEST_F(Silnik, ATrainIsAnnouncedAtTheLinesLeadAndShownFirstByTheTimetable)
     EXPECT_EQ(E<TZapowiedz>("przyj_Olszarzyna").Pociag()->Numer(), "2");
 }
 
+// The announcement holds its train for many steps; the queue loses it once, and a train queued again
+// after its announcement was cleared is taken out of the queue again when announced anew.
+TEST_F(Silnik, AnAnnouncedTrainIsTakenOutOfItsQueueAndSoIsOneQueuedAgainAfterItsAnnouncementWasCleared)
+{
+    Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 35));
+    Rozkladowy("2", "wOlsz", "wBrz", G(4, 50), G(4, 55));
+    sym.CzasSymulacji = G(4, 6);
+    sym.Pokaz();
+    TWlot& wlot = E<TWlot>("wOlsz");
+    TZapowiedz& zapowiedz = E<TZapowiedz>("zOlszarzyny");
+    for (int i = 0; i < 3; ++i)
+        Krok();
+    ASSERT_NE(zapowiedz.Pociag(), nullptr);
+    TPociag* pierwszy = zapowiedz.Pociag();
+    EXPECT_EQ(pierwszy->Numer(), "1");
+    ASSERT_EQ(wlot.Pociagi.size(), 1u);
+    EXPECT_EQ(wlot.Pociagi[0]->Numer(), "2");
+    zapowiedz.SetPociag(nullptr);
+    pierwszy->SetZapowiedziany(false);
+    wlot.Pociagi.insert(wlot.Pociagi.begin(), pierwszy);
+    Krok();
+    EXPECT_EQ(zapowiedz.Pociag(), pierwszy);
+    ASSERT_EQ(wlot.Pociagi.size(), 1u);
+    EXPECT_EQ(wlot.Pociagi[0]->Numer(), "2");
+}
+
+// The day's trains are known without a walk over them: a freed train is no longer one of them and is
+// listed once as freed, and the next day starts the list again.
+TEST_F(Silnik, AFreedTrainIsNoLongerOfTheDayAndIsListedAsFreedUntilTheNextDayIsPrepared)
+{
+    Rozkladowy("1", "wOlsz", "wBrz", G(4, 30), G(4, 35));
+    sym.Pokaz();
+    const TPociag* rozkladowy = silnik.PociagiDnia().front().get();
+    EXPECT_TRUE(silnik.PociagDnia(rozkladowy));
+    TPociag& lok = Postaw("Tor13", "s", stLewy, true);
+    EXPECT_TRUE(silnik.PociagDnia(&lok));
+    EXPECT_TRUE(silnik.Usuniete().empty());
+    const std::uint64_t epoka = silnik.EpokaUsunietych();
+    silnik.Usun(&lok);
+    EXPECT_FALSE(silnik.PociagDnia(&lok));
+    EXPECT_TRUE(silnik.PociagDnia(rozkladowy));
+    ASSERT_EQ(silnik.Usuniete().size(), 1u);
+    EXPECT_EQ(silnik.Usuniete()[0], &lok);
+    EXPECT_EQ(silnik.EpokaUsunietych(), epoka);
+    sym.Pokaz();
+    EXPECT_NE(silnik.EpokaUsunietych(), epoka);
+    EXPECT_TRUE(silnik.Usuniete().empty());
+    for (const auto& t : silnik.PociagiDnia())
+        EXPECT_TRUE(silnik.PociagDnia(t.get()));
+}
+
 TEST_F(Silnik, NoTrainIsAnnouncedWhileAsManyTrainsStandInTheStationAsThereAreEntries)
 {
     Rozkladowy("1", "wOlsz", "wBrz", G(4, 10), G(4, 15));

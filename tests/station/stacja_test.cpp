@@ -56,6 +56,30 @@ TEST(Stacja, TheListsByKindHoldEveryComponentOfTheKindInCreationOrderAlsoAfterAR
     ListyZgodne(t.Stacja);
 }
 
+// The lists by class are kept between calls: one asked for before a component comes or goes must not
+// be given again as it was.
+TEST(Stacja, TheComponentsOfAClassAreListedAnewAfterOneComesOrGoesAndAWalkOverTheListMayChangeTheLayout)
+{
+    TStacjaTestowa t;
+    ZgodneZKomponentami<TSemafor>(t.Stacja, t.Stacja.Wszystkie<TSemafor>());
+    ZgodneZKomponentami<TTor>(t.Stacja, t.Stacja.Wszystkie<TTor>());
+    TSemafor& nowy = t.Stacja.Dodaj<TSemafor>("sNowy");
+    EXPECT_EQ(t.Stacja.Wszystkie<TSemafor>().back(), &nowy);
+    ZgodneZKomponentami<TSemafor>(t.Stacja, t.Stacja.Wszystkie<TSemafor>());
+    t.Stacja.Usun(&t.E("sA"));
+    t.Stacja.Usun(&t.E("Tor20"));
+    ZgodneZKomponentami<TSemafor>(t.Stacja, t.Stacja.Wszystkie<TSemafor>());
+    ZgodneZKomponentami<TTor>(t.Stacja, t.Stacja.Wszystkie<TTor>());
+    // Components added while the list is walked do not disturb the walk.
+    std::size_t przejrzane = 0;
+    for (TTor* tor : t.Stacja.Wszystkie<TTor>()) {
+        t.Stacja.Dodaj<TTor>(tor->Name + "_kopia");
+        ++przejrzane;
+    }
+    EXPECT_EQ(t.Stacja.Wszystkie<TTor>().size(), 2 * przejrzane);
+    ZgodneZKomponentami<TTor>(t.Stacja, t.Stacja.Wszystkie<TTor>());
+}
+
 TEST(Stacja, EveryPointClassOfTheLayoutAnswersTheKindsOfItsClassAndItsBases)
 {
     TStacjaTestowa t;
