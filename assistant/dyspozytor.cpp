@@ -959,8 +959,11 @@ void TAutomatycznyDyspozytor::Formuj(TZadanie& z)
     if (sklad->DoRozdzielenia())
         Menu(peron, {"Połącz skład"}, "sprzęgam skład" + dla,
              "Sprzęgnij skład" + dla + ": „Połącz skład” w menu peronu " + peron->Name);
-    Menu(peron, {"Przygotuj skład do odjazdu", OpisPociagu(*z.Pociag)}, "formuję skład" + dla,
-         "Uformuj skład" + dla + ": „Przygotuj skład do odjazdu” w menu peronu " + peron->Name);
+    // Formed, the consist's own train is freed: its task ends now. Planned by the timetable, a late
+    // consist's task may come after this one's in the same tick, and must not look at it.
+    if (Menu(peron, {"Przygotuj skład do odjazdu", OpisPociagu(*z.Pociag)}, "formuję skład" + dla,
+             "Uformuj skład" + dla + ": „Przygotuj skład do odjazdu” w menu peronu " + peron->Name))
+        z.Poprzednik->Etap = tEtap::koniec;
 }
 
 void TAutomatycznyDyspozytor::RozpoznajObjazd(TZadanie& z, const TPociag& sklad)
