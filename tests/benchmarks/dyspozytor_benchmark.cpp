@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -59,15 +60,27 @@ void PlanDnia(benchmark::State& stan)
         sym.Dyspozytor().Planuj();
 }
 
+// The shipped day ready to be played, made and freed while the timing is paused.
+struct TDzienDoPomiaru {
+    std::unique_ptr<TSrodowiskoTestowe> Srodowisko = std::make_unique<TSrodowiskoTestowe>();
+    std::unique_ptr<TSymulacjaStacji> Sym;
+
+    explicit TDzienDoPomiaru(bool zDyspozytorem)
+    {
+        DzienZDanych(Srodowisko->Rozklad);
+        Sym = std::make_unique<TSymulacjaStacji>(Srodowisko->Uslugi, Srodowisko->Rozklad);
+        Sym->Stacja().OdtwarzajDzwieki = false;
+        if (zDyspozytorem)
+            Sym->Dyspozytor().Wlacz(true);
+    }
+};
+
 void DzienZDyspozytorem(benchmark::State& stan)
 {
     for (auto _ : stan) {
         stan.PauseTiming();
-        auto s = std::make_unique<TSrodowiskoTestowe>();
-        DzienZDanych(s->Rozklad);
-        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
-        sym->Stacja().OdtwarzajDzwieki = false;
-        sym->Dyspozytor().Wlacz(true);
+        auto dzien = std::make_unique<TDzienDoPomiaru>(true);
+        TSymulacjaStacji* sym = dzien->Sym.get();
         stan.ResumeTiming();
         sym->Pokaz();
         // The longest tick of the day in processor time (the build machine is shared, so wall time
@@ -92,8 +105,7 @@ void DzienZDyspozytorem(benchmark::State& stan)
         stan.counters["polnoc_us"] = polnoc;
         benchmark::DoNotOptimize(sym->Dziennik().Score());
         stan.PauseTiming();
-        sym.reset();
-        s.reset();
+        dzien.reset();
         stan.ResumeTiming();
     }
 }
@@ -136,19 +148,15 @@ void DzienZDyspozytoremSam(benchmark::State& stan)
 {
     for (auto _ : stan) {
         stan.PauseTiming();
-        auto s = std::make_unique<TSrodowiskoTestowe>();
-        DzienZDanych(s->Rozklad);
-        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
-        sym->Stacja().OdtwarzajDzwieki = false;
-        sym->Dyspozytor().Wlacz(true);
+        auto dzien = std::make_unique<TDzienDoPomiaru>(true);
+        TSymulacjaStacji* sym = dzien->Sym.get();
         stan.ResumeTiming();
         sym->Pokaz();
         for (int i = 0; i < 17280; ++i)
             sym->Tyknij();
         stan.counters["wynik"] = sym->Dziennik().Score();
         stan.PauseTiming();
-        sym.reset();
-        s.reset();
+        dzien.reset();
         stan.ResumeTiming();
     }
 }
@@ -161,10 +169,8 @@ void DzienBezDyspozytora(benchmark::State& stan)
     const TAktyDnia& akty = AktyDnia();
     for (auto _ : stan) {
         stan.PauseTiming();
-        auto s = std::make_unique<TSrodowiskoTestowe>();
-        DzienZDanych(s->Rozklad);
-        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
-        sym->Stacja().OdtwarzajDzwieki = false;
+        auto dzien = std::make_unique<TDzienDoPomiaru>(false);
+        TSymulacjaStacji* sym = dzien->Sym.get();
         stan.ResumeTiming();
         sym->Pokaz();
         std::size_t nastepny = 0;
@@ -177,8 +183,7 @@ void DzienBezDyspozytora(benchmark::State& stan)
         stan.PauseTiming();
         if (sym->Dziennik().Score() != akty.Wynik)
             stan.SkipWithError("the acts replayed made another day");
-        sym.reset();
-        s.reset();
+        dzien.reset();
         stan.ResumeTiming();
     }
 }
@@ -188,18 +193,15 @@ void DzienBezNikogo(benchmark::State& stan)
 {
     for (auto _ : stan) {
         stan.PauseTiming();
-        auto s = std::make_unique<TSrodowiskoTestowe>();
-        DzienZDanych(s->Rozklad);
-        auto sym = std::make_unique<TSymulacjaStacji>(s->Uslugi, s->Rozklad);
-        sym->Stacja().OdtwarzajDzwieki = false;
+        auto dzien = std::make_unique<TDzienDoPomiaru>(false);
+        TSymulacjaStacji* sym = dzien->Sym.get();
         stan.ResumeTiming();
         sym->Pokaz();
         for (int i = 0; i < 17280; ++i)
             sym->Tyknij();
         benchmark::DoNotOptimize(sym->Dziennik().Score());
         stan.PauseTiming();
-        sym.reset();
-        s.reset();
+        dzien.reset();
         stan.ResumeTiming();
     }
 }
