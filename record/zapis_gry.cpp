@@ -314,34 +314,35 @@ void CzytajPunkt(TCzytnik& czytnik, const std::vector<std::string>& slowa, TZapi
         static_cast<std::size_t>(wierszy) > czytnik.Zostalo() / 2)
         throw TBlad(wiersz, "za dużo wierszy punktu kontrolnego");
     zapis.WierszPunktu = wiersz + 1;
-    zapis.Punkt.reserve(static_cast<std::size_t>(wierszy));
-    std::size_t slow = 0;
+    std::vector<std::string> w;
     for (std::int64_t i = 0; i < wierszy; ++i) {
         std::string_view linia;
         if (!czytnik.Surowy(linia))
             throw TBlad(czytnik.Numer(), "plik urywa się w punkcie kontrolnym");
         if (linia.empty() || linia.front() != '=')
             throw TBlad(czytnik.Numer(), "brak wiersza punktu kontrolnego");
-        TWierszPunktu w = Slowa(linia.substr(1), czytnik.Numer());
+        if (!RozbijWierszZapisu(linia.substr(1), w))
+            throw TBlad(czytnik.Numer(), "niedomknięty cudzysłów");
         if (w.empty())
             throw TBlad(czytnik.Numer(), "pusty wiersz punktu kontrolnego");
-        slow += w.size();
-        if (slow > TLimityZapisu::SlowPunktu)
+        if (zapis.Punkt.Slow() + w.size() > TLimityZapisu::SlowPunktu)
             throw TBlad(czytnik.Numer(), "za duży punkt kontrolny");
-        zapis.Punkt.push_back(std::move(w));
+        zapis.Punkt.NowyWiersz();
+        for (const std::string& slowo : w)
+            zapis.Punkt.DodajSlowo(slowo);
     }
 }
 
 }  // namespace
 
-std::string SlowoZapisu(const std::string& slowo)
+std::string SlowoZapisu(std::string_view slowo)
 {
     bool cytat = slowo.empty();
     for (const unsigned char c : slowo)
         if (c <= ' ' || c == '"' || c == '\\' || c == '#' || c == 127)
             cytat = true;
     if (!cytat)
-        return slowo;
+        return std::string(slowo);
     std::string wynik = "\"";
     for (const char c : slowo) {
         switch (c) {
@@ -443,10 +444,12 @@ std::string TekstZapisu(const TZapisGry& zapis)
     DopiszRozklad(wynik, "", zapis.Rozklad);
     if (!zapis.Punkt.empty()) {
         wynik += "checkpoint " + std::to_string(zapis.Punkt.size()) + ' ' + std::to_string(zapis.TaktPunktu) + '\n';
-        for (const TWierszPunktu& w : zapis.Punkt) {
+        for (std::size_t w = 0; w < zapis.Punkt.size(); ++w) {
             wynik += '=';
-            for (const std::string& s : w)
-                wynik += ' ' + SlowoZapisu(s);
+            for (std::size_t i = 0; i < zapis.Punkt.SlowWWierszu(w); ++i) {
+                wynik += ' ';
+                wynik += SlowoZapisu(zapis.Punkt.Slowo(w, i));
+            }
             wynik += '\n';
         }
     }

@@ -3,6 +3,7 @@
 // A saved game's file: its inputs, its checkpoint, the limits saver and loader share, and its reading
 // and writing.
 
+#include "record/wiersze_stanu.h"
 #include "simulation/utrudnienia.h"
 #include "trains/rozklad.h"
 
@@ -59,9 +60,6 @@ struct TLimityZapisu {
     static constexpr bool Blisko(std::int64_t ile, std::int64_t limit) { return ile >= limit / 2; }
 };
 
-// A checkpoint's line: its words.
-using TWierszPunktu = std::vector<std::string>;
-
 struct TZapisGry {
     static constexpr const char* Sygnatura = "DRELINKO-GAME";
     // 3: the header holds the day's disturbances (`level`) after the seed.
@@ -78,7 +76,7 @@ struct TZapisGry {
     std::vector<std::uint8_t> Rozklad;
     // The game's state at the checkpoint the inputs go on from, and the ticks run by then; none
     // when they go on from the start.
-    std::vector<TWierszPunktu> Punkt;
+    TWierszeStanu Punkt;
     std::int64_t TaktPunktu = 0;
     int WierszPunktu = 0;
     std::vector<TWejscieGry> Wejscia;
@@ -100,7 +98,7 @@ bool CzytajZapis(std::string_view tekst, TZapisGry& zapis, TBladZapisu& blad);
 
 // A word as a line of the file holds it: bare, or quoted when it holds a blank, a quote, a
 // backslash, a control character or nothing; and the words of a line back.
-std::string SlowoZapisu(const std::string& slowo);
+std::string SlowoZapisu(std::string_view slowo);
 bool RozbijWierszZapisu(std::string_view wiersz, std::vector<std::string>& slowa);
 
 // Exact, locale-independent text of a number of the file.

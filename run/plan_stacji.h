@@ -78,7 +78,7 @@ private:
 // What the forecast needs of a run, as plain data, so that it may be made on another thread while
 // the run goes on.
 struct TStanDoPlanu {
-    std::vector<TWierszStanu> Punkt;
+    TWierszeStanu Punkt;
     std::vector<std::uint8_t> Rozklad;
     std::string PlikRozkladu;
     // The lines as watched so far in the run.

@@ -17,7 +17,9 @@
 #include "trains/pociag.h"
 
 #include <algorithm>
+#include <charconv>
 #include <concepts>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <optional>
@@ -38,28 +40,29 @@ constexpr std::int64_t Odszedlszy = -2;
 
 class TPisarz {
 public:
-    std::vector<TWierszStanu> Wiersze;
+    TWierszeStanu Wiersze;
 
     TPisarz& Wiersz(const char* rodzaj)
     {
-        Wiersze.push_back({rodzaj});
+        Wiersze.NowyWiersz();
+        Wiersze.DodajSlowo(rodzaj);
         return *this;
     }
-    TPisarz& operator<<(const std::string& s)
+    TPisarz& operator<<(std::string_view s)
     {
-        Wiersze.back().push_back(s);
+        Wiersze.DodajSlowo(s);
         return *this;
     }
-    TPisarz& operator<<(const char* s) { return *this << std::string(s); }
-    TPisarz& operator<<(bool b) { return *this << std::string(b ? "1" : "0"); }
+    TPisarz& operator<<(const std::string& s) { return *this << std::string_view(s); }
+    TPisarz& operator<<(const char* s) { return *this << std::string_view(s); }
+    TPisarz& operator<<(bool b) { return *this << std::string_view(b ? "1" : "0"); }
     template <std::integral T>
         requires(!std::same_as<T, bool>)
     TPisarz& operator<<(T v)
     {
-        if constexpr (std::is_signed_v<T>)
-            return *this << std::to_string(static_cast<long long>(v));
-        else
-            return *this << std::to_string(static_cast<unsigned long long>(v));
+        char cyfry[24];
+        const auto koniec = std::to_chars(std::begin(cyfry), std::end(cyfry), v).ptr;
+        return *this << std::string_view(cyfry, static_cast<std::size_t>(koniec - cyfry));
     }
     TPisarz& operator<<(double v) { return *this << LiczbaZapisu(v); }
     TPisarz& operator<<(TKolor k) { return *this << int{k.R} << int{k.G} << int{k.B}; }
@@ -68,7 +71,7 @@ public:
 
 class TCzytelnik {
 public:
-    explicit TCzytelnik(const std::vector<TWierszStanu>& wiersze) : wiersze_(wiersze) {}
+    explicit TCzytelnik(const TWierszeStanu& wiersze) : wiersze_(wiersze) {}
 
     [[noreturn]] void Blad(const std::string& powod) const
     {
@@ -79,9 +82,9 @@ public:
         DomknijWiersz();
         if (wiersz_ >= wiersze_.size())
             Blad(Formatuj("brak wiersza %s", rodzaj));
-        const TWierszStanu& w = wiersze_[wiersz_++];
+        const std::size_t w = wiersz_++;
         slowo_ = 1;
-        if (w.empty() || w[0] != rodzaj)
+        if (wiersze_.SlowWWierszu(w) == 0 || wiersze_.Slowo(w, 0) != rodzaj)
             Blad(Formatuj("oczekiwano wiersza %s", rodzaj));
     }
     void Koniec()
@@ -90,19 +93,13 @@ public:
         if (wiersz_ != wiersze_.size())
             Blad("nadmiarowy wiersz");
     }
-    const std::string& Tekst()
-    {
-        const TWierszStanu& w = wiersze_[wiersz_ - 1];
-        if (slowo_ >= w.size())
-            Blad("za mało wartości w wierszu " + w[0]);
-        return w[slowo_++];
-    }
+    std::string Tekst() { return std::string(Slowo()); }
     std::int64_t Calkowita(std::int64_t min, std::int64_t maks)
     {
-        const std::string& t = Tekst();
+        const std::string_view t = Slowo();
         std::int64_t v = 0;
         if (!CzytajCalkowitaZapisu(t, v) || v < min || v > maks)
-            Blad("zła liczba „" + t + "”");
+            Blad("zła liczba „" + std::string(t) + "”");
         return v;
     }
     std::int32_t Int()
@@ -112,15 +109,15 @@ public:
     }
     double Liczba()
     {
-        const std::string& t = Tekst();
+        const std::string_view t = Slowo();
         double v = 0;
         if (!CzytajLiczbeZapisu(t, v))
-            Blad("zła liczba „" + t + "”");
+            Blad("zła liczba „" + std::string(t) + "”");
         return v;
     }
     std::optional<double> Opcja()
     {
-        if (wiersze_[wiersz_ - 1].size() > slowo_ && wiersze_[wiersz_ - 1][slowo_] == "-") {
+        if (Zostalo() && wiersze_.Slowo(wiersz_ - 1, slowo_) == "-") {
             ++slowo_;
             return std::nullopt;
         }
@@ -129,7 +126,7 @@ public:
     bool Logiczna() { return Calkowita(0, 1) != 0; }
     // Whether the line holds more values: what a later version appends at a line's end is read only
     // where an older file has it.
-    bool Zostalo() const { return wiersz_ > 0 && slowo_ < wiersze_[wiersz_ - 1].size(); }
+    bool Zostalo() const { return wiersz_ > 0 && slowo_ < wiersze_.SlowWWierszu(wiersz_ - 1); }
     TKolor Kolor()
     {
         const auto r = Calkowita(0, 255), g = Calkowita(0, 255), b = Calkowita(0, 255);
@@ -145,17 +142,23 @@ public:
     // A count of values on this line: no more than it has left.
     std::size_t IleWartosci(std::size_t naJedna)
     {
-        const std::size_t zostalo = wiersze_[wiersz_ - 1].size() - slowo_;
+        const std::size_t zostalo = wiersze_.SlowWWierszu(wiersz_ - 1) - slowo_;
         return static_cast<std::size_t>(Calkowita(0, static_cast<std::int64_t>(zostalo / std::max<std::size_t>(1, naJedna))));
     }
 
 private:
+    std::string_view Slowo()
+    {
+        if (!Zostalo())
+            Blad("za mało wartości w wierszu " + std::string(wiersze_.Slowo(wiersz_ - 1, 0)));
+        return wiersze_.Slowo(wiersz_ - 1, slowo_++);
+    }
     void DomknijWiersz()
     {
-        if (wiersz_ > 0 && slowo_ != wiersze_[wiersz_ - 1].size())
-            Blad("za dużo wartości w wierszu " + wiersze_[wiersz_ - 1][0]);
+        if (wiersz_ > 0 && slowo_ != wiersze_.SlowWWierszu(wiersz_ - 1))
+            Blad("za dużo wartości w wierszu " + std::string(wiersze_.Slowo(wiersz_ - 1, 0)));
     }
-    const std::vector<TWierszStanu>& wiersze_;
+    const TWierszeStanu& wiersze_;
     std::size_t wiersz_ = 0;
     std::size_t slowo_ = 0;
 };
@@ -330,7 +333,7 @@ void CzytajDroge(TCzytelnik& c, const TStacja& stacja, TDrogaUkladu& d)
 
 }  // namespace
 
-std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
+TWierszeStanu TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
 {
     TPisarz p;
     const TStacja& stacja = s.stacja_;
@@ -505,7 +508,7 @@ std::vector<TWierszStanu> TPunktKontrolny::Zrob(const TSymulacjaStacji& s)
     return std::move(p.Wiersze);
 }
 
-void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const std::vector<TWierszStanu>& wiersze)
+void TPunktKontrolny::Przywroc(TSymulacjaStacji& s, const TWierszeStanu& wiersze)
 {
     constexpr std::int64_t maks32 = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t maks64 = std::numeric_limits<std::int64_t>::max();

@@ -3,17 +3,15 @@
 // The checkpoint (TPunktKontrolny): the whole state of a running game as plain lines, taken and
 // restored so that a saved game replays only the inputs since.
 
+#include "record/wiersze_stanu.h"
+
 #include <cstddef>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 class TSymulacjaStacji;
 
-// One line of a checkpoint: its kind, then its values, each a word of the saved game's file.
-using TWierszStanu = std::vector<std::string>;
-
-// A checkpoint is the whole state of a running game in plain lines: the clocks, every element of
+// A checkpoint is the whole state of a running game in plain lines (each its kind, then its values,
+// each a word of the saved game's file): the clocks, every element of
 // the layout in component order, every train of the day and where it stands, the journal, the
 // day's reports, the automatic dispatcher's plans and the running timers with their phases. A game
 // restored from it on a fresh station goes on exactly as the one it was taken from, so a saved game
@@ -27,8 +25,8 @@ public:
     };
 
     // Taken between events (never inside a tick, an act or a timer's tick); changes nothing.
-    static std::vector<TWierszStanu> Zrob(const TSymulacjaStacji& symulacja);
+    static TWierszeStanu Zrob(const TSymulacjaStacji& symulacja);
     // Puts the state on a station made for replaying and not yet started; every value is checked
     // as it is read, and a refused one raises TBlad (the station is then only fit for discarding).
-    static void Przywroc(TSymulacjaStacji& symulacja, const std::vector<TWierszStanu>& wiersze);
+    static void Przywroc(TSymulacjaStacji& symulacja, const TWierszeStanu& wiersze);
 };

@@ -128,7 +128,7 @@ public:
     std::int64_t Takty() const { return takty_; }
     // The game's state as a checkpoint holds it: a full account of everything the game goes on
     // from, line by line (the tests compare games by it).
-    std::vector<TWierszPunktu> StanGry() const;
+    TWierszeStanu StanGry() const;
     // The ticks run by the game's last checkpoint, which a save goes on from (0: the start).
     std::int64_t TaktPunktuKontrolnego() const { return gra_.TaktPunktu; }
 

@@ -68,7 +68,7 @@ std::string TSymulacjaStacji::ZapisGry(std::string& blad, const std::deque<tOdpo
     return tekst;
 }
 
-std::vector<TWierszPunktu> TSymulacjaStacji::StanGry() const { return TPunktKontrolny::Zrob(*this); }
+TWierszeStanu TSymulacjaStacji::StanGry() const { return TPunktKontrolny::Zrob(*this); }
 
 void TSymulacjaStacji::PoZdarzeniu()
 {

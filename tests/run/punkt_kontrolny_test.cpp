@@ -13,12 +13,12 @@
 
 namespace {
 
-std::string Tekst(const std::vector<TWierszPunktu>& stan)
+std::string Tekst(const TWierszeStanu& stan)
 {
     std::string wynik;
-    for (const auto& w : stan) {
-        for (const auto& s : w)
-            wynik += SlowoZapisu(s) + ' ';
+    for (std::size_t w = 0; w < stan.size(); ++w) {
+        for (std::size_t i = 0; i < stan.SlowWWierszu(w); ++i)
+            wynik += SlowoZapisu(stan.Slowo(w, i)) + ' ';
         wynik += '\n';
     }
     return wynik;
@@ -224,14 +224,15 @@ std::vector<std::string> WierszeRaportu(const std::string& tekst, const char* ro
 }
 
 // The same lines as read, word by word.
-std::vector<TWierszPunktu> WartosciRaportu(const std::string& tekst, const char* rodzaj)
+std::vector<std::vector<std::string>> WartosciRaportu(const std::string& tekst, const char* rodzaj)
 {
     TZapisGry zapis;
     TBladZapisu blad;
     EXPECT_TRUE(CzytajZapis(tekst, zapis, blad)) << blad.Powod;
-    std::vector<TWierszPunktu> wynik;
+    std::vector<std::vector<std::string>> wynik;
     bool wDniu = false;
-    for (const TWierszPunktu& w : zapis.Punkt) {
+    for (std::size_t i = 0; i < zapis.Punkt.size(); ++i) {
+        const std::vector<std::string> w = zapis.Punkt.Wiersz(i);
         wDniu = (wDniu || w.front() == "day") && w.front() != "scores";
         if (wDniu && w.front() == rodzaj)
             wynik.push_back(w);
@@ -269,10 +270,10 @@ TEST_F(PunktKontrolny, ADayWithoutDisturbancesWritesItsReportsLinesAsItAlwaysDid
     ASSERT_NO_FATAL_FAILURE(DoPolnocy(*sym));
     const std::string tekst = Zapis(*sym);
     ASSERT_EQ(WartosciRaportu(tekst, "day").size(), 2u);
-    for (const TWierszPunktu& w : WartosciRaportu(tekst, "day"))
+    for (const std::vector<std::string>& w : WartosciRaportu(tekst, "day"))
         EXPECT_EQ(w.size(), 6u) << w[1];
     ASSERT_FALSE(WartosciRaportu(tekst, "train").empty());
-    for (const TWierszPunktu& w : WartosciRaportu(tekst, "train"))
+    for (const std::vector<std::string>& w : WartosciRaportu(tekst, "train"))
         EXPECT_EQ(w.size(), 16u) << w[2];
 }
 
@@ -286,13 +287,13 @@ TEST_F(PunktKontrolny, ADayWithDisturbancesKeepsTheDelaysFromTheLineThroughAChec
     ASSERT_NO_FATAL_FAILURE(DoPolnocy(*sym));
     const std::string tekst = Zapis(*sym);
     ASSERT_NE(tekst.find("\ncheckpoint "), std::string::npos);
-    const std::vector<TWierszPunktu> dni = WartosciRaportu(tekst, "day");
+    const auto dni = WartosciRaportu(tekst, "day");
     ASSERT_EQ(dni.size(), 2u);  // the day begun at midnight and the one it ended
-    for (const TWierszPunktu& w : dni) {
+    for (const std::vector<std::string>& w : dni) {
         EXPECT_EQ(w.size(), 7u) << w[1];
         EXPECT_EQ(w.back(), "1") << w[1];
     }
-    for (const TWierszPunktu& w : WartosciRaportu(tekst, "train"))
+    for (const std::vector<std::string>& w : WartosciRaportu(tekst, "train"))
         EXPECT_EQ(w.size(), 18u) << w[2];
     const TRaportDnia& dzien = sym->Raporty().Biezacy();
     int opoznione = 0;
@@ -356,11 +357,11 @@ TEST_F(PunktKontrolny, ACheckpointKeepsOnlyTheNewestJournalLines)
     const std::size_t dopisane = TLimityZapisu::LiniiDziennika + 5 - przedtem;
     for (std::size_t i = 0; i < dopisane; ++i)
         sym->DodajDoDziennika(0, "Linia " + std::to_string(i), "");
-    const std::vector<TWierszPunktu> stan = sym->StanGry();
+    const TWierszeStanu stan = sym->StanGry();
     std::vector<std::string> linie;
-    for (const auto& w : stan)
-        if (!w.empty() && w[0] == "line")
-            linie.push_back(w[2]);
+    for (std::size_t w = 0; w < stan.size(); ++w)
+        if (stan.Slowo(w, 0) == "line")
+            linie.emplace_back(stan.Slowo(w, 2));
     ASSERT_EQ(linie.size(), TLimityZapisu::LiniiDziennika);
     EXPECT_EQ(linie.back(), "Linia " + std::to_string(dopisane - 1));
     EXPECT_EQ(linie.front(), "Linia " + std::to_string(dopisane - TLimityZapisu::LiniiDziennika));

@@ -68,7 +68,7 @@ private:
     TPlanStacji plan_;
     // The bands as drawn, for pointing at them whichever chart is up.
     std::vector<TPasmo> pasma_;
-    std::vector<TWierszStanu> ostatniPunkt_;
+    TWierszeStanu ostatniPunkt_;
     int narysowane_ = 0;
     double czasPlanu_ = -1.0;
     QElapsedTimer odOstatniego_;
