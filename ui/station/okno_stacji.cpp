@@ -375,20 +375,27 @@ TOknoStacji::TOknoStacji(TSymulacjaStacji& symulacja, QWidget* rodzic)
             QTimer::singleShot(0, this, [this] { OdswiezZmienione(); });
         }
     };
-    sym_.Dziennik().OnLinia = [this](const TLiniaDziennika& l) {
+    const auto pokazWStatusie = [this](const TLiniaDziennika& l) {
+        status_[4]->UstawTekst(Q(l.Tekst));
+        status_[5]->UstawTekst(Q(l.Opis));
+    };
+    sym_.Dziennik().OnLinia = [this, pokazWStatusie](const TLiniaDziennika& l) {
         // The line's place in the journal, for "Pokaż w zapisie": the journal hands out its own lines.
         const auto& linie = sym_.Dziennik().Linie();
         const bool wDzienniku = !linie.empty() && &l >= linie.data() && &l < linie.data() + linie.size();
         dziennik_->Dodaj(l, wDzienniku ? static_cast<int>(&l - linie.data()) : -1);
-        if (!l.Porada) {
-            status_[4]->UstawTekst(Q(l.Tekst));
-            status_[5]->UstawTekst(Q(l.Opis));
-        }
+        if (!l.Porada)
+            pokazWStatusie(l);
     };
     sym_.Dziennik().OnScore = [this](std::int32_t) { OdswiezEtykiety(); };
-    // A loaded game comes with its journal.
-    for (const TLiniaDziennika& l : sym_.Dziennik().Linie())
-        sym_.Dziennik().OnLinia(l);
+    // A loaded game comes with its journal; the status bar tells only its last line, fitted once
+    // rather than for each of a long game's lines.
+    const auto& linie = sym_.Dziennik().Linie();
+    for (std::size_t i = 0; i < linie.size(); ++i)
+        dziennik_->Dodaj(linie[i], static_cast<int>(i));
+    if (const auto ostatnia = std::find_if(linie.rbegin(), linie.rend(), [](const auto& l) { return !l.Porada; });
+        ostatnia != linie.rend())
+        pokazWStatusie(*ostatnia);
     sym_.OnPodpowiedz = [this](const std::string& t) {
         // A game played back is shown at the player's speed: the record's changes of speed do not speak.
         if (sym_.Odtwarzana())
