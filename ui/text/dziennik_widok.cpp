@@ -45,47 +45,54 @@ TDziennikWidok::TDziennikWidok(QWidget* rodzic) : QAbstractScrollArea(rodzic)
         const QSignalBlocker cisza(verticalScrollBar());
         UstawPasek();
     });
-    QTextCharFormat zwykly;
-    zwykly.setForeground(Qt::black);
     const QString powitanie = QStringLiteral("Dzień dobry, witamy w Drelinku.");
-    DodajLinie({powitanie, {Czesc(0, static_cast<int>(powitanie.size()), zwykly)}});
+    DodajLinie({powitanie, {Czesc(0, static_cast<int>(powitanie.size()), Format(false, false, QColor(Qt::black).rgb()))}});
+}
+
+const QTextCharFormat& TDziennikWidok::Format(bool gruby, bool podkreslony, QRgb kolor)
+{
+    const auto klucz = std::tuple{gruby, podkreslony, kolor};
+    if (const auto it = formaty_.find(klucz); it != formaty_.end())
+        return it->second;
+    QTextCharFormat f;
+    f.setForeground(QColor::fromRgb(kolor));
+    if (gruby)
+        f.setFontWeight(QFont::Bold);
+    if (podkreslony)
+        f.setFontUnderline(true);
+    return formaty_.emplace(klucz, f).first->second;
 }
 
 void TDziennikWidok::Dodaj(const TLiniaDziennika& l, int numer)
 {
-    QTextCharFormat zwykly;
-    zwykly.setForeground(Qt::black);
+    const QRgb czarny = QColor(Qt::black).rgb();
     TLinia linia;
     if (l.Porada) {
-        QTextCharFormat gruby = zwykly;
-        gruby.setFontWeight(QFont::Bold);
         const QString tekst = QString::fromStdString(l.Tekst);
         linia.Tekst = tekst + " " + QString::fromStdString(l.Opis);
-        linia.Czesci = {Czesc(0, static_cast<int>(tekst.size()), gruby),
-                        Czesc(static_cast<int>(tekst.size()), static_cast<int>(linia.Tekst.size() - tekst.size()), zwykly)};
+        linia.Czesci = {Czesc(0, static_cast<int>(tekst.size()), Format(true, false, czarny)),
+                        Czesc(static_cast<int>(tekst.size()), static_cast<int>(linia.Tekst.size() - tekst.size()),
+                              Format(false, false, czarny))};
         DodajLinie(std::move(linia));
         return;
     }
-    QTextCharFormat naglowek;
-    naglowek.setFontUnderline(true);
-    naglowek.setForeground(NaQColor(kolor_));
+    const QTextCharFormat& naglowek = Format(false, true, NaQColor(kolor_).rgb());
     const QString glowa = QString::fromStdString(NaglowekLinii(l));
     kolor_ = KolorTekstuLinii(l, kolor_);
-    QTextCharFormat tekst;
-    tekst.setFontWeight(QFont::Bold);
-    tekst.setForeground(NaQColor(kolor_));
+    const QTextCharFormat& tekst = Format(true, false, NaQColor(kolor_).rgb());
     const QString srodek = QString::fromStdString(l.Tekst);
     const QString koniec = QString::fromStdString(KoncowkaLinii(l));
     linia.Tekst = glowa + srodek + koniec;
     const int g = static_cast<int>(glowa.size());
     const int s = static_cast<int>(srodek.size());
-    for (auto [poczatek, dlugosc, format] : {std::tuple{0, g, naglowek}, std::tuple{g, s, tekst},
-                                             std::tuple{g + s, static_cast<int>(koniec.size()), zwykly}})
+    for (auto [poczatek, dlugosc, format] : {std::tuple{0, g, &naglowek}, std::tuple{g, s, &tekst},
+                                             std::tuple{g + s, static_cast<int>(koniec.size()), &Format(false, false, czarny)}})
         if (dlugosc > 0)
-            linia.Czesci.push_back(Czesc(poczatek, dlugosc, format));
+            linia.Czesci.push_back(Czesc(poczatek, dlugosc, *format));
     kolor_ = kolory::Czarny;
     linia.Kara = l.Punkty < 0;
     linia.Numer = numer;
+    linia.Tekst.squeeze();
     DodajLinie(std::move(linia));
 }
 

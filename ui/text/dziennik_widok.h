@@ -12,6 +12,8 @@
 
 #include <QImage>
 
+#include <map>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -105,6 +107,9 @@ private:
     using TRozklad = std::vector<TKawalek>;
 
     void DodajLinie(TLinia linia);
+    // The lines' runs share their formats (a few colours, bold, underlined): made for each line
+    // they were the biggest part of a long journal's pane.
+    const QTextCharFormat& Format(bool gruby, bool podkreslony, QRgb kolor);
     // Brings the words' faces, the pixel ratio and the wrapping width up to date; a change
     // forgets every line's layout.
     void Przygotuj();
@@ -120,6 +125,7 @@ private:
     std::vector<TLinia> linie_;
     TKafelkiSlow kafelki_;
     std::unordered_map<int, TRozklad> rozklady_;
+    std::map<std::tuple<bool, bool, QRgb>, QTextCharFormat> formaty_;
     std::vector<int> wysokosci_;  // of each line at szerokoscUkladow_; 0 where not laid out yet
     int szerokoscUkladow_ = -1;
     QFont czcionkaUkladow_;
