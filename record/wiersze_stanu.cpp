@@ -23,6 +23,13 @@ void TWierszeStanu::DodajSlowo(std::string_view slowo)
     bajty_.append(slowo);
 }
 
+void TWierszeStanu::Dopasuj()
+{
+    bajty_.shrink_to_fit();
+    slowa_.shrink_to_fit();
+    wiersze_.shrink_to_fit();
+}
+
 std::string_view TWierszeStanu::Slowo(std::size_t wiersz, std::size_t slowo) const
 {
     const std::size_t i = wiersze_[wiersz] + slowo;

@@ -24,6 +24,8 @@ public:
     std::size_t Slow() const { return slowa_.size(); }
     std::size_t SlowWWierszu(std::size_t wiersz) const { return KoniecWiersza(wiersz) - wiersze_[wiersz]; }
     std::string_view Slowo(std::size_t wiersz, std::size_t slowo) const;
+    // Gives back what the buffers took beyond their content: for a state kept long.
+    void Dopasuj();
     // The line's words as strings.
     std::vector<std::string> Wiersz(std::size_t wiersz) const;
 

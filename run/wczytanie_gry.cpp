@@ -95,6 +95,8 @@ void TSymulacjaStacji::ZrobPunktKontrolny()
     if (!bladRozkladu_.empty())
         return;
     gra_.Punkt = TPunktKontrolny::Zrob(*this);
+    // Kept till the next one, a day later.
+    gra_.Punkt.Dopasuj();
     gra_.TaktPunktu = takty_;
     gra_.Rozklad = zapisanyRozklad_;
     if (zapis_.Odtwarzanie())
