@@ -3,6 +3,7 @@
 #include "core/wkt_files.h"
 #include "run/symulacja_stacji.h"
 #include "simulation/dziennik.h"
+#include "tests/support/dzien_z_danych.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
 #include "trains/rozklad_csv.h"
@@ -19,7 +20,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
+#include <fstream>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -195,6 +200,129 @@ void PolnocWOknieStacji(benchmark::State& stan)
     }
 }
 
+// Bytes the process holds from the allocator.
+double ZajetaPamiec()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd);
+}
+
+// A figure of the process's resident memory from /proc, in bytes: "VmRSS:" now, "VmHWM:" its peak
+// since the last ZerujSzczyt.
+double PamiecProcesu(const char* pole)
+{
+    std::ifstream status("/proc/self/status");
+    std::string slowo;
+    while (status >> slowo)
+        if (slowo == pole) {
+            double kb = 0;
+            status >> kb;
+            return kb * 1024;
+        }
+    return 0;
+}
+void ZerujSzczyt() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// The game as the window plays it at its fastest speed: a tick every 50 ms of the wall clock.
+void TyknijWOknie(TSrodowiskoTestowe& s, TOknoTestowe& okno)
+{
+    s.Zegary.Uplyw(50);
+    okno.Tyknij();
+    QApplication::processEvents();
+}
+
+// The station window playing the shipped day with the automatic dispatcher at the fastest speed,
+// day after day (goal: what the process holds grows by at most 0.3 MB a day over ten days, taken
+// from the end of the first day, when everything made once has been made).
+void PamiecOknaPrzezDni(benchmark::State& stan)
+{
+    const int dni = static_cast<int>(stan.range(0));
+    for (auto _ : stan) {
+        TSrodowiskoTestowe s;
+        DzienZDanych(s.Rozklad);
+        s.Rozklad.ZapiszRozklad();
+        TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+        TOknoTestowe okno(sym);
+        okno.resize(1024, 700);
+        okno.show();
+        okno.Zegar()->stop();
+        okno.Szybkosc()->setValue(okno.Szybkosc()->maximum());
+        sym.Stacja().OdtwarzajDzwieki = false;
+        sym.Akt({"auto", "on"});
+        QApplication::processEvents();
+        const auto dzien = [&] {
+            const int nr = sym.Silnik().Dzien();
+            while (sym.Silnik().Dzien() == nr)
+                TyknijWOknie(s, okno);
+        };
+        dzien();
+        const double poczatek = ZajetaPamiec(), rss = PamiecProcesu("VmRSS:");
+        for (int i = 0; i < dni; ++i)
+            dzien();
+        stan.counters["MB/dzien"] = (ZajetaPamiec() - poczatek) / dni / 1e6;
+        stan.counters["MB/dzien RSS"] = (PamiecProcesu("VmRSS:") - rss) / dni / 1e6;
+        stan.counters["MB"] = ZajetaPamiec() / 1e6;
+        stan.counters["linie"] = static_cast<double>(sym.Dziennik().Linie().size());
+    }
+}
+
+// A game of the shipped day played thirty days and a half by the automatic dispatcher, as in the
+// window at its fastest speed, saved.
+std::string TrzydziesciDni(TSrodowiskoTestowe& s)
+{
+    TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
+    sym.Stacja().OdtwarzajDzwieki = false;
+    sym.Akt({"start"});
+    sym.Akt({"speed", "20"});
+    sym.Akt({"auto", "on"});
+    while (sym.Silnik().Dzien() < 30 || sym.CzasSymulacji < 0.5) {
+        s.Zegary.Uplyw(50);
+        sym.Tyknij();
+    }
+    std::string blad;
+    std::string tekst = sym.ZapisGry(blad);
+    if (!blad.empty())
+        throw std::runtime_error(blad);
+    return tekst;
+}
+
+// Resuming that game in the station window: the file read, the game put back and the window shown
+// with its journal (goal: at most 0.1 s and 60 MB at the peak, beyond what the process held before).
+void WznowienieTrzydziestuDni(benchmark::State& stan)
+{
+    TSrodowiskoTestowe s;
+    DzienZDanych(s.Rozklad);
+    s.Rozklad.ZapiszRozklad();
+    const std::string tekst = TrzydziesciDni(s);
+    double szczyt = 0;
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        TZegaryReczne zegary;
+        TUslugi uslugi{zegary, s.Dzwieki, s.Komunikaty, s.Kursory, s.ZegarScienny, s.Losowanie, s.Ustawienia};
+        malloc_trim(0);
+        const double przedtem = ZajetaPamiec();
+        ZerujSzczyt();
+        const double rssPrzedtem = PamiecProcesu("VmHWM:");
+        stan.ResumeTiming();
+        TWczytanaGra gra = TSymulacjaStacji::Wczytaj(tekst, uslugi, NazwaPlikuRozkladu());
+        if (gra.Symulacja == nullptr)
+            throw std::runtime_error(gra.Blad);
+        auto okno = std::make_unique<TOknoTestowe>(*gra.Symulacja);
+        okno->resize(1024, 700);
+        okno->show();
+        okno->Zegar()->stop();
+        QApplication::processEvents();
+        stan.PauseTiming();
+        szczyt = std::max(szczyt, PamiecProcesu("VmHWM:") - rssPrzedtem);
+        stan.counters["MB trzyma"] = (ZajetaPamiec() - przedtem) / 1e6;
+        okno.reset();
+        gra.Symulacja.reset();
+        stan.ResumeTiming();
+    }
+    stan.counters["MB szczyt"] = szczyt / 1e6;
+    stan.counters["KB pliku"] = static_cast<double>(tekst.size()) / 1e3;
+}
+
 BENCHMARK(RysowanieDiagramu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DopisywanieDoDziennika)->Arg(100)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ListaPociagowWidokNaTyk)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
@@ -202,6 +330,8 @@ BENCHMARK(DopisywanieDoDziennikaWidocznego)->Arg(100)->Arg(50000)->Unit(benchmar
 BENCHMARK(SeriaTysiacaLinii)->Unit(benchmark::kMillisecond);
 BENCHMARK(CichyTykWOknieStacji)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PolnocWOknieStacji)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WznowienieTrzydziestuDni)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(PamiecOknaPrzezDni)->Arg(10)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 
