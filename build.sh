@@ -97,6 +97,7 @@ bench)
     zbuduj build-bench -DCMAKE_BUILD_TYPE=Release
     build-bench/tests/drelinko_benchmarks
     build-bench/tests/drelinko_benchmarks_okna
+    build-bench/tests/drelinko_benchmarks_raportu
     ;;
 package)
     zainstaluj $PAKIETY $PAKIETY_PAKIETU

@@ -10,6 +10,7 @@
 #include "run/symulacja_stacji.h"
 #include "tools/sim/driver.h"
 #include "ui/canvas/obraz.h"
+#include "ui/report/raport_png.h"
 #include "ui/report/raport_wykresy.h"
 
 #include <QApplication>

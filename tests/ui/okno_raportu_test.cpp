@@ -3,7 +3,9 @@
 #include "tests/support/katalog_tymczasowy.h"
 #include "tests/support/menu_kontekstowe.h"
 #include "tests/support/usterka_plikow.h"
+#include "ui/canvas/obraz.h"
 #include "ui/report/okno_raportu.h"
+#include "ui/report/raport_png.h"
 #include "ui/report/raport_wykresy.h"
 
 #include <QAreaSeries>
@@ -12,8 +14,10 @@
 #include <QChart>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QStackedBarSeries>
@@ -105,6 +109,38 @@ int Wiersz(QTableWidget* t, const QString& numer)
             return r;
     return -1;
 }
+
+// A day of n trains, every third of them late.
+TRaportDnia DzienPociagow(int n)
+{
+    TRaportDnia d = Dzien();
+    d.Pociagi.clear();
+    for (int i = 0; i < n; ++i) {
+        TPociagRaportu t = Dzien().Pociagi[i % 3 == 1 ? 1 : 0];
+        t.Id = static_cast<std::uint32_t>(i + 1);
+        t.Numer = std::to_string(34100 + i);
+        d.Pociagi.push_back(t);
+    }
+    return d;
+}
+
+// A disk that takes every file but one page's, whichever thread writes it.
+class TUsterkaStrony : public TOperacjePlikowe {
+public:
+    explicit TUsterkaStrony(std::string strona) : strona_(std::move(strona)) {}
+    int ZmienNazwe(const std::string& z, const std::string& na) override
+    {
+        if (na.size() >= strona_.size() && na.compare(na.size() - strona_.size(), strona_.size(), strona_) == 0 &&
+            na[na.size() - strona_.size() - 1] == '/') {
+            errno = ENOSPC;
+            return -1;
+        }
+        return TOperacjePlikowe::ZmienNazwe(z, na);
+    }
+
+private:
+    std::string strona_;
+};
 
 // The report window telling what it would show the player instead of showing it.
 class TOknoRaportuTestowe : public TOknoRaportu {
@@ -354,7 +390,8 @@ private slots:
             QCOMPARE(powod, std::string());
             QVERIFY(std::filesystem::is_regular_file(plik));
         }
-        QCOMPARE(katalog.Pliki().size(), std::size_t{2});
+        // The day's two pages of PNG under the name's very bytes, and the PDF.
+        QCOMPARE(katalog.Pliki(), (std::vector<std::string>{"raport\xff-2.png", "raport\xff.pdf", "raport\xff.png"}));
     }
 
 
@@ -385,6 +422,117 @@ private slots:
         QCOMPARE(duzo->toolTip(), QStringLiteral("pociąg %1: 11 min").arg(QString::fromStdString(d.Pociagi.back().Numer)));
         emit seria->hovered(false, x->count() - 1, seria->barSets().at(0));
         QVERIFY(duzo->toolTip().isEmpty());
+    }
+
+    // The report of a day of 120 trains is four A4 pages: the charts' in the file named, the table's
+    // beside it, each a whole PNG of its own; the window tells which files it wrote.
+    void AReportOfManyPagesIsWrittenAFilePerPage()
+    {
+        TKatalogTymczasowy katalog;
+        TOknoRaportuTestowe okno(DzienPociagow(120));
+        QVERIFY(okno.OpisEksportu()->isHidden());
+        QVERIFY(okno.EksportujPng(QString::fromStdString(katalog.Sciezka("raport.png"))));
+        QCOMPARE(LiczbaStronPng(okno.Dzien()), 4);
+        QCOMPARE(katalog.Pliki(), (std::vector<std::string>{"raport-2.png", "raport-3.png", "raport-4.png", "raport.png"}));
+        for (const char* nazwa : {"raport.png", "raport-2.png", "raport-3.png", "raport-4.png"}) {
+            const QImage strona(QString::fromStdString(katalog.Sciezka(nazwa)), "PNG");
+            QVERIFY2(!strona.isNull(), nazwa);
+            QCOMPARE(strona.size(), QSize(827, 1169));
+        }
+        QVERIFY(!okno.OpisEksportu()->isHidden());
+        QCOMPARE(okno.OpisEksportu()->text(), QStringLiteral("Zapisano 4 strony: raport.png, raport-2.png … raport-4.png."));
+        QVERIFY(okno.Bledy.isEmpty());
+    }
+
+    // A table page drawn from kept words into a palette shows what the page drawn with a QPainter
+    // shows, where it shows it: the late trains' rows, the rules, and about as much text.
+    void ATablePageOfThePngShowsWhatThePdfsPageShows()
+    {
+        const TRaportDnia d = DzienPociagow(120);
+        QImage png;
+        QVERIFY(png.loadFromData(StronaRaportuPng(d, 2), "PNG"));
+        png = png.convertToFormat(QImage::Format_RGB32);
+        QImage wzor(827, 1169, QImage::Format_RGB32);
+        {
+            QPainter p(&wzor);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            RysujStroneRaportu(p, d, StronaPng, 2);
+        }
+        int tloZgodne = 0, tlo = 0, ciemneWzoru = 0, ciemne = 0;
+        for (int y = 0; y < wzor.height(); ++y)
+            for (int x = 0; x < wzor.width(); ++x) {
+                const QRgb a = wzor.pixel(x, y), b = png.pixel(x, y);
+                const bool rozowyA = a == qRgb(255, 220, 220), rozowyB = b == qRgb(255, 220, 220);
+                tlo += rozowyA;
+                tloZgodne += rozowyA && rozowyB;
+                ciemneWzoru += qGray(a) < 128;
+                ciemne += qGray(b) < 128;
+            }
+        QVERIFY2(tlo > 10000, "the day has late trains");
+        QVERIFY2(tloZgodne > tlo * 95 / 100, qPrintable(QStringLiteral("%1 of %2").arg(tloZgodne).arg(tlo)));
+        QVERIFY2(std::abs(ciemne - ciemneWzoru) < ciemneWzoru / 5, qPrintable(QStringLiteral("%1 against %2").arg(ciemne).arg(ciemneWzoru)));
+        // The rule under the first train's row is there, a late train's row below it.
+        const int linia = static_cast<int>(827 * 0.05 + 827 / 14.0 + 2 * 827 / 45.0);
+        int szare = 0;
+        for (int y = linia - 2; y <= linia + 2; ++y)
+            szare += png.pixel(400, y) == qRgb(200, 200, 200);
+        QCOMPARE(szare, 1);
+    }
+
+    // A day with no trains is one page: the file named and nothing beside it, the very bytes the
+    // single page has always been written as.
+    void AOnePageReportWritesOneFileAsItAlwaysDid()
+    {
+        TKatalogTymczasowy katalog;
+        TRaportDnia d = Dzien();
+        d.Pociagi.clear();
+        QCOMPARE(LiczbaStronPng(d), 1);
+        QCOMPARE(ZapiszRaportPng(d, katalog.Sciezka("raport.png")), std::string());
+        QCOMPARE(katalog.Pliki(), std::vector<std::string>{"raport.png"});
+        QImage obraz(827, 1169, QImage::Format_RGB32);
+        obraz.fill(Qt::white);
+        {
+            QPainter p(&obraz);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            RysujStroneRaportu(p, d, StronaPng, 0);
+        }
+        QFile plik(QString::fromStdString(katalog.Sciezka("raport.png")));
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        QCOMPARE(plik.readAll(), BajtyPng(obraz));
+    }
+
+    // A page that cannot be written stops the export and is named; the pages before it stay
+    // written, no temporary is left, and the window says it failed.
+    void AFailedPageIsReportedNamingItsFile()
+    {
+        TKatalogTymczasowy katalog;
+        TOknoRaportuTestowe okno(DzienPociagow(120));
+        const std::string plik = katalog.Sciezka("raport.png");
+        TUsterkaStrony usterka("raport-3.png");
+        TPodmianaOperacjiPlikowych podmiana(usterka);
+        QVERIFY(!okno.EksportujPng(QString::fromStdString(plik)));
+        QCOMPARE(okno.Bledy.size(), 1);
+        QVERIFY2(okno.Bledy[0].contains(QString::fromStdString(katalog.Sciezka("raport-3.png"))), qPrintable(okno.Bledy[0]));
+        QVERIFY2(okno.Bledy[0].contains(QStringLiteral("brak miejsca na dysku")), qPrintable(okno.Bledy[0]));
+        std::vector<std::string> pliki = katalog.Pliki();
+        // The last page may have been written by then, or not.
+        std::erase(pliki, "raport-4.png");
+        QCOMPARE(pliki, (std::vector<std::string>{"raport-2.png", "raport.png"}));
+        QVERIFY(okno.OpisEksportu()->isHidden());
+    }
+
+    // Page k of a long report sorts after page k - 1 by name: its number is as wide as the last.
+    void APagesFileIsNamedAfterTheFileAndNumberedToTheWidthOfTheLast()
+    {
+        QCOMPARE(PlikStronyPng("/d/raport.png", 0, 550), std::string("/d/raport.png"));
+        QCOMPARE(PlikStronyPng("/d/raport.png", 1, 550), std::string("/d/raport-002.png"));
+        QCOMPARE(PlikStronyPng("/d/raport.png", 549, 550), std::string("/d/raport-550.png"));
+        QCOMPARE(PlikStronyPng("/d/raport.png", 1, 9), std::string("/d/raport-2.png"));
+        QCOMPARE(PlikStronyPng("/d/raport.png", 9, 10), std::string("/d/raport-10.png"));
+        QCOMPARE(PlikStronyPng("RAPORT.PNG", 2, 12), std::string("RAPORT-03.PNG"));
+        QCOMPARE(PlikStronyPng("/d/dzie\xc5\x84.1.png", 1, 2), std::string("/d/dzie\xc5\x84.1-2.png"));
     }
 
     void ALongDayTakesMoreTablePages()

@@ -6,6 +6,7 @@
 #include "core/wkt_stream.h"
 #include "trains/czas.h"
 #include "ui/canvas/skala_okna.h"
+#include "ui/report/raport_png.h"
 #include "ui/report/raport_wykresy.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,6 +62,15 @@ QTableWidgetItem* NumerPociagu(const std::string& numer, int wiersz)
     return new TKomorka(Q(numer), liczba ? v : 1e12 + wiersz);
 }
 
+// "strona", "strony", "stron" as Polish counts them.
+std::string LiczebnikStron(int n)
+{
+    if (n == 1)
+        return "stronę";
+    const int jednosci = n % 10, dziesiatki = n % 100;
+    return jednosci >= 2 && jednosci <= 4 && (dziesiatki < 12 || dziesiatki > 14) ? "strony" : "stron";
+}
+
 QTableWidgetItem* Plan(double czas) { return new TKomorka(Q(GodzinaMinuty(czas - std::floor(czas))), czas); }
 
 }  // namespace
@@ -102,6 +113,11 @@ TOknoRaportu::TOknoRaportu(const TRaportDnia& dzien, const QString& tytul, QWidg
     siatka->addWidget(widok(WykresZajetosci(dzien_)), 1, 1);
     zakladki_->addTab(wykresy, QStringLiteral("Wykresy"));
     uklad->addWidget(zakladki_, 1);
+
+    eksport_ = new QLabel(this);
+    eksport_->setObjectName("lbEksport");
+    eksport_->setVisible(false);
+    uklad->addWidget(eksport_);
 
     auto* przyciski = new QDialogButtonBox(this);
     const auto przycisk = [&](const QString& tekst, const char* nazwa) {
@@ -249,7 +265,22 @@ bool TOknoRaportu::EksportujCsv(const QString& plik)
 
 bool TOknoRaportu::EksportujPng(const QString& plik)
 {
-    return Wynik(ZapiszRaportPng(dzien_, QFile::encodeName(plik).toStdString()), plik);
+    const std::string nazwa = QFile::encodeName(plik).toStdString();
+    if (!Wynik(ZapiszRaportPng(dzien_, nazwa), plik))
+        return false;
+    // A report of many pages leaves many files: the player is told which.
+    const int stron = LiczbaStronPng(dzien_);
+    const auto nazwaStrony = [&](int nr) {
+        return QFileInfo(QFile::decodeName(QByteArray::fromStdString(PlikStronyPng(nazwa, nr, stron)))).fileName();
+    };
+    QString tekst = QStringLiteral("Zapisano %1 %2: %3").arg(stron).arg(Q(LiczebnikStron(stron))).arg(nazwaStrony(0));
+    if (stron == 2)
+        tekst += QStringLiteral(", ") + nazwaStrony(1);
+    else if (stron > 2)
+        tekst += QStringLiteral(", %1 … %2").arg(nazwaStrony(1), nazwaStrony(stron - 1));
+    eksport_->setText(tekst + QLatin1Char('.'));
+    eksport_->setVisible(true);
+    return true;
 }
 
 bool TOknoRaportu::EksportujPdf(const QString& plik)

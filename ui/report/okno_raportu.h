@@ -27,6 +27,8 @@ public:
     const TRaportDnia& Dzien() const { return dzien_; }
     QTableWidget* Tabela() const { return tabela_; }
     QTabWidget* Zakladki() const { return zakladki_; }
+    // What the last PNG export wrote, as the window tells it; hidden before any.
+    QLabel* OpisEksportu() const { return eksport_; }
     // The window at the scale of the window that opens it: its fonts and its first size, within
     // the screen. The charts grow with the window.
     void UstawSkale(double skala);
@@ -37,7 +39,7 @@ public:
     std::optional<std::uint32_t> PociagDoPokazania() const { return doPokazania_; }
 
     // The exports; false (after telling the player why) when the file cannot be written, which then
-    // stays as it was.
+    // stays as it was. The PNG's pages go to a file each; the window then tells how many and which.
     bool EksportujCsv(const QString& plik);
     bool EksportujPng(const QString& plik);
     bool EksportujPdf(const QString& plik);
@@ -59,6 +61,7 @@ private:
     TRaportDnia dzien_;
     QTabWidget* zakladki_ = nullptr;
     QTableWidget* tabela_ = nullptr;
+    QLabel* eksport_ = nullptr;
     bool pokazWZapisie_ = false;
     std::optional<std::uint32_t> doPokazania_;
 };

@@ -6,6 +6,7 @@
 #include "report/raport_dnia.h"
 #include "trains/czas.h"
 #include "ui/canvas/obraz.h"
+#include "ui/report/rysownik_strony.h"
 #include "ui/report/wykres_pasm.h"
 
 #include <QBarCategoryAxis>
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <span>
 
@@ -161,30 +163,24 @@ int WierszyNaStronie(const QRectF& strona)
     return std::max(1, static_cast<int>((strona.height() - 2 * m.margines - m.naglowek) / m.wiersz) - 1);
 }
 
-void RysujTabele(QPainter& p, const TRaportDnia& dzien, const QRectF& obszar, int od, int ile, const TMiary& m)
+void RysujTabele(TRysownikStrony& r, const TRaportDnia& dzien, const QRectF& obszar, int od, int ile, const TMiary& m)
 {
-    QFont f;
-    f.setPixelSize(static_cast<int>(m.tekst));
-    QFont gruba = f;
-    gruba.setBold(true);
     const std::span<const TKolumna> kolumny = KolumnyTabeli(dzien);
     const auto rysujWiersz = [&](double y, const QStringList& teksty, const QColor* tlo, bool naglowek, bool spozniony) {
         const QRectF pas(obszar.left(), y, obszar.width(), m.wiersz);
         if (tlo != nullptr)
-            p.fillRect(pas, *tlo);
+            r.Wypelnij(pas, *tlo);
         double x = obszar.left();
         for (int k = 0; k < teksty.size(); ++k) {
             const double w = obszar.width() * kolumny[static_cast<std::size_t>(k)].szerokosc;
             const QRectF komorka(x + m.tekst * 0.3, y, w - m.tekst * 0.6, m.wiersz);
             const bool wyrozniona = naglowek || (spozniony && k == 6);
-            p.setFont(wyrozniona ? gruba : f);
-            p.setPen(spozniony && k == 6 ? Bordowy : QColor(Qt::black));
-            const QString t = p.fontMetrics().elidedText(teksty[k], Qt::ElideRight, static_cast<int>(komorka.width()));
-            p.drawText(komorka, (k >= 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, t);
+            r.Tekst(komorka, (k >= 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, teksty[k],
+                    wyrozniona ? tCzcionkaStrony::tabelaGruba : tCzcionkaStrony::tabela,
+                    spozniony && k == 6 ? Bordowy : QColor(Qt::black), true);
             x += w;
         }
-        p.setPen(QColor(200, 200, 200));
-        p.drawLine(pas.bottomLeft(), pas.bottomRight());
+        r.Kreska(pas.bottomLeft(), pas.bottomRight(), QColor(200, 200, 200));
     };
     QStringList naglowki;
     for (const auto& k : kolumny)
@@ -197,6 +193,22 @@ void RysujTabele(QPainter& p, const TRaportDnia& dzien, const QRectF& obszar, in
         rysujWiersz(y, Wiersz(dzien, t), t.Spozniony() ? &TloSpoznionego : nullptr, false, t.Spozniony());
         y += m.wiersz;
     }
+}
+
+// The page's title, its day and its number; the rest of the page below it.
+QRectF RysujNaglowekStrony(TRysownikStrony& r, const TRaportDnia& dzien, const QRectF& strona, int nrStrony, const TMiary& m)
+{
+    const QRectF tresc = strona.adjusted(m.margines, m.margines, -m.margines, -m.margines);
+    const QColor czarny(Qt::black);
+    const QRectF tytul(tresc.left(), tresc.top(), tresc.width(), m.naglowek * 0.5);
+    r.Tekst(tytul, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Lorvia 99 - Drelinko: raport dnia"), tCzcionkaStrony::tytul,
+            czarny, false);
+    r.Tekst(QRectF(tresc.left(), tresc.top() + m.naglowek * 0.5, tresc.width(), m.naglowek * 0.4),
+            Qt::AlignLeft | Qt::AlignVCenter, NaglowekRaportu(dzien), tCzcionkaStrony::zwykla, czarny, false);
+    r.Tekst(tytul, Qt::AlignRight | Qt::AlignVCenter,
+            QStringLiteral("strona %1 z %2").arg(nrStrony + 1).arg(LiczbaStronRaportu(dzien, strona)), tCzcionkaStrony::zwykla,
+            czarny, false);
+    return tresc.adjusted(0, m.naglowek, 0, 0);
 }
 
 }  // namespace
@@ -230,8 +242,96 @@ QChart* WykresWyniku(const TRaportDnia& dzien)
     return w;
 }
 
+namespace {
+
+// A crowded day's delays: a bar per hour of the timetable with the mean delay of that hour's trains,
+// split as a train's bar is; pointing at a bar tells the hour, its trains and the late ones.
+QChart* WykresOpoznienGodzinami(const TRaportDnia& dzien)
+{
+    QChart* w = NowyWykres(QStringLiteral("Średnie opóźnienie pociągów w godzinach [min]"));
+    const bool podzial = dzien.ZUtrudnieniami;
+    struct TGodzina {
+        int Ile = 0, Spoznionych = 0;
+        double WCzasie = 0, ZTrasy = 0, Tutaj = 0;
+    };
+    std::map<int, TGodzina> godziny;
+    for (const auto& t : dzien.Pociagi) {
+        const auto o = t.Opoznienie();
+        if (!o)
+            continue;
+        TGodzina& g = godziny[static_cast<int>(std::floor(Godziny(dzien, t.PrzyjazdPlan)))];
+        ++g.Ile;
+        if (!t.Spozniony()) {
+            g.WCzasie += *o;
+            continue;
+        }
+        ++g.Spoznionych;
+        if (podzial) {
+            g.ZTrasy += t.OpoznienieZTrasy().value_or(0);
+            g.Tutaj += t.OpoznienieTutaj().value_or(*o);
+        } else {
+            g.Tutaj += *o;
+        }
+    }
+    auto* spoznione = new QBarSet(podzial ? QStringLiteral("na stacji") : QStringLiteral("opóźnione"));
+    auto* zTrasy = podzial ? new QBarSet(QStringLiteral("z trasy")) : nullptr;
+    auto* inne = new QBarSet(QStringLiteral("w czasie"));
+    spoznione->setColor(Bordowy);
+    inne->setColor(Zielony);
+    QStringList etykiety, opisy;
+    double najwieksze = 1, najmniejsze = 0;
+    for (const auto& [godzina, g] : godziny) {
+        const double n = g.Ile;
+        etykiety << QString::number(((godzina % 24) + 24) % 24);
+        *inne << g.WCzasie / n;
+        if (zTrasy != nullptr)
+            *zTrasy << g.ZTrasy / n;
+        *spoznione << g.Tutaj / n;
+        const double srednie = (g.WCzasie + g.ZTrasy + g.Tutaj) / n;
+        opisy << QStringLiteral("godzina %1: pociągów %2, spóźnionych %3, średnio %4 min")
+                     .arg(etykiety.back())
+                     .arg(g.Ile)
+                     .arg(g.Spoznionych)
+                     .arg(srednie, 0, 'f', 1);
+        najwieksze = std::max(najwieksze, std::max(srednie, (g.ZTrasy + g.Tutaj) / n));
+        najmniejsze = std::min(najmniejsze, g.WCzasie / n);
+    }
+    auto* seria = new QStackedBarSeries;
+    seria->append(inne);
+    if (zTrasy != nullptr) {
+        zTrasy->setColor(KolorZTrasy);
+        seria->append(zTrasy);
+        w->legend()->setVisible(true);
+        w->legend()->setAlignment(Qt::AlignBottom);
+    }
+    seria->append(spoznione);
+    seria->setBarWidth(0.8);
+    w->addSeries(seria);
+    auto* x = new QBarCategoryAxis;
+    x->append(etykiety.isEmpty() ? QStringList{QStringLiteral("-")} : etykiety);
+    x->setTitleText(QStringLiteral("godzina rozkładowego przyjazdu"));
+    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, opisy](bool nad, int i) {
+        w->setToolTip(nad && i >= 0 && i < opisy.size() ? opisy[i] : QString());
+    });
+    auto* y = new QValueAxis;
+    y->setRange(najmniejsze, najwieksze);
+    y->setLabelFormat("%.0f");
+    y->applyNiceNumbers();
+    w->addAxis(x, Qt::AlignBottom);
+    w->addAxis(y, Qt::AlignLeft);
+    seria->attachAxis(x);
+    seria->attachAxis(y);
+    return w;
+}
+
+}  // namespace
+
 QChart* WykresOpoznien(const TRaportDnia& dzien)
 {
+    const auto zOpoznieniem = std::count_if(dzien.Pociagi.begin(), dzien.Pociagi.end(),
+                                            [](const TPociagRaportu& t) { return t.Opoznienie().has_value(); });
+    if (zOpoznieniem > NajwiecejSlupkowOpoznien)
+        return WykresOpoznienGodzinami(dzien);
     QChart* w = NowyWykres(QStringLiteral("Opóźnienie pociągów [min]"));
     // On a day with disturbances a late train's bar is split: the line's part below, the station's
     // on top of it, told apart in the legend.
@@ -379,23 +479,8 @@ void RysujStroneRaportu(QPainter& p, const TRaportDnia& dzien, const QRectF& str
 {
     const TMiary m(strona);
     p.fillRect(strona, Qt::white);
-    const QRectF tresc = strona.adjusted(m.margines, m.margines, -m.margines, -m.margines);
-    QFont tytul;
-    tytul.setPixelSize(static_cast<int>(m.tekst * 1.8));
-    tytul.setBold(true);
-    QFont zwykla;
-    zwykla.setPixelSize(static_cast<int>(m.tekst * 1.2));
-    p.setPen(Qt::black);
-    p.setFont(tytul);
-    p.drawText(QRectF(tresc.left(), tresc.top(), tresc.width(), m.naglowek * 0.5), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Lorvia 99 - Drelinko: raport dnia"));
-    p.setFont(zwykla);
-    const int stron = LiczbaStronRaportu(dzien, strona);
-    p.drawText(QRectF(tresc.left(), tresc.top() + m.naglowek * 0.5, tresc.width(), m.naglowek * 0.4),
-               Qt::AlignLeft | Qt::AlignVCenter, NaglowekRaportu(dzien));
-    p.drawText(QRectF(tresc.left(), tresc.top(), tresc.width(), m.naglowek * 0.5), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("strona %1 z %2").arg(nrStrony + 1).arg(stron));
-    const QRectF obszar = tresc.adjusted(0, m.naglowek, 0, 0);
+    TRysownikQPainter rysownik(p, m.tekst);
+    const QRectF obszar = RysujNaglowekStrony(rysownik, dzien, strona, nrStrony, m);
     if (nrStrony == 0) {
         // The charts, one above the other; the occupation gets the most room.
         const double h = obszar.height();
@@ -411,33 +496,16 @@ void RysujStroneRaportu(QPainter& p, const TRaportDnia& dzien, const QRectF& str
         return;
     }
     const int wiersze = WierszyNaStronie(strona);
-    RysujTabele(p, dzien, obszar, (nrStrony - 1) * wiersze, wiersze, m);
+    RysujTabele(rysownik, dzien, obszar, (nrStrony - 1) * wiersze, wiersze, m);
 }
 
-QByteArray RaportPng(const TRaportDnia& dzien)
+void RysujStroneTabeli(TRysownikStrony& r, const TRaportDnia& dzien, const QRectF& strona, int nrStrony)
 {
-    // The A4 pages at 100 dpi, one below the other.
-    const QRectF strona(0, 0, 827, 1169);
-    const int stron = LiczbaStronRaportu(dzien, strona);
-    QImage obraz(static_cast<int>(strona.width()), static_cast<int>(strona.height()) * stron, QImage::Format_RGB32);
-    if (obraz.isNull())
-        return {};
-    obraz.fill(Qt::white);
-    {
-        QPainter p(&obraz);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        for (int i = 0; i < stron; ++i) {
-            p.save();
-            p.translate(0, strona.height() * i);
-            RysujStroneRaportu(p, dzien, strona, i);
-            p.restore();
-        }
-    }
-    const QByteArray dane = BajtyPng(obraz);
-    // The IEND chunk closes every whole PNG.
-    static const QByteArray koniec = QByteArray::fromHex("0000000049454e44ae426082");
-    return dane.endsWith(koniec) ? dane : QByteArray();
+    const TMiary m(strona);
+    r.Wypelnij(strona, Qt::white);
+    const QRectF obszar = RysujNaglowekStrony(r, dzien, strona, nrStrony, m);
+    const int wiersze = WierszyNaStronie(strona);
+    RysujTabele(r, dzien, obszar, (nrStrony - 1) * wiersze, wiersze, m);
 }
 
 QByteArray RaportPdf(const TRaportDnia& dzien)
@@ -467,11 +535,6 @@ QByteArray RaportPdf(const TRaportDnia& dzien)
             return {};
     }
     return dane.startsWith("%PDF-") && dane.trimmed().endsWith("%%EOF") ? dane : QByteArray();
-}
-
-std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik)
-{
-    return ZapiszNarysowany(RaportPng(dzien), plik, "raportu");
 }
 
 std::string ZapiszRaportPdf(const TRaportDnia& dzien, const std::string& plik)

@@ -13,27 +13,45 @@
 
 namespace {
 
+// Beyond this many bands in a row, bands that nearly touch are drawn as one: the gap between them
+// is below what a chart of the widest screen shows, and a crowded day's thousands of bands would
+// otherwise take seconds to lay out.
+constexpr std::size_t NajwiecejPasmWiersza = 1000;
+constexpr double NajmniejszaPrzerwa = 1.0 / 4000;  // of the time axis
+
 // The bands of one row drawn alike: they rise between their edges, which they do not own.
 QAreaSeries* Pas(int wiersz, int wierszy, const std::vector<TPasmo>& pasma, tWygladPasma wyglad, double od, double do_)
 {
     // From the top: the first row highest.
     const double srodek = wierszy - 1 - wiersz, dol = srodek - 0.35, gora = srodek + 0.35;
+    // A train seen at one look only still gets a visible sliver of its five seconds.
+    std::vector<std::pair<double, double>> odcinki;
+    for (const TPasmo& p : pasma)
+        if (p.Wiersz == wiersz && p.Wyglad == wyglad)
+            odcinki.emplace_back(p.Od, std::max(p.Do, p.Od + 5.0 / 3600));
+    if (odcinki.size() > NajwiecejPasmWiersza) {
+        std::sort(odcinki.begin(), odcinki.end());
+        const double przerwa = (do_ - od) * NajmniejszaPrzerwa;
+        std::size_t n = 0;
+        for (const auto& o : odcinki) {
+            if (n > 0 && o.first <= odcinki[n - 1].second + przerwa)
+                odcinki[n - 1].second = std::max(odcinki[n - 1].second, o.second);
+            else
+                odcinki[n++] = o;
+        }
+        odcinki.resize(n);
+    }
     auto* dolna = new QLineSeries;
     auto* gorna = new QLineSeries;
     dolna->append(od, dol);
     dolna->append(do_, dol);
-    gorna->append(od, dol);
-    for (const TPasmo& p : pasma) {
-        if (p.Wiersz != wiersz || p.Wyglad != wyglad)
-            continue;
-        // A train seen at one look only still gets a visible sliver of its five seconds.
-        const double a = p.Od, b = std::max(p.Do, a + 5.0 / 3600);
-        gorna->append(a, dol);
-        gorna->append(a, gora);
-        gorna->append(b, gora);
-        gorna->append(b, dol);
-    }
-    gorna->append(do_, dol);
+    QList<QPointF> punkty;
+    punkty.reserve(static_cast<qsizetype>(odcinki.size() * 4 + 2));
+    punkty << QPointF(od, dol);
+    for (const auto& [a, b] : odcinki)
+        punkty << QPointF(a, dol) << QPointF(a, gora) << QPointF(b, gora) << QPointF(b, dol);
+    punkty << QPointF(do_, dol);
+    gorna->append(punkty);
     auto* pas = new QAreaSeries(gorna, dolna);
     gorna->setParent(pas);
     dolna->setParent(pas);
