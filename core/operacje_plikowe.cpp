@@ -26,6 +26,8 @@ ssize_t TOperacjePlikowe::Pisz(int fd, const void* dane, std::size_t ile) { retu
 
 int TOperacjePlikowe::Synchronizuj(int fd) { return ::fsync(fd); }
 
+int TOperacjePlikowe::SynchronizujSystemPlikow(int fd) { return ::syncfs(fd); }
+
 int TOperacjePlikowe::Zamknij(int fd) { return ::close(fd); }
 
 int TOperacjePlikowe::ZmienNazwe(const std::string& z, const std::string& na)

@@ -17,6 +17,8 @@ public:
     virtual int UtworzTymczasowy(std::string& wzor);
     virtual ssize_t Pisz(int fd, const void* dane, std::size_t ile);
     virtual int Synchronizuj(int fd);
+    // Flushes the whole file system that holds the open file or folder.
+    virtual int SynchronizujSystemPlikow(int fd);
     virtual int Zamknij(int fd);
     virtual int ZmienNazwe(const std::string& z, const std::string& na);
 };

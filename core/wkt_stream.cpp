@@ -9,6 +9,7 @@
 #include "core/wkt_list.h"
 #include "core/wkt_registry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -264,23 +265,30 @@ void UsunPorzuconeTymczasowe(const fs::path& cel)
 
 }  // namespace
 
-void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
+namespace {
+
+[[noreturn]] void OdmowaZapisu(const std::string& plik, const std::string& powod)
 {
-    const fs::path cel = CelZapisu(plik);
-    const auto odmowa = [&](const std::string& powod) {
-        throw EwktException(Formatuj("Nie można zapisać pliku %s: %s.", plik.c_str(), powod.c_str()));
-    };
+    throw EwktException(Formatuj("Nie można zapisać pliku %s: %s.", plik.c_str(), powod.c_str()));
+}
+
+fs::path FolderPliku(const fs::path& cel) { return cel.has_parent_path() ? cel.parent_path() : fs::path("."); }
+
+// The new content written whole into a temporary file beside the file it is to replace (synced when
+// asked); its name. Nothing is replaced yet; a failure leaves no temporary file.
+std::string NapiszTymczasowy(const std::string& plik, const fs::path& cel, std::string_view dane, bool synchronizuj)
+{
     mode_t tryb = 0644;
     struct stat st {};
     if (::stat(cel.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
-            odmowa("pod tą nazwą jest folder");
+            OdmowaZapisu(plik, "pod tą nazwą jest folder");
         if (!S_ISREG(st.st_mode))
-            odmowa("to nie jest zwykły plik");
+            OdmowaZapisu(plik, "to nie jest zwykły plik");
         // The missing write permission is the owner's word even where the system would let us
         // through (the administrator may write anything).
         if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0)
-            odmowa("plik jest chroniony przed zapisem");
+            OdmowaZapisu(plik, "plik jest chroniony przed zapisem");
         tryb = st.st_mode & 07777;
     }
     UsunPorzuconeTymczasowe(cel);
@@ -288,10 +296,9 @@ void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
     TOperacjePlikowe& operacje = OperacjePlikowe();
     std::string tymczasowy = cel.string() + PrzyrostekTymczasowego + "XXXXXX";
     const int fd = operacje.UtworzTymczasowy(tymczasowy);
-    if (fd < 0) {
-        const std::string folder = cel.has_parent_path() ? cel.parent_path().string() : std::string(".");
-        odmowa(Formatuj("nie można utworzyć pliku w folderze %s (%s)", folder.c_str(), OpisBleduSystemu(errno).c_str()));
-    }
+    if (fd < 0)
+        OdmowaZapisu(plik, Formatuj("nie można utworzyć pliku w folderze %s (%s)", FolderPliku(cel).c_str(),
+                                    OpisBleduSystemu(errno).c_str()));
     int numer = 0;
     std::size_t zapisano = 0;
     while (numer == 0 && zapisano < dane.size()) {
@@ -305,20 +312,90 @@ void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
     }
     if (numer == 0 && ::fchmod(fd, tryb) != 0)
         numer = errno;
-    if (numer == 0 && operacje.Synchronizuj(fd) != 0)
+    if (numer == 0 && synchronizuj && operacje.Synchronizuj(fd) != 0)
         numer = errno;
     if (operacje.Zamknij(fd) != 0 && numer == 0)
         numer = errno;
-    if (numer == 0 && operacje.ZmienNazwe(tymczasowy, cel.string()) != 0)
-        numer = errno;
     if (numer != 0) {
         std::remove(tymczasowy.c_str());
-        odmowa(OpisBleduSystemu(numer));
+        OdmowaZapisu(plik, OpisBleduSystemu(numer));
     }
-    // The new name itself is made durable with the folder.
-    const int katalog = ::open(cel.has_parent_path() ? cel.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
+    return tymczasowy;
+}
+
+// The temporary file put in the file's place.
+void ZamienNaCel(const std::string& plik, const std::string& tymczasowy, const fs::path& cel)
+{
+    if (OperacjePlikowe().ZmienNazwe(tymczasowy, cel.string()) != 0) {
+        const int numer = errno;
+        std::remove(tymczasowy.c_str());
+        OdmowaZapisu(plik, OpisBleduSystemu(numer));
+    }
+}
+
+// The new names themselves are made durable with their folder.
+void SynchronizujFolder(const fs::path& folder)
+{
+    const int katalog = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (katalog >= 0) {
         ::fsync(katalog);
         ::close(katalog);
     }
+}
+
+}  // namespace
+
+void ZapiszPlikCaly(const std::string& plik, std::string_view dane)
+{
+    const fs::path cel = CelZapisu(plik);
+    ZamienNaCel(plik, NapiszTymczasowy(plik, cel, dane, true), cel);
+    SynchronizujFolder(FolderPliku(cel));
+}
+
+TZapisPlikow::~TZapisPlikow()
+{
+    for (const TPlik& p : pliki_)
+        std::remove(p.Tymczasowy.c_str());
+}
+
+void TZapisPlikow::Dodaj(const std::string& plik, std::string_view dane)
+{
+    const fs::path cel = CelZapisu(plik);
+    std::string tymczasowy = NapiszTymczasowy(plik, cel, dane, false);
+    const std::lock_guard<std::mutex> blokada(m_);
+    pliki_.push_back({plik, cel.string(), std::move(tymczasowy)});
+}
+
+void TZapisPlikow::Zatwierdz()
+{
+    const std::lock_guard<std::mutex> blokada(m_);
+    std::vector<fs::path> foldery;
+    for (const TPlik& p : pliki_) {
+        const fs::path folder = FolderPliku(p.Cel);
+        if (std::find(foldery.begin(), foldery.end(), folder) == foldery.end())
+            foldery.push_back(folder);
+    }
+    // Every file reaches the disk before any replaces its old one: one flush of each file system
+    // rather than one for each file, which took most of an export of hundreds of pages.
+    for (const fs::path& folder : foldery) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        const int numer = fd < 0 ? errno : OperacjePlikowe().SynchronizujSystemPlikow(fd) != 0 ? errno : 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (numer != 0) {
+            const auto it = std::find_if(pliki_.begin(), pliki_.end(), [&](const TPlik& p) { return FolderPliku(p.Cel) == folder; });
+            OdmowaZapisu(it->Plik, OpisBleduSystemu(numer));
+        }
+    }
+    for (std::size_t i = 0; i < pliki_.size(); ++i) {
+        try {
+            ZamienNaCel(pliki_[i].Plik, pliki_[i].Tymczasowy, pliki_[i].Cel);
+        } catch (const EwktException&) {
+            pliki_.erase(pliki_.begin(), pliki_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            throw;
+        }
+    }
+    pliki_.clear();
+    for (const fs::path& folder : foldery)
+        SynchronizujFolder(folder);
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,6 +82,30 @@ private:
 // refused, as is anything but a plain file. Temporaries a killed save left behind are cleared.
 // Raises EwktException naming the file and the cause ("brak miejsca na dysku").
 void ZapiszPlikCaly(const std::string& plik, std::string_view dane);
+
+// Files saved together, as the pages of one export: each written into a temporary file beside its
+// place as it comes (Dodaj may be called from several threads at once), then all flushed to the disk
+// together and renamed over their places by Zatwierdz. Until then nothing is replaced, and what is
+// not put in place is removed when the batch ends. The same checks and messages as ZapiszPlikCaly.
+class TZapisPlikow {
+public:
+    TZapisPlikow() = default;
+    ~TZapisPlikow();
+    TZapisPlikow(const TZapisPlikow&) = delete;
+    TZapisPlikow& operator=(const TZapisPlikow&) = delete;
+
+    void Dodaj(const std::string& plik, std::string_view dane);
+    // Raises EwktException naming the file that could not be put in place; the files before it in
+    // the order they were added are in place, the rest are not.
+    void Zatwierdz();
+
+private:
+    struct TPlik {
+        std::string Plik, Cel, Tymczasowy;
+    };
+    std::mutex m_;
+    std::vector<TPlik> pliki_;
+};
 
 // The temporary files of a save are named after the file, this and six random characters.
 inline constexpr const char* PrzyrostekTymczasowego = ".zapis-";

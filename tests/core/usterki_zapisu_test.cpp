@@ -183,6 +183,49 @@ TEST_F(UsterkiZapisu, ASavedFileKeepsThePermissionsTheOwnerGaveIt)
     EXPECT_EQ(fs::status(plik).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
+// Files saved together replace nothing until all of them are written and flushed: a failure at any
+// step of any of them, or a batch given up, leaves every old file as it was and no temporary.
+TEST(ZapisPlikow, FilesSavedTogetherReplaceNothingUntilAllAreWritten)
+{
+    for (const tKrok krok : {tKrok::utworzenie, tKrok::pisanie, tKrok::zamkniecie, tKrok::synchronizacja}) {
+        TKatalogTymczasowy katalog;
+        for (const char* nazwa : {"a.png", "b.png", "c.png"})
+            ZapiszPlikCaly(katalog.Sciezka(nazwa), "stary");
+        {
+            TUsterka usterka(krok, krok == tKrok::synchronizacja ? 1 : 2);
+            TPodmianaOperacjiPlikowych podmiana(usterka);
+            TZapisPlikow zapis;
+            try {
+                for (const char* nazwa : {"a.png", "b.png", "c.png"})
+                    zapis.Dodaj(katalog.Sciezka(nazwa), std::string(5000, 'n'));
+                zapis.Zatwierdz();
+                ADD_FAILURE() << "no step failed: " << static_cast<int>(krok);
+            } catch (const EwktException& e) {
+                const std::string powod = e.what();
+                EXPECT_NE(powod.find(katalog.Sciezka(krok == tKrok::synchronizacja ? "a.png" : "b.png")), std::string::npos)
+                    << powod;
+            }
+        }
+        for (const char* nazwa : {"a.png", "b.png", "c.png"})
+            EXPECT_EQ(CzytajBajty(katalog.Sciezka(nazwa)), (Bajty{'s', 't', 'a', 'r', 'y'})) << static_cast<int>(krok);
+        EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"a.png", "b.png", "c.png"}));
+    }
+}
+
+TEST(ZapisPlikow, FilesSavedTogetherAreAllInPlaceOnceCommitted)
+{
+    TKatalogTymczasowy katalog;
+    ZapiszPlikCaly(katalog.Sciezka("a.png"), "stary");
+    TZapisPlikow zapis;
+    zapis.Dodaj(katalog.Sciezka("a.png"), "nowy a");
+    zapis.Dodaj(katalog.Sciezka("b.png"), "nowy b");
+    EXPECT_EQ(CzytajBajty(katalog.Sciezka("a.png")), (Bajty{'s', 't', 'a', 'r', 'y'}));
+    zapis.Zatwierdz();
+    EXPECT_EQ(CzytajBajty(katalog.Sciezka("a.png")), (Bajty{'n', 'o', 'w', 'y', ' ', 'a'}));
+    EXPECT_EQ(CzytajBajty(katalog.Sciezka("b.png")), (Bajty{'n', 'o', 'w', 'y', ' ', 'b'}));
+    EXPECT_EQ(katalog.Pliki(), (std::vector<std::string>{"a.png", "b.png"}));
+}
+
 TEST(NazwyKopii, AreCutAt24CharactersNeverInsideALetter)
 {
     TKatalogTymczasowy katalog;

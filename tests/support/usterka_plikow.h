@@ -39,6 +39,11 @@ public:
     {
         return Teraz(tKrok::synchronizacja) ? Awaria() : TOperacjePlikowe::Synchronizuj(fd);
     }
+    // Files saved together are flushed at once: that flush is their synchronizacja.
+    int SynchronizujSystemPlikow(int fd) override
+    {
+        return Teraz(tKrok::synchronizacja) ? Awaria() : TOperacjePlikowe::SynchronizujSystemPlikow(fd);
+    }
     int Zamknij(int fd) override
     {
         const int wynik = TOperacjePlikowe::Zamknij(fd);

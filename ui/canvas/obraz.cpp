@@ -69,12 +69,16 @@ QByteArray BajtyPng(const QImage& obraz)
     return dane;
 }
 
-std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego)
+std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego, TZapisPlikow* razem)
 {
     if (dane.isEmpty())
         return "Nie można zapisać pliku " + plik + ": nie udało się narysować " + czego + ".";
     try {
-        ZapiszPlikCaly(plik, std::string_view(dane.constData(), static_cast<std::size_t>(dane.size())));
+        const std::string_view bajty(dane.constData(), static_cast<std::size_t>(dane.size()));
+        if (razem != nullptr)
+            razem->Dodaj(plik, bajty);
+        else
+            ZapiszPlikCaly(plik, bajty);
         return {};
     } catch (const EwktException& e) {
         return e.what();

@@ -8,6 +8,7 @@
 #include <string>
 
 class TStacja;
+class TZapisPlikow;
 
 // The station diagram as a picture: its content at its layout size, every element in its state,
 // drawn at the scale (not scaled up afterwards) so that 2 and 3 stay crisp.
@@ -22,4 +23,6 @@ QByteArray BajtyPng(const QImage& obraz);
 // A picture or report drawn in memory, written as every file of the game is (ZapiszPlikCaly): whole or
 // not at all, under the name's very bytes. Empty when written, otherwise the cause naming the file;
 // empty `dane` stands for a drawing that failed (`czego` names what was drawn: "obrazu", "raportu").
-std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego);
+// With `razem` the file joins that batch and is put in place when the batch is (TZapisPlikow).
+std::string ZapiszNarysowany(const QByteArray& dane, const std::string& plik, const char* czego,
+                             TZapisPlikow* razem = nullptr);

@@ -2,6 +2,8 @@
 
 #include "ui/report/raport_png.h"
 
+#include "core/wkt_exception.h"
+#include "core/wkt_stream.h"
 #include "report/raport_dnia.h"
 #include "ui/canvas/obraz.h"
 #include "ui/canvas/png_paletowy.h"
@@ -20,9 +22,8 @@
 
 namespace {
 
-// Threads that draw and write the table's pages: each holds one page at a time, and while one waits
-// for its file to reach the disk the others draw; the disk takes files flushed together about as
-// quickly as one.
+// Threads that draw the table's pages and write them beside their places: each holds one page at a
+// time. The files reach the disk together when the export is whole.
 constexpr int WatkowStron = 4;
 
 double TekstStrony() { return StronaPng.width() / 90.0; }
@@ -52,28 +53,26 @@ QByteArray StronaWykresow(const TRaportDnia& dzien)
     return dane.endsWith(koniec) ? dane : QByteArray();
 }
 
-// The table's pages drawn and written by a few threads, each page taken in turn; none is written
-// before the first page is, so that a first page that cannot be written leaves no other. After a
-// page fails no more are taken. Every thread is joined before the export returns.
+// The table's pages drawn by a few threads, each page taken in turn and written into the export's
+// batch of files; after a page fails no more are taken. Every thread is joined before the export
+// goes on.
 class TDrukarnia {
 public:
-    TDrukarnia(const TRaportDnia& dzien, const std::string& plik, int stron) : dzien_(dzien), plik_(plik), stron_(stron)
+    TDrukarnia(const TRaportDnia& dzien, const std::string& plik, int stron, TZapisPlikow& zapis)
+        : dzien_(dzien), plik_(plik), stron_(stron), zapis_(zapis)
     {
         for (int i = 0; i < std::min(WatkowStron, stron - 1); ++i)
             watki_.emplace_back([this] { Drukuj(); });
     }
     ~TDrukarnia() { Zakoncz(false); }
 
-    // After the first page is written (or not): waits for the rest; the cause of the first page
-    // that failed, empty when all were written.
-    std::string Zakoncz(bool pierwszaZapisana)
+    // Once the first page has joined the batch (or failed): waits for the rest (or only for the pages
+    // being drawn); the cause of the first page that failed, empty when all were written.
+    std::string Zakoncz(bool dalej)
     {
         {
             const std::lock_guard<std::mutex> blokada(m_);
-            if (pierwszaZapisana)
-                pierwszaZapisana_ = true;
-            else
-                koniec_ = true;
+            (dalej ? pierwsza_ : koniec_) = true;
         }
         cv_.notify_all();
         for (std::thread& w : watki_)
@@ -96,12 +95,14 @@ private:
             }
             const QByteArray dane = StronaTabeli(rysownik, dzien_, nr);
             {
+                // The first page joins the batch first, so that a failure of the whole batch is
+                // told by the file the player named.
                 std::unique_lock<std::mutex> blokada(m_);
-                cv_.wait(blokada, [&] { return koniec_ || pierwszaZapisana_; });
-                if (koniec_ && !pierwszaZapisana_)
+                cv_.wait(blokada, [&] { return koniec_ || pierwsza_; });
+                if (koniec_)
                     return;
             }
-            std::string powod = ZapiszNarysowany(dane, PlikStronyPng(plik_, nr, stron_), "raportu");
+            std::string powod = ZapiszNarysowany(dane, PlikStronyPng(plik_, nr, stron_), "raportu", &zapis_);
             if (!powod.empty()) {
                 const std::lock_guard<std::mutex> blokada(m_);
                 koniec_ = true;
@@ -116,10 +117,11 @@ private:
     const TRaportDnia& dzien_;
     const std::string& plik_;
     const int stron_;
+    TZapisPlikow& zapis_;
     std::mutex m_;
     std::condition_variable cv_;
     int nastepna_ = 1;  // the first page is the charts', drawn where Qt Charts may be
-    bool pierwszaZapisana_ = false;
+    bool pierwsza_ = false;  // the first page has joined the batch
     bool koniec_ = false;
     int nrBledu_ = -1;
     std::string powod_;
@@ -154,8 +156,21 @@ QByteArray StronaRaportuPng(const TRaportDnia& dzien, int nrStrony)
 std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik)
 {
     const int stron = LiczbaStronPng(dzien);
-    TDrukarnia drukarnia(dzien, plik, stron);
-    const std::string powod = ZapiszNarysowany(StronaWykresow(dzien), plik, "raportu");
-    const std::string dalsze = drukarnia.Zakoncz(powod.empty());
-    return powod.empty() ? dalsze : powod;
+    TZapisPlikow zapis;
+    std::string powod;
+    {
+        TDrukarnia drukarnia(dzien, plik, stron, zapis);
+        powod = ZapiszNarysowany(StronaWykresow(dzien), plik, "raportu", &zapis);
+        const std::string dalsze = drukarnia.Zakoncz(powod.empty());
+        if (powod.empty())
+            powod = dalsze;
+    }
+    if (!powod.empty())
+        return powod;
+    try {
+        zapis.Zatwierdz();
+    } catch (const EwktException& e) {
+        return e.what();
+    }
+    return {};
 }

@@ -24,10 +24,10 @@ std::string PlikStronyPng(const std::string& plik, int nrStrony, int stron);
 QByteArray StronaRaportuPng(const TRaportDnia& dzien, int nrStrony);
 
 // The PNG export of the report window and of drelinko-sim: every page drawn in memory and written
-// whole beside its place, then renamed over it (ZapiszPlikCaly). The table's pages are drawn and
-// written by a few threads meanwhile, each holding one page, so that a day of thirty thousand trains
-// holds a handful of pages, not hundreds. `plik` is the name's bytes as the file system takes them
-// (QFile::encodeName). Empty when every page was written; otherwise the cause for the first page
-// that failed, naming its file: the pages before it are written, those after it may not be, and a
-// first page that fails leaves no other page written.
+// into a temporary file beside its place; when all are, they are flushed to the disk together and
+// renamed over their places (TZapisPlikow). The table's pages are drawn and written by a few threads
+// meanwhile, each holding one page, so that a day of thirty thousand trains holds a handful of
+// pages, not hundreds. `plik` is the name's bytes as the file system takes them (QFile::encodeName).
+// Empty when every page was written; otherwise the cause for the first page that failed, naming its
+// file, every old page then left as it was.
 std::string ZapiszRaportPng(const TRaportDnia& dzien, const std::string& plik);
