@@ -244,6 +244,24 @@ QChart* WykresWyniku(const TRaportDnia& dzien)
 
 namespace {
 
+// The delay chart's bars: on time below, then the line's part (on a day with disturbances, with a
+// legend telling it apart), the station's on top.
+QStackedBarSeries* SeriaOpoznien(QChart* w, QBarSet* inne, QBarSet* zTrasy, QBarSet* spoznione)
+{
+    auto* seria = new QStackedBarSeries;
+    seria->append(inne);
+    if (zTrasy != nullptr) {
+        zTrasy->setColor(KolorZTrasy);
+        seria->append(zTrasy);
+        w->legend()->setVisible(true);
+        w->legend()->setAlignment(Qt::AlignBottom);
+    }
+    seria->append(spoznione);
+    seria->setBarWidth(0.8);
+    w->addSeries(seria);
+    return seria;
+}
+
 // A crowded day's delays: a bar per hour of the timetable with the mean delay of that hour's trains,
 // split as a train's bar is; pointing at a bar tells the hour, its trains and the late ones.
 QChart* WykresOpoznienGodzinami(const TRaportDnia& dzien)
@@ -296,17 +314,7 @@ QChart* WykresOpoznienGodzinami(const TRaportDnia& dzien)
         najwieksze = std::max(najwieksze, std::max(srednie, (g.ZTrasy + g.Tutaj) / n));
         najmniejsze = std::min(najmniejsze, g.WCzasie / n);
     }
-    auto* seria = new QStackedBarSeries;
-    seria->append(inne);
-    if (zTrasy != nullptr) {
-        zTrasy->setColor(KolorZTrasy);
-        seria->append(zTrasy);
-        w->legend()->setVisible(true);
-        w->legend()->setAlignment(Qt::AlignBottom);
-    }
-    seria->append(spoznione);
-    seria->setBarWidth(0.8);
-    w->addSeries(seria);
+    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione);
     auto* x = new QBarCategoryAxis;
     x->append(etykiety.isEmpty() ? QStringList{QStringLiteral("-")} : etykiety);
     x->setTitleText(QStringLiteral("godzina rozkładowego przyjazdu"));
@@ -364,17 +372,7 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
         najwieksze = std::max(najwieksze, *o);
         najmniejsze = std::min(najmniejsze, *o);
     }
-    auto* seria = new QStackedBarSeries;
-    seria->append(inne);
-    if (zTrasy != nullptr) {
-        zTrasy->setColor(KolorZTrasy);
-        seria->append(zTrasy);
-        w->legend()->setVisible(true);
-        w->legend()->setAlignment(Qt::AlignBottom);
-    }
-    seria->append(spoznione);
-    seria->setBarWidth(0.8);
-    w->addSeries(seria);
+    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione);
     auto* x = new QBarCategoryAxis;
     x->append(numery.isEmpty() ? QStringList{QStringLiteral("-")} : numery);
     x->setLabelsAngle(-90);
