@@ -1,12 +1,11 @@
 // The window's drawing: a full repaint of the diagram and appending journal lines (the cost after
-// 50,000 lines within 1.5 times the cost after 100, also with the pane shown).
-#include "core/wkt_files.h"
+// 50,000 lines within 1.5 times the cost after 100, also with the pane shown); and long play in it:
+// its memory over days and resuming a game of a month.
 #include "run/symulacja_stacji.h"
 #include "simulation/dziennik.h"
 #include "tests/support/dzien_z_danych.h"
 #include "tests/support/okno_testowe.h"
 #include "tests/support/srodowisko_testowe.h"
-#include "trains/rozklad_csv.h"
 #include "ui/canvas/qplotno.h"
 #include "ui/station/diagram.h"
 #include "ui/station/lista_pociagow_widok.h"
@@ -142,6 +141,16 @@ void SeriaTysiacaLinii(benchmark::State& stan)
     }
 }
 
+// The station window shown at the size of a small screen, at its fastest speed, its ticks made by
+// the benchmark rather than by its timer.
+void PokazNaNajwiekszejSzybkosci(TOknoTestowe& okno)
+{
+    okno.resize(1024, 700);
+    okno.show();
+    okno.Zegar()->stop();
+    okno.Szybkosc()->setValue(okno.Szybkosc()->maximum());
+}
+
 // A tick of the station window shown at the fastest speed with nothing moving, and what it repaints:
 // the clock's labels, the status bar's times, now and then a hand of the dial. The window idle so
 // is this times twenty ticks a second.
@@ -149,18 +158,11 @@ void CichyTykWOknieStacji(benchmark::State& stan)
 {
     // The shipped day, as the player has it: its first train comes near four.
     TSrodowiskoTestowe s;
-    const auto csv = CzytajCalyPlik(DRELINKO_SOURCE_DIR "/data/rozklad.csv");
-    if (!csv)
-        throw std::runtime_error("no data/rozklad.csv");
-    for (auto& t : CzytajRozkladCsv(*csv, {"wOlsz", "wBrz", "wWirowa"}).Pociagi)
-        s.Rozklad.Rozklad.Append(std::move(t));
+    DzienZDanych(s.Rozklad);
     s.Rozklad.ZapiszRozklad();
     TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
     TOknoTestowe okno(sym);
-    okno.resize(1024, 700);
-    okno.show();
-    okno.Zegar()->stop();
-    okno.Szybkosc()->setValue(okno.Szybkosc()->maximum());
+    PokazNaNajwiekszejSzybkosci(okno);
     sym.CzasSymulacji = 10 / 1440.0;
     QApplication::processEvents();
     for (auto _ : stan) {
@@ -243,10 +245,7 @@ void PamiecOknaPrzezDni(benchmark::State& stan)
         s.Rozklad.ZapiszRozklad();
         TSymulacjaStacji sym(s.Uslugi, s.Rozklad);
         TOknoTestowe okno(sym);
-        okno.resize(1024, 700);
-        okno.show();
-        okno.Zegar()->stop();
-        okno.Szybkosc()->setValue(okno.Szybkosc()->maximum());
+        PokazNaNajwiekszejSzybkosci(okno);
         sym.Stacja().OdtwarzajDzwieki = false;
         sym.Akt({"auto", "on"});
         QApplication::processEvents();
