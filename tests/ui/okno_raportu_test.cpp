@@ -424,6 +424,48 @@ private slots:
         QVERIFY(duzo->toolTip().isEmpty());
     }
 
+    // A crowded day's delay chart has a bar per hour of the timetable, each the mean of its trains'
+    // delays (the punctual part below, the late part above), and pointing at one tells the hour.
+    void theDelayChartOfACrowdedDayHasABarPerHourWithItsTrainsMeanDelay()
+    {
+        TRaportDnia d;
+        d.Poczatek = 4 / 24.0;
+        const auto pociag = [&](int godzina, int opoznienie) {
+            TPociagRaportu t;
+            t.Numer = std::to_string(60000 + d.Pociagi.size());
+            t.PrzyjazdPlan = (godzina * 60 + 10) / 1440.0;
+            t.OdjazdPlan = t.PrzyjazdPlan + 4 / 1440.0;
+            t.Odjazd = t.OdjazdPlan + (opoznienie * 60 + 10) / 86400.0;
+            d.Pociagi.push_back(t);
+        };
+        const int naGodzine = NajwiecejSlupkowOpoznien / 2 + 1;
+        for (int i = 0; i < naGodzine; ++i)
+            pociag(8, 1);  // on time, a minute behind
+        for (int i = 0; i < naGodzine; ++i)
+            pociag(9, i % 2 == 0 ? 10 : 0);  // every other one ten minutes late
+        std::unique_ptr<QChart> w(WykresOpoznien(d));
+        QVERIFY(w->title().contains(QStringLiteral("w godzinach")));
+        auto* seria = qobject_cast<QStackedBarSeries*>(w->series().at(0));
+        QVERIFY(seria != nullptr);
+        QBarCategoryAxis* x = nullptr;
+        for (QAbstractAxis* a : w->axes(Qt::Horizontal))
+            x = x != nullptr ? x : qobject_cast<QBarCategoryAxis*>(a);
+        QVERIFY(x != nullptr);
+        QCOMPARE(x->categories(), (QStringList{QStringLiteral("8"), QStringLiteral("9")}));
+        const QBarSet* wCzasie = seria->barSets().front();
+        const QBarSet* spoznione = seria->barSets().back();
+        QCOMPARE(wCzasie->at(0), 1.0);
+        QCOMPARE(spoznione->at(0), 0.0);
+        const int spoznionych = (naGodzine + 1) / 2;
+        QCOMPARE(spoznione->at(1), 10.0 * spoznionych / naGodzine);
+        QCOMPARE(wCzasie->at(1), 0.0);
+        emit seria->hovered(true, 1, seria->barSets().at(0));
+        QCOMPARE(w->toolTip(), QStringLiteral("godzina 9: pociągów %1, spóźnionych %2, średnio %3 min")
+                                   .arg(naGodzine)
+                                   .arg(spoznionych)
+                                   .arg(10.0 * spoznionych / naGodzine, 0, 'f', 1));
+    }
+
     // The report of a day of 120 trains is four A4 pages: the charts' in the file named, the table's
     // beside it, each a whole PNG of its own; the window tells which files it wrote.
     void AReportOfManyPagesIsWrittenAFilePerPage()
