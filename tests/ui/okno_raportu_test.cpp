@@ -345,6 +345,22 @@ private slots:
         QCOMPARE(strony, LiczbaStronRaportu(okno.Dzien(), QRectF(0, 0, 1240, 1754)));
     }
 
+    // Every export says under the table what it wrote; one that fails takes back what an earlier
+    // one said.
+    void TheWindowTellsWhatAnExportWroteAndNothingAfterOneFails()
+    {
+        TKatalogTymczasowy katalog;
+        TOknoRaportuTestowe okno(Dzien());
+        QVERIFY(okno.OpisEksportu()->isHidden());
+        QVERIFY(okno.EksportujCsv(QString::fromStdString(katalog.Sciezka("dzien.csv"))));
+        QCOMPARE(okno.OpisEksportu()->text(), QStringLiteral("Zapisano dzien.csv."));
+        QVERIFY(!okno.OpisEksportu()->isHidden());
+        QVERIFY(okno.EksportujPdf(QString::fromStdString(katalog.Sciezka("dzien.pdf"))));
+        QCOMPARE(okno.OpisEksportu()->text(), QStringLiteral("Zapisano dzien.pdf."));
+        QVERIFY(!okno.EksportujPdf(QStringLiteral("/nie/ma/takiego/katalogu/dzien.pdf")));
+        QVERIFY(okno.OpisEksportu()->isHidden());
+    }
+
     void AnExportToAFolderThatDoesNotExistFailsNamingTheFolder()
     {
         for (const std::string& powod : {ZapiszRaportPdf(Dzien(), "/nie/ma/takiego/katalogu/raport.pdf"),

@@ -244,20 +244,30 @@ void TOknoRaportu::WypelnijTabele()
 
 bool TOknoRaportu::Wynik(const std::string& powod, const QString& plik)
 {
-    if (powod.empty())
+    if (powod.empty()) {
+        Zapisano(QStringLiteral("Zapisano %1.").arg(QFileInfo(plik).fileName()));
         return true;
+    }
+    // What an earlier export wrote is not what the player asked for now.
+    eksport_->setVisible(false);
     PokazBlad(QStringLiteral("Nie udało się zapisać pliku %1.\n%2").arg(plik, Q(powod)));
     return false;
 }
 
 void TOknoRaportu::PokazBlad(const QString& tekst) { QMessageBox::warning(this, windowTitle(), tekst); }
 
+void TOknoRaportu::Zapisano(const QString& tekst)
+{
+    eksport_->setText(tekst);
+    eksport_->setVisible(true);
+}
+
 // The name's bytes as the file system has them, so that the file is written under the very name chosen.
 bool TOknoRaportu::EksportujCsv(const QString& plik)
 {
     try {
         ZapiszPlikCaly(QFile::encodeName(plik).toStdString(), RaportCsv(dzien_));
-        return true;
+        return Wynik({}, plik);
     } catch (const EwktException& e) {
         return Wynik(e.what(), plik);
     }
@@ -278,8 +288,7 @@ bool TOknoRaportu::EksportujPng(const QString& plik)
         tekst += QStringLiteral(", ") + nazwaStrony(1);
     else if (stron > 2)
         tekst += QStringLiteral(", %1 … %2").arg(nazwaStrony(1), nazwaStrony(stron - 1));
-    eksport_->setText(tekst + QLatin1Char('.'));
-    eksport_->setVisible(true);
+    Zapisano(tekst + QLatin1Char('.'));
     return true;
 }
 

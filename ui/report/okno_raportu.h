@@ -27,7 +27,8 @@ public:
     const TRaportDnia& Dzien() const { return dzien_; }
     QTableWidget* Tabela() const { return tabela_; }
     QTabWidget* Zakladki() const { return zakladki_; }
-    // What the last PNG export wrote, as the window tells it; hidden before any.
+    // What the last export wrote, as the window tells it under the table; hidden before any and
+    // after one that failed.
     QLabel* OpisEksportu() const { return eksport_; }
     // The window at the scale of the window that opens it: its fonts and its first size, within
     // the screen. The charts grow with the window.
@@ -39,7 +40,8 @@ public:
     std::optional<std::uint32_t> PociagDoPokazania() const { return doPokazania_; }
 
     // The exports; false (after telling the player why) when the file cannot be written, which then
-    // stays as it was. The PNG's pages go to a file each; the window then tells how many and which.
+    // stays as it was. The window tells what was written; the PNG's pages go to a file each, and it
+    // tells how many and which.
     bool EksportujCsv(const QString& plik);
     bool EksportujPng(const QString& plik);
     bool EksportujPdf(const QString& plik);
@@ -55,6 +57,7 @@ private:
     void WypelnijTabele();
     void Eksportuj(const QString& filtr, const QString& rozszerzenie, bool (TOknoRaportu::*zapis)(const QString&));
     bool Wynik(const std::string& powod, const QString& plik);
+    void Zapisano(const QString& tekst);
 
     void MenuTabeli(const QPoint& gdzie);
 
