@@ -149,6 +149,8 @@ public:
 private:
     std::string_view Slowo()
     {
+        if (wiersz_ == 0)
+            Blad("wartość przed pierwszym wierszem");
         if (!Zostalo())
             Blad("za mało wartości w wierszu " + std::string(wiersze_.Slowo(wiersz_ - 1, 0)));
         return wiersze_.Slowo(wiersz_ - 1, slowo_++);

@@ -10,12 +10,12 @@
 
 class TSymulacjaStacji;
 
-// A checkpoint is the whole state of a running game in plain lines (each its kind, then its values,
-// each a word of the saved game's file): the clocks, every element of
-// the layout in component order, every train of the day and where it stands, the journal, the
-// day's reports, the automatic dispatcher's plans and the running timers with their phases. A game
-// restored from it on a fresh station goes on exactly as the one it was taken from, so a saved game
-// needs to replay only the inputs given since.
+// A checkpoint is the whole state of a running game in plain lines, each its kind and then its
+// values, every one a word of the saved game's file: the clocks, every element of the layout in
+// component order, every train of the day and where it stands, the journal, the day's reports, the
+// automatic dispatcher's plans and the running timers with their phases. A game restored from it on
+// a fresh station goes on exactly as the one it was taken from, so a saved game needs to replay only
+// the inputs given since.
 class TPunktKontrolny {
 public:
     // Why a checkpoint was refused, and at which of its lines (0 the first).
