@@ -250,6 +250,27 @@ private slots:
         QVERIFY(t.eMain.rect().contains(obraz));
     }
 
+    // A kept game adds a line to the welcome ("Możesz też wznowić ostatnią grę"): the fixed window
+    // still shows it whole, above the start line.
+    void theWelcomeWithAKeptGameStillFitsAboveTheStartLine()
+    {
+        TStanowisko t;
+        const QString plik = TOknoStacji::PlikAutozapisu();
+        QVERIFY(QDir().mkpath(QFileInfo(plik).path()));
+        {
+            QFile kept(plik);
+            QVERIFY(kept.open(QIODevice::WriteOnly));
+        }
+        // Looked for again whenever the menu opens.
+        emit t.eMain.menuBar()->actions().at(0)->menu()->aboutToShow();
+        QApplication::processEvents();
+        QLabel* l = t.eMain.Powitanie();
+        QVERIFY(Tekst(l).contains(QStringLiteral("wznowić ostatnią grę")));
+        QVERIFY2(l->heightForWidth(l->width()) <= l->height(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(l->heightForWidth(l->width())).arg(l->height())));
+        QVERIFY(QFile::remove(plik));
+    }
+
     void theMenuHasItsItemsCaptionsAndShortcuts()
     {
         TStanowisko t;
