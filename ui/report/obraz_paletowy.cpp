@@ -65,9 +65,10 @@ void TObrazPaletowy::Naloz(const TKafelkiSlow::TKafelek& k, int x, int y, QRgb k
     std::vector<std::int16_t>& wynik = m->Wynik;
     for (int wy = y0; wy < y1; ++wy) {
         uchar* d = obraz_.scanLine(wy);
-        const std::uint8_t* maska = k.Maska.data() + static_cast<std::size_t>((wy - gora) * k.Szerokosc - lewa);
+        // The mask's row; its column 0 stands at `lewa` on the page.
+        const std::uint8_t* maska = k.Maska.data() + static_cast<std::size_t>(wy - gora) * static_cast<std::size_t>(k.Szerokosc);
         for (int wx = x0; wx < x1; ++wx) {
-            const int stopien = (maska[wx] * (Stopnie - 1) + 127) / 255;
+            const int stopien = (maska[wx - lewa] * (Stopnie - 1) + 127) / 255;
             if (stopien == 0)
                 continue;
             std::int16_t& w = wynik[static_cast<std::size_t>(d[wx] * Stopnie + stopien)];
