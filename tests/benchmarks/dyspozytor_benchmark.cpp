@@ -142,24 +142,34 @@ const TAktyDnia& AktyDnia()
     return akty;
 }
 
-// The shipped day played with the dispatcher, nothing else measured (DzienZDyspozytorem reads the
-// clock twice a tick for its counters).
-void DzienZDyspozytoremSam(benchmark::State& stan)
+// The shipped day played once per iteration, made and freed outside the timing, the acts given
+// made at their ticks: its score after the last iteration.
+std::int32_t ZagrajDzienDoPomiaru(benchmark::State& stan, bool zDyspozytorem, const TAktyDnia* akty = nullptr)
 {
+    std::int32_t wynik = 0;
     for (auto _ : stan) {
         stan.PauseTiming();
-        auto dzien = std::make_unique<TDzienDoPomiaru>(true);
+        auto dzien = std::make_unique<TDzienDoPomiaru>(zDyspozytorem);
         TSymulacjaStacji* sym = dzien->Sym.get();
         stan.ResumeTiming();
         sym->Pokaz();
-        for (int i = 0; i < 17280; ++i)
+        std::size_t nastepny = 0;
+        for (int i = 0; i < 17280; ++i) {
+            for (; akty != nullptr && nastepny < akty->Akty.size() && akty->Akty[nastepny].first == i; ++nastepny)
+                sym->Akt(akty->Akty[nastepny].second);
             sym->Tyknij();
-        stan.counters["wynik"] = sym->Dziennik().Score();
+        }
+        wynik = sym->Dziennik().Score();
         stan.PauseTiming();
         dzien.reset();
         stan.ResumeTiming();
     }
+    return wynik;
 }
+
+// The shipped day played with the dispatcher, nothing else measured (DzienZDyspozytorem reads the
+// clock twice a tick for its counters).
+void DzienZDyspozytoremSam(benchmark::State& stan) { stan.counters["wynik"] = ZagrajDzienDoPomiaru(stan, true); }
 
 // The same day without the dispatcher: its acts made by the player at the same ticks, so that the
 // trains move as they did and only the dispatcher's own work is missing (goal: the day with the
@@ -167,44 +177,14 @@ void DzienZDyspozytoremSam(benchmark::State& stan)
 void DzienBezDyspozytora(benchmark::State& stan)
 {
     const TAktyDnia& akty = AktyDnia();
-    for (auto _ : stan) {
-        stan.PauseTiming();
-        auto dzien = std::make_unique<TDzienDoPomiaru>(false);
-        TSymulacjaStacji* sym = dzien->Sym.get();
-        stan.ResumeTiming();
-        sym->Pokaz();
-        std::size_t nastepny = 0;
-        for (int i = 0; i < 17280; ++i) {
-            for (; nastepny < akty.Akty.size() && akty.Akty[nastepny].first == i; ++nastepny)
-                sym->Akt(akty.Akty[nastepny].second);
-            sym->Tyknij();
-        }
-        stan.counters["wynik"] = sym->Dziennik().Score();
-        stan.PauseTiming();
-        if (sym->Dziennik().Score() != akty.Wynik)
-            stan.SkipWithError("the acts replayed made another day");
-        dzien.reset();
-        stan.ResumeTiming();
-    }
+    const std::int32_t wynik = ZagrajDzienDoPomiaru(stan, false, &akty);
+    stan.counters["wynik"] = wynik;
+    if (wynik != akty.Wynik)
+        stan.SkipWithError("the acts replayed made another day");
 }
 
 // The day with nobody at the station: no train comes in.
-void DzienBezNikogo(benchmark::State& stan)
-{
-    for (auto _ : stan) {
-        stan.PauseTiming();
-        auto dzien = std::make_unique<TDzienDoPomiaru>(false);
-        TSymulacjaStacji* sym = dzien->Sym.get();
-        stan.ResumeTiming();
-        sym->Pokaz();
-        for (int i = 0; i < 17280; ++i)
-            sym->Tyknij();
-        benchmark::DoNotOptimize(sym->Dziennik().Score());
-        stan.PauseTiming();
-        dzien.reset();
-        stan.ResumeTiming();
-    }
-}
+void DzienBezNikogo(benchmark::State& stan) { benchmark::DoNotOptimize(ZagrajDzienDoPomiaru(stan, false)); }
 
 }  // namespace
 
