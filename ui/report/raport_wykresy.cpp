@@ -245,8 +245,8 @@ QChart* WykresWyniku(const TRaportDnia& dzien)
 namespace {
 
 // The delay chart's bars: on time below, then the line's part (on a day with disturbances, with a
-// legend telling it apart), the station's on top.
-QStackedBarSeries* SeriaOpoznien(QChart* w, QBarSet* inne, QBarSet* zTrasy, QBarSet* spoznione)
+// legend telling it apart), the station's on top; pointing at a bar tells its description.
+QStackedBarSeries* SeriaOpoznien(QChart* w, QBarSet* inne, QBarSet* zTrasy, QBarSet* spoznione, const QStringList& opisy)
 {
     auto* seria = new QStackedBarSeries;
     seria->append(inne);
@@ -259,6 +259,9 @@ QStackedBarSeries* SeriaOpoznien(QChart* w, QBarSet* inne, QBarSet* zTrasy, QBar
     seria->append(spoznione);
     seria->setBarWidth(0.8);
     w->addSeries(seria);
+    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, opisy](bool nad, int i) {
+        w->setToolTip(nad && i >= 0 && i < opisy.size() ? opisy[i] : QString());
+    });
     return seria;
 }
 
@@ -314,13 +317,10 @@ QChart* WykresOpoznienGodzinami(const TRaportDnia& dzien)
         najwieksze = std::max(najwieksze, std::max(srednie, (g.ZTrasy + g.Tutaj) / n));
         najmniejsze = std::min(najmniejsze, g.WCzasie / n);
     }
-    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione);
+    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione, opisy);
     auto* x = new QBarCategoryAxis;
     x->append(etykiety.isEmpty() ? QStringList{QStringLiteral("-")} : etykiety);
     x->setTitleText(QStringLiteral("godzina rozkładowego przyjazdu"));
-    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, opisy](bool nad, int i) {
-        w->setToolTip(nad && i >= 0 && i < opisy.size() ? opisy[i] : QString());
-    });
     auto* y = new QValueAxis;
     y->setRange(najmniejsze, najwieksze);
     y->setLabelFormat("%.0f");
@@ -372,7 +372,7 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
         najwieksze = std::max(najwieksze, *o);
         najmniejsze = std::min(najmniejsze, *o);
     }
-    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione);
+    auto* seria = SeriaOpoznien(w, inne, zTrasy, spoznione, opisy);
     auto* x = new QBarCategoryAxis;
     x->append(numery.isEmpty() ? QStringList{QStringLiteral("-")} : numery);
     x->setLabelsAngle(-90);
@@ -382,9 +382,6 @@ QChart* WykresOpoznien(const TRaportDnia& dzien)
         x->setLabelsVisible(false);
         x->setTitleText(QStringLiteral("pociągi w kolejności dnia (wskaż słupek: numer i opóźnienie)"));
     }
-    QObject::connect(seria, &QStackedBarSeries::hovered, w, [w, opisy](bool nad, int i) {
-        w->setToolTip(nad && i >= 0 && i < opisy.size() ? opisy[i] : QString());
-    });
     auto* y = new QValueAxis;
     y->setRange(najmniejsze, najwieksze);
     y->setLabelFormat("%d");
